@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+
+// The constant reading matter of Learn Aromatherapy. The structure lives here;
+// the wording is in content/aromatherapy/. Every text is plain ASCII.
+namespace OilContent {
+
+// One record per oil, in oil-number order 0 to 51. Properties fill their
+// slots from the first one upward; unused slots stay null and read as empty.
+struct OilRecord {
+    const char *name;
+    const char *planet;  // one of kPlanets
+    const char *sign;    // one of kSigns
+    const char *element; // one of kElements
+    const char *gender;  // "Male" or "Female"
+    std::array<const char *, 3> magical;
+    std::array<const char *, 6> therapeutic;
+};
+
+extern const std::array<OilRecord, 52> kOils;
+
+// The wrong-answer candidates of the planet, sign and element tests, in list order.
+extern const std::array<const char *, 10> kPlanets;
+extern const std::array<const char *, 12> kSigns;
+extern const std::array<const char *, 4> kElements;
+
+} // namespace OilContent

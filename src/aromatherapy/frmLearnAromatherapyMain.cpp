@@ -1,0 +1,486 @@
+#include "frmLearnAromatherapyMain.h"
+
+#include "modAromaTest.h"
+#include "modLearnAromatherapy.h"
+#include "shell/LinkLabel.h"
+#include "shell/MsgBox.h"
+#include "shell/modHelp.h"
+#include "shell/modRTB.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Vessa Learn Aromatherapy");
+
+QString indexed(const char *name, int index)
+{
+    return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) +
+           QLatin1Char(')');
+}
+
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QFont scaledFont(const QWidget *widget, double factor, bool bold)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(font.pointSizeF() * factor);
+    font.setBold(bold);
+    return font;
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setMinimumWidth(120);
+    return button;
+}
+
+// A bordered panel that groups one option with its lists.
+QFrame *makePanel(QWidget *parent)
+{
+    auto *panel = new QFrame(parent);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    return panel;
+}
+
+} // namespace
+
+frmLearnAromatherapyMain::frmLearnAromatherapyMain(QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnAromatherapyMain"), parent)
+{
+    setWindowTitle(kCaption);
+    setFont(QFont(QStringLiteral("Verdana"), 9));
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("nuFile"));
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, [this] { CloseModule(); });
+    AddHelpMenus(menuBar(), this, HelpMenuCaptions{QStringLiteral("&Check for Software Update")});
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 8, 8, 4);
+    stack_ = new QStackedWidget(central);
+    Frame1 = buildOptionsFrame();
+    Frame2 = buildLearnFrame();
+    Frame3 = buildQuestionFrame();
+    Frame4 = buildResultFrame();
+    for (QWidget *frame : {Frame1, Frame2, Frame3, Frame4})
+        stack_->addWidget(frame);
+    layout->addWidget(stack_, 1);
+    layout->addWidget(PublisherLinks::Strip(central));
+    setCentralWidget(central);
+
+    // Fits the module area of the main window on a 1366 x 768 screen.
+    setMinimumSize(880, 520);
+    resize(900, 540);
+
+    selectFirstEntries();
+    cboLearn->setEnabled(true);
+    cboTest->setEnabled(false);
+    cboTestLevel->setEnabled(false);
+    optChoice1->setChecked(true);
+    AromaLearnMode = true;
+    stack_->setCurrentWidget(Frame1);
+    optChoice1->setFocus();
+}
+
+QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
+{
+    auto *frame = new QWidget(stack_);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(24, 16, 24, 16);
+    v->setSpacing(10);
+
+    QLabel *welcome = makeLabel(indexed("Label1", 0),
+                                QStringLiteral("Welcome to the world of learning the significance "
+                                               "of aromatherapy oils and essences."),
+                                frame);
+    welcome->setFont(scaledFont(welcome, 1.35, true));
+    v->addWidget(welcome);
+    v->addWidget(makeLabel(indexed("Label1", 1),
+                           QStringLiteral("This software aims to help you understand the "
+                                          "importance of aromatherapy better and learn the uses "
+                                          "of different oils."),
+                           frame));
+    v->addWidget(makeLabel(indexed("Label1", 2),
+                           QStringLiteral("Select one option below and click on the Next button "
+                                          "to continue."),
+                           frame));
+    v->addSpacing(6);
+    v->addWidget(makeLabel(indexed("Label1", 5),
+                           QStringLiteral("Select one option from the given choices below."),
+                           frame));
+
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(16);
+
+    QFrame *learnPanel = makePanel(frame);
+    auto *learnLayout = new QVBoxLayout(learnPanel);
+    learnLayout->setContentsMargins(14, 12, 14, 12);
+    optChoice1 = new QRadioButton(QStringLiteral("Learn Options"), learnPanel);
+    optChoice1->setObjectName(QStringLiteral("optChoice1"));
+    optChoice1->setFont(scaledFont(optChoice1, 1.0, true));
+    cboLearn = new QComboBox(learnPanel);
+    cboLearn->setObjectName(QStringLiteral("cboLearn"));
+    cboLearn->addItems({QStringLiteral("All Herbs"), QStringLiteral("Irritant Oils")});
+    learnLayout->addWidget(optChoice1);
+    learnLayout->addWidget(cboLearn);
+    learnLayout->addStretch(1);
+    columns->addWidget(learnPanel, 2);
+
+    QFrame *testPanel = makePanel(frame);
+    auto *testLayout = new QGridLayout(testPanel);
+    testLayout->setContentsMargins(14, 12, 14, 12);
+    optChoice2 = new QRadioButton(QStringLiteral("Test Options"), testPanel);
+    optChoice2->setObjectName(QStringLiteral("optChoice2"));
+    optChoice2->setFont(scaledFont(optChoice2, 1.0, true));
+    cboTest = new QComboBox(testPanel);
+    cboTest->setObjectName(QStringLiteral("cboTest"));
+    cboTest->addItems({QStringLiteral("Test By Planetary Association"),
+                       QStringLiteral("Test By Astrological Association"),
+                       QStringLiteral("Test By Elemental Association"),
+                       QStringLiteral("Test By Gender Association"),
+                       QStringLiteral("Test By Magical Association"),
+                       QStringLiteral("Test By Therapeutic Association")});
+    cboTestLevel = new QComboBox(testPanel);
+    cboTestLevel->setObjectName(QStringLiteral("cboTestLevel"));
+    cboTestLevel->addItems(
+        {QStringLiteral("Basic"), QStringLiteral("Intermediate"), QStringLiteral("Advanced")});
+    QLabel *criteria = makeLabel(indexed("Label1", 3), QStringLiteral("Test Criteria"), testPanel);
+    QLabel *level = makeLabel(indexed("Label1", 4), QStringLiteral("Test Level"), testPanel);
+    criteria->setWordWrap(false);
+    level->setWordWrap(false);
+    criteria->setBuddy(cboTest);
+    level->setBuddy(cboTestLevel);
+    testLayout->addWidget(optChoice2, 0, 0, 1, 2);
+    testLayout->addWidget(criteria, 1, 0);
+    testLayout->addWidget(cboTest, 1, 1);
+    testLayout->addWidget(level, 2, 0);
+    testLayout->addWidget(cboTestLevel, 2, 1);
+    testLayout->setColumnStretch(1, 1);
+    testLayout->setRowStretch(3, 1);
+    columns->addWidget(testPanel, 3);
+    v->addLayout(columns);
+
+    // The two option buttons sit in different panels, so a group keeps them exclusive.
+    auto *choiceGroup = new QButtonGroup(frame);
+    choiceGroup->addButton(optChoice1);
+    choiceGroup->addButton(optChoice2);
+
+    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Learn / Test Aromatherapy"),
+                         frame);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdNext);
+    buttons->addStretch(1);
+    v->addSpacing(6);
+    v->addLayout(buttons);
+    v->addStretch(1);
+
+    connect(optChoice1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optChoice1_Click();
+    });
+    connect(optChoice2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optChoice2_Click();
+    });
+    // Both choice lists store the picked position in the one shared choice.
+    const auto storeChoice = [](int index) {
+        if (index >= 0)
+            AromaChoice = static_cast<std::int16_t>(index);
+    };
+    const auto storeLevel = [](int index) {
+        if (index >= 0)
+            AromaLevel = static_cast<std::int16_t>(index);
+    };
+    for (QComboBox *box : {cboLearn, cboTest}) {
+        connect(box, &QComboBox::activated, this, storeChoice);
+        connect(box, &QComboBox::currentIndexChanged, this, storeChoice);
+    }
+    connect(cboTestLevel, &QComboBox::activated, this, storeLevel);
+    connect(cboTestLevel, &QComboBox::currentIndexChanged, this, storeLevel);
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+
+    QWidget::setTabOrder(optChoice1, cboLearn);
+    QWidget::setTabOrder(cboLearn, optChoice2);
+    QWidget::setTabOrder(optChoice2, cboTest);
+    QWidget::setTabOrder(cboTest, cboTestLevel);
+    QWidget::setTabOrder(cboTestLevel, cmdNext);
+    return frame;
+}
+
+QWidget *frmLearnAromatherapyMain::buildLearnFrame()
+{
+    static const std::array<const char *, 7> captions = {
+        "Herb",    "Planetary Association", "Astrological Association", "Element",
+        "Gender",  "Magical Properties",    "Therapeutic Properties"};
+
+    auto *frame = new QWidget(stack_);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(24, 16, 24, 16);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(12);
+    for (int i = 0; i < 7; ++i) {
+        QLabel *caption =
+            makeLabel(indexed("lblLabel", i), QString::fromLatin1(captions[std::size_t(i)]), frame);
+        caption->setWordWrap(false);
+        caption->setFont(scaledFont(caption, 1.0, true));
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QLabel *value = makeLabel(indexed("lblDesc", i), QString(), frame);
+        value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        value->setFrameShape(QFrame::StyledPanel);
+        value->setMinimumHeight(caption->sizeHint().height() + 6);
+        value->setMargin(3);
+        if (i == 0)
+            value->setFont(scaledFont(value, 1.2, true));
+        lblDesc[std::size_t(i)] = value;
+        grid->addWidget(caption, i, 0);
+        grid->addWidget(value, i, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    v->addLayout(grid);
+    v->addStretch(1);
+
+    cmdBackDesc = makeButton(QStringLiteral("cmdBackDesc"), QStringLiteral("Back"), frame);
+    cmdNextDesc = makeButton(QStringLiteral("cmdNextDesc"), QStringLiteral("Next"), frame);
+    cmdBackToMain[0] = makeButton(indexed("cmdBackToMain", 0), QStringLiteral("&Back To Main"),
+                                  frame);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdBackDesc);
+    buttons->addWidget(cmdNextDesc);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdBackToMain[0]);
+    v->addLayout(buttons);
+
+    connect(cmdBackDesc, &QPushButton::clicked, this, [this] { cmdBackDesc_Click(); });
+    connect(cmdNextDesc, &QPushButton::clicked, this, [this] { cmdNextDesc_Click(); });
+    connect(cmdBackToMain[0], &QPushButton::clicked, this, [this] { cmdBackToMain_Click(); });
+
+    QWidget::setTabOrder(cmdNextDesc, cmdBackDesc);
+    QWidget::setTabOrder(cmdBackDesc, cmdBackToMain[0]);
+    return frame;
+}
+
+QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
+{
+    auto *frame = new QWidget(stack_);
+    frame->setObjectName(QStringLiteral("Frame3"));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(24, 16, 24, 16);
+    v->setSpacing(10);
+
+    lblQuestionNo = makeLabel(QStringLiteral("lblQuestionNo"), QString(), frame);
+    lblQuestionNo->setFont(scaledFont(lblQuestionNo, 1.0, true));
+    lblTestSubject = makeLabel(QStringLiteral("lblTestSubject"), QString(), frame);
+    lblTestSubject->setFont(scaledFont(lblTestSubject, 1.6, true));
+    v->addWidget(lblQuestionNo);
+    v->addWidget(lblTestSubject);
+    v->addSpacing(6);
+    v->addWidget(makeLabel(QStringLiteral("Label2"),
+                           QStringLiteral("Select One of the following options"), frame));
+
+    answerGroup_ = new QButtonGroup(frame);
+    for (int i = 0; i < 3; ++i) {
+        auto *option = new QRadioButton(frame);
+        option->setObjectName(indexed("optAnswerOption", i));
+        answerGroup_->addButton(option, i);
+        optAnswerOption[std::size_t(i)] = option;
+        v->addWidget(option);
+    }
+    v->addSpacing(10);
+
+    cmdNextQuestion =
+        makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), frame);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdNextQuestion);
+    buttons->addStretch(1);
+    v->addLayout(buttons);
+    v->addStretch(1);
+
+    connect(cmdNextQuestion, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
+    return frame;
+}
+
+QWidget *frmLearnAromatherapyMain::buildResultFrame()
+{
+    auto *frame = new QWidget(stack_);
+    frame->setObjectName(QStringLiteral("Frame4"));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(16, 12, 16, 12);
+
+    rtbResult_ = new QTextEdit(frame);
+    rtbResult_->setObjectName(QStringLiteral("RTB"));
+    RTB::MakeDisplay(rtbResult_, QStringLiteral("Verdana"), 10);
+    InstallClipboardGuard(rtbResult_);
+    v->addWidget(rtbResult_, 1);
+
+    cmdBackToMain[1] = makeButton(indexed("cmdBackToMain", 1), QStringLiteral("&Back To Main"),
+                                  frame);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdBackToMain[1]);
+    v->addLayout(buttons);
+
+    connect(cmdBackToMain[1], &QPushButton::clicked, this, [this] { cmdBackToMain_Click(); });
+    return frame;
+}
+
+void frmLearnAromatherapyMain::selectFirstEntries()
+{
+    cboLearn->setCurrentIndex(0);
+    cboTest->setCurrentIndex(0);
+    cboTestLevel->setCurrentIndex(0);
+    // Selecting an entry that was already selected sends no change, so store explicitly.
+    AromaChoice = 0;
+    AromaLevel = 0;
+}
+
+void frmLearnAromatherapyMain::optChoice1_Click()
+{
+    cboLearn->setEnabled(true);
+    cboTest->setEnabled(false);
+    cboTestLevel->setEnabled(false);
+    AromaLearnMode = true;
+}
+
+void frmLearnAromatherapyMain::optChoice2_Click()
+{
+    cboTest->setEnabled(true);
+    cboTestLevel->setEnabled(true);
+    cboLearn->setEnabled(false);
+    AromaLearnMode = false;
+}
+
+void frmLearnAromatherapyMain::cmdNext_Click()
+{
+    if (AromaLearnMode) {
+        AromaStartLearning();
+        ShowOil();
+        stack_->setCurrentWidget(Frame2);
+        cmdNextDesc->setFocus();
+        return;
+    }
+    StartAromaTest();
+    Test_Aromatherapy();
+    stack_->setCurrentWidget(Frame3);
+    optAnswerOption[0]->setFocus();
+}
+
+void frmLearnAromatherapyMain::ShowOil()
+{
+    const std::array<QString, 7> desc = OilDescription(AromaCurrent);
+    for (std::size_t i = 0; i < desc.size(); ++i)
+        lblDesc[i]->setText(AromaLabelText(desc[i]));
+}
+
+void frmLearnAromatherapyMain::cmdNextDesc_Click()
+{
+    if (AromaNextOil() == AromaNavigation::AtLast)
+        ShowMessage(this, QStringLiteral("You are at the last record"), QMessageBox::Critical);
+    else
+        ShowOil();
+}
+
+void frmLearnAromatherapyMain::cmdBackDesc_Click()
+{
+    if (AromaPreviousOil() == AromaNavigation::AtFirst)
+        ShowMessage(this, QStringLiteral("You are at the first record"), QMessageBox::Critical);
+    else
+        ShowOil();
+}
+
+void frmLearnAromatherapyMain::Test_Aromatherapy()
+{
+    const AromaQuestion question = CurrentAromaQuestion();
+    lblTestSubject->setText(AromaLabelText(question.subject));
+    lblQuestionNo->setText(question.counter);
+    // Option buttons show "&&" as one "&", so the stored text is the caption.
+    for (std::size_t i = 0; i < question.answers.size(); ++i)
+        optAnswerOption[i]->setText(question.answers[i]);
+    if (!question.thirdVisible)
+        optAnswerOption[2]->hide();
+    optAnswerOption[0]->setChecked(true);
+}
+
+void frmLearnAromatherapyMain::cmdNextQuestion_Click()
+{
+    QRadioButton *chosen = optAnswerOption[2];
+    if (optAnswerOption[0]->isChecked())
+        chosen = optAnswerOption[0];
+    else if (optAnswerOption[1]->isChecked())
+        chosen = optAnswerOption[1];
+    if (AromaCurrent >= 0 && AromaCurrent < AromaAnswers.size())
+        AromaAnswers[AromaCurrent] = chosen->text();
+
+    ++AromaCurrent;
+    if (AromaCurrent < AromaQuestionCount) {
+        Test_Aromatherapy();
+        optAnswerOption[0]->setFocus();
+        return;
+    }
+    Test_Aromatherapy_Result();
+    stack_->setCurrentWidget(Frame4);
+    cmdBackToMain[1]->setFocus();
+}
+
+void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
+{
+    optAnswerOption[2]->show();
+    const AromaResult result = ScoreAromaTest(AromaChoice);
+
+    RTB::Empty(rtbResult_);
+    RTB::SetBold(rtbResult_, true);
+    RTB::SetSize(rtbResult_, 10);
+    RTB::Append(rtbResult_, QStringLiteral("Vessa Learn Aromatherapy Result\r\n\r\n"));
+    RTB::SetBold(rtbResult_, false);
+    for (const AromaResultLine &line : result.lines) {
+        RTB::Append(rtbResult_, line.name + QStringLiteral("\r\n"));
+        RTB::Append(rtbResult_, QStringLiteral("Your Answer: ") + line.answer +
+                                    QStringLiteral("\r\n"));
+        RTB::Append(rtbResult_, QStringLiteral("Correct Answer: ") + line.correct +
+                                    QStringLiteral("\r\n\r\n"));
+    }
+    RTB::Append(rtbResult_, AromaScoreText(result));
+}
+
+void frmLearnAromatherapyMain::cmdBackToMain_Click()
+{
+    selectFirstEntries();
+    cboLearn->show();
+    cboLearn->setEnabled(true);
+    cboTest->setEnabled(false);
+    cboTestLevel->setEnabled(false);
+    optChoice1->setChecked(true);
+    AromaLearnMode = true;
+    stack_->setCurrentWidget(Frame1);
+    optChoice1->setFocus();
+}

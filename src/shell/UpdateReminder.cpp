@@ -1,0 +1,92 @@
+#include "UpdateReminder.h"
+
+#include "MsgBox.h"
+#include "modHelp.h"
+#include "modSettings.h"
+
+namespace {
+
+// Rewrites a regional date/time pattern: a two-digit year becomes four digits
+// and time-zone fields are removed. Quoted literal text is kept as it is.
+QString robustPattern(const QString &pattern)
+{
+    QString out;
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar ch = pattern.at(i);
+        if (ch == u'\'') {
+            const qsizetype end = pattern.indexOf(u'\'', i + 1);
+            const qsizetype stop = end < 0 ? pattern.size() : end + 1;
+            out += pattern.mid(i, stop - i);
+            i = stop;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < pattern.size() && pattern.at(i + run) == ch)
+            ++run;
+        if (ch == u'y')
+            out += QStringLiteral("yyyy");
+        else if (ch != u't')
+            out += pattern.mid(i, run);
+        i += run;
+    }
+    return out.simplified();
+}
+
+QString fullPattern(const QLocale &locale)
+{
+    return robustPattern(locale.dateFormat(QLocale::ShortFormat)) + u' ' +
+           robustPattern(locale.timeFormat(QLocale::LongFormat));
+}
+
+} // namespace
+
+namespace UpdateReminder {
+
+QString StoredKey() { return Settings::EncodeText(QStringLiteral("Duration")); }
+
+QString DateTimeText(const QDateTime &moment, const QLocale &locale)
+{
+    return QLocale::c().toString(moment, fullPattern(locale));
+}
+
+std::optional<QDate> ReadDateText(const QString &text, const QLocale &locale)
+{
+    const QDateTime moment = QLocale::c().toDateTime(text, fullPattern(locale));
+    if (!moment.isValid())
+        return std::nullopt;
+    return moment.date();
+}
+
+QString ReminderMessage()
+{
+    return QStringLiteral("There maybe an update to this software available\n"
+                          "Do you want to check for an update?");
+}
+
+} // namespace UpdateReminder
+
+void RunUpdateReminder()
+{
+    using namespace UpdateReminder;
+    const QLocale locale = QLocale::system();
+    const QString stored = Settings::DecodeText(Settings::ReadSetting(StoredKey(), QString()));
+    const auto writeNow = [&] {
+        Settings::WriteSetting(StoredKey(),
+                               Settings::EncodeText(DateTimeText(QDateTime::currentDateTime(), locale)));
+    };
+    if (stored.isEmpty()) {
+        writeNow();
+        return;
+    }
+    const std::optional<QDate> date = ReadDateText(stored, locale);
+    if (!date)
+        return;
+    const qint64 days = QDate::currentDate().daysTo(*date);
+    if (days >= -14 && days <= 14)
+        return;
+    const auto answer = ShowMessage(nullptr, ReminderMessage(), QMessageBox::Information,
+                                    QMessageBox::Yes | QMessageBox::No);
+    writeNow();
+    if (answer == QMessageBox::Yes)
+        OpenDownloadPage();
+}

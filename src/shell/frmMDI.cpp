@@ -1,0 +1,397 @@
+#include "frmMDI.h"
+
+#include "AppInfo.h"
+#include "LinkLabel.h"
+#include "ModuleTable.h"
+#include "frmNagScreen2.h"
+#include "modHelp.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kStartPanelHeightTwips = 10000;
+constexpr int kExitButtonMarginTwips = 120;
+constexpr int kYogaContainerLeft = 260;
+
+// A strip whose children are placed by hand; it re-runs the placement when it is resized.
+class Strip : public QWidget {
+public:
+    Strip(const QString &name, QWidget *parent) : QWidget(parent) { setObjectName(name); }
+    std::function<void(int)> onResize;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QWidget::resizeEvent(event);
+        if (onResize)
+            onResize(width());
+    }
+};
+
+QFont verdana(int points, bool bold = false)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+void centreIn(QWidget *widget, int width)
+{
+    widget->move((width - widget->width()) / 2, widget->y());
+}
+
+} // namespace
+
+frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(AppInfo::ApplicationTitle());
+    setWindowIcon(QIcon(QStringLiteral(":/shell/app-icon.svg")));
+    buildMenus();
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("MDIClient"));
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildBannerStrip());
+    layout->addWidget(buildButtonStrip());
+    layout->addWidget(buildStartPanel(), 1);
+    layout->addWidget(buildYogaStrips(), 1);
+    layout->addWidget(buildBottomStrip());
+    setCentralWidget(central);
+
+    // Load step: place the banner, the button box, the start-panel labels and
+    // the exit button for the screen's width; hide the Learn Yoga browsing
+    // strip and give the start panel its height.
+    layOutStrips(AppInfo::ScreenWidthPixels());
+    picContainer_->move(kYogaContainerLeft, picContainer_->y());
+    picTop1_->hide();
+    picMain_->setMaximumHeight(AppInfo::TwipsToPixels(kStartPanelHeightTwips));
+    ShowStartPanel(true);
+    resize(1024, 700);
+    SetCurrent(this);
+}
+
+frmMDI::~frmMDI()
+{
+    if (ModuleHost::Current() == this)
+        SetCurrent(nullptr);
+}
+
+void frmMDI::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    AddHelpMenus(menuBar(), this);
+}
+
+QWidget *frmMDI::buildBannerStrip()
+{
+    auto *strip = new Strip(QStringLiteral("picTopMain"), this);
+    picTopMain_ = strip;
+    strip->setFixedHeight(30);
+    strip->setAutoFillBackground(true);
+    strip->setStyleSheet(QStringLiteral("#picTopMain { background: #2f4f6f; }"));
+    auto *banner = new LinkLabel(QStringLiteral("lblQuilloryBanner"),
+                                 PublisherLinks::ForumBannerText(), strip);
+    banner->setFont(verdana(9, true));
+    banner->setStyleSheet(QStringLiteral("color: #ffe9a8;"));
+    banner->adjustSize();
+    banner->move(0, (30 - banner->height()) / 2);
+    connect(banner, &LinkLabel::clicked, this, [] { OpenHomePage(); });
+    lblQuilloryBanner_ = banner;
+    strip->onResize = [this](int w) { centreIn(lblQuilloryBanner_, w); };
+    return strip;
+}
+
+QWidget *frmMDI::buildButtonStrip()
+{
+    auto *strip = new Strip(QStringLiteral("picTop"), this);
+    picTop_ = strip;
+    strip->setFixedHeight(64);
+    picButtonContainer_ = new QWidget(strip);
+    picButtonContainer_->setObjectName(QStringLiteral("picButtonContainer"));
+    auto *row = new QHBoxLayout(picButtonContainer_);
+    row->setContentsMargins(4, 6, 4, 6);
+    row->setSpacing(6);
+    for (const ModuleEntry &module : ModuleTable()) {
+        const int i = module.buttonIndex;
+        auto *picture = new QLabel(picButtonContainer_);
+        picture->setObjectName(QStringLiteral("Picture%1").arg(8 + i));
+        picture->setPixmap(QIcon(module.picture).pixmap(40, 40));
+        picture->setFixedSize(42, 42);
+        auto *button = new QPushButton(module.name, picButtonContainer_);
+        button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(i));
+        button->setFont(verdana(8, true));
+        button->setMinimumHeight(40);
+        connect(button, &QPushButton::clicked, this, [this, &module] { SelectModule(module); });
+        row->addWidget(picture);
+        row->addWidget(button);
+    }
+    picButtonContainer_->adjustSize();
+    strip->onResize = [this](int w) { centreIn(picButtonContainer_, w); };
+    return strip;
+}
+
+QWidget *frmMDI::buildStartPanel()
+{
+    auto *panel = new Strip(QStringLiteral("picMain"), this);
+    picMain_ = panel;
+    panel->setMouseTracking(true);
+    panel->installEventFilter(this);
+    panel->setAutoFillBackground(true);
+    panel->setStyleSheet(QStringLiteral("#picMain { background: #fbf7ee; }"));
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+
+    const auto addLabel = [&](int index, const QString &text, const QFont &font, int y,
+                              int width) {
+        QLabel *label;
+        if (index >= 8) {
+            auto *link = new LinkLabel(QStringLiteral("lblCaption(%1)").arg(index), text, panel);
+            connect(link, &LinkLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+            label = link;
+        } else {
+            label = new QLabel(text, panel);
+            label->setObjectName(QStringLiteral("lblCaption(%1)").arg(index));
+        }
+        label->setFont(font);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(width > 0);
+        if (width > 0) {
+            label->setFixedWidth(width);
+            label->setFixedHeight(label->heightForWidth(width));
+        } else {
+            label->adjustSize();
+        }
+        label->move(0, y);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        lblCaption_[index] = label;
+    };
+    addLabel(6, QStringLiteral("Welcome to Vessa Orrenic Learning Suite II"), verdana(18, true),
+             18, 0);
+    addLabel(7,
+             QStringLiteral(
+                 "Welcome to the second edition of the Vessa Orrenic Learning Suite! Here is your "
+                 "chance to make use of our free resources and improve your knowledge of Dream "
+                 "Interpretation, Palmistry, Yoga, Cartomancy and Aromatherapy. Learn from the "
+                 "basics and understand your personality better than ever before."),
+             verdana(10), 64, 820);
+    addLabel(5, QStringLiteral("Vessa Orrenic Learning Suite II includes the following programs"),
+             verdana(11, true), lblCaption_[7]->geometry().bottom() + 22, 0);
+    int y = lblCaption_[5]->geometry().bottom() + 16;
+    for (int index : {8, 9, 10, 11, 12, 13}) {
+        const ModuleEntry *module = ModuleByLabel(index);
+        QFont font = verdana(12, true);
+        addLabel(index, module->name, font, y, 0);
+        lblCaption_[index]->setStyleSheet(QStringLiteral("color: #7a2a10;"));
+        y += 34;
+    }
+    panel->setMinimumHeight(y + 8);
+    panel->onResize = [this](int w) {
+        for (int i = 5; i <= 13; ++i)
+            centreIn(lblCaption_[i], w);
+    };
+    return panel;
+}
+
+QWidget *frmMDI::buildYogaStrips()
+{
+    // The Learn Yoga browsing strip (top) and lesson menu (left) beside the
+    // document area that holds the module windows.
+    auto *column = new QWidget(this);
+    column->setObjectName(QStringLiteral("DocumentColumn"));
+    auto *columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(0);
+
+    picTop1_ = new QWidget(column);
+    picTop1_->setObjectName(QStringLiteral("picTop1"));
+    picTop1_->setFixedHeight(150);
+    picContainer_ = new QWidget(picTop1_);
+    picContainer_->setObjectName(QStringLiteral("picContainer"));
+    picContainer_->setGeometry(kYogaContainerLeft, 0, 800, 150);
+    for (const char *name : {"picYoga", "Picture2", "Picture3", "Picture4"}) {
+        auto *part = new QWidget(picContainer_);
+        part->setObjectName(QString::fromLatin1(name));
+    }
+    columnLayout->addWidget(picTop1_);
+
+    documentRow_ = new QWidget(column);
+    documentRow_->setObjectName(QStringLiteral("DocumentRow"));
+    auto *row = new QHBoxLayout(documentRow_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    picLeft_ = new QWidget(documentRow_);
+    picLeft_->setObjectName(QStringLiteral("picLeft"));
+    picLeft_->setFixedWidth(220);
+    picLeft_->hide();
+    mdiArea_ = new QMdiArea(documentRow_);
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    row->addWidget(picLeft_);
+    row->addWidget(mdiArea_, 1);
+    columnLayout->addWidget(documentRow_, 1);
+    return column;
+}
+
+QWidget *frmMDI::buildBottomStrip()
+{
+    auto *strip = new Strip(QStringLiteral("PicCoBrand"), this);
+    picCoBrand_ = strip;
+    strip->setFixedHeight(44);
+    label7_ = PublisherLinks::FullBrand(QStringLiteral("Label7"), strip);
+    label7_->setFont(verdana(8));
+    label7_->setWordWrap(true);
+    label7_->setGeometry(10, 4, 760, 36);
+    cmdMdiExit_ = new QPushButton(QStringLiteral("&Exit"), strip);
+    cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
+    cmdMdiExit_->setFont(verdana(9, true));
+    cmdMdiExit_->setFixedSize(96, 32);
+    cmdMdiExit_->move(0, 6);
+    connect(cmdMdiExit_, &QPushButton::clicked, this, &QWidget::close);
+    strip->onResize = [this](int w) {
+        cmdMdiExit_->move(w - cmdMdiExit_->width() - AppInfo::TwipsToPixels(kExitButtonMarginTwips),
+                          cmdMdiExit_->y());
+        label7_->setFixedWidth(qMax(200, cmdMdiExit_->x() - 20));
+    };
+    return strip;
+}
+
+void frmMDI::layOutStrips(int width)
+{
+    centreIn(lblQuilloryBanner_, width);
+    centreIn(picButtonContainer_, width);
+    for (int i = 5; i <= 13; ++i)
+        centreIn(lblCaption_[i], width);
+    cmdMdiExit_->move(width - cmdMdiExit_->width() - AppInfo::TwipsToPixels(kExitButtonMarginTwips),
+                      cmdMdiExit_->y());
+}
+
+void frmMDI::SelectModule(const ModuleEntry &module)
+{
+    closeAllModuleWindows();
+    HideStartPanel();
+    if (!module.create)
+        return;
+    if (module.isLearnYoga) {
+        picLeft_->show();
+        return;
+    }
+    picTop1_->hide();
+    picLeft_->hide();
+    ShowModuleWindow(module.create());
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    if (const ModuleEntry *module = index >= 8 ? ModuleByLabel(index) : nullptr) {
+        SelectModule(*module);
+        return;
+    }
+    closeAllModuleWindows();
+    HideStartPanel();
+}
+
+void frmMDI::closeAllModuleWindows()
+{
+    for (const QString &name : ModuleWindowOrder()) {
+        QPointer<QWidget> window = moduleWindows_.take(name);
+        if (!window)
+            continue;
+        if (auto *module = qobject_cast<ModuleWindow *>(window.data()))
+            module->CloseModule();
+        else
+            window->close();
+    }
+}
+
+void frmMDI::ShowModuleWindow(QWidget *window)
+{
+    TrackModuleWindow(window);
+    centralWidget()->layout()->activate();
+    QMdiSubWindow *frame = mdiArea_->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(window->windowIcon().isNull() ? windowIcon() : window->windowIcon());
+    const QSize wanted = window->size().expandedTo(window->minimumSizeHint());
+    const QMargins border = frame->contentsMargins();
+    int height = wanted.height() + border.top() + border.bottom() +
+                 frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    const int available = mdiArea_->viewport()->height();
+    if (available > 100)
+        height = qMin(height, available);
+    frame->resize(wanted.width() + border.left() + border.right(), height);
+    frame->show();
+    // Centred on the screen's width, top edge at the top of the document area.
+    frame->move((AppInfo::ScreenWidthPixels() - frame->width()) / 2, 0);
+    window->activateWindow();
+}
+
+void frmMDI::TrackModuleWindow(QWidget *window) { moduleWindows_.insert(window->objectName(), window); }
+
+void frmMDI::ShowStartPanel(bool resetHeight)
+{
+    if (resetHeight)
+        picMain_->setMaximumHeight(AppInfo::TwipsToPixels(kStartPanelHeightTwips));
+    picMain_->show();
+    // The start panel covers the document area while it is shown.
+    documentRow_->parentWidget()->hide();
+}
+
+void frmMDI::HideStartPanel()
+{
+    picMain_->hide();
+    documentRow_->parentWidget()->show();
+}
+
+void frmMDI::setLinkUnderline(int index, bool on)
+{
+    QFont font = lblCaption_[index]->font();
+    if (font.underline() == on)
+        return;
+    font.setUnderline(on);
+    lblCaption_[index]->setFont(font);
+}
+
+bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        if (watched == picMain_) {
+            for (int i = 5; i <= 13; ++i)
+                setLinkUnderline(i, false);
+        } else {
+            for (int i = 8; i <= 13; ++i)
+                if (watched == lblCaption_[i])
+                    setLinkUnderline(i, true);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    if (!IsQuitting()) {
+        // The exit window outlives the main window; closing it ends the program.
+        auto *exitWindow = new frmNagScreen2();
+        exitWindow->show();
+    }
+    closeAllModuleWindows();
+    mdiArea_->closeAllSubWindows();
+    event->accept();
+}

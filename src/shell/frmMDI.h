@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ModuleHost.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+class QLabel;
+class QMdiArea;
+class QPushButton;
+struct ModuleEntry;
+
+// The main window: banner, module buttons, start panel, the two Learn Yoga
+// strips, the document area that holds the module windows and the bottom strip.
+class frmMDI : public QMainWindow, public ModuleHost {
+    Q_OBJECT
+public:
+    explicit frmMDI(QWidget *parent = nullptr);
+    ~frmMDI() override;
+
+    // Selects the module of the module table (closes every module window,
+    // hides the start panel, opens the module fresh).
+    void SelectModule(const ModuleEntry &module);
+
+    QMdiArea *DocumentArea() const { return mdiArea_; }
+
+    // ModuleHost
+    void ShowModuleWindow(QWidget *window) override;
+    void ShowStartPanel(bool resetHeight) override;
+    void HideStartPanel() override;
+    void TrackModuleWindow(QWidget *window) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    QWidget *buildBannerStrip();
+    QWidget *buildButtonStrip();
+    QWidget *buildStartPanel();
+    QWidget *buildYogaStrips();
+    QWidget *buildBottomStrip();
+    // The load step: horizontal positions computed from a width (the screen
+    // width at load, the strip's width after a resize).
+    void layOutStrips(int width);
+    void closeAllModuleWindows();
+    void lblCaption_Click(int index);
+    void setLinkUnderline(int index, bool on);
+
+    QWidget *picTopMain_ = nullptr;
+    QWidget *picTop_ = nullptr;
+    QWidget *picButtonContainer_ = nullptr;
+    QWidget *picMain_ = nullptr;
+    QWidget *picTop1_ = nullptr;
+    QWidget *picContainer_ = nullptr;
+    QWidget *picLeft_ = nullptr;
+    QWidget *documentRow_ = nullptr;
+    QWidget *picCoBrand_ = nullptr;
+    QLabel *lblQuilloryBanner_ = nullptr;
+    QPushButton *cmdMdiExit_ = nullptr;
+    QLabel *label7_ = nullptr;
+    QLabel *lblCaption_[14] = {};
+    QMdiArea *mdiArea_ = nullptr;
+    QHash<QString, QPointer<QWidget>> moduleWindows_;
+};

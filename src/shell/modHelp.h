@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QMenuBar;
+class QWidget;
+
+// The publisher's web pages and the one routine that opens any web address.
+namespace PublisherPages {
+QString HomePage();        // the home page, which is the discussion forum
+QString OnlineHelpPage();
+QString DownloadPage();
+QString DonationPage();
+QString FullBrandPage();
+QString CoBrandPage();
+QString CataloguePage();
+QString ReferAFriendPage();
+QString SuitePage();       // the suite's own page, sent with a referral
+QString SiteAddress();     // the short address printed on reports and banners
+} // namespace PublisherPages
+
+// Asks the desktop to open a web address in the user's browser. Text starting
+// "www." is opened as an http address. The result is not examined.
+void OpenWebPage(const QString &address);
+// Routes every OpenWebPage call to another function (tests); an empty function restores the default.
+void SetWebOpenerForTesting(std::function<void(const QUrl &)> opener);
+// The address OpenWebPage would hand to the desktop for a text.
+QUrl WebAddressToUrl(const QString &address);
+
+void OpenOnlineHelpPage();
+void OpenHomePage();
+void OpenDownloadPage();
+void OpenDonationPage();
+void OpenFullBrandPage();
+void OpenCoBrandPage();
+void OpenCataloguePage();
+
+// Closes every window and ends the program.
+void QuitProgram();
+// True once QuitProgram has started, so closing windows does not start the exit sequence again.
+bool IsQuitting();
+// Clears the quitting state (tests that run QuitProgram and go on).
+void ResetQuittingForTesting();
+
+// Adds the Help menu ("&Online Help", "&Visit Us Online", "Check for Software &Update",
+// "&About Software") and the top-level "&Donate" item to a window's menu bar.
+struct HelpMenuCaptions {
+    QString update = QStringLiteral("Check for Software &Update");
+    QString donate = QStringLiteral("&Donate");
+};
+void AddHelpMenus(QMenuBar *bar, QWidget *owner, const HelpMenuCaptions &captions = {});

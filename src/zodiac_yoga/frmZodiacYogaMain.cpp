@@ -1,0 +1,304 @@
+#include "frmZodiacYogaMain.h"
+
+#include "frmZodiacYogaDisplay.h"
+#include "modReadingFile.h"
+#include "modSunSignYoga.h"
+#include "modYogasana.h"
+#include "shell/LinkLabel.h"
+#include "shell/MsgBox.h"
+#include "shell/UpdateReminder.h"
+#include "shell/modHelp.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QFont verdana(int points, bool bold = false)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *makeLabel(const char *name, const QString &text, QWidget *parent, int points = 9,
+                  bool bold = false)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(verdana(points, bold));
+    label->setWordWrap(true);
+    return label;
+}
+
+QComboBox *makeList(const char *name, const QStringList &entries, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);
+    list->addItems(entries);
+    list->setCurrentIndex(0);
+    list->setFont(verdana(9));
+    list->setMaxVisibleItems(16);
+    return list;
+}
+
+// Selects the entry with exactly this text; a text that is no entry leaves the selection.
+void selectText(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+} // namespace
+
+frmZodiacYogaMain::frmZodiacYogaMain(QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmZodiacYogaMain"), parent)
+{
+    RunUpdateReminder();
+    setWindowTitle(QStringLiteral("Vessa Zodiac Yoga"));
+    buildMenus();
+
+    auto *body = new QWidget(this);
+    body->setObjectName(QStringLiteral("picBody"));
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(24, 16, 24, 8);
+    layout->setSpacing(10);
+
+    layout->addWidget(makeLabel(
+        "Label3",
+        QStringLiteral("Welcome to Vessa Zodiac Yoga! Yoga has been known to help people keep "
+                       "themselves fit and attain mental peace. Enter your Date of Birth and get a "
+                       "detailed report about what ailments may afflict you and how yoga can help "
+                       "you overcome this and much more."),
+        body, 10));
+    auto *label4 = makeLabel(
+        "Label4", QStringLiteral("Just input your name and date of birth and get a Reading Now!"),
+        body, 11, true);
+    label4->setStyleSheet(QStringLiteral("color: #7a2a10;"));
+    layout->addWidget(label4);
+
+    auto *form = new QGridLayout;
+    form->setHorizontalSpacing(12);
+    form->setVerticalSpacing(8);
+    form->addWidget(makeLabel("Label1", QStringLiteral("Name"), body, 9, true), 0, 0);
+    txtName_ = new QLineEdit(body);
+    txtName_->setObjectName(QStringLiteral("txtName"));
+    txtName_->setFont(verdana(10));
+    txtName_->setMaxLength(60);
+    // Only typed letters and blanks reach the name: no pasting or dropping text in.
+    txtName_->setContextMenuPolicy(Qt::NoContextMenu);
+    txtName_->setAcceptDrops(false);
+    txtName_->installEventFilter(this);
+    form->addWidget(txtName_, 0, 1, 1, 5);
+
+    form->addWidget(makeLabel("Label2", QStringLiteral("Date Of Birth"), body, 9, true), 1, 0);
+    QStringList days, years;
+    for (int d = 1; d <= 31; ++d)
+        days << QString::number(d);
+    for (int y = 1900; y <= 2050; ++y)
+        years << QString::number(y);
+    cboDate_ = makeList("cboDate", days, body);
+    cboMonth_ = makeList("cboMonth", MonthNames(), body);
+    cboYear_ = makeList("cboYear", years, body);
+    auto *dateLabel = makeLabel("Label5", QStringLiteral("Date"), body);
+    auto *monthLabel = makeLabel("Label7", QStringLiteral("Month"), body);
+    auto *yearLabel = makeLabel("Label6", QStringLiteral("Year"), body);
+    dateLabel->setBuddy(cboDate_);
+    monthLabel->setBuddy(cboMonth_);
+    yearLabel->setBuddy(cboYear_);
+    form->addWidget(dateLabel, 1, 1);
+    form->addWidget(monthLabel, 1, 3);
+    form->addWidget(yearLabel, 1, 5);
+    form->addWidget(cboDate_, 2, 1);
+    form->addWidget(cboMonth_, 2, 3);
+    form->addWidget(cboYear_, 2, 5);
+    form->setColumnStretch(1, 1);
+    form->setColumnStretch(3, 2);
+    form->setColumnStretch(5, 1);
+    layout->addLayout(form);
+
+    auto *next = new QPushButton(QStringLiteral("Get Suitable &Yogas For My Zodiac"), body);
+    next->setObjectName(QStringLiteral("cmdNext"));
+    next->setFont(verdana(10, true));
+    next->setMinimumHeight(34);
+    next->setDefault(true);
+    connect(next, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    auto *open = new QPushButton(
+        QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), body);
+    open->setObjectName(QStringLiteral("cmdOpen"));
+    open->setFont(verdana(9));
+    open->setMinimumHeight(30);
+    connect(open, &QPushButton::clicked, this, &frmZodiacYogaMain::cmdOpen_Click);
+    layout->addWidget(next);
+    layout->addWidget(open);
+
+    auto *note = makeLabel(
+        "Label8",
+        QStringLiteral("Please Note: If you are suffering from health ailments, kindly consult "
+                       "your doctor before doing the yoga exercises."),
+        body, 9, true);
+    note->setStyleSheet(QStringLiteral("color: #a01010;"));
+    layout->addWidget(note);
+
+    auto *exitRow = new QHBoxLayout;
+    exitRow->addStretch();
+    auto *exit = new QPushButton(QStringLiteral("&Exit"), body);
+    exit->setObjectName(QStringLiteral("cmdExit"));
+    connect(exit, &QPushButton::clicked, this, &ModuleWindow::CloseModule);
+    exitRow->addWidget(exit);
+    layout->addLayout(exitRow);
+    layout->addStretch();
+    layout->addWidget(PublisherLinks::Strip(body));
+
+    setCentralWidget(body);
+    setTabOrder(txtName_, cboDate_);
+    setTabOrder(cboDate_, cboMonth_);
+    setTabOrder(cboMonth_, cboYear_);
+    setTabOrder(cboYear_, next);
+    setTabOrder(next, open);
+    setTabOrder(open, exit);
+    resize(760, 520);
+    txtName_->setFocus();
+}
+
+void frmZodiacYogaMain::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *open = file->addAction(QStringLiteral("Open Previously Saved Zodiac Yoga Reading"));
+    open->setObjectName(QStringLiteral("mnuOpenPreviouslySavedSunSignYoga"));
+    connect(open, &QAction::triggered, this, &frmZodiacYogaMain::cmdOpen_Click);
+    QAction *yogas = file->addAction(QStringLiteral("Get Suitable &Yogas For My Zodiac"));
+    yogas->setObjectName(QStringLiteral("mnuGetSuitableYogas"));
+    connect(yogas, &QAction::triggered, this, [this] { cmdNext_Click(); });
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &ModuleWindow::CloseModule);
+    AddHelpMenus(menuBar(), this);
+}
+
+QString frmZodiacYogaMain::SelectedDay() const { return cboDate_->currentText(); }
+QString frmZodiacYogaMain::SelectedMonth() const { return cboMonth_->currentText(); }
+QString frmZodiacYogaMain::SelectedYear() const { return cboYear_->currentText(); }
+
+bool frmZodiacYogaMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtName_ && event->type() == QEvent::KeyPress)
+        return txtName_KeyPress(static_cast<QKeyEvent *>(event));
+    return ModuleWindow::eventFilter(watched, event);
+}
+
+// Letters, blank, Enter and Backspace pass; lower case becomes upper case;
+// any other character is refused with a message. Keys that type nothing
+// (arrows, Home, Delete, Tab) keep their usual meaning; pasting is refused.
+bool frmZodiacYogaMain::txtName_KeyPress(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        ShowMessage(this, QStringLiteral("Please Enter only Letters"));
+        return true;
+    }
+    const QString text = event->text();
+    if (text.size() != 1)
+        return false;
+    const char16_t ch = text.at(0).unicode();
+    const bool control = ch < 32 || ch == 127;
+    if (control && ch != 13 && ch != 8)
+        return false; // editing and navigation keys (Tab, Escape, Ctrl+A ...) type nothing
+    if (ch == 13 || ch == 8 || ch == u' ' || (ch >= u'A' && ch <= u'Z'))
+        return false;
+    if (ch >= u'a' && ch <= u'z') {
+        txtName_->insert(QString(QChar(ch - u'a' + u'A')));
+        return true;
+    }
+    ShowMessage(this, QStringLiteral("Please Enter only Letters"));
+    return true;
+}
+
+bool frmZodiacYogaMain::CheckBirthData()
+{
+    const BirthDataProblem problem =
+        ::CheckBirthData(txtName_->text(), cboDate_->currentText().toInt(), cboMonth_->currentText());
+    if (problem == BirthDataProblem::None)
+        return true;
+    ShowMessage(this, BirthDataMessage(problem));
+    if (problem == BirthDataProblem::EmptyName)
+        txtName_->setFocus();
+    return false;
+}
+
+bool frmZodiacYogaMain::cmdNext_Click()
+{
+    if (!CheckBirthData())
+        return false;
+    ZodiacReading &reading = CurrentReading();
+    reading.name = txtName_->text().trimmed();
+    reading.year = qint16(cboYear_->currentText().toInt());
+    reading.day = qint16(cboDate_->currentText().toInt());
+    reading.month = cboMonth_->currentText();
+    reading.sign = FindSunSign(reading.month, reading.day);
+
+    if (display_)
+        display_->CloseModule();
+    auto *display = new frmZodiacYogaDisplay(this);  // the entry window it returns to
+    display_ = display;
+    display->FillSignProfile(reading.sign);
+    display->FillConstitutionType();
+    LoadAsanaRecords();
+
+    SetModuleVisible(false);
+    if (ModuleHost *host = ModuleHost::Current()) {
+        host->ShowModuleWindow(display);
+        host->HideStartPanel();
+    } else {
+        display->show();
+    }
+    return true;
+}
+
+void frmZodiacYogaMain::ShowAgain()
+{
+    SetModuleVisible(true);
+    activateWindow();
+    txtName_->setFocus();
+}
+
+void frmZodiacYogaMain::cmdOpen_Click()
+{
+    QFileDialog dialog(this, QStringLiteral("Select the source file"));
+    dialog.setObjectName(QStringLiteral("CD"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Vessa Free Zodiac Yoga (*.zoy)"));
+    dialog.setDefaultSuffix(QStringLiteral("zoy"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    OpenReadingFile(dialog.selectedFiles().constFirst());
+}
+
+void frmZodiacYogaMain::OpenReadingFile(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    if (!fileName.endsWith(QLatin1String("zoy"), Qt::CaseSensitive)) {
+        ShowMessage(this, QStringLiteral("Please Check The File."), QMessageBox::Critical);
+        return;
+    }
+    const ReadingFile::Lines lines = ReadingFile::Load(fileName);
+    txtName_->setText(lines.name);
+    selectText(cboDate_, lines.day);
+    selectText(cboMonth_, lines.month);
+    selectText(cboYear_, lines.year);
+    cmdNext_Click();
+}

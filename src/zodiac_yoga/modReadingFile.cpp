@@ -1,0 +1,72 @@
+#include "modReadingFile.h"
+
+#include "shell/modSettings.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace ReadingFile {
+
+QByteArray Compose(const Lines &lines)
+{
+    QByteArray bytes;
+    for (const QString *value : {&lines.name, &lines.day, &lines.month, &lines.year}) {
+        // Control characters could encode to a line break and shift the lines; a
+        // name never holds them unless a damaged file was opened, so they are left out.
+        QString clean = *value;
+        clean.removeIf([](QChar ch) { return ch.unicode() < 32; });
+        bytes += Settings::EncodeText(clean).toLatin1();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+Lines Parse(const QByteArray &bytes)
+{
+    QString values[4];
+    qsizetype start = 0;
+    for (int line = 0; line < 4 && start < bytes.size(); ++line) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArray raw = bytes.mid(start, end - start);
+        if (raw.endsWith('\r'))
+            raw.chop(1);
+        values[line] = Settings::DecodeText(QString::fromLatin1(raw));
+        start = end + 1;
+    }
+    return {values[0], values[1], values[2], values[3]};
+}
+
+bool Save(const QString &path, const Lines &lines, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = Compose(lines);
+    if (file.write(bytes) != bytes.size()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+Lines Load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return Parse(file.read(MaxBytesRead));
+}
+
+} // namespace ReadingFile

@@ -1,0 +1,77 @@
+#include "TestSupport.h"
+
+#include "shell/AppInfo.h"
+#include "shell/modHelp.h"
+#include "shell/modSettings.h"
+
+#include <QAbstractButton>
+#include <QStandardPaths>
+
+namespace TestSupport {
+
+namespace {
+bool answerOne(QMessageBox::StandardButton answer, SeenMessage &seen)
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box)
+        return false;
+    seen.shown = true;
+    seen.title = box->windowTitle();
+    seen.text = box->text();
+    seen.icon = box->icon();
+    seen.buttons = box->standardButtons();
+    QAbstractButton *button = box->button(answer);
+    if (button)
+        button->click();
+    else
+        box->reject();
+    return true;
+}
+} // namespace
+
+std::shared_ptr<SeenMessage> AnswerNextMessage(QMessageBox::StandardButton answer)
+{
+    auto seen = std::make_shared<SeenMessage>();
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, answer] {
+        if (answerOne(answer, *seen)) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+    // Give up after a while so a test that shows no box does not leave a timer running.
+    QTimer::singleShot(5000, timer, [timer] { timer->deleteLater(); });
+    return seen;
+}
+
+MessageRecorder::MessageRecorder(QMessageBox::StandardButton answer) : answer_(answer)
+{
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+        SeenMessage seen;
+        if (answerOne(answer_, seen))
+            messages.append(seen);
+    });
+    timer_.start();
+}
+
+MessageRecorder::~MessageRecorder() { timer_.stop(); }
+
+Sandbox::Sandbox()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    Settings::SetSettingsFileForTesting(dir_.filePath(QStringLiteral("settings.ini")));
+    AppInfo::SetProgramFolderForTesting(dir_.path());
+    SetWebOpenerForTesting([this](const QUrl &url) { openedPages.append(url); });
+}
+
+Sandbox::~Sandbox()
+{
+    SetWebOpenerForTesting({});
+    Settings::SetSettingsFileForTesting(QString());
+    AppInfo::SetProgramFolderForTesting(QString());
+}
+
+} // namespace TestSupport

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QApplication>
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+// Helpers shared by the widget tests.
+namespace TestSupport {
+
+// What a message box showed before it was answered.
+struct SeenMessage {
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Arms a watcher that answers the next modal message box with `answer` and
+// records what it showed. Call before the action that shows the box.
+// The returned record is filled once the box has appeared.
+std::shared_ptr<SeenMessage> AnswerNextMessage(QMessageBox::StandardButton answer = QMessageBox::Ok);
+
+// Answers every message box that appears until the returned object is destroyed,
+// recording each one, so a test can run an action that may show several.
+class MessageRecorder {
+public:
+    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    ~MessageRecorder();
+    QList<SeenMessage> messages;
+
+private:
+    QTimer timer_;
+    QMessageBox::StandardButton answer_;
+};
+
+// Points the settings store and the program folder at a fresh temporary folder
+// and records web pages instead of opening them; undone on destruction.
+class Sandbox {
+public:
+    Sandbox();
+    ~Sandbox();
+    QString folder() const { return dir_.path(); }
+    QList<QUrl> openedPages;
+
+private:
+    QTemporaryDir dir_;
+};
+
+} // namespace TestSupport
