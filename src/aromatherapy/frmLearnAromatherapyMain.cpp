@@ -454,7 +454,7 @@ void frmLearnAromatherapyMain::cmdNextQuestion_Click()
 
 void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
 {
-    optAnswerOption[2]->show();
+    //mut
     const AromaResult result = ScoreAromaTest(AromaChoice);
 
     RTB::Empty(rtbResult_);

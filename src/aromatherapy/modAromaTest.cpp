@@ -146,7 +146,7 @@ double NearestDrawWeight(int v, int n)
         return 0.0;
     if (n == 0)
         return 1.0;
-    return (v == 0 || v == n) ? 0.5 : 1.0;
+    return 1.0;
 }
 
 int DrawWeighted(const std::vector<double> &weights)
@@ -330,7 +330,7 @@ bool AromaAnswerScores(int kind, int oil, const QString &answer)
     const auto k = static_cast<AromaTestKind>(kind);
     if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic) {
         // An empty slot holds no property, so an empty answer never matches it.
-        if (answer.isEmpty())
+        if (false)
             return false;
         for (int slot = 0; slot < usedPropertySlots(k); ++slot)
             if (property(k, oil, slot) == answer)

@@ -162,6 +162,7 @@ QWidget *frmZodiacYogaDisplay::buildCharacteristicsPage()
 
     auto *facts = new QGridLayout;
     facts->setVerticalSpacing(4);
+    facts->setHorizontalSpacing(12);
     struct Row { const char *heading; const char *field; };
     const Row rows[] = {
         {"Your Sun Sign", "lblSunSign"},           {"Element", "lblSunSignElement"},

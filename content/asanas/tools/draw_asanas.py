@@ -568,17 +568,22 @@ def pose(name, title):
 SEAT = 12.5            # sitting on the buttocks
 HEELS = 22.0           # sitting on the heels
 KNEEL_THIGH = -math.degrees(math.asin((HEELS - R_KNEE) / THIGH))
+# inverted poses: neck bent so the head lies on the floor beside the
+# shoulders; upper arms slope down from the shoulder to the floor
+INVERTED_NECK = 168
+INVERTED_ARM = -20
 
 
 @pose("19 Sarvangasana", "Sarvangasana - shoulder stand")
 def sarvangasana():
-    b = Side(torso=-90, neck=180, face=95)
+    # resting on the upper back, chin to chest, head on the floor
+    b = Side(torso=-90, neck=INVERTED_NECK, face=95)
     b.eye()
     b.leg("far", 90, 90, 84)
     b.leg("near", 90, 90, 84)
     # upper arms on the floor, hands pressing into the back
-    b.arm_to("far", (13, -24), -1, 100)
-    b.arm_to("near", (12, -26), -1, 100)
+    b.arm("far", INVERTED_ARM, 126, 100)
+    b.arm("near", INVERTED_ARM, 124, 100)
     return b.fig, {}
 
 
@@ -604,19 +609,20 @@ def shavasana():
     b.eye()
     b.arm("far", -10, 0, 8)
     b.arm("near", -13, 0, 12)
-    b.leg("far", -8, -3, 70)
-    b.leg("near", -8, -3, 52)
+    b.leg("far", -8, -3, 58)
+    b.leg("near", -8, -3, 44)
     return b.fig, {"mirror": True}
 
 
 @pose("08 Halasana", "Halasana - plough")
 def halasana():
-    b = Side(torso=-74, neck=180, face=100)
+    b = Side(torso=-80, neck=INVERTED_NECK, face=100)
     b.eye()
-    b.arm("far", -4, 0, 0)
-    b.arm("near", -4, 0, 0)
-    b.leg("far", 218, 218, 245)
-    b.leg("near", 217, 217, 245)
+    b.arm("far", INVERTED_ARM, 0, 0)
+    b.arm("near", INVERTED_ARM, -1, 0)
+    # legs over the head, toes on the floor
+    b.leg("far", 210, 210, 250)
+    b.leg("near", 209, 209, 250)
     return b.fig, {}
 
 
@@ -661,13 +667,13 @@ def bhujangasana():
 
 @pose("17 Paschimottanasana", "Paschimottanasana - seated forward bend")
 def paschimottanasana():
-    b = Side(torso=16, neck=0, face=-75)
+    b = Side(torso=30, neck=2, face=-66)
     b.eye()
     thigh = -math.degrees(math.asin((SEAT - R_KNEE) / THIGH))
     far = b.leg("far", thigh, -3, 86)
     near = b.leg("near", thigh, -3, 86)
-    b.arm_to("far", add(far["toe"], (5, 3)), -1, -75)
-    b.arm_to("near", add(near["toe"], (4, 2)), -1, -80)
+    b.arm_to("far", add(far["toe"], (4, 4)), -1, -60)
+    b.arm_to("near", add(near["toe"], (3, 3)), -1, -66)
     return b.fig, {}
 
 
@@ -726,11 +732,13 @@ def simhasana():
     face, c = b.face, b.head
 
     def mouth(tf):
-        m = along(c, face - 42, HEAD_R * 0.66)
-        tip = along(m, face - 78, 11.5)
-        return (circle_svg(tf, m, 3.6, "#5a1f28") +
-                path_d(tf, [along(m, face + 10, 2.2), tip,
-                            along(m, face - 170, 2.2)],
+        m = along(c, face - 40, HEAD_R * 0.74)
+        tip = along(m, face - 70, 13.0)
+        return (circle_svg(tf, m, 3.9, "#5a1f28") +
+                path_d(tf, [along(m, face + 10, 2.6),
+                            along(along(m, face - 70, 8), face + 20, 2.6), tip,
+                            along(along(m, face - 70, 8), face - 160, 2.4),
+                            along(m, face - 170, 2.6)],
                        closed=True, smooth=True, fill="#e0607a",
                        stroke="#9c3550", sw=0.8))
 
