@@ -1,10 +1,10 @@
 #include "aromatherapy/OilContent.h"
 
-// The 52 oils of the catalogue with their associations. Texts are kept exactly
-// as the module shows them, including their spacing and capitals: "Self
-// -Confidence" and "Increases Self - Confidence" are distinct entries, and the
-// doubled ampersand of "Mental && Physical Well Being" is the stored form that
-// labels display as a single ampersand.
+// The 52 oils of the catalogue with their associations. Texts are kept
+// exactly as the module shows them, spacing and capitals included:
+// "Self -Confidence" and "Increases Self - Confidence" are distinct entries.
+// "Mental && Physical Well Being" is stored with its ampersand doubled;
+// labels show it as one ampersand.
 namespace OilContent {
 
 // Each record: name, planet, sign, element, gender, {magical}, {therapeutic}.

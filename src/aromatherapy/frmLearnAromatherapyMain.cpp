@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -25,14 +26,11 @@ namespace {
 
 const QString kCaption = QStringLiteral("Vessa Learn Aromatherapy");
 
-QString indexed(const char *name, int index)
-{
-    return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) +
-           QLatin1Char(')');
+QString indexed(const char *name, int index) {
+    return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
-{
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -40,16 +38,14 @@ QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
     return label;
 }
 
-QFont scaledFont(const QWidget *widget, double factor, bool bold)
-{
+QFont scaledFont(const QWidget *widget, double factor, bool bold) {
     QFont font = widget->font();
     font.setPointSizeF(font.pointSizeF() * factor);
     font.setBold(bold);
     return font;
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent) {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setMinimumWidth(120);
@@ -57,8 +53,7 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
 }
 
 // A bordered panel that groups one option with its lists.
-QFrame *makePanel(QWidget *parent)
-{
+QFrame *makePanel(QWidget *parent) {
     auto *panel = new QFrame(parent);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
@@ -68,8 +63,7 @@ QFrame *makePanel(QWidget *parent)
 } // namespace
 
 frmLearnAromatherapyMain::frmLearnAromatherapyMain(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnAromatherapyMain"), parent)
-{
+    : ModuleWindow(QStringLiteral("frmLearnAromatherapyMain"), parent) {
     setWindowTitle(kCaption);
     setFont(QFont(QStringLiteral("Verdana"), 9));
 
@@ -108,8 +102,7 @@ frmLearnAromatherapyMain::frmLearnAromatherapyMain(QWidget *parent)
     optChoice1->setFocus();
 }
 
-QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
-{
+QWidget *frmLearnAromatherapyMain::buildOptionsFrame() {
     auto *frame = new QWidget(stack_);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *v = new QVBoxLayout(frame);
@@ -192,8 +185,8 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     choiceGroup->addButton(optChoice1);
     choiceGroup->addButton(optChoice2);
 
-    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Learn / Test Aromatherapy"),
-                         frame);
+    cmdNext =
+        makeButton(QStringLiteral("cmdNext"), QStringLiteral("Learn / Test Aromatherapy"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNext);
@@ -235,11 +228,10 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     return frame;
 }
 
-QWidget *frmLearnAromatherapyMain::buildLearnFrame()
-{
+QWidget *frmLearnAromatherapyMain::buildLearnFrame() {
     static const std::array<const char *, 7> captions = {
-        "Herb",    "Planetary Association", "Astrological Association", "Element",
-        "Gender",  "Magical Properties",    "Therapeutic Properties"};
+        "Herb",   "Planetary Association", "Astrological Association", "Element",
+        "Gender", "Magical Properties",    "Therapeutic Properties"};
 
     auto *frame = new QWidget(stack_);
     frame->setObjectName(QStringLiteral("Frame2"));
@@ -272,8 +264,8 @@ QWidget *frmLearnAromatherapyMain::buildLearnFrame()
 
     cmdBackDesc = makeButton(QStringLiteral("cmdBackDesc"), QStringLiteral("Back"), frame);
     cmdNextDesc = makeButton(QStringLiteral("cmdNextDesc"), QStringLiteral("Next"), frame);
-    cmdBackToMain[0] = makeButton(indexed("cmdBackToMain", 0), QStringLiteral("&Back To Main"),
-                                  frame);
+    cmdBackToMain[0] =
+        makeButton(indexed("cmdBackToMain", 0), QStringLiteral("&Back To Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdBackDesc);
     buttons->addWidget(cmdNextDesc);
@@ -290,8 +282,7 @@ QWidget *frmLearnAromatherapyMain::buildLearnFrame()
     return frame;
 }
 
-QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
-{
+QWidget *frmLearnAromatherapyMain::buildQuestionFrame() {
     auto *frame = new QWidget(stack_);
     frame->setObjectName(QStringLiteral("Frame3"));
     auto *v = new QVBoxLayout(frame);
@@ -330,8 +321,7 @@ QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
     return frame;
 }
 
-QWidget *frmLearnAromatherapyMain::buildResultFrame()
-{
+QWidget *frmLearnAromatherapyMain::buildResultFrame() {
     auto *frame = new QWidget(stack_);
     frame->setObjectName(QStringLiteral("Frame4"));
     auto *v = new QVBoxLayout(frame);
@@ -343,8 +333,8 @@ QWidget *frmLearnAromatherapyMain::buildResultFrame()
     InstallClipboardGuard(rtbResult_);
     v->addWidget(rtbResult_, 1);
 
-    cmdBackToMain[1] = makeButton(indexed("cmdBackToMain", 1), QStringLiteral("&Back To Main"),
-                                  frame);
+    cmdBackToMain[1] =
+        makeButton(indexed("cmdBackToMain", 1), QStringLiteral("&Back To Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdBackToMain[1]);
@@ -354,8 +344,7 @@ QWidget *frmLearnAromatherapyMain::buildResultFrame()
     return frame;
 }
 
-void frmLearnAromatherapyMain::selectFirstEntries()
-{
+void frmLearnAromatherapyMain::selectFirstEntries() {
     cboLearn->setCurrentIndex(0);
     cboTest->setCurrentIndex(0);
     cboTestLevel->setCurrentIndex(0);
@@ -364,24 +353,21 @@ void frmLearnAromatherapyMain::selectFirstEntries()
     AromaLevel = 0;
 }
 
-void frmLearnAromatherapyMain::optChoice1_Click()
-{
+void frmLearnAromatherapyMain::optChoice1_Click() {
     cboLearn->setEnabled(true);
     cboTest->setEnabled(false);
     cboTestLevel->setEnabled(false);
     AromaLearnMode = true;
 }
 
-void frmLearnAromatherapyMain::optChoice2_Click()
-{
+void frmLearnAromatherapyMain::optChoice2_Click() {
     cboTest->setEnabled(true);
     cboTestLevel->setEnabled(true);
     cboLearn->setEnabled(false);
     AromaLearnMode = false;
 }
 
-void frmLearnAromatherapyMain::cmdNext_Click()
-{
+void frmLearnAromatherapyMain::cmdNext_Click() {
     if (AromaLearnMode) {
         AromaStartLearning();
         ShowOil();
@@ -395,31 +381,27 @@ void frmLearnAromatherapyMain::cmdNext_Click()
     optAnswerOption[0]->setFocus();
 }
 
-void frmLearnAromatherapyMain::ShowOil()
-{
+void frmLearnAromatherapyMain::ShowOil() {
     const std::array<QString, 7> desc = OilDescription(AromaCurrent);
     for (std::size_t i = 0; i < desc.size(); ++i)
         lblDesc[i]->setText(AromaLabelText(desc[i]));
 }
 
-void frmLearnAromatherapyMain::cmdNextDesc_Click()
-{
+void frmLearnAromatherapyMain::cmdNextDesc_Click() {
     if (AromaNextOil() == AromaNavigation::AtLast)
         ShowMessage(this, QStringLiteral("You are at the last record"), QMessageBox::Critical);
     else
         ShowOil();
 }
 
-void frmLearnAromatherapyMain::cmdBackDesc_Click()
-{
+void frmLearnAromatherapyMain::cmdBackDesc_Click() {
     if (AromaPreviousOil() == AromaNavigation::AtFirst)
         ShowMessage(this, QStringLiteral("You are at the first record"), QMessageBox::Critical);
     else
         ShowOil();
 }
 
-void frmLearnAromatherapyMain::Test_Aromatherapy()
-{
+void frmLearnAromatherapyMain::Test_Aromatherapy() {
     const AromaQuestion question = CurrentAromaQuestion();
     lblTestSubject->setText(AromaLabelText(question.subject));
     lblQuestionNo->setText(question.counter);
@@ -431,8 +413,7 @@ void frmLearnAromatherapyMain::Test_Aromatherapy()
     optAnswerOption[0]->setChecked(true);
 }
 
-void frmLearnAromatherapyMain::cmdNextQuestion_Click()
-{
+void frmLearnAromatherapyMain::cmdNextQuestion_Click() {
     QRadioButton *chosen = optAnswerOption[2];
     if (optAnswerOption[0]->isChecked())
         chosen = optAnswerOption[0];
@@ -452,9 +433,8 @@ void frmLearnAromatherapyMain::cmdNextQuestion_Click()
     cmdBackToMain[1]->setFocus();
 }
 
-void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
-{
-    //mut
+void frmLearnAromatherapyMain::Test_Aromatherapy_Result() {
+    optAnswerOption[2]->show();
     const AromaResult result = ScoreAromaTest(AromaChoice);
 
     RTB::Empty(rtbResult_);
@@ -464,16 +444,18 @@ void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
     RTB::SetBold(rtbResult_, false);
     for (const AromaResultLine &line : result.lines) {
         RTB::Append(rtbResult_, line.name + QStringLiteral("\r\n"));
-        RTB::Append(rtbResult_, QStringLiteral("Your Answer: ") + line.answer +
-                                    QStringLiteral("\r\n"));
-        RTB::Append(rtbResult_, QStringLiteral("Correct Answer: ") + line.correct +
-                                    QStringLiteral("\r\n\r\n"));
+        RTB::Append(rtbResult_,
+                    QStringLiteral("Your Answer: ") + line.answer + QStringLiteral("\r\n"));
+        RTB::Append(rtbResult_,
+                    QStringLiteral("Correct Answer: ") + line.correct + QStringLiteral("\r\n\r\n"));
     }
     RTB::Append(rtbResult_, AromaScoreText(result));
+    // Show the list from its heading rather than wherever writing left the view.
+    rtbResult_->moveCursor(QTextCursor::Start);
+    rtbResult_->ensureCursorVisible();
 }
 
-void frmLearnAromatherapyMain::cmdBackToMain_Click()
-{
+void frmLearnAromatherapyMain::cmdBackToMain_Click() {
     selectFirstEntries();
     cboLearn->show();
     cboLearn->setEnabled(true);

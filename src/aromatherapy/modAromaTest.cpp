@@ -14,14 +14,15 @@ QStringList AromaAnswers;
 
 namespace {
 
-constexpr int kLastOil = OilCount - 1;        // 51, Ylang Ylang
+constexpr int kLastOil = OilCount - 1;           // 51, Ylang Ylang
 constexpr int kLastIrritant = IrritantCount - 1; // 13, Wintergreen
 
-bool validOil(int oil) { return oil >= 0 && oil < OilSlots; }
+bool validOil(int oil) {
+    return oil >= 0 && oil < OilSlots;
+}
 
 // The value a planet, sign, element or gender question asks about.
-QString askedValue(int kind, int oil)
-{
+QString askedValue(int kind, int oil) {
     if (!validOil(oil))
         return {};
     const auto o = static_cast<std::size_t>(oil);
@@ -40,8 +41,7 @@ QString askedValue(int kind, int oil)
 }
 
 // Property slot `slot` of an oil for the magical or the therapeutic test.
-QString property(AromaTestKind kind, int oil, int slot)
-{
+QString property(AromaTestKind kind, int oil, int slot) {
     if (!validOil(oil) || slot < 0)
         return {};
     const auto o = static_cast<std::size_t>(oil);
@@ -52,13 +52,14 @@ QString property(AromaTestKind kind, int oil, int slot)
 }
 
 // Magical properties occupy slots 0-2, therapeutic ones slots 0-5.
-int usedPropertySlots(AromaTestKind kind) { return kind == AromaTestKind::Magical ? 3 : 6; }
+int usedPropertySlots(AromaTestKind kind) {
+    return kind == AromaTestKind::Magical ? 3 : 6;
+}
 
 // Planet, sign and element questions: three different wrong answers from the
 // candidate list, none equal to the oil's own value; then the oil's value
 // replaces the answer at a drawn position.
-void buildListAnswers(AromaQuestion &q, AromaTestKind kind)
-{
+void buildListAnswers(AromaQuestion &q, AromaTestKind kind) {
     const QString *list = nullptr;
     int last = 0;
     switch (kind) {
@@ -92,11 +93,10 @@ void buildListAnswers(AromaQuestion &q, AromaTestKind kind)
     q.answers[static_cast<std::size_t>(q.correctPosition)] = asked;
 }
 
-void buildGenderAnswers(AromaQuestion &q)
-{
+void buildGenderAnswers(AromaQuestion &q) {
     const QString gender = askedValue(static_cast<int>(AromaTestKind::Gender), q.oil);
-    const QString other = gender == QLatin1String("Female") ? QStringLiteral("Male")
-                                                             : QStringLiteral("Female");
+    const QString other =
+        gender == QLatin1String("Female") ? QStringLiteral("Male") : QStringLiteral("Female");
     q.correctPosition = Random::DrawNearest(1);
     q.answers[static_cast<std::size_t>(q.correctPosition)] = gender;
     q.answers[static_cast<std::size_t>(1 - q.correctPosition)] = other;
@@ -111,8 +111,7 @@ void buildGenderAnswers(AromaQuestion &q)
 // oil's properties; scoring accepts any of the oil's properties instead.
 // Then one of the oil's first three properties goes to the position equal to
 // its slot.
-void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind)
-{
+void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind) {
     const int slots = usedPropertySlots(kind);
     std::vector<double> weights(static_cast<std::size_t>(OilCount * slots), 0.0);
     for (int oil = 0; oil < OilCount; ++oil)
@@ -140,17 +139,15 @@ void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind)
 
 } // namespace
 
-double NearestDrawWeight(int v, int n)
-{
+double NearestDrawWeight(int v, int n) {
     if (v < 0 || v > n)
         return 0.0;
     if (n == 0)
         return 1.0;
-    return 1.0;
+    return (v == 0 || v == n) ? 0.5 : 1.0;
 }
 
-int DrawWeighted(const std::vector<double> &weights)
-{
+int DrawWeighted(const std::vector<double> &weights) {
     double total = 0.0;
     int lastPositive = -1;
     for (std::size_t i = 0; i < weights.size(); ++i)
@@ -173,8 +170,7 @@ int DrawWeighted(const std::vector<double> &weights)
     return lastPositive;
 }
 
-int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible)
-{
+int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible) {
     // Redrawing until an admissible value comes up would give each admissible
     // value its DrawNearest weight divided by the total weight of the
     // admissible values; drawing once among those weights gives the same
@@ -186,8 +182,7 @@ int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible)
     return DrawWeighted(weights);
 }
 
-std::array<QString, 7> OilDescription(int oil)
-{
+std::array<QString, 7> OilDescription(int oil) {
     LoadOilCatalogue();
     std::array<QString, 7> desc;
     if (!validOil(oil))
@@ -205,8 +200,7 @@ std::array<QString, 7> OilDescription(int oil)
     return desc;
 }
 
-void AromaStartLearning()
-{
+void AromaStartLearning() {
     if (AromaChoice == 0) {
         AromaCurrent = 0;
     } else {
@@ -216,8 +210,7 @@ void AromaStartLearning()
     }
 }
 
-AromaNavigation AromaNextOil()
-{
+AromaNavigation AromaNextOil() {
     LoadOilCatalogue();
     if (AromaChoice == 0) {
         ++AromaCurrent;
@@ -237,8 +230,7 @@ AromaNavigation AromaNextOil()
     return AromaNavigation::Shown;
 }
 
-AromaNavigation AromaPreviousOil()
-{
+AromaNavigation AromaPreviousOil() {
     LoadOilCatalogue();
     if (AromaChoice == 0) {
         --AromaCurrent;
@@ -258,8 +250,7 @@ AromaNavigation AromaPreviousOil()
     return AromaNavigation::Shown;
 }
 
-int AromaQuestionCountForLevel(int level)
-{
+int AromaQuestionCountForLevel(int level) {
     switch (level) {
     case 0:
         return 15;
@@ -270,8 +261,7 @@ int AromaQuestionCountForLevel(int level)
     }
 }
 
-QList<std::int16_t> DrawQuestionOils(int count)
-{
+QList<std::int16_t> DrawQuestionOils(int count) {
     QList<std::int16_t> oils;
     for (int k = 0; k < count; ++k) {
         // Only oils not asked yet can come up; once none is left the list stops growing.
@@ -284,8 +274,7 @@ QList<std::int16_t> DrawQuestionOils(int count)
     return oils;
 }
 
-void StartAromaTest()
-{
+void StartAromaTest() {
     LoadOilCatalogue();
     AromaQuestionCount = static_cast<std::int16_t>(AromaQuestionCountForLevel(AromaLevel));
     AromaQuestionOils = DrawQuestionOils(AromaQuestionCount);
@@ -293,8 +282,7 @@ void StartAromaTest()
     AromaCurrent = 0;
 }
 
-AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int questionCount)
-{
+AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int questionCount) {
     LoadOilCatalogue();
     AromaQuestion q;
     q.oil = oil;
@@ -318,19 +306,17 @@ AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int ques
     return q;
 }
 
-AromaQuestion CurrentAromaQuestion()
-{
+AromaQuestion CurrentAromaQuestion() {
     return BuildAromaQuestion(AromaChoice, AromaQuestionOils.value(AromaCurrent), AromaCurrent,
                               AromaQuestionCount);
 }
 
-bool AromaAnswerScores(int kind, int oil, const QString &answer)
-{
+bool AromaAnswerScores(int kind, int oil, const QString &answer) {
     LoadOilCatalogue();
     const auto k = static_cast<AromaTestKind>(kind);
     if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic) {
         // An empty slot holds no property, so an empty answer never matches it.
-        if (false)
+        if (answer.isEmpty())
             return false;
         for (int slot = 0; slot < usedPropertySlots(k); ++slot)
             if (property(k, oil, slot) == answer)
@@ -342,8 +328,7 @@ bool AromaAnswerScores(int kind, int oil, const QString &answer)
     return answer == askedValue(kind, oil);
 }
 
-QString AromaCorrectAnswer(int kind, int oil)
-{
+QString AromaCorrectAnswer(int kind, int oil) {
     LoadOilCatalogue();
     const auto k = static_cast<AromaTestKind>(kind);
     if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic)
@@ -351,8 +336,7 @@ QString AromaCorrectAnswer(int kind, int oil)
     return askedValue(kind, oil);
 }
 
-AromaResult ScoreAromaTest(int kind)
-{
+AromaResult ScoreAromaTest(int kind) {
     LoadOilCatalogue();
     AromaResult result;
     result.count = AromaQuestionCount;
@@ -370,14 +354,12 @@ AromaResult ScoreAromaTest(int kind)
     return result;
 }
 
-QString AromaScoreText(const AromaResult &result)
-{
+QString AromaScoreText(const AromaResult &result) {
     return QString::number(result.score) + QStringLiteral(" Correct Out Of ") +
            QString::number(result.count) + QStringLiteral(" Questions");
 }
 
-QString AromaLabelText(const QString &stored)
-{
+QString AromaLabelText(const QString &stored) {
     QString shown;
     shown.reserve(stored.size());
     for (qsizetype i = 0; i < stored.size(); ++i) {

@@ -15,11 +15,11 @@
 // routines produce.
 
 // Module-level state that lives for the whole run of the program.
-extern bool AromaLearnMode;            // true for "Learn Options", false for "Test Options"
-extern std::int16_t AromaChoice;       // last entry picked in either choice list
-extern std::int16_t AromaLevel;        // 0 Basic, 1 Intermediate, 2 Advanced
-extern std::int16_t AromaCurrent;      // learn: oil shown; test: question number from 0
-extern std::int16_t AromaIrritantPos;  // position in IrritantOils while browsing them
+extern bool AromaLearnMode;           // true for "Learn Options", false for "Test Options"
+extern std::int16_t AromaChoice;      // last entry picked in either choice list
+extern std::int16_t AromaLevel;       // 0 Basic, 1 Intermediate, 2 Advanced
+extern std::int16_t AromaCurrent;     // learn: oil shown; test: question number from 0
+extern std::int16_t AromaIrritantPos; // position in IrritantOils while browsing them
 extern std::int16_t AromaQuestionCount;
 extern QList<std::int16_t> AromaQuestionOils; // one oil per question
 extern QStringList AromaAnswers;              // slots 0 to AromaQuestionCount
@@ -74,8 +74,8 @@ void StartAromaTest();
 
 struct AromaQuestion {
     int oil = 0;
-    QString subject;  // the oil's name
-    QString counter;  // "Question 1 of 15"
+    QString subject;                // the oil's name
+    QString counter;                // "Question 1 of 15"
     std::array<QString, 3> answers; // captions in stored form
     bool thirdVisible = true;       // false in a gender test
     int correctPosition = 0;        // where the oil's own value was placed

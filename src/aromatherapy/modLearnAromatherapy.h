@@ -30,8 +30,8 @@ extern std::array<std::array<QString, TherapeuticSlots>, OilSlots> OilTherapeuti
 extern std::array<std::int16_t, IrritantSlots> IrritantOils;
 
 // The wrong-answer candidates of the planet, sign and element tests.
-extern std::array<QString, 11> PlanetList;  // 10 used
-extern std::array<QString, 13> SignList;    // 12 used
-extern std::array<QString, 5> ElementList;  // 4 used
+extern std::array<QString, 11> PlanetList; // 10 used
+extern std::array<QString, 13> SignList;   // 12 used
+extern std::array<QString, 5> ElementList; // 4 used
 
 void LoadOilCatalogue();

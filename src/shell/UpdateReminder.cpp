@@ -6,17 +6,25 @@
 
 namespace {
 
-// Rewrites a regional date/time pattern: a two-digit year becomes four digits
-// and time-zone fields are removed. Quoted literal text is kept as it is.
+// Rewrites a regional date/time pattern so that its text survives the
+// single-byte encoding and reads back: a two-digit year becomes four digits,
+// time-zone fields are removed, and literal text outside plain ASCII (such as
+// the Japanese hour and minute signs or direction marks) becomes a blank.
 QString robustPattern(const QString &pattern)
 {
+    const auto asciiOnly = [](QString text) {
+        for (QChar &ch : text)
+            if (ch.unicode() < 32 || ch.unicode() > 126)
+                ch = u' ';
+        return text;
+    };
     QString out;
     for (qsizetype i = 0; i < pattern.size();) {
         const QChar ch = pattern.at(i);
         if (ch == u'\'') {
             const qsizetype end = pattern.indexOf(u'\'', i + 1);
             const qsizetype stop = end < 0 ? pattern.size() : end + 1;
-            out += pattern.mid(i, stop - i);
+            out += asciiOnly(pattern.mid(i, stop - i));
             i = stop;
             continue;
         }
@@ -26,7 +34,7 @@ QString robustPattern(const QString &pattern)
         if (ch == u'y')
             out += QStringLiteral("yyyy");
         else if (ch != u't')
-            out += pattern.mid(i, run);
+            out += asciiOnly(pattern.mid(i, run));
         i += run;
     }
     return out.simplified();

@@ -158,8 +158,7 @@ QWidget *frmMDI::buildStartPanel()
     panel->setStyleSheet(QStringLiteral("#picMain { background: #fbf7ee; }"));
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
-    const auto addLabel = [&](int index, const QString &text, const QFont &font, int y,
-                              int width) {
+    const auto addLabel = [&](int index, const QString &text, const QFont &font) {
         QLabel *label;
         if (index >= 8) {
             auto *link = new LinkLabel(QStringLiteral("lblCaption(%1)").arg(index), text, panel);
@@ -171,43 +170,53 @@ QWidget *frmMDI::buildStartPanel()
         }
         label->setFont(font);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setWordWrap(width > 0);
-        if (width > 0) {
-            label->setFixedWidth(width);
-            label->setFixedHeight(label->heightForWidth(width));
-        } else {
-            label->adjustSize();
-        }
-        label->move(0, y);
         label->setMouseTracking(true);
+        // A move over a label is the label's own; the panel's handler must not see it too.
+        label->setAttribute(Qt::WA_NoMousePropagation);
         label->installEventFilter(this);
         lblCaption_[index] = label;
     };
-    addLabel(6, QStringLiteral("Welcome to Vessa Orrenic Learning Suite II"), verdana(18, true),
-             18, 0);
+    addLabel(6, QStringLiteral("Welcome to Vessa Orrenic Learning Suite II"), verdana(18, true));
     addLabel(7,
              QStringLiteral(
                  "Welcome to the second edition of the Vessa Orrenic Learning Suite! Here is your "
                  "chance to make use of our free resources and improve your knowledge of Dream "
                  "Interpretation, Palmistry, Yoga, Cartomancy and Aromatherapy. Learn from the "
                  "basics and understand your personality better than ever before."),
-             verdana(10), 64, 820);
+             verdana(10));
+    lblCaption_[7]->setWordWrap(true);
     addLabel(5, QStringLiteral("Vessa Orrenic Learning Suite II includes the following programs"),
-             verdana(11, true), lblCaption_[7]->geometry().bottom() + 22, 0);
-    int y = lblCaption_[5]->geometry().bottom() + 16;
+             verdana(11, true));
     for (int index : {8, 9, 10, 11, 12, 13}) {
-        const ModuleEntry *module = ModuleByLabel(index);
-        QFont font = verdana(12, true);
-        addLabel(index, module->name, font, y, 0);
+        addLabel(index, ModuleByLabel(index)->name, verdana(12, true));
         lblCaption_[index]->setStyleSheet(QStringLiteral("color: #7a2a10;"));
-        y += 34;
     }
-    panel->setMinimumHeight(y + 8);
-    panel->onResize = [this](int w) {
-        for (int i = 5; i <= 13; ++i)
-            centreIn(lblCaption_[i], w);
-    };
+    panel->onResize = [this](int w) { placeStartPanel(w); };
     return panel;
+}
+
+// Stacks the start panel's labels from the top, the paragraph wrapped to fit
+// the width, each label centred.
+void frmMDI::placeStartPanel(int width)
+{
+    int y = 18;
+    const auto place = [&](int index, int gapAfter) {
+        QLabel *label = lblCaption_[index];
+        if (label->wordWrap()) {
+            const int w = qMax(200, qMin(820, width - 40));
+            label->setFixedSize(w, label->heightForWidth(w));
+        } else {
+            label->adjustSize();
+        }
+        label->move((width - label->width()) / 2, y);
+        y += label->height() + gapAfter;
+    };
+    place(6, 14);
+    place(7, 22);
+    place(5, 16);
+    for (int index : {8, 9, 10, 11, 12, 13})
+        place(index, 10);
+    picMain_->setMinimumHeight(y);
 }
 
 QWidget *frmMDI::buildYogaStrips()
@@ -278,8 +287,7 @@ void frmMDI::layOutStrips(int width)
 {
     centreIn(lblQuilloryBanner_, width);
     centreIn(picButtonContainer_, width);
-    for (int i = 5; i <= 13; ++i)
-        centreIn(lblCaption_[i], width);
+    placeStartPanel(width);
     cmdMdiExit_->move(width - cmdMdiExit_->width() - AppInfo::TwipsToPixels(kExitButtonMarginTwips),
                       cmdMdiExit_->y());
 }

@@ -45,6 +45,7 @@ private:
     // The load step: horizontal positions computed from a width (the screen
     // width at load, the strip's width after a resize).
     void layOutStrips(int width);
+    void placeStartPanel(int width);
     void closeAllModuleWindows();
     void lblCaption_Click(int index);
     void setLinkUnderline(int index, bool on);

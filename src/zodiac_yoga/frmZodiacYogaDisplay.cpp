@@ -366,6 +366,7 @@ QWidget *frmZodiacYogaDisplay::buildAsanaPage()
         group->setObjectName(QStringLiteral("fra") + sign);
         group->setFont(verdana(9, true));
         group->setMouseTracking(true);
+        group->setAttribute(Qt::WA_NoMousePropagation);
         group->installEventFilter(this);
         auto *list = new QVBoxLayout(group);
         list->setSpacing(8);
@@ -377,6 +378,8 @@ QWidget *frmZodiacYogaDisplay::buildAsanaPage()
             label->setCursor(Qt::PointingHandCursor);
             label->setFocusPolicy(Qt::StrongFocus);
             label->setMouseTracking(true);
+            // A move over a label is the label's own; the group must not clear it at once.
+            label->setAttribute(Qt::WA_NoMousePropagation);
             label->installEventFilter(this);
             label->setProperty("asanaRecord", record);
             label->setProperty("asanaSign", sign);

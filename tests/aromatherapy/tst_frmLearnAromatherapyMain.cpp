@@ -23,13 +23,11 @@
 
 namespace {
 
-QString indexed(const char *name, int index)
-{
+QString indexed(const char *name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-int oilNumber(const QString &name)
-{
+int oilNumber(const QString &name) {
     for (int o = 0; o < OilCount; ++o)
         if (OilName[std::size_t(o)] == name)
             return o;
@@ -37,8 +35,7 @@ int oilNumber(const QString &name)
 }
 
 // The values that count as right for a question, read straight from the catalogue.
-QStringList rightAnswers(int kind, int oil)
-{
+QStringList rightAnswers(int kind, int oil) {
     const auto o = std::size_t(oil);
     QStringList right;
     switch (kind) {
@@ -66,8 +63,7 @@ QStringList rightAnswers(int kind, int oil)
 }
 
 // Widgets whose text does not fit the room the layout gave them.
-QStringList clippedWidgets(QWidget *root)
-{
+QStringList clippedWidgets(QWidget *root) {
     QStringList clipped;
     for (QLabel *label : root->findChildren<QLabel *>()) {
         if (!label->isVisible() || label->text().isEmpty())
@@ -95,8 +91,7 @@ class tst_frmLearnAromatherapyMain : public QObject {
     QPointer<frmLearnAromatherapyMain> window_;
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
 
-    template <class T> T *child(const QString &name)
-    {
+    template <class T> T *child(const QString &name) {
         T *found = window_->findChild<T *>(name);
         if (!found)
             qWarning("no control named %s", qPrintable(name));
@@ -107,16 +102,14 @@ class tst_frmLearnAromatherapyMain : public QObject {
     QRadioButton *answer(int i) { return child<QRadioButton>(indexed("optAnswerOption", i)); }
     QTextEdit *resultBox() { return child<QTextEdit>(QStringLiteral("RTB")); }
 
-    void click(const QString &buttonName)
-    {
+    void click(const QString &buttonName) {
         auto *button = child<QPushButton>(buttonName);
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
     // Picks an entry of a closed drop-down list from the keyboard, as a user would.
-    void pick(const QString &comboName, int index)
-    {
+    void pick(const QString &comboName, int index) {
         auto *combo = child<QComboBox>(comboName);
         QVERIFY(combo);
         QVERIFY(combo->isEnabled());
@@ -126,8 +119,7 @@ class tst_frmLearnAromatherapyMain : public QObject {
         QCOMPARE(combo->currentIndex(), index);
     }
 
-    void startTest(int kind, int level)
-    {
+    void startTest(int kind, int level) {
         child<QRadioButton>(QStringLiteral("optChoice2"))->click();
         pick(QStringLiteral("cboTest"), kind);
         pick(QStringLiteral("cboTestLevel"), level);
@@ -136,8 +128,7 @@ class tst_frmLearnAromatherapyMain : public QObject {
     }
 
     // Answers every question with the first button and returns the oils asked.
-    QStringList answerAllWithFirstButton()
-    {
+    QStringList answerAllWithFirstButton() {
         QStringList asked;
         while (currentFrame()->objectName() == QLatin1String("Frame3")) {
             asked << label(QStringLiteral("lblTestSubject"))->text();
@@ -147,8 +138,7 @@ class tst_frmLearnAromatherapyMain : public QObject {
         return asked;
     }
 
-    void checkOptionsScreenReset()
-    {
+    void checkOptionsScreenReset() {
         QCOMPARE(currentFrame()->objectName(), QStringLiteral("Frame1"));
         QVERIFY(child<QRadioButton>(QStringLiteral("optChoice1"))->isChecked());
         QVERIFY(child<QComboBox>(QStringLiteral("cboLearn"))->isEnabled());
@@ -162,8 +152,7 @@ class tst_frmLearnAromatherapyMain : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         sandbox_ = std::make_unique<TestSupport::Sandbox>();
         Random::Seed(77);
         // Leftovers of an earlier window must not matter: the window sets its own start state.
@@ -175,14 +164,12 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window_));
         LoadOilCatalogue();
     }
-    void cleanup()
-    {
+    void cleanup() {
         delete window_.data();
         sandbox_.reset();
     }
 
-    void startState()
-    {
+    void startState() {
         QCOMPARE(window_->objectName(), QStringLiteral("frmLearnAromatherapyMain"));
         QCOMPARE(window_->windowTitle(), QStringLiteral("Vessa Learn Aromatherapy"));
         checkOptionsScreenReset();
@@ -208,8 +195,7 @@ private Q_SLOTS:
                  QStringLiteral("&Check for Software Update"));
     }
 
-    void optionButtonsSwitchLists()
-    {
+    void optionButtonsSwitchLists() {
         child<QRadioButton>(QStringLiteral("optChoice2"))->click();
         QVERIFY(!AromaLearnMode);
         QVERIFY(!child<QComboBox>(QStringLiteral("cboLearn"))->isEnabled());
@@ -224,8 +210,7 @@ private Q_SLOTS:
     }
 
     // Both ends of both lists: the message, its icon and caption, and the oil stays shown.
-    void learnBounds_data()
-    {
+    void learnBounds_data() {
         QTest::addColumn<int>("list");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("firstMagical");
@@ -233,14 +218,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("lastMagical");
         QTest::addColumn<QString>("beforeLast");
-        QTest::newRow("all herbs") << 0 << "Amber" << "Healing   " << 51 << "Ylang Ylang"
-                                   << "Sex Calming Meditation " << "Wintergreen";
-        QTest::newRow("irritant oils")
-            << 1 << "Bergamot" << "Increases Self - Confidence   " << 13 << "Wintergreen"
-            << "Mental & Physical Well Being   " << "Rosemary";
+        QTest::newRow("all herbs") << 0 << "Amber"
+                                   << "Healing   " << 51 << "Ylang Ylang"
+                                   << "Sex Calming Meditation "
+                                   << "Wintergreen";
+        QTest::newRow("irritant oils") << 1 << "Bergamot"
+                                       << "Increases Self - Confidence   " << 13 << "Wintergreen"
+                                       << "Mental & Physical Well Being   "
+                                       << "Rosemary";
     }
-    void learnBounds()
-    {
+    void learnBounds() {
         QFETCH(int, list);
         QFETCH(QString, first);
         QFETCH(QString, firstMagical);
@@ -292,8 +279,7 @@ private Q_SLOTS:
 
     // One Basic test of each kind: the counter, distinct oils, the buttons shown,
     // and a result list that scores exactly what was chosen.
-    void basicTest_data()
-    {
+    void basicTest_data() {
         QTest::addColumn<int>("kind");
         QTest::newRow("planet") << 0;
         QTest::newRow("sign") << 1;
@@ -302,8 +288,7 @@ private Q_SLOTS:
         QTest::newRow("magical") << 4;
         QTest::newRow("therapeutic") << 5;
     }
-    void basicTest()
-    {
+    void basicTest() {
         QFETCH(int, kind);
         startTest(kind, 0);
         const int buttons = kind == 3 ? 2 : 3;
@@ -379,15 +364,13 @@ private Q_SLOTS:
         checkOptionsScreenReset();
     }
 
-    void longerTests_data()
-    {
+    void longerTests_data() {
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("questions");
         QTest::newRow("Intermediate") << 1 << 30;
         QTest::newRow("Advanced") << 2 << 50;
     }
-    void longerTests()
-    {
+    void longerTests() {
         QFETCH(int, level);
         QFETCH(int, questions);
         startTest(0, level);
@@ -401,8 +384,7 @@ private Q_SLOTS:
     }
 
     // The stored "&&" shows as one "&" on the learn screen and as both in the result.
-    void wintergreenAmpersand()
-    {
+    void wintergreenAmpersand() {
         startTest(4, 2);
         bool asked = false;
         while (currentFrame()->objectName() == QLatin1String("Frame3")) {
@@ -421,13 +403,13 @@ private Q_SLOTS:
 
     // The choice is one number shared by both lists: the last entry picked in
     // either list decides, whichever mode is then started.
-    void sharedChoice()
-    {
+    void sharedChoice() {
         pick(QStringLiteral("cboLearn"), 1); // "Irritant Oils"
         child<QRadioButton>(QStringLiteral("optChoice2"))->click();
         click(QStringLiteral("cmdNext"));
         QCOMPARE(currentFrame()->objectName(), QStringLiteral("Frame3"));
-        QCOMPARE(label(QStringLiteral("lblQuestionNo"))->text(), QStringLiteral("Question 1 of 15"));
+        QCOMPARE(label(QStringLiteral("lblQuestionNo"))->text(),
+                 QStringLiteral("Question 1 of 15"));
         const int oil = oilNumber(label(QStringLiteral("lblTestSubject"))->text());
         QVERIFY(oil >= 0);
         QStringList answers;
@@ -449,8 +431,7 @@ private Q_SLOTS:
         QCOMPARE(label(QStringLiteral("lblDesc(0)"))->text(), QStringLiteral("Bergamot"));
     }
 
-    void exitClosesWindow()
-    {
+    void exitClosesWindow() {
         auto *exit = window_->findChild<QAction *>(QStringLiteral("mnuExit"));
         QVERIFY(exit);
         exit->trigger();
@@ -458,8 +439,7 @@ private Q_SLOTS:
     }
 
     // Fits the module area and no text is cut off, on every screen and for every oil.
-    void layoutFits()
-    {
+    void layoutFits() {
         QVERIFY(window_->width() <= 1300 && window_->height() <= 560);
         window_->resize(window_->minimumSize());
         QCoreApplication::processEvents();

@@ -29,21 +29,17 @@ bool answerOne(QMessageBox::StandardButton answer, SeenMessage &seen)
 }
 } // namespace
 
-std::shared_ptr<SeenMessage> AnswerNextMessage(QMessageBox::StandardButton answer)
+std::shared_ptr<MessageAnswer> AnswerNextMessage(QMessageBox::StandardButton answer)
 {
-    auto seen = std::make_shared<SeenMessage>();
-    auto *timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, answer] {
-        if (answerOne(answer, *seen)) {
-            timer->stop();
-            timer->deleteLater();
-        }
+    auto watch = std::make_shared<MessageAnswer>();
+    MessageAnswer *raw = watch.get();
+    raw->timer.setInterval(10);
+    QObject::connect(&raw->timer, &QTimer::timeout, &raw->timer, [raw, answer] {
+        if (answerOne(answer, *raw))
+            raw->timer.stop();
     });
-    timer->start();
-    // Give up after a while so a test that shows no box does not leave a timer running.
-    QTimer::singleShot(5000, timer, [timer] { timer->deleteLater(); });
-    return seen;
+    raw->timer.start();
+    return watch;
 }
 
 MessageRecorder::MessageRecorder(QMessageBox::StandardButton answer) : answer_(answer)

@@ -22,10 +22,16 @@ struct SeenMessage {
     QMessageBox::StandardButtons buttons;
 };
 
+// A watcher that answers the next modal message box and records what it
+// showed; it stops watching when it is destroyed.
+struct MessageAnswer : SeenMessage {
+    QTimer timer;
+};
+
 // Arms a watcher that answers the next modal message box with `answer` and
 // records what it showed. Call before the action that shows the box.
 // The returned record is filled once the box has appeared.
-std::shared_ptr<SeenMessage> AnswerNextMessage(QMessageBox::StandardButton answer = QMessageBox::Ok);
+std::shared_ptr<MessageAnswer> AnswerNextMessage(QMessageBox::StandardButton answer = QMessageBox::Ok);
 
 // Answers every message box that appears until the returned object is destroyed,
 // recording each one, so a test can run an action that may show several.

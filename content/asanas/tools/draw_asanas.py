@@ -257,6 +257,8 @@ class Side:
     def arm(self, side, upper, fore, hand, k=(1.0, 1.0, 1.0)):
         """Arm by bone angles; k shortens bones that point out of the
         picture (1 = in the picture plane)."""
+        if not all(0.0 < x <= 1.0 for x in k):
+            raise ValueError("a bone can look shorter, never longer")
         colour = NEAR if side == "near" else FAR
         layer = self.lay[side + "_arm"]
         s = self.arm_root
@@ -476,6 +478,30 @@ def catmull(q, closed):
     return d
 
 
+def line_to(tf, p):
+    q = tf(p)
+    return "L%s %s" % (fmt(q[0]), fmt(q[1]))
+
+
+def arc_curves(tf, c, r, a0, a1):
+    """Cubic curves along the circle (c, r) from angle a0 to a1 (degrees,
+    either direction), in pieces of at most 90 degrees."""
+    n = max(1, int(math.ceil(abs(a1 - a0) / 90.0 - 1e-9)))
+    step = (a1 - a0) / n
+    k = 4.0 / 3.0 * math.tan(d2r(abs(step)) / 4.0) * r
+    sgn = 1.0 if step > 0 else -1.0
+    out = ""
+    for i in range(n):
+        t0, t1 = a0 + i * step, a0 + (i + 1) * step
+        p0, p3 = along(c, t0, r), along(c, t1, r)
+        p1 = along(p0, t0 + 90 * sgn, k)
+        p2 = along(p3, t1 - 90 * sgn, k)
+        q1, q2, q3 = tf(p1), tf(p2), tf(p3)
+        out += "C%s %s %s %s %s %s" % (fmt(q1[0]), fmt(q1[1]), fmt(q2[0]),
+                                       fmt(q2[1]), fmt(q3[0]), fmt(q3[1]))
+    return out
+
+
 def shape_svg(tf, shape, fill, stroke=None):
     sw = OUTLINE_W if stroke else 0.0
     if shape.kind == "circle":
@@ -491,19 +517,14 @@ def shape_svg(tf, shape, fill, stroke=None):
     s = max(-1.0, min(1.0, (ra - rb) / d))
     al = math.degrees(math.asin(s))
     # outer tangents of the two end circles; the hull is closed by an arc
-    # round each end (the bigger end gets the longer arc)
+    # round the far side of each end (cubic curves: SVG Tiny has no arcs)
     v1, v2 = u + 90 - al, u - 90 + al
-    P = [tf(p) for p in (along(a, v1, ra), along(b, v1, rb),
-                         along(b, v2, rb), along(a, v2, ra))]
-    large_b = "1" if al < 0 else "0"
-    large_a = "0" if al < 0 else "1"
-    # the hull runs clockwise on screen (y down) unless mirrored
-    sweep = "0" if tf.mirror else "1"
-    d_attr = ("M%s %sL%s %sA%s %s 0 %s %s %s %sL%s %sA%s %s 0 %s %s %s %sZ" % (
-        fmt(P[0][0]), fmt(P[0][1]), fmt(P[1][0]), fmt(P[1][1]),
-        fmt(tf.r(rb)), fmt(tf.r(rb)), large_b, sweep, fmt(P[2][0]), fmt(P[2][1]),
-        fmt(P[3][0]), fmt(P[3][1]),
-        fmt(tf.r(ra)), fmt(tf.r(ra)), large_a, sweep, fmt(P[0][0]), fmt(P[0][1])))
+    start = tf(along(a, v1, ra))
+    d_attr = "M%s %s" % (fmt(start[0]), fmt(start[1]))
+    d_attr += line_to(tf, along(b, v1, rb))
+    d_attr += arc_curves(tf, b, rb, v1, v2)
+    d_attr += line_to(tf, along(a, v2, ra))
+    d_attr += arc_curves(tf, a, ra, v2, v1 - 360) + "Z"
     attrs = ' fill="%s"' % fill
     if stroke:
         attrs += ' stroke="%s" stroke-width="%s" stroke-linejoin="round"' % (
@@ -684,8 +705,9 @@ def yoga_mudra():
     b.eye()
     for side in ("far", "near"):
         b.leg(side, KNEEL_THIGH, 180, 180)
-    b.arm("far", 137, 137, 137)
-    b.arm("near", 135, 135, 140)
+    # hands clasped on the lower back, elbows lifted off the back
+    b.arm_to("far", (9, 17.5), -1, 188)
+    b.arm_to("near", (10, 18), -1, 184)
     return b.fig, {}
 
 

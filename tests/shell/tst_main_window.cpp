@@ -1,0 +1,355 @@
+// The main window: strips, start panel, menus, module switching and shutdown.
+#include "shell/AppInfo.h"
+#include "shell/ModuleTable.h"
+#include "shell/Startup.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void stripsStackInOrder();
+    void startPanelTexts();
+    void loadStepPositions();
+    void menusAsListed();
+    void linksOpenTheirPages();
+    void moduleButtonsAndLabelsOpenTheSameModule_data();
+    void moduleButtonsAndLabelsOpenTheSameModule();
+    void selectingAModuleClosesTheOpenOne();
+    void otherLabelsCloseAndHide();
+    void closingAModuleShowsTheStartPanel();
+    void hoverUnderlinesModuleLinksOnly();
+    void aboutWindowIsModal();
+    void closingShowsTheExitWindow_data();
+    void closingShowsTheExitWindow();
+    void oneCopyPerUser();
+
+private:
+    template <class T = QWidget> T *child(const QString &name) { return mdi->findChild<T *>(name); }
+    QWidget *topLevel(const QString &name)
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == name && w->isVisible())
+                return w;
+        return nullptr;
+    }
+    std::unique_ptr<TestSupport::Sandbox> sandbox;
+    std::unique_ptr<frmMDI> mdi;
+};
+
+void TestMainWindow::init()
+{
+    sandbox = std::make_unique<TestSupport::Sandbox>();
+    ResetQuittingForTesting();
+    mdi = std::make_unique<frmMDI>();
+    mdi->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    mdi->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    mdi.reset();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmNagScreen2"))
+            delete w;
+    ResetQuittingForTesting();
+    sandbox.reset();
+}
+
+void TestMainWindow::stripsStackInOrder()
+{
+    QCOMPARE(mdi->windowTitle(), QStringLiteral("Vessa Orrenic Learning Suite II v1.20"));
+    const QStringList order = {QStringLiteral("picTopMain"), QStringLiteral("picTop"), QStringLiteral("picMain"),
+                               QStringLiteral("PicCoBrand")};
+    int lastY = -1;
+    for (const QString &name : order) {
+        QWidget *strip = child(name);
+        QVERIFY2(strip && strip->isVisible(), qPrintable(name));
+        const int y = strip->mapTo(mdi.get(), QPoint(0, 0)).y();
+        QVERIFY2(y > lastY, qPrintable(name));
+        lastY = y;
+    }
+    QVERIFY(child(QStringLiteral("picTop1"))->isHidden());
+    QVERIFY(child(QStringLiteral("picLeft"))->isHidden());
+    QCOMPARE(child(QStringLiteral("picMain"))->maximumHeight(), 10000 / 15);
+    // The bottom strip sits at the window's bottom edge.
+    QWidget *bottom = child(QStringLiteral("PicCoBrand"));
+    QCOMPARE(bottom->mapTo(mdi.get(), QPoint(0, bottom->height())).y(), mdi->height());
+}
+
+void TestMainWindow::startPanelTexts()
+{
+    const QStringList captions = {
+        QStringLiteral("Vessa Orrenic Learning Suite II includes the following programs"),
+        QStringLiteral("Welcome to Vessa Orrenic Learning Suite II"),
+        QStringLiteral("Welcome to the second edition of the Vessa Orrenic Learning Suite! Here is your "
+                       "chance to make use of our free resources and improve your knowledge of Dream "
+                       "Interpretation, Palmistry, Yoga, Cartomancy and Aromatherapy. Learn from the "
+                       "basics and understand your personality better than ever before."),
+        QStringLiteral("Learn Yoga"), QStringLiteral("Zodiac Yoga"), QStringLiteral("Learn Aromatherapy"),
+        QStringLiteral("Learn Cartomancy"), QStringLiteral("Learn Palmistry"),
+        QStringLiteral("Learn Dream Interpretation")};
+    for (int i = 5; i <= 13; ++i) {
+        auto *label = child<QLabel>(QStringLiteral("lblCaption(%1)").arg(i));
+        QVERIFY(label);
+        QCOMPARE(label->text(), captions.at(i - 5));
+        // Nothing clipped: the label is as wide as its text needs and inside the panel.
+        QVERIFY(label->geometry().right() < child(QStringLiteral("picMain"))->width());
+        QVERIFY(label->geometry().left() >= 0);
+        QVERIFY(label->geometry().bottom() < child(QStringLiteral("picMain"))->height());
+    }
+    const QStringList buttons = {QStringLiteral("Learn Yoga"), QStringLiteral("Zodiac Yoga"),
+                                 QStringLiteral("Learn Aromatherapy"), QStringLiteral("Learn Cartomancy"),
+                                 QStringLiteral("Learn Dream Interpretation"), QStringLiteral("Learn Palmistry")};
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(child<QAbstractButton>(QStringLiteral("cmdSelectOption(%1)").arg(i))->text(), buttons.at(i));
+        auto *picture = child<QLabel>(QStringLiteral("Picture%1").arg(8 + i));
+        QVERIFY(picture);
+        QVERIFY2(!picture->pixmap().isNull(), "module button picture missing");
+    }
+    QCOMPARE(child<QLabel>(QStringLiteral("Label7"))->text(),
+             QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                            "online. Get this software fully branded for your website. Click here for more "
+                            "details."));
+    QCOMPARE(child<QAbstractButton>(QStringLiteral("cmdMdiExit"))->text(), QStringLiteral("&Exit"));
+    QVERIFY(!child<QLabel>(QStringLiteral("lblQuilloryBanner"))->text().isEmpty());
+    QVERIFY(!mdi->windowIcon().isNull());
+}
+
+void TestMainWindow::loadStepPositions()
+{
+    const auto centred = [](QWidget *w) {
+        const int parentWidth = w->parentWidget()->width();
+        return qAbs(w->x() - (parentWidth - w->width()) / 2) <= 1;
+    };
+    QVERIFY(centred(child(QStringLiteral("lblQuilloryBanner"))));
+    QVERIFY(centred(child(QStringLiteral("picButtonContainer"))));
+    for (int i = 5; i <= 13; ++i)
+        QVERIFY2(centred(child(QStringLiteral("lblCaption(%1)").arg(i))), qPrintable(QString::number(i)));
+    QWidget *exit = child(QStringLiteral("cmdMdiExit"));
+    QCOMPARE(exit->x(), exit->parentWidget()->width() - exit->width() - 120 / 15);
+    QCOMPARE(child(QStringLiteral("picContainer"))->x(), 260);
+}
+
+void TestMainWindow::menusAsListed()
+{
+    const QList<QAction *> top = mdi->menuBar()->actions();
+    QCOMPARE(top.size(), 3);
+    QCOMPARE(top.at(0)->text(), QStringLiteral("&File"));
+    QCOMPARE(top.at(0)->menu()->objectName(), QStringLiteral("mnuFile"));
+    QCOMPARE(top.at(1)->menu()->objectName(), QStringLiteral("mnuHelp"));
+    QCOMPARE(top.at(1)->text(), QStringLiteral("&Help"));
+    QCOMPARE(top.at(2)->objectName(), QStringLiteral("mnuDonate"));
+    QCOMPARE(top.at(2)->text(), QStringLiteral("&Donate"));
+
+    const QList<QAction *> file = top.at(0)->menu()->actions();
+    QCOMPARE(file.size(), 1);
+    QCOMPARE(file.at(0)->objectName(), QStringLiteral("mnuExit"));
+    QCOMPARE(file.at(0)->text(), QStringLiteral("E&xit"));
+
+    QStringList help;
+    for (QAction *a : top.at(1)->menu()->actions())
+        help << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + u'=' + a->text());
+    QCOMPARE(help, (QStringList{QStringLiteral("mnuOnline=&Online Help"),
+                                QStringLiteral("mnuVisit=&Visit Us Online"), QStringLiteral("-"),
+                                QStringLiteral("mnuUpdate=Check for Software &Update"), QStringLiteral("-"),
+                                QStringLiteral("mnuAbout=&About Software")}));
+}
+
+void TestMainWindow::linksOpenTheirPages()
+{
+    child<QAction>(QStringLiteral("mnuOnline"))->trigger();
+    child<QAction>(QStringLiteral("mnuVisit"))->trigger();
+    child<QAction>(QStringLiteral("mnuUpdate"))->trigger();
+    child<QAction>(QStringLiteral("mnuDonate"))->trigger();
+    QTest::mouseClick(child(QStringLiteral("Label7")), Qt::LeftButton);
+    QTest::mouseClick(child(QStringLiteral("lblQuilloryBanner")), Qt::LeftButton);
+    const QList<QUrl> expected = {
+        QUrl(PublisherPages::OnlineHelpPage()), QUrl(PublisherPages::HomePage()),
+        QUrl(PublisherPages::DownloadPage()),   QUrl(PublisherPages::DonationPage()),
+        QUrl(PublisherPages::FullBrandPage()),  QUrl(PublisherPages::HomePage())};
+    QCOMPARE(sandbox->openedPages, expected);
+}
+
+void TestMainWindow::moduleButtonsAndLabelsOpenTheSameModule_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QString>("window");
+    QTest::addRow("zodiac yoga") << 1 << 9 << QStringLiteral("frmZodiacYogaMain");
+    QTest::addRow("aromatherapy") << 2 << 10 << QStringLiteral("frmLearnAromatherapyMain");
+}
+
+void TestMainWindow::moduleButtonsAndLabelsOpenTheSameModule()
+{
+    QFETCH(int, button);
+    QFETCH(int, label);
+    QFETCH(QString, window);
+    TestSupport::MessageRecorder answerAll;
+    for (bool byLabel : {false, true}) {
+        if (byLabel)
+            QTest::mouseClick(child(QStringLiteral("lblCaption(%1)").arg(label)), Qt::LeftButton);
+        else
+            child<QAbstractButton>(QStringLiteral("cmdSelectOption(%1)").arg(button))->click();
+        QVERIFY(child(QStringLiteral("picMain"))->isHidden());
+        QVERIFY(child(QStringLiteral("picTop1"))->isHidden());
+        QVERIFY(child(QStringLiteral("picLeft"))->isHidden());
+        const QList<QMdiSubWindow *> open = mdi->DocumentArea()->subWindowList();
+        QCOMPARE(open.size(), 1);
+        QWidget *module = open.constFirst()->widget();
+        QCOMPARE(module->objectName(), window);
+        QVERIFY(module->isVisible());
+        // Placed centred on the screen's width with its top at the top of the area.
+        QMdiSubWindow *frame = open.constFirst();
+        QCOMPARE(frame->y(), 0);
+        QCOMPARE(frame->x(), (AppInfo::ScreenWidthPixels() - frame->width()) / 2);
+    }
+}
+
+void TestMainWindow::selectingAModuleClosesTheOpenOne()
+{
+    TestSupport::MessageRecorder answerAll;
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(2)"))->click();
+    QPointer<QWidget> aroma = child(QStringLiteral("frmLearnAromatherapyMain"));
+    QVERIFY(aroma);
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(1)"))->click();
+    QTest::qWait(10);
+    QVERIFY(!aroma || !aroma->isVisible());
+    QCOMPARE(mdi->DocumentArea()->subWindowList().size(), 1);
+    QCOMPARE(mdi->DocumentArea()->subWindowList().constFirst()->widget()->objectName(),
+             QStringLiteral("frmZodiacYogaMain"));
+    QVERIFY(child(QStringLiteral("picMain"))->isHidden());
+    // Selecting the same module again opens it fresh.
+    QPointer<QWidget> first = child(QStringLiteral("frmZodiacYogaMain"));
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(1)"))->click();
+    QTest::qWait(10);
+    QCOMPARE(mdi->DocumentArea()->subWindowList().size(), 1);
+    QVERIFY(mdi->DocumentArea()->subWindowList().constFirst()->widget() != first.data());
+}
+
+void TestMainWindow::otherLabelsCloseAndHide()
+{
+    TestSupport::MessageRecorder answerAll;
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(2)"))->click();
+    QVERIFY(child(QStringLiteral("frmLearnAromatherapyMain")));
+    QTest::mouseClick(child(QStringLiteral("lblCaption(7)")), Qt::LeftButton);
+    // The welcome paragraph is no module link, so nothing changed.
+    QTest::qWait(10);
+    QCOMPARE(mdi->DocumentArea()->subWindowList().size(), 1);
+    // A module without a window yet (Learn Dream Interpretation) only closes and hides.
+    QTest::mouseClick(child(QStringLiteral("lblCaption(13)")), Qt::LeftButton);
+    QTest::qWait(10);
+    QVERIFY(mdi->DocumentArea()->subWindowList().isEmpty());
+    QVERIFY(child(QStringLiteral("picMain"))->isHidden());
+}
+
+void TestMainWindow::closingAModuleShowsTheStartPanel()
+{
+    TestSupport::MessageRecorder answerAll;
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(1)"))->click();
+    QWidget *panel = child(QStringLiteral("picMain"));
+    panel->setMaximumHeight(100);
+    child<QAbstractButton>(QStringLiteral("cmdExit"))->click();
+    QTest::qWait(10);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->maximumHeight(), 10000 / 15);
+    QVERIFY(mdi->DocumentArea()->subWindowList().isEmpty());
+}
+
+void TestMainWindow::hoverUnderlinesModuleLinksOnly()
+{
+    const auto move = [](QWidget *w) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &event);
+    };
+    auto *yoga = child<QLabel>(QStringLiteral("lblCaption(8)"));
+    auto *welcome = child<QLabel>(QStringLiteral("lblCaption(7)"));
+    move(yoga);
+    QVERIFY(yoga->font().underline());
+    move(welcome);
+    QVERIFY(!welcome->font().underline());
+    move(child(QStringLiteral("picMain")));
+    QVERIFY(!yoga->font().underline());
+}
+
+void TestMainWindow::aboutWindowIsModal()
+{
+    QString seenTitle, seenText;
+    bool modal = false;
+    QTimer::singleShot(50, this, [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        if (!about)
+            return;
+        modal = about->objectName() == QLatin1String("frmAbout");
+        seenTitle = about->windowTitle();
+        seenText = about->findChild<QLabel *>(QStringLiteral("Label2"))->text();
+        about->findChild<QAbstractButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    child<QAction>(QStringLiteral("mnuAbout"))->trigger();
+    QVERIFY(modal);
+    QCOMPARE(seenTitle, QStringLiteral("Vessa Orrenic Learning Suite II v1.20"));
+    QCOMPARE(seenText, QStringLiteral("Vessa Orrenic Learning Suite II v1.20"));
+}
+
+void TestMainWindow::closingShowsTheExitWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addRow("exit button") << QStringLiteral("button");
+    QTest::addRow("file menu") << QStringLiteral("menu");
+    QTest::addRow("close box") << QStringLiteral("close");
+}
+
+void TestMainWindow::closingShowsTheExitWindow()
+{
+    QFETCH(QString, how);
+    TestSupport::MessageRecorder answerAll;
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(2)"))->click();
+    QPointer<QWidget> module = child(QStringLiteral("frmLearnAromatherapyMain"));
+    if (how == QLatin1String("button"))
+        child<QAbstractButton>(QStringLiteral("cmdMdiExit"))->click();
+    else if (how == QLatin1String("menu"))
+        child<QAction>(QStringLiteral("mnuExit"))->trigger();
+    else
+        mdi->close();
+    QTest::qWait(20);
+    QVERIFY(!mdi->isVisible());
+    QVERIFY(!module || !module->isVisible());
+    QWidget *exitWindow = topLevel(QStringLiteral("frmNagScreen2"));
+    QVERIFY(exitWindow);
+    QVERIFY(exitWindow->windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(exitWindow->windowTitle(), QStringLiteral("Vessa Orrenic Learning Suite II v1.20"));
+    QVERIFY(!IsQuitting());
+    exitWindow->close();
+    QVERIFY(IsQuitting());
+}
+
+void TestMainWindow::oneCopyPerUser()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("suite.lock"));
+    {
+        SingleInstance first(path);
+        QVERIFY(first.Acquire());
+        SingleInstance second(path);
+        QVERIFY(!second.Acquire());
+    }
+    SingleInstance again(path);
+    QVERIFY(again.Acquire());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

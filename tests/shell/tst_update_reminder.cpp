@@ -1,0 +1,128 @@
+// The fortnightly update reminder and its date text.
+#include "shell/UpdateReminder.h"
+#include "shell/modHelp.h"
+#include "shell/modSettings.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+using namespace UpdateReminder;
+
+class TestUpdateReminder : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dateTextReadsBackToTheSameDay_data();
+    void dateTextReadsBackToTheSameDay();
+    void firstRunStoresTheDateSilently();
+    void reminder_data();
+    void reminder();
+    void damagedEntryIsLeftAlone();
+
+private:
+    static QString storedText() { return Settings::ReadSetting(StoredKey(), QString()); }
+    static void storeDaysFromToday(int days)
+    {
+        const QDateTime moment = QDateTime::currentDateTime().addDays(days);
+        Settings::WriteSetting(StoredKey(), Settings::EncodeText(DateTimeText(moment, QLocale::system())));
+    }
+};
+
+void TestUpdateReminder::dateTextReadsBackToTheSameDay_data()
+{
+    QTest::addColumn<QString>("locale");
+    // Two-digit short years, names of time zones in the long time format,
+    // non-Latin digits and month names in other scripts.
+    for (const char *name : {"en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "ar_EG", "fa_IR", "ru_RU",
+                             "hi_IN", "zh_CN", "C"})
+        QTest::addRow("%s", name) << QString::fromLatin1(name);
+}
+
+void TestUpdateReminder::dateTextReadsBackToTheSameDay()
+{
+    QFETCH(QString, locale);
+    const QLocale regional(locale);
+    for (const QDateTime moment : {QDateTime(QDate(2026, 12, 9), QTime(5, 44, 14)),
+                                   QDateTime(QDate(1999, 1, 31), QTime(23, 59, 59)),
+                                   QDateTime(QDate(2061, 7, 4), QTime(0, 0, 1))}) {
+        const QString text = DateTimeText(moment, regional);
+        // The text survives the encoding used to store it.
+        QCOMPARE(Settings::DecodeText(Settings::EncodeText(text)), text);
+        const auto date = ReadDateText(text, regional);
+        QVERIFY2(date.has_value(), qPrintable(text));
+        QCOMPARE(*date, moment.date());
+    }
+    QVERIFY(!ReadDateText(QStringLiteral("not a date"), regional).has_value());
+}
+
+void TestUpdateReminder::firstRunStoresTheDateSilently()
+{
+    TestSupport::Sandbox sandbox;
+    auto seen = TestSupport::AnswerNextMessage(QMessageBox::Yes);
+    RunUpdateReminder();
+    QTest::qWait(30);
+    QVERIFY(!seen->shown);
+    QVERIFY(sandbox.openedPages.isEmpty());
+    // The key itself is stored encoded, not as the plain word.
+    QCOMPARE(Settings::ReadSetting(QStringLiteral("Duration"), QStringLiteral("absent")), QStringLiteral("absent"));
+    const auto date = ReadDateText(Settings::DecodeText(storedText()), QLocale::system());
+    QVERIFY(date.has_value());
+    QCOMPARE(*date, QDate::currentDate());
+}
+
+void TestUpdateReminder::reminder_data()
+{
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("opened");
+    QTest::addRow("14 days ago") << -14 << int(QMessageBox::Yes) << false << false;
+    QTest::addRow("14 days ahead") << 14 << int(QMessageBox::Yes) << false << false;
+    QTest::addRow("15 days ago, no") << -15 << int(QMessageBox::No) << true << false;
+    QTest::addRow("15 days ago, yes") << -15 << int(QMessageBox::Yes) << true << true;
+    QTest::addRow("clock set back, 15 days ahead") << 15 << int(QMessageBox::No) << true << false;
+    QTest::addRow("a year ago") << -365 << int(QMessageBox::No) << true << false;
+}
+
+void TestUpdateReminder::reminder()
+{
+    QFETCH(int, days);
+    QFETCH(int, answer);
+    QFETCH(bool, shown);
+    QFETCH(bool, opened);
+    TestSupport::Sandbox sandbox;
+    storeDaysFromToday(days);
+    const QString before = storedText();
+    auto seen = TestSupport::AnswerNextMessage(QMessageBox::StandardButton(answer));
+    RunUpdateReminder();
+    QTest::qWait(30);
+    QCOMPARE(seen->shown, shown);
+    if (!shown) {
+        QCOMPARE(storedText(), before);
+        QVERIFY(sandbox.openedPages.isEmpty());
+        return;
+    }
+    QCOMPARE(seen->text, QStringLiteral("There maybe an update to this software available\n"
+                                        "Do you want to check for an update?"));
+    QCOMPARE(seen->icon, QMessageBox::Information);
+    QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(seen->title, QStringLiteral("Vessa Orrenic Learning Suite II v1.20"));
+    QCOMPARE(*ReadDateText(Settings::DecodeText(storedText()), QLocale::system()), QDate::currentDate());
+    QCOMPARE(sandbox.openedPages.size(), opened ? 1 : 0);
+    if (opened)
+        QCOMPARE(sandbox.openedPages.constFirst(), QUrl(PublisherPages::DownloadPage()));
+}
+
+void TestUpdateReminder::damagedEntryIsLeftAlone()
+{
+    TestSupport::Sandbox sandbox;
+    const QString damaged = Settings::EncodeText(QStringLiteral("31/31/31 99:99"));
+    Settings::WriteSetting(StoredKey(), damaged);
+    auto seen = TestSupport::AnswerNextMessage(QMessageBox::Yes);
+    RunUpdateReminder();
+    QTest::qWait(30);
+    QVERIFY(!seen->shown);
+    QCOMPARE(storedText(), damaged);
+}
+
+QTEST_MAIN(TestUpdateReminder)
+#include "tst_update_reminder.moc"
