@@ -200,8 +200,9 @@ def side_eye(fig, layer, centre, face, wide=False):
 
     def draw(tf):
         if wide:
+            # wide open, gazing upwards
             return (circle_svg(tf, eye, 3.1, "#ffffff", stroke=LINE, sw=1.0) +
-                    circle_svg(tf, eye, 1.4, LINE))
+                    circle_svg(tf, along(eye, face + 70, 1.3), 1.4, LINE))
         return circle_svg(tf, eye, 1.5, LINE)
 
     fig.put_decor(layer, draw)

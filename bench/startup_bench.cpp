@@ -1,0 +1,114 @@
+// Start-up and module-switch timing, measured inside the process.
+//   suite-bench suite          the suite: start-up sequence, main window shown and painted,
+//                              then switching between modules
+//   suite-bench bare N         a bare main window with a document area and N plain
+//                              widgets, for comparison
+// Prints one line of "key=value" figures. bench/run.sh runs both several times.
+#include "shell/UpdateReminder.h"
+#include "shell/frmMDI.h"
+#include "shell/modRandom.h"
+#include "shell/modSettings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+
+#include <sys/resource.h>
+
+namespace {
+
+// Waits until the window has been painted once after `since`.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget *window) { window->installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+void waitForPaint(QWidget *window)
+{
+    PaintWatch watch(window);
+    window->update();
+    while (!watch.painted)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
+}
+
+long peakRssKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+double switchModule(QWidget *mdi, int button)
+{
+    QElapsedTimer timer;
+    timer.start();
+    mdi->findChild<QAbstractButton *>(QStringLiteral("cmdSelectOption(%1)").arg(button))->click();
+    waitForPaint(mdi);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer clock;
+    clock.start();
+    const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("suite");
+    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    Settings::SetSettingsFileForTesting(settings.filePath(QStringLiteral("settings.ini")));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+
+    if (mode == QLatin1String("bare")) {
+        const int widgets = argc > 2 ? atoi(argv[2]) : 100;
+        QMainWindow window;
+        auto *central = new QWidget;
+        auto *layout = new QVBoxLayout(central);
+        auto *area = new QMdiArea;
+        layout->addWidget(area);
+        for (int i = 0; i < widgets; ++i) {
+            auto *label = new QLabel(QStringLiteral("Label %1").arg(i), central);
+            label->move(i % 20 * 40, i / 20 * 20);
+        }
+        window.setCentralWidget(central);
+        window.setGeometry(screen);
+        window.show();
+        waitForPaint(&window);
+        printf("mode=bare startup_ms=%.1f widgets=%lld peak_rss_kb=%ld\n", clock.nsecsElapsed() / 1e6,
+               qlonglong(window.findChildren<QWidget *>().size()), peakRssKb());
+        return 0;
+    }
+
+    Random::SeedFromClock();
+    RunUpdateReminder();
+    frmMDI mdi;
+    mdi.setGeometry(screen);
+    mdi.show();
+    waitForPaint(&mdi);
+    const double startup = clock.nsecsElapsed() / 1e6;
+    const qlonglong widgets = mdi.findChildren<QWidget *>().size();
+    // First opening of each module, then a second round with everything warm.
+    const double aromaFirst = switchModule(&mdi, 2);
+    const double zodiacFirst = switchModule(&mdi, 1);
+    const double aromaAgain = switchModule(&mdi, 2);
+    const double zodiacAgain = switchModule(&mdi, 1);
+    printf("mode=suite startup_ms=%.1f widgets=%lld switch_aroma_first_ms=%.1f "
+           "switch_zodiac_first_ms=%.1f switch_aroma_ms=%.1f switch_zodiac_ms=%.1f peak_rss_kb=%ld\n",
+           startup, widgets, aromaFirst, zodiacFirst, aromaAgain, zodiacAgain, peakRssKb());
+    return 0;
+}
