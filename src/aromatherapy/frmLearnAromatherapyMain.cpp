@@ -26,11 +26,13 @@ namespace {
 
 const QString kCaption = QStringLiteral("Vessa Learn Aromatherapy");
 
-QString indexed(const char *name, int index) {
+QString indexed(const char *name, int index)
+{
     return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent) {
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
@@ -38,14 +40,16 @@ QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent) {
     return label;
 }
 
-QFont scaledFont(const QWidget *widget, double factor, bool bold) {
+QFont scaledFont(const QWidget *widget, double factor, bool bold)
+{
     QFont font = widget->font();
     font.setPointSizeF(font.pointSizeF() * factor);
     font.setBold(bold);
     return font;
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent) {
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
+{
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setMinimumWidth(120);
@@ -53,7 +57,8 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
 }
 
 // A bordered panel that groups one option with its lists.
-QFrame *makePanel(QWidget *parent) {
+QFrame *makePanel(QWidget *parent)
+{
     auto *panel = new QFrame(parent);
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
@@ -63,7 +68,8 @@ QFrame *makePanel(QWidget *parent) {
 } // namespace
 
 frmLearnAromatherapyMain::frmLearnAromatherapyMain(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnAromatherapyMain"), parent) {
+    : ModuleWindow(QStringLiteral("frmLearnAromatherapyMain"), parent)
+{
     setWindowTitle(kCaption);
     setFont(QFont(QStringLiteral("Verdana"), 9));
 
@@ -102,7 +108,8 @@ frmLearnAromatherapyMain::frmLearnAromatherapyMain(QWidget *parent)
     optChoice1->setFocus();
 }
 
-QWidget *frmLearnAromatherapyMain::buildOptionsFrame() {
+QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
+{
     auto *frame = new QWidget(stack_);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *v = new QVBoxLayout(frame);
@@ -228,7 +235,8 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame() {
     return frame;
 }
 
-QWidget *frmLearnAromatherapyMain::buildLearnFrame() {
+QWidget *frmLearnAromatherapyMain::buildLearnFrame()
+{
     static const std::array<const char *, 7> captions = {
         "Herb",   "Planetary Association", "Astrological Association", "Element",
         "Gender", "Magical Properties",    "Therapeutic Properties"};
@@ -282,7 +290,8 @@ QWidget *frmLearnAromatherapyMain::buildLearnFrame() {
     return frame;
 }
 
-QWidget *frmLearnAromatherapyMain::buildQuestionFrame() {
+QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
+{
     auto *frame = new QWidget(stack_);
     frame->setObjectName(QStringLiteral("Frame3"));
     auto *v = new QVBoxLayout(frame);
@@ -321,7 +330,8 @@ QWidget *frmLearnAromatherapyMain::buildQuestionFrame() {
     return frame;
 }
 
-QWidget *frmLearnAromatherapyMain::buildResultFrame() {
+QWidget *frmLearnAromatherapyMain::buildResultFrame()
+{
     auto *frame = new QWidget(stack_);
     frame->setObjectName(QStringLiteral("Frame4"));
     auto *v = new QVBoxLayout(frame);
@@ -344,7 +354,8 @@ QWidget *frmLearnAromatherapyMain::buildResultFrame() {
     return frame;
 }
 
-void frmLearnAromatherapyMain::selectFirstEntries() {
+void frmLearnAromatherapyMain::selectFirstEntries()
+{
     cboLearn->setCurrentIndex(0);
     cboTest->setCurrentIndex(0);
     cboTestLevel->setCurrentIndex(0);
@@ -353,21 +364,24 @@ void frmLearnAromatherapyMain::selectFirstEntries() {
     AromaLevel = 0;
 }
 
-void frmLearnAromatherapyMain::optChoice1_Click() {
+void frmLearnAromatherapyMain::optChoice1_Click()
+{
     cboLearn->setEnabled(true);
     cboTest->setEnabled(false);
     cboTestLevel->setEnabled(false);
     AromaLearnMode = true;
 }
 
-void frmLearnAromatherapyMain::optChoice2_Click() {
+void frmLearnAromatherapyMain::optChoice2_Click()
+{
     cboTest->setEnabled(true);
     cboTestLevel->setEnabled(true);
     cboLearn->setEnabled(false);
     AromaLearnMode = false;
 }
 
-void frmLearnAromatherapyMain::cmdNext_Click() {
+void frmLearnAromatherapyMain::cmdNext_Click()
+{
     if (AromaLearnMode) {
         AromaStartLearning();
         ShowOil();
@@ -381,27 +395,31 @@ void frmLearnAromatherapyMain::cmdNext_Click() {
     optAnswerOption[0]->setFocus();
 }
 
-void frmLearnAromatherapyMain::ShowOil() {
+void frmLearnAromatherapyMain::ShowOil()
+{
     const std::array<QString, 7> desc = OilDescription(AromaCurrent);
     for (std::size_t i = 0; i < desc.size(); ++i)
         lblDesc[i]->setText(AromaLabelText(desc[i]));
 }
 
-void frmLearnAromatherapyMain::cmdNextDesc_Click() {
+void frmLearnAromatherapyMain::cmdNextDesc_Click()
+{
     if (AromaNextOil() == AromaNavigation::AtLast)
         ShowMessage(this, QStringLiteral("You are at the last record"), QMessageBox::Critical);
     else
         ShowOil();
 }
 
-void frmLearnAromatherapyMain::cmdBackDesc_Click() {
+void frmLearnAromatherapyMain::cmdBackDesc_Click()
+{
     if (AromaPreviousOil() == AromaNavigation::AtFirst)
         ShowMessage(this, QStringLiteral("You are at the first record"), QMessageBox::Critical);
     else
         ShowOil();
 }
 
-void frmLearnAromatherapyMain::Test_Aromatherapy() {
+void frmLearnAromatherapyMain::Test_Aromatherapy()
+{
     const AromaQuestion question = CurrentAromaQuestion();
     lblTestSubject->setText(AromaLabelText(question.subject));
     lblQuestionNo->setText(question.counter);
@@ -413,7 +431,8 @@ void frmLearnAromatherapyMain::Test_Aromatherapy() {
     optAnswerOption[0]->setChecked(true);
 }
 
-void frmLearnAromatherapyMain::cmdNextQuestion_Click() {
+void frmLearnAromatherapyMain::cmdNextQuestion_Click()
+{
     QRadioButton *chosen = optAnswerOption[2];
     if (optAnswerOption[0]->isChecked())
         chosen = optAnswerOption[0];
@@ -433,7 +452,8 @@ void frmLearnAromatherapyMain::cmdNextQuestion_Click() {
     cmdBackToMain[1]->setFocus();
 }
 
-void frmLearnAromatherapyMain::Test_Aromatherapy_Result() {
+void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
+{
     optAnswerOption[2]->show();
     const AromaResult result = ScoreAromaTest(AromaChoice);
 
@@ -455,7 +475,8 @@ void frmLearnAromatherapyMain::Test_Aromatherapy_Result() {
     rtbResult_->ensureCursorVisible();
 }
 
-void frmLearnAromatherapyMain::cmdBackToMain_Click() {
+void frmLearnAromatherapyMain::cmdBackToMain_Click()
+{
     selectFirstEntries();
     cboLearn->show();
     cboLearn->setEnabled(true);

@@ -17,12 +17,11 @@ namespace {
 constexpr int kLastOil = OilCount - 1;           // 51, Ylang Ylang
 constexpr int kLastIrritant = IrritantCount - 1; // 13, Wintergreen
 
-bool validOil(int oil) {
-    return oil >= 0 && oil < OilSlots;
-}
+bool validOil(int oil) { return oil >= 0 && oil < OilSlots; }
 
 // The value a planet, sign, element or gender question asks about.
-QString askedValue(int kind, int oil) {
+QString askedValue(int kind, int oil)
+{
     if (!validOil(oil))
         return {};
     const auto o = static_cast<std::size_t>(oil);
@@ -41,7 +40,8 @@ QString askedValue(int kind, int oil) {
 }
 
 // Property slot `slot` of an oil for the magical or the therapeutic test.
-QString property(AromaTestKind kind, int oil, int slot) {
+QString property(AromaTestKind kind, int oil, int slot)
+{
     if (!validOil(oil) || slot < 0)
         return {};
     const auto o = static_cast<std::size_t>(oil);
@@ -52,14 +52,13 @@ QString property(AromaTestKind kind, int oil, int slot) {
 }
 
 // Magical properties occupy slots 0-2, therapeutic ones slots 0-5.
-int usedPropertySlots(AromaTestKind kind) {
-    return kind == AromaTestKind::Magical ? 3 : 6;
-}
+int usedPropertySlots(AromaTestKind kind) { return kind == AromaTestKind::Magical ? 3 : 6; }
 
 // Planet, sign and element questions: three different wrong answers from the
 // candidate list, none equal to the oil's own value; then the oil's value
 // replaces the answer at a drawn position.
-void buildListAnswers(AromaQuestion &q, AromaTestKind kind) {
+void buildListAnswers(AromaQuestion &q, AromaTestKind kind)
+{
     const QString *list = nullptr;
     int last = 0;
     switch (kind) {
@@ -93,7 +92,8 @@ void buildListAnswers(AromaQuestion &q, AromaTestKind kind) {
     q.answers[static_cast<std::size_t>(q.correctPosition)] = asked;
 }
 
-void buildGenderAnswers(AromaQuestion &q) {
+void buildGenderAnswers(AromaQuestion &q)
+{
     const QString gender = askedValue(static_cast<int>(AromaTestKind::Gender), q.oil);
     const QString other =
         gender == QLatin1String("Female") ? QStringLiteral("Male") : QStringLiteral("Female");
@@ -111,7 +111,8 @@ void buildGenderAnswers(AromaQuestion &q) {
 // oil's properties; scoring accepts any of the oil's properties instead.
 // Then one of the oil's first three properties goes to the position equal to
 // its slot.
-void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind) {
+void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind)
+{
     const int slots = usedPropertySlots(kind);
     std::vector<double> weights(static_cast<std::size_t>(OilCount * slots), 0.0);
     for (int oil = 0; oil < OilCount; ++oil)
@@ -139,7 +140,8 @@ void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind) {
 
 } // namespace
 
-double NearestDrawWeight(int v, int n) {
+double NearestDrawWeight(int v, int n)
+{
     if (v < 0 || v > n)
         return 0.0;
     if (n == 0)
@@ -147,7 +149,8 @@ double NearestDrawWeight(int v, int n) {
     return (v == 0 || v == n) ? 0.5 : 1.0;
 }
 
-int DrawWeighted(const std::vector<double> &weights) {
+int DrawWeighted(const std::vector<double> &weights)
+{
     double total = 0.0;
     int lastPositive = -1;
     for (std::size_t i = 0; i < weights.size(); ++i)
@@ -170,7 +173,8 @@ int DrawWeighted(const std::vector<double> &weights) {
     return lastPositive;
 }
 
-int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible) {
+int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible)
+{
     // Redrawing until an admissible value comes up would give each admissible
     // value its DrawNearest weight divided by the total weight of the
     // admissible values; drawing once among those weights gives the same
@@ -182,7 +186,8 @@ int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible) {
     return DrawWeighted(weights);
 }
 
-std::array<QString, 7> OilDescription(int oil) {
+std::array<QString, 7> OilDescription(int oil)
+{
     LoadOilCatalogue();
     std::array<QString, 7> desc;
     if (!validOil(oil))
@@ -200,7 +205,8 @@ std::array<QString, 7> OilDescription(int oil) {
     return desc;
 }
 
-void AromaStartLearning() {
+void AromaStartLearning()
+{
     if (AromaChoice == 0) {
         AromaCurrent = 0;
     } else {
@@ -210,7 +216,8 @@ void AromaStartLearning() {
     }
 }
 
-AromaNavigation AromaNextOil() {
+AromaNavigation AromaNextOil()
+{
     LoadOilCatalogue();
     if (AromaChoice == 0) {
         ++AromaCurrent;
@@ -230,7 +237,8 @@ AromaNavigation AromaNextOil() {
     return AromaNavigation::Shown;
 }
 
-AromaNavigation AromaPreviousOil() {
+AromaNavigation AromaPreviousOil()
+{
     LoadOilCatalogue();
     if (AromaChoice == 0) {
         --AromaCurrent;
@@ -250,7 +258,8 @@ AromaNavigation AromaPreviousOil() {
     return AromaNavigation::Shown;
 }
 
-int AromaQuestionCountForLevel(int level) {
+int AromaQuestionCountForLevel(int level)
+{
     switch (level) {
     case 0:
         return 15;
@@ -261,7 +270,8 @@ int AromaQuestionCountForLevel(int level) {
     }
 }
 
-QList<std::int16_t> DrawQuestionOils(int count) {
+QList<std::int16_t> DrawQuestionOils(int count)
+{
     QList<std::int16_t> oils;
     for (int k = 0; k < count; ++k) {
         // Only oils not asked yet can come up; once none is left the list stops growing.
@@ -274,7 +284,8 @@ QList<std::int16_t> DrawQuestionOils(int count) {
     return oils;
 }
 
-void StartAromaTest() {
+void StartAromaTest()
+{
     LoadOilCatalogue();
     AromaQuestionCount = static_cast<std::int16_t>(AromaQuestionCountForLevel(AromaLevel));
     AromaQuestionOils = DrawQuestionOils(AromaQuestionCount);
@@ -282,7 +293,8 @@ void StartAromaTest() {
     AromaCurrent = 0;
 }
 
-AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int questionCount) {
+AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int questionCount)
+{
     LoadOilCatalogue();
     AromaQuestion q;
     q.oil = oil;
@@ -306,12 +318,14 @@ AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int ques
     return q;
 }
 
-AromaQuestion CurrentAromaQuestion() {
+AromaQuestion CurrentAromaQuestion()
+{
     return BuildAromaQuestion(AromaChoice, AromaQuestionOils.value(AromaCurrent), AromaCurrent,
                               AromaQuestionCount);
 }
 
-bool AromaAnswerScores(int kind, int oil, const QString &answer) {
+bool AromaAnswerScores(int kind, int oil, const QString &answer)
+{
     LoadOilCatalogue();
     const auto k = static_cast<AromaTestKind>(kind);
     if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic) {
@@ -328,7 +342,8 @@ bool AromaAnswerScores(int kind, int oil, const QString &answer) {
     return answer == askedValue(kind, oil);
 }
 
-QString AromaCorrectAnswer(int kind, int oil) {
+QString AromaCorrectAnswer(int kind, int oil)
+{
     LoadOilCatalogue();
     const auto k = static_cast<AromaTestKind>(kind);
     if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic)
@@ -336,7 +351,8 @@ QString AromaCorrectAnswer(int kind, int oil) {
     return askedValue(kind, oil);
 }
 
-AromaResult ScoreAromaTest(int kind) {
+AromaResult ScoreAromaTest(int kind)
+{
     LoadOilCatalogue();
     AromaResult result;
     result.count = AromaQuestionCount;
@@ -354,12 +370,14 @@ AromaResult ScoreAromaTest(int kind) {
     return result;
 }
 
-QString AromaScoreText(const AromaResult &result) {
+QString AromaScoreText(const AromaResult &result)
+{
     return QString::number(result.score) + QStringLiteral(" Correct Out Of ") +
            QString::number(result.count) + QStringLiteral(" Questions");
 }
 
-QString AromaLabelText(const QString &stored) {
+QString AromaLabelText(const QString &stored)
+{
     QString shown;
     shown.reserve(stored.size());
     for (qsizetype i = 0; i < stored.size(); ++i) {

@@ -24,12 +24,11 @@ constexpr std::array<std::int16_t, IrritantCount> kIrritantOilNumbers = {
     5, 6, 9, 11, 12, 17, 26, 27, 35, 36, 37, 39, 42, 50};
 
 // A null entry of the constant tables is an unused slot: empty text.
-QString text(const char *value) {
-    return value ? QString::fromLatin1(value) : QString();
-}
+QString text(const char *value) { return value ? QString::fromLatin1(value) : QString(); }
 
 template <std::size_t N, std::size_t M>
-void copyList(std::array<QString, N> &target, const std::array<const char *, M> &source) {
+void copyList(std::array<QString, N> &target, const std::array<const char *, M> &source)
+{
     static_assert(M <= N);
     for (std::size_t i = 0; i < N; ++i)
         target[i] = i < M ? text(source[i]) : QString();
@@ -37,7 +36,8 @@ void copyList(std::array<QString, N> &target, const std::array<const char *, M> 
 
 } // namespace
 
-void LoadOilCatalogue() {
+void LoadOilCatalogue()
+{
     static_assert(OilContent::kOils.size() == OilCount);
     for (int o = 0; o < OilSlots; ++o) {
         const OilContent::OilRecord *record =

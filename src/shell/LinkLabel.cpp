@@ -1,5 +1,6 @@
 #include "LinkLabel.h"
 
+#include "Look.h"
 #include "modHelp.h"
 
 #include <QHBoxLayout>
@@ -48,7 +49,7 @@ static LinkLabel *make(const QString &name, const QString &text, QWidget *parent
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: #1a3f8f;"));
+    Look::SetTextColour(label, Look::LinkBlue);
     QObject::connect(label, &LinkLabel::clicked, label, open);
     return label;
 }

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "modHelp.h"
 
 #include <QFrame>
@@ -24,10 +25,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     auto *title = new QLabel(AppInfo::ApplicationTitle(), this);
     title->setObjectName(QStringLiteral("Label2"));
-    QFont titleFont(QStringLiteral("Verdana"));
-    titleFont.setPointSize(12);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    title->setFont(Look::Verdana(12, true));
     title->setWordWrap(true);
 
     auto *line = new QFrame(this);
@@ -66,7 +64,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
         QFont font = link->font();
         font.setUnderline(true);
         link->setFont(font);
-        link->setStyleSheet(QStringLiteral("color: #1a3f8f;"));
+        Look::SetTextColour(link, Look::LinkBlue);
     }
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);

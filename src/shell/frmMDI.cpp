@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "ModuleTable.h"
 #include "frmNagScreen2.h"
 #include "modHelp.h"
@@ -37,14 +38,6 @@ protected:
             onResize(width());
     }
 };
-
-QFont verdana(int points, bool bold = false)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
 
 void centreIn(QWidget *widget, int width)
 {
@@ -105,12 +98,11 @@ QWidget *frmMDI::buildBannerStrip()
     auto *strip = new Strip(QStringLiteral("picTopMain"), this);
     picTopMain_ = strip;
     strip->setFixedHeight(30);
-    strip->setAutoFillBackground(true);
-    strip->setStyleSheet(QStringLiteral("#picTopMain { background: #2f4f6f; }"));
+    Look::SetBackground(strip, QColor(0x2f, 0x4f, 0x6f));
     auto *banner = new LinkLabel(QStringLiteral("lblQuilloryBanner"),
                                  PublisherLinks::ForumBannerText(), strip);
-    banner->setFont(verdana(9, true));
-    banner->setStyleSheet(QStringLiteral("color: #ffe9a8;"));
+    banner->setFont(Look::Verdana(9, true));
+    Look::SetTextColour(banner, QColor(0xff, 0xe9, 0xa8));
     banner->adjustSize();
     banner->move(0, (30 - banner->height()) / 2);
     connect(banner, &LinkLabel::clicked, this, [] { OpenHomePage(); });
@@ -137,7 +129,7 @@ QWidget *frmMDI::buildButtonStrip()
         picture->setFixedSize(42, 42);
         auto *button = new QPushButton(module.name, picButtonContainer_);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(i));
-        button->setFont(verdana(8, true));
+        button->setFont(Look::Verdana(9, true));
         button->setMinimumHeight(40);
         connect(button, &QPushButton::clicked, this, [this, &module] { SelectModule(module); });
         row->addWidget(picture);
@@ -154,8 +146,7 @@ QWidget *frmMDI::buildStartPanel()
     picMain_ = panel;
     panel->setMouseTracking(true);
     panel->installEventFilter(this);
-    panel->setAutoFillBackground(true);
-    panel->setStyleSheet(QStringLiteral("#picMain { background: #fbf7ee; }"));
+    Look::SetBackground(panel, QColor(0xfb, 0xf7, 0xee));
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
     const auto addLabel = [&](int index, const QString &text, const QFont &font) {
@@ -176,20 +167,20 @@ QWidget *frmMDI::buildStartPanel()
         label->installEventFilter(this);
         lblCaption_[index] = label;
     };
-    addLabel(6, QStringLiteral("Welcome to Vessa Orrenic Learning Suite II"), verdana(18, true));
+    addLabel(6, QStringLiteral("Welcome to Vessa Orrenic Learning Suite II"), Look::Verdana(16, true));
     addLabel(7,
              QStringLiteral(
                  "Welcome to the second edition of the Vessa Orrenic Learning Suite! Here is your "
                  "chance to make use of our free resources and improve your knowledge of Dream "
                  "Interpretation, Palmistry, Yoga, Cartomancy and Aromatherapy. Learn from the "
                  "basics and understand your personality better than ever before."),
-             verdana(10));
+             Look::Verdana(10));
     lblCaption_[7]->setWordWrap(true);
     addLabel(5, QStringLiteral("Vessa Orrenic Learning Suite II includes the following programs"),
-             verdana(11, true));
+             Look::Verdana(10, true));
     for (int index : {8, 9, 10, 11, 12, 13}) {
-        addLabel(index, ModuleByLabel(index)->name, verdana(12, true));
-        lblCaption_[index]->setStyleSheet(QStringLiteral("color: #7a2a10;"));
+        addLabel(index, ModuleByLabel(index)->name, Look::Verdana(12, true));
+        Look::SetTextColour(lblCaption_[index], Look::AccentBrown);
     }
     panel->onResize = [this](int w) { placeStartPanel(w); };
     return panel;
@@ -266,12 +257,12 @@ QWidget *frmMDI::buildBottomStrip()
     picCoBrand_ = strip;
     strip->setFixedHeight(44);
     label7_ = PublisherLinks::FullBrand(QStringLiteral("Label7"), strip);
-    label7_->setFont(verdana(8));
+    label7_->setFont(Look::Verdana(9));
     label7_->setWordWrap(true);
     label7_->setGeometry(10, 4, 760, 36);
     cmdMdiExit_ = new QPushButton(QStringLiteral("&Exit"), strip);
     cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
-    cmdMdiExit_->setFont(verdana(9, true));
+    cmdMdiExit_->setFont(Look::Verdana(9, true));
     cmdMdiExit_->setFixedSize(96, 32);
     cmdMdiExit_->move(0, 6);
     connect(cmdMdiExit_, &QPushButton::clicked, this, &QWidget::close);

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "LinkLabel.h"
+#include "Look.h"
 #include "MsgBox.h"
 #include "modHelp.h"
 #include "modRandom.h"
@@ -45,10 +46,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *title = new QLabel(AppInfo::ApplicationTitle(), this);
     title->setObjectName(QStringLiteral("Label1"));
-    QFont titleFont(QStringLiteral("Verdana"));
-    titleFont.setPointSize(12);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    title->setFont(Look::Verdana(12, true));
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -74,7 +72,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
     QFont linkFont = goToHome->font();
     linkFont.setUnderline(true);
     goToHome->setFont(linkFont);
-    goToHome->setStyleSheet(QStringLiteral("color: #1a3f8f;"));
+    Look::SetTextColour(goToHome, Look::LinkBlue);
     connect(goToHome, &LinkLabel::clicked, this, [] { OpenCataloguePage(); });
     auto *frame6Layout = new QVBoxLayout(frame6);
     frame6Layout->addWidget(label3);

@@ -6,6 +6,7 @@
 #include "modSunSignYoga.h"
 #include "modYogasana.h"
 #include "shell/LinkLabel.h"
+#include "shell/Look.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 
@@ -25,19 +26,11 @@
 
 namespace {
 
-QFont verdana(int points, bool bold = false)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel *heading(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(verdana(9, true));
-    label->setStyleSheet(QStringLiteral("color: #1d4d1d;"));
+    label->setFont(Look::Verdana(9, true));
+    Look::SetTextColour(label, Look::HeadingGreen);
     label->setWordWrap(true);
     return label;
 }
@@ -76,7 +69,7 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(frmZodiacYogaMain *entry)
 
     SSTab1_ = new QTabWidget(body);
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1_->setFont(verdana(9));
+    SSTab1_->setFont(Look::Verdana(9));
     SSTab1_->addTab(buildCharacteristicsPage(), QStringLiteral("Sun Sign Characteristics"));
     SSTab1_->addTab(buildHealthPage(), QStringLiteral("Health Ailments"));
     SSTab1_->addTab(buildAsanaPage(), QStringLiteral("Yoga Asanas"));
@@ -87,7 +80,7 @@ frmZodiacYogaDisplay::frmZodiacYogaDisplay(frmZodiacYogaMain *entry)
     const auto button = [&](const char *name, const QString &caption, auto slot) {
         auto *b = new QPushButton(caption, body);
         b->setObjectName(QString::fromLatin1(name));
-        b->setFont(verdana(9, true));
+        b->setFont(Look::Verdana(9, true));
         b->setMinimumWidth(120);
         connect(b, &QPushButton::clicked, this, slot);
         buttons->addWidget(b);
@@ -124,8 +117,8 @@ QLabel *frmZodiacYogaDisplay::valueLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(verdana(9));
-    label->setStyleSheet(QStringLiteral("color: #5a1a6a;"));
+    label->setFont(Look::Verdana(9));
+    Look::SetTextColour(label, Look::ValuePurple);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     fields_.insert(label->objectName(), label);
@@ -137,7 +130,7 @@ QPlainTextEdit *frmZodiacYogaDisplay::textBox(const char *name, QWidget *parent,
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
-    box->setFont(verdana(9));
+    box->setFont(Look::Verdana(9));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
@@ -175,8 +168,8 @@ QWidget *frmZodiacYogaDisplay::buildCharacteristicsPage()
         QLabel *title = nullptr;
         if (QLatin1String(row.field) == QLatin1String("lblSunSignColor")) {
             auto *link = new LinkLabel(QStringLiteral("Label19"), QString::fromLatin1(row.heading), page);
-            link->setFont(verdana(9, true));
-            link->setStyleSheet(QStringLiteral("color: #1d4d1d;"));
+            link->setFont(Look::Verdana(9, true));
+            Look::SetTextColour(link, Look::HeadingGreen);
             connect(link, &LinkLabel::clicked, this, [] { OpenCoBrandPage(); });
             title = link;
         } else {
@@ -256,11 +249,11 @@ QWidget *frmZodiacYogaDisplay::buildDietPage()
                                      const char *remedy) {
         auto *box = new QGroupBox(title, page);
         box->setObjectName(QString::fromLatin1(frame));
-        box->setFont(verdana(9, true));
+        box->setFont(Look::Verdana(9, true));
         auto *grid = new QGridLayout(box);
         grid->setVerticalSpacing(2);
         QLabel *typeLabel = valueLabel(type, box);
-        typeLabel->setFont(verdana(9, true));
+        typeLabel->setFont(Look::Verdana(9, true));
         grid->addWidget(typeLabel, 0, 0, 1, 2);
         QPlainTextEdit *descBox = textBox(desc, box, kGuarded);
         descBox->setMinimumHeight(48);
@@ -296,21 +289,21 @@ QWidget *frmZodiacYogaDisplay::buildFitnessPage()
     page->setObjectName(QStringLiteral("Frame3"));
     auto *layout = new QVBoxLayout(page);
     auto *title = heading(QStringLiteral("Fitness Characteristics"), page);
-    title->setFont(verdana(10, true));
+    title->setFont(Look::Verdana(10, true));
     layout->addWidget(title);
     auto *grid = new QGridLayout;
     int i = 0;
     for (const char *name : {"lblAthletic", "lblMotivated", "lblEndurance", "lblFlexibility",
                              "lblRoutine", "lblTeamWork", "lblFocus", "lblvariety"}) {
         QLabel *value = valueLabel(name, page);
-        value->setFont(verdana(10));
-        value->setStyleSheet(QStringLiteral("color: #0000c0;"));
+        value->setFont(Look::Verdana(10));
+        Look::SetTextColour(value, QColor(0, 0, 0xc0));
         grid->addWidget(value, i / 2, i % 2);
         ++i;
     }
     layout->addLayout(grid);
     auto *adviceTitle = heading(QStringLiteral("Fitness Advice"), page);
-    adviceTitle->setFont(verdana(10, true));
+    adviceTitle->setFont(Look::Verdana(10, true));
     layout->addWidget(adviceTitle);
     layout->addWidget(textBox("txtSunSignDesc", page, kGuarded), 1);
     return page;
@@ -342,15 +335,15 @@ QWidget *frmZodiacYogaDisplay::buildAsanaPage()
         auto *paragraph = new QLabel(fromContent(ZodiacContent::kAsanaIntroduction[i]), intro);
         paragraph->setObjectName(QString::fromLatin1(introNames[i]));
         paragraph->setWordWrap(true);
-        paragraph->setFont(verdana(9));
+        paragraph->setFont(Look::Verdana(9));
         paragraph->setMouseTracking(true);
         paragraph->installEventFilter(this);
         introLayout->addWidget(paragraph);
     }
     auto *hint = new QLabel(QStringLiteral("Click on Asana to know its Procedure and Benefits"), intro);
     hint->setObjectName(QStringLiteral("Label37"));
-    hint->setFont(verdana(9, true));
-    hint->setStyleSheet(QStringLiteral("color: #a01010;"));
+    hint->setFont(Look::Verdana(9, true));
+    Look::SetTextColour(hint, Look::WarningRed);
     hint->setWordWrap(true);
     introLayout->addWidget(hint);
     introLayout->addStretch();
@@ -364,7 +357,7 @@ QWidget *frmZodiacYogaDisplay::buildAsanaPage()
         const QString sign = QString::fromLatin1(kSignTexts[s]);
         auto *group = new QGroupBox(QStringLiteral("Recommended Yoga Asanas For ") + sign, overview_);
         group->setObjectName(QStringLiteral("fra") + sign);
-        group->setFont(verdana(9, true));
+        group->setFont(Look::Verdana(9, true));
         group->setMouseTracking(true);
         group->setAttribute(Qt::WA_NoMousePropagation);
         group->installEventFilter(this);
@@ -373,8 +366,8 @@ QWidget *frmZodiacYogaDisplay::buildAsanaPage()
         for (int record : Yogasana::SignAsanas(sign)) {
             auto *label = new QLabel(Yogasana::LabelCaption(record, sign), group);
             label->setObjectName(Yogasana::LabelName(record, sign));
-            label->setFont(verdana(11, true));
-            label->setStyleSheet(QStringLiteral("color: #1a3f8f;"));
+            label->setFont(Look::Verdana(11, true));
+            Look::SetTextColour(label, Look::LinkBlue);
             label->setCursor(Qt::PointingHandCursor);
             label->setFocusPolicy(Qt::StrongFocus);
             label->setMouseTracking(true);
@@ -407,8 +400,8 @@ QWidget *frmZodiacYogaDisplay::buildDetailPanel(QWidget *parent)
     grid->setVerticalSpacing(4);
 
     auto *name = valueLabel("lblAsanaName", panel);
-    name->setFont(verdana(13, true));
-    name->setStyleSheet(QStringLiteral("color: #a01010;"));
+    name->setFont(Look::Verdana(13, true));
+    Look::SetTextColour(name, Look::WarningRed);
     grid->addWidget(name, 0, 0);
     auto *englishRow = new QHBoxLayout;
     englishRow->addWidget(heading(QStringLiteral("English Name"), panel));
@@ -419,7 +412,8 @@ QWidget *frmZodiacYogaDisplay::buildDetailPanel(QWidget *parent)
     picYoga_->setObjectName(QStringLiteral("picYoga"));
     picYoga_->setFixedSize(220, 161);
     picYoga_->setAlignment(Qt::AlignCenter);
-    picYoga_->setStyleSheet(QStringLiteral("background: white; border: 1px solid #c8c0a8;"));
+    picYoga_->setFrameShape(QFrame::Box);
+    Look::SetBackground(picYoga_, Qt::white);
     grid->addWidget(picYoga_, 2, 0, Qt::AlignTop | Qt::AlignHCenter);
     QPlainTextEdit *definition = textBox("txtYogaDefination", panel, kGuarded);
     grid->addWidget(definition, 3, 0);
@@ -433,7 +427,7 @@ QWidget *frmZodiacYogaDisplay::buildDetailPanel(QWidget *parent)
 
     auto *back = new QPushButton(QStringLiteral("&Back"), panel);
     back->setObjectName(QStringLiteral("cmdYogaBack"));
-    back->setFont(verdana(9, true));
+    back->setFont(Look::Verdana(9, true));
     connect(back, &QPushButton::clicked, this, &frmZodiacYogaDisplay::cmdYogaBack_Click);
     grid->addWidget(back, 6, 1, Qt::AlignRight);
     grid->setColumnStretch(0, 2);

@@ -5,6 +5,7 @@
 #include "modSunSignYoga.h"
 #include "modYogasana.h"
 #include "shell/LinkLabel.h"
+#include "shell/Look.h"
 #include "shell/MsgBox.h"
 #include "shell/UpdateReminder.h"
 #include "shell/modHelp.h"
@@ -22,20 +23,12 @@
 
 namespace {
 
-QFont verdana(int points, bool bold = false)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel *makeLabel(const char *name, const QString &text, QWidget *parent, int points = 9,
                   bool bold = false)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(verdana(points, bold));
+    label->setFont(Look::Verdana(points, bold));
     label->setWordWrap(true);
     return label;
 }
@@ -47,7 +40,7 @@ QComboBox *makeList(const char *name, const QStringList &entries, QWidget *paren
     list->setEditable(false);
     list->addItems(entries);
     list->setCurrentIndex(0);
-    list->setFont(verdana(9));
+    list->setFont(Look::Verdana(9));
     list->setMaxVisibleItems(16);
     return list;
 }
@@ -85,7 +78,7 @@ frmZodiacYogaMain::frmZodiacYogaMain(QWidget *parent)
     auto *label4 = makeLabel(
         "Label4", QStringLiteral("Just input your name and date of birth and get a Reading Now!"),
         body, 11, true);
-    label4->setStyleSheet(QStringLiteral("color: #7a2a10;"));
+    Look::SetTextColour(label4, Look::AccentBrown);
     layout->addWidget(label4);
 
     auto *form = new QGridLayout;
@@ -94,7 +87,7 @@ frmZodiacYogaMain::frmZodiacYogaMain(QWidget *parent)
     form->addWidget(makeLabel("Label1", QStringLiteral("Name"), body, 9, true), 0, 0);
     txtName_ = new QLineEdit(body);
     txtName_->setObjectName(QStringLiteral("txtName"));
-    txtName_->setFont(verdana(10));
+    txtName_->setFont(Look::Verdana(10));
     txtName_->setMaxLength(60);
     // Only typed letters and blanks reach the name: no pasting or dropping text in.
     txtName_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -130,14 +123,14 @@ frmZodiacYogaMain::frmZodiacYogaMain(QWidget *parent)
 
     auto *next = new QPushButton(QStringLiteral("Get Suitable &Yogas For My Zodiac"), body);
     next->setObjectName(QStringLiteral("cmdNext"));
-    next->setFont(verdana(10, true));
+    next->setFont(Look::Verdana(10, true));
     next->setMinimumHeight(34);
     next->setDefault(true);
     connect(next, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     auto *open = new QPushButton(
         QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), body);
     open->setObjectName(QStringLiteral("cmdOpen"));
-    open->setFont(verdana(9));
+    open->setFont(Look::Verdana(9));
     open->setMinimumHeight(30);
     connect(open, &QPushButton::clicked, this, &frmZodiacYogaMain::cmdOpen_Click);
     layout->addWidget(next);
@@ -148,7 +141,7 @@ frmZodiacYogaMain::frmZodiacYogaMain(QWidget *parent)
         QStringLiteral("Please Note: If you are suffering from health ailments, kindly consult "
                        "your doctor before doing the yoga exercises."),
         body, 9, true);
-    note->setStyleSheet(QStringLiteral("color: #a01010;"));
+    Look::SetTextColour(note, Look::WarningRed);
     layout->addWidget(note);
 
     auto *exitRow = new QHBoxLayout;

@@ -22,13 +22,15 @@
 
 namespace {
 
-int oilNumber(const QString &name) {
+int oilNumber(const QString &name)
+{
     const auto it = std::find(OilName.begin(), OilName.begin() + OilCount, name);
     return it == OilName.begin() + OilCount ? -1 : int(it - OilName.begin());
 }
 
 // The answers that count as right for a question, read straight from the catalogue.
-QStringList rightAnswers(int kind, int oil) {
+QStringList rightAnswers(int kind, int oil)
+{
     const auto o = std::size_t(oil);
     const QString single[] = {OilPlanet[o], OilSign[o], OilElement[o], OilGender[o]};
     QStringList right = kind < 4 ? QStringList{single[kind]}
@@ -40,7 +42,8 @@ QStringList rightAnswers(int kind, int oil) {
 }
 
 // Visible labels and buttons whose text does not fit the room the layout gave them.
-QStringList clippedWidgets(QWidget *root) {
+QStringList clippedWidgets(QWidget *root)
+{
     QStringList clipped;
     for (QLabel *label : root->findChildren<QLabel *>()) {
         if (!label->isVisible() || label->text().isEmpty())
@@ -66,24 +69,28 @@ class tst_frmLearnAromatherapyMain : public QObject {
     QPointer<frmLearnAromatherapyMain> window_;
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
 
-    template <class T = QWidget> T *child(const QString &name) {
+    template <class T = QWidget> T *child(const QString &name)
+    {
         T *found = window_->findChild<T *>(name);
         if (!found)
             qWarning("no control named %s", qPrintable(name));
         return found;
     }
-    QString frame() {
+    QString frame()
+    {
         return window_->findChild<QStackedWidget *>()->currentWidget()->objectName();
     }
     QString text(const QString &labelName) { return child<QLabel>(labelName)->text(); }
-    QRadioButton *answer(int i) {
+    QRadioButton *answer(int i)
+    {
         return child<QRadioButton>(QStringLiteral("optAnswerOption(%1)").arg(i));
     }
     QString result() { return child<QTextEdit>(QStringLiteral("RTB"))->toPlainText(); }
     void click(const QString &name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
 
     // Picks an entry of a closed drop-down list from the keyboard.
-    void pick(const QString &comboName, int index) {
+    void pick(const QString &comboName, int index)
+    {
         auto *combo = child<QComboBox>(comboName);
         QVERIFY(combo->isEnabled());
         QTest::keyClick(combo, Qt::Key_Home);
@@ -92,7 +99,8 @@ class tst_frmLearnAromatherapyMain : public QObject {
         QCOMPARE(combo->currentIndex(), index);
     }
 
-    void startTest(int kind, int level) {
+    void startTest(int kind, int level)
+    {
         child<QRadioButton>(QStringLiteral("optChoice2"))->click();
         pick(QStringLiteral("cboTest"), kind);
         pick(QStringLiteral("cboTestLevel"), level);
@@ -101,7 +109,8 @@ class tst_frmLearnAromatherapyMain : public QObject {
     }
 
     // Answers every remaining question with the preselected first button; returns the oils asked.
-    QStringList finishTest() {
+    QStringList finishTest()
+    {
         QStringList asked;
         while (frame() == QLatin1String("Frame3")) {
             asked << text(QStringLiteral("lblTestSubject"));
@@ -110,7 +119,8 @@ class tst_frmLearnAromatherapyMain : public QObject {
         return asked;
     }
 
-    void checkOptionsScreenReset() {
+    void checkOptionsScreenReset()
+    {
         QCOMPARE(frame(), QStringLiteral("Frame1"));
         QVERIFY(child<QRadioButton>(QStringLiteral("optChoice1"))->isChecked());
         QVERIFY(child(QStringLiteral("cboLearn"))->isEnabled());
@@ -124,7 +134,8 @@ class tst_frmLearnAromatherapyMain : public QObject {
     }
 
 private Q_SLOTS:
-    void init() {
+    void init()
+    {
         sandbox_ = std::make_unique<TestSupport::Sandbox>();
         Random::Seed(77);
         // Leftovers of an earlier window must not matter: the window sets its own start state.
@@ -136,12 +147,14 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window_));
         LoadOilCatalogue();
     }
-    void cleanup() {
+    void cleanup()
+    {
         delete window_.data();
         sandbox_.reset();
     }
 
-    void startState() {
+    void startState()
+    {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Vessa Learn Aromatherapy"));
         checkOptionsScreenReset();
         QCOMPARE(child<QComboBox>(QStringLiteral("cboTest"))->count(), 6);
@@ -154,7 +167,8 @@ private Q_SLOTS:
     }
 
     // Both ends of both lists: the message, its icon and caption, and the oil stays shown.
-    void learnBounds_data() {
+    void learnBounds_data()
+    {
         QTest::addColumn<int>("list");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("firstMagical");
@@ -171,7 +185,8 @@ private Q_SLOTS:
                                        << "Mental & Physical Well Being   "
                                        << "Rosemary";
     }
-    void learnBounds() {
+    void learnBounds()
+    {
         QFETCH(int, list);
         QFETCH(QString, first);
         QFETCH(QString, firstMagical);
@@ -220,13 +235,15 @@ private Q_SLOTS:
 
     // One Basic test of each kind: the counter, distinct oils, the buttons
     // shown, and a result list that scores exactly what was chosen.
-    void basicTest_data() {
+    void basicTest_data()
+    {
         QTest::addColumn<int>("kind");
         const char *kinds[] = {"planet", "sign", "element", "gender", "magical", "therapeutic"};
         for (int kind = 0; kind < 6; ++kind)
             QTest::newRow(kinds[kind]) << kind;
     }
-    void basicTest() {
+    void basicTest()
+    {
         QFETCH(int, kind);
         startTest(kind, 0);
         const int buttons = kind == 3 ? 2 : 3;
@@ -283,13 +300,15 @@ private Q_SLOTS:
         checkOptionsScreenReset();
     }
 
-    void longerTests_data() {
+    void longerTests_data()
+    {
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("questions");
         QTest::newRow("Intermediate") << 1 << 30;
         QTest::newRow("Advanced") << 2 << 50;
     }
-    void longerTests() {
+    void longerTests()
+    {
         QFETCH(int, level);
         QFETCH(int, questions);
         startTest(0, level);
@@ -302,7 +321,8 @@ private Q_SLOTS:
 
     // The stored "&&" is the option button's caption, is scored, and shows as
     // both ampersands in the result.
-    void wintergreenAmpersand() {
+    void wintergreenAmpersand()
+    {
         startTest(4, 2);
         bool asked = false;
         while (frame() == QLatin1String("Frame3")) {
@@ -321,7 +341,8 @@ private Q_SLOTS:
 
     // The choice is one number shared by both lists: the last entry picked in
     // either list decides, whichever mode is then started.
-    void sharedChoice() {
+    void sharedChoice()
+    {
         pick(QStringLiteral("cboLearn"), 1); // "Irritant Oils"
         child<QRadioButton>(QStringLiteral("optChoice2"))->click();
         click(QStringLiteral("cmdNext"));
@@ -346,13 +367,15 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("lblDesc(0)")), QStringLiteral("Bergamot"));
     }
 
-    void exitClosesWindow() {
+    void exitClosesWindow()
+    {
         child<QAction>(QStringLiteral("mnuExit"))->trigger();
         QTRY_VERIFY(window_.isNull());
     }
 
     // At its smallest size no text is cut off, on every screen and for every oil.
-    void layoutFits() {
+    void layoutFits()
+    {
         QVERIFY(window_->width() <= 1300 && window_->height() <= 560);
         window_->resize(window_->minimumSize());
         QCoreApplication::processEvents();

@@ -13,7 +13,8 @@ namespace {
 
 // Shares of a sample that must match the expected chances within `tolerance`.
 QString shareMismatch(const std::map<int, int> &seen, int total, const QList<int> &values,
-                      const QList<double> &chances, double tolerance) {
+                      const QList<double> &chances, double tolerance)
+{
     for (int i = 0; i < values.size(); ++i) {
         const auto it = seen.find(values[i]);
         const double share = it == seen.end() ? 0.0 : double(it->second) / total;
@@ -26,7 +27,8 @@ QString shareMismatch(const std::map<int, int> &seen, int total, const QList<int
     return {};
 }
 
-QStringList listOf(int kind) {
+QStringList listOf(int kind)
+{
     switch (kind) {
     case 0:
         return QStringList(PlanetList.begin(), PlanetList.begin() + 10);
@@ -37,7 +39,8 @@ QStringList listOf(int kind) {
     }
 }
 
-QString askedValue(int kind, int oil) {
+QString askedValue(int kind, int oil)
+{
     const auto o = std::size_t(oil);
     return kind == 0   ? OilPlanet[o]
            : kind == 1 ? OilSign[o]
@@ -56,7 +59,8 @@ private Q_SLOTS:
     // The one-step draw must give each admissible value the chance the plain
     // redraw loop would: the half weight stays on 0 and n themselves, not on
     // the first and last admissible values.
-    void nearestAdmissible_data() {
+    void nearestAdmissible_data()
+    {
         QTest::addColumn<int>("n");
         QTest::addColumn<QList<int>>("admissible");
         QTest::addColumn<QList<double>>("chances");
@@ -70,7 +74,8 @@ private Q_SLOTS:
         QTest::newRow("one left") << 51 << QList<int>{17} << QList<double>{1.0};
         QTest::newRow("none left") << 51 << QList<int>{} << QList<double>{};
     }
-    void nearestAdmissible() {
+    void nearestAdmissible()
+    {
         QFETCH(int, n);
         QFETCH(QList<int>, admissible);
         QFETCH(QList<double>, chances);
@@ -88,14 +93,16 @@ private Q_SLOTS:
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     }
 
-    void questionOils_data() {
+    void questionOils_data()
+    {
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("drawn");
         QTest::newRow("Basic") << 15 << 15;
         QTest::newRow("Advanced") << 50 << 50;
         QTest::newRow("more than there are oils") << 60 << 52;
     }
-    void questionOils() {
+    void questionOils()
+    {
         QFETCH(int, count);
         QFETCH(int, drawn);
         for (int run = 0; run < 50; ++run) {
@@ -109,14 +116,16 @@ private Q_SLOTS:
 
     // Planet, sign, element: two different wrong answers from the list, none
     // equal to the oil's value, which appears once. Gender: both genders.
-    void answerSets_data() {
+    void answerSets_data()
+    {
         QTest::addColumn<int>("kind");
         QTest::newRow("planet") << 0;
         QTest::newRow("sign") << 1;
         QTest::newRow("element") << 2;
         QTest::newRow("gender") << 3;
     }
-    void answerSets() {
+    void answerSets()
+    {
         QFETCH(int, kind);
         const QStringList list = kind == 3 ? QStringList{"Male", "Female"} : listOf(kind);
         const int shown = kind == 3 ? 2 : 3;
@@ -136,12 +145,14 @@ private Q_SLOTS:
 
     // Magical and therapeutic: every answer is some oil's property, and the
     // oil's own property from slot k stands at position k.
-    void propertyAnswers_data() {
+    void propertyAnswers_data()
+    {
         QTest::addColumn<int>("kind");
         QTest::newRow("magical") << 4;
         QTest::newRow("therapeutic") << 5;
     }
-    void propertyAnswers() {
+    void propertyAnswers()
+    {
         QFETCH(int, kind);
         QSet<QString> pool;
         for (std::size_t o = 0; o < OilCount; ++o)
@@ -163,7 +174,8 @@ private Q_SLOTS:
     }
 
     // Where the oil's own answer lands over many questions.
-    void correctPosition_data() {
+    void correctPosition_data()
+    {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("oil");
         QTest::addColumn<QList<double>>("chances");
@@ -178,7 +190,8 @@ private Q_SLOTS:
         QTest::newRow("therapeutic, one property") << 5 << 1 << QList<double>{1.0, 0.0, 0.0};
         QTest::newRow("therapeutic, six properties") << 5 << 39 << quarterHalfQuarter;
     }
-    void correctPosition() {
+    void correctPosition()
+    {
         QFETCH(int, kind);
         QFETCH(int, oil);
         QFETCH(QList<double>, chances);
@@ -198,7 +211,8 @@ private Q_SLOTS:
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     }
 
-    void scoring_data() {
+    void scoring_data()
+    {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("oil");
         QTest::addColumn<QString>("answer");
@@ -219,7 +233,8 @@ private Q_SLOTS:
         QTest::newRow("magical empty") << 4 << 0 << "" << false;
         QTest::newRow("therapeutic empty") << 5 << 1 << "" << false;
     }
-    void scoring() {
+    void scoring()
+    {
         QFETCH(int, kind);
         QFETCH(int, oil);
         QFETCH(QString, answer);

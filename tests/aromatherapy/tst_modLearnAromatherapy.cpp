@@ -7,12 +7,14 @@
 namespace {
 
 // Property slot k of an oil; magical when `magical`, else therapeutic.
-const QString &property(bool magical, int oil, int k) {
+const QString &property(bool magical, int oil, int k)
+{
     return magical ? OilMagical[std::size_t(oil)][std::size_t(k)]
                    : OilTherapeutic[std::size_t(oil)][std::size_t(k)];
 }
 
-QStringList oilsWithSlot(bool magical, int k) {
+QStringList oilsWithSlot(bool magical, int k)
+{
     QStringList names;
     for (int o = 0; o < OilCount; ++o)
         if (!property(magical, o, k).isEmpty())
@@ -28,13 +30,15 @@ private Q_SLOTS:
     void initTestCase() { LoadOilCatalogue(); }
 
     // How many oils have 1, 2, 3... properties; slots fill from 0 without gaps.
-    void propertyCounts_data() {
+    void propertyCounts_data()
+    {
         QTest::addColumn<bool>("magical");
         QTest::addColumn<QList<int>>("oilsWithCount");
         QTest::newRow("magical") << true << QList<int>{15, 27, 10, 0};
         QTest::newRow("therapeutic") << false << QList<int>{12, 16, 11, 9, 3, 1, 0};
     }
-    void propertyCounts() {
+    void propertyCounts()
+    {
         QFETCH(bool, magical);
         QFETCH(QList<int>, oilsWithCount);
         QList<int> counted(oilsWithCount.size(), 0);
@@ -50,7 +54,8 @@ private Q_SLOTS:
         QCOMPARE(counted, oilsWithCount);
     }
 
-    void valueFrequencies_data() {
+    void valueFrequencies_data()
+    {
         QTest::addColumn<int>("column"); // 0 planet, 1 magical, 2 therapeutic
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("oils");
@@ -59,7 +64,8 @@ private Q_SLOTS:
         QTest::newRow("Aphrodisiac") << 2 << "Aphrodisiac" << 10;
         QTest::newRow("Pain Reliever") << 2 << "Pain Reliever" << 10;
     }
-    void valueFrequencies() {
+    void valueFrequencies()
+    {
         QFETCH(int, column);
         QFETCH(QString, value);
         QFETCH(int, oils);
@@ -75,7 +81,8 @@ private Q_SLOTS:
         QCOMPARE(found, oils);
     }
 
-    void lastSlotsAndExactTexts() {
+    void lastSlotsAndExactTexts()
+    {
         QCOMPARE(oilsWithSlot(true, 2),
                  (QStringList{"Clove", "Gardenia", "Heliotrope", "Hyacinth", "Lavender", "Lemon",
                               "Pine", "Strawberry", "Vetivert", "Ylang Ylang"}));
@@ -88,7 +95,8 @@ private Q_SLOTS:
         QCOMPARE(OilName[29], QStringLiteral("Lily of the Valley"));
     }
 
-    void irritantOils() {
+    void irritantOils()
+    {
         QStringList named;
         for (int i = 0; i < IrritantCount; ++i)
             named << OilName[std::size_t(IrritantOils[std::size_t(i)])];
@@ -101,7 +109,8 @@ private Q_SLOTS:
 
     // Slot 52 and every unused slot read as empty, and a second load writes
     // every slot again, so stray values do not survive it.
-    void reloadRestoresEverySlot() {
+    void reloadRestoresEverySlot()
+    {
         OilName[52] = OilMagical[0][3] = OilTherapeutic[39][6] = OilMagical[0][1] = OilPlanet[3] =
             PlanetList[10] = QStringLiteral("stray");
         IrritantOils[14] = 7;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QWidget;
+
+// The suite's shared look: the Verdana captions and plain colours set through
+// the palette (cheaper than style sheets, which slow down start-up).
+namespace Look {
+
+QFont Verdana(double points, bool bold = false);
+void SetTextColour(QWidget *widget, const QColor &colour);
+void SetBackground(QWidget *widget, const QColor &colour);
+
+// Colours used across the windows.
+inline const QColor LinkBlue{0x1a, 0x3f, 0x8f};
+inline const QColor HeadingGreen{0x1d, 0x4d, 0x1d};
+inline const QColor ValuePurple{0x5a, 0x1a, 0x6a};
+inline const QColor WarningRed{0xa0, 0x10, 0x10};
+inline const QColor AccentBrown{0x7a, 0x2a, 0x10};
+
+} // namespace Look
