@@ -1,13 +1,7 @@
 #include "ModuleTable.h"
 
-#if __has_include("aromatherapy/frmLearnAromatherapyMain.h")
 #include "aromatherapy/frmLearnAromatherapyMain.h"
-#define HAVE_AROMA 1
-#endif
-#if __has_include("zodiac_yoga/frmZodiacYogaMain.h")
 #include "zodiac_yoga/frmZodiacYogaMain.h"
-#define HAVE_ZODIAC 1
-#endif
 
 namespace {
 template <class Window> ModuleWindow *make() { return new Window(); }
@@ -19,21 +13,9 @@ const std::vector<ModuleEntry> &ModuleTable()
         {QStringLiteral("Learn Yoga"), 0, 8, QStringLiteral(":/shell/module-learn-yoga.svg"), true,
          nullptr},
         {QStringLiteral("Zodiac Yoga"), 1, 9, QStringLiteral(":/shell/module-zodiac-yoga.svg"),
-         false,
-#ifdef HAVE_ZODIAC
-         &make<frmZodiacYogaMain>
-#else
-         nullptr
-#endif
-        },
+         false, &make<frmZodiacYogaMain>},
         {QStringLiteral("Learn Aromatherapy"), 2, 10,
-         QStringLiteral(":/shell/module-aromatherapy.svg"), false,
-#ifdef HAVE_AROMA
-         &make<frmLearnAromatherapyMain>
-#else
-         nullptr
-#endif
-        },
+         QStringLiteral(":/shell/module-aromatherapy.svg"), false, &make<frmLearnAromatherapyMain>},
         {QStringLiteral("Learn Cartomancy"), 3, 11, QStringLiteral(":/shell/module-cartomancy.svg"),
          false, nullptr},
         {QStringLiteral("Learn Dream Interpretation"), 4, 13,
