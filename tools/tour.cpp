@@ -10,6 +10,7 @@
 #include "zodiac_yoga/frmZodiacYogaSave.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -94,5 +95,19 @@ int main(int argc, char *argv[])
     // Learn Aromatherapy
     find<QAbstractButton>(&mdi, QStringLiteral("cmdSelectOption(2)"))->click();
     shot(&mdi, QStringLiteral("aromatherapy-options"));
+
+    // The About window, then the exit window shown while the main window closes.
+    QTimer::singleShot(600, [&] {
+        if (QWidget *about = QApplication::activeModalWidget()) {
+            about->grab().save(outDir + QStringLiteral("/about.png"));
+            about->close();
+        }
+    });
+    mdi.findChild<QAction *>(QStringLiteral("mnuAbout"))->trigger();
+    mdi.close();
+    settle();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmNagScreen2") && w->isVisible())
+            w->grab().save(outDir + QStringLiteral("/exit-window.png"));
     return 0;
 }
