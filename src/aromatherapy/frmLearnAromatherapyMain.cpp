@@ -255,6 +255,8 @@ QWidget *frmLearnAromatherapyMain::buildLearnFrame()
         caption->setWordWrap(false);
         caption->setFont(scaledFont(caption, 1.0, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Level with the text inside the framed value label (frame 1 + margin 3).
+        caption->setContentsMargins(0, 4, 0, 0);
         QLabel *value = makeLabel(indexed("lblDesc", i), QString(), frame);
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         value->setFrameShape(QFrame::StyledPanel);

@@ -15,7 +15,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -329,9 +328,9 @@ void frmMDI::ShowModuleWindow(QWidget *window)
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(window->windowIcon().isNull() ? windowIcon() : window->windowIcon());
     const QSize wanted = window->size().expandedTo(window->minimumSizeHint());
+    // The frame's margins include its title bar.
     const QMargins border = frame->contentsMargins();
-    int height = wanted.height() + border.top() + border.bottom() +
-                 frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    int height = wanted.height() + border.top() + border.bottom();
     const int available = mdiArea_->viewport()->height();
     if (available > 100)
         height = qMin(height, available);

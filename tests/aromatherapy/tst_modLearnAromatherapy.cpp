@@ -7,7 +7,7 @@
 namespace {
 
 // Property slot k of an oil; magical when `magical`, else therapeutic.
-const QString &property(bool magical, int oil, int k)
+const QString &oilProperty(bool magical, int oil, int k)
 {
     return magical ? OilMagical[std::size_t(oil)][std::size_t(k)]
                    : OilTherapeutic[std::size_t(oil)][std::size_t(k)];
@@ -17,7 +17,7 @@ QStringList oilsWithSlot(bool magical, int k)
 {
     QStringList names;
     for (int o = 0; o < OilCount; ++o)
-        if (!property(magical, o, k).isEmpty())
+        if (!oilProperty(magical, o, k).isEmpty())
             names << OilName[std::size_t(o)];
     return names;
 }
@@ -44,10 +44,10 @@ private Q_SLOTS:
         QList<int> counted(oilsWithCount.size(), 0);
         for (int o = 0; o < OilCount; ++o) {
             int filled = 0;
-            while (filled < counted.size() && !property(magical, o, filled).isEmpty())
+            while (filled < counted.size() && !oilProperty(magical, o, filled).isEmpty())
                 ++filled;
             for (int k = filled; k < counted.size(); ++k)
-                QVERIFY2(property(magical, o, k).isEmpty(), qPrintable(OilName[std::size_t(o)]));
+                QVERIFY2(oilProperty(magical, o, k).isEmpty(), qPrintable(OilName[std::size_t(o)]));
             QVERIFY(filled >= 1);
             ++counted[filled - 1];
         }
