@@ -95,6 +95,24 @@ int main(int argc, char *argv[])
     // Learn Aromatherapy
     find<QAbstractButton>(&mdi, QStringLiteral("cmdSelectOption(2)"))->click();
     shot(&mdi, QStringLiteral("aromatherapy-options"));
+    if (QWidget *aroma = find<QWidget>(&mdi, QStringLiteral("frmLearnAromatherapyMain"))) {
+        const auto click = [&](const QString &name) {
+            if (auto *button = find<QAbstractButton>(aroma, name))
+                button->click();
+        };
+        click(QStringLiteral("cmdNext"));
+        for (int i = 0; i < 50; ++i)
+            click(QStringLiteral("cmdNextDesc")); // to Wintergreen
+        shot(&mdi, QStringLiteral("aromatherapy-learn"));
+        click(QStringLiteral("cmdBackToMain(0)"));
+        click(QStringLiteral("optChoice2"));
+        find<QComboBox>(aroma, QStringLiteral("cboTest"))->setCurrentIndex(5);
+        click(QStringLiteral("cmdNext"));
+        shot(&mdi, QStringLiteral("aromatherapy-question"));
+        for (int i = 0; i < 15; ++i)
+            click(QStringLiteral("cmdNextQuestion"));
+        shot(&mdi, QStringLiteral("aromatherapy-result"));
+    }
 
     // The About window, then the exit window shown while the main window closes.
     QTimer::singleShot(600, [&] {

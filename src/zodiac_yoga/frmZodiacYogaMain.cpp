@@ -11,13 +11,16 @@
 #include "shell/modHelp.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -43,6 +46,23 @@ QComboBox *makeList(const char *name, const QStringList &entries, QWidget *paren
     list->setFont(Look::Verdana(9));
     list->setMaxVisibleItems(16);
     return list;
+}
+
+// The name box takes the letters A to Z and a to z and the blank; lower case
+// becomes upper case. False when any character is something else.
+bool NameCharacters(const QString &typed, QString *name)
+{
+    name->clear();
+    for (const QChar ch : typed) {
+        const char16_t c = ch.unicode();
+        if (c >= u'a' && c <= u'z')
+            name->append(QChar(c - u'a' + u'A'));
+        else if ((c >= u'A' && c <= u'Z') || c == u' ')
+            name->append(ch);
+        else
+            return false;
+    }
+    return true;
 }
 
 // Selects the entry with exactly this text; a text that is no entry leaves the selection.
@@ -189,6 +209,14 @@ bool frmZodiacYogaMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtName_ && event->type() == QEvent::KeyPress)
         return txtName_KeyPress(static_cast<QKeyEvent *>(event));
+    if (watched == txtName_ && event->type() == QEvent::InputMethod)
+        return txtName_InputMethod(static_cast<QInputMethodEvent *>(event));
+    // A middle click would paste the selection clipboard past the filter.
+    if (watched == txtName_ &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseButtonDblClick) &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton)
+        return true;
     return ModuleWindow::eventFilter(watched, event);
 }
 
@@ -202,19 +230,45 @@ bool frmZodiacYogaMain::txtName_KeyPress(QKeyEvent *event)
         return true;
     }
     const QString text = event->text();
-    if (text.size() != 1)
+    if (text.isEmpty())
         return false;
-    const char16_t ch = text.at(0).unicode();
-    const bool control = ch < 32 || ch == 127;
-    if (control && ch != 13 && ch != 8)
-        return false; // editing and navigation keys (Tab, Escape, Ctrl+A ...) type nothing
-    if (ch == 13 || ch == 8 || ch == u' ' || (ch >= u'A' && ch <= u'Z'))
-        return false;
-    if (ch >= u'a' && ch <= u'z') {
-        txtName_->insert(QString(QChar(ch - u'a' + u'A')));
+    if (text.size() == 1) {
+        const char16_t ch = text.at(0).unicode();
+        if (ch == 13 || ch == 8)
+            return false;
+        if (ch < 32 || ch == 127)
+            return false; // editing and navigation keys (Tab, Escape, Ctrl+A ...) type nothing
+    }
+    // A key may carry several characters (a character outside the basic plane
+    // is two); every one of them must pass.
+    QString name;
+    if (!NameCharacters(text, &name)) {
+        ShowMessage(this, QStringLiteral("Please Enter only Letters"));
         return true;
     }
-    ShowMessage(this, QStringLiteral("Please Enter only Letters"));
+    if (name == text)
+        return false;
+    txtName_->insert(name);
+    return true;
+}
+
+// Text composed by an input method (accents, other scripts) passes the same
+// filter as typed keys before it is committed to the box.
+bool frmZodiacYogaMain::txtName_InputMethod(QInputMethodEvent *event)
+{
+    const QString commit = event->commitString();
+    if (commit.isEmpty())
+        return false;
+    QString name;
+    const bool letters = NameCharacters(commit, &name);
+    if (letters && name == commit)
+        return false;
+    if (!letters)
+        ShowMessage(this, QStringLiteral("Please Enter only Letters"));
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(letters ? name : QString(), event->replacementStart(),
+                             event->replacementLength());
+    QCoreApplication::sendEvent(txtName_, &filtered);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class QComboBox;
+class QInputMethodEvent;
 class QLineEdit;
 class frmZodiacYogaDisplay;
 
@@ -38,6 +39,7 @@ private:
     void buildMenus();
     bool CheckBirthData();
     bool txtName_KeyPress(QKeyEvent *event);
+    bool txtName_InputMethod(QInputMethodEvent *event);
 
     QLineEdit *txtName_ = nullptr;
     QComboBox *cboDate_ = nullptr;

@@ -3,7 +3,7 @@
 
 #include "ZodiacWindows.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "shell/modHelp.h"
 #include "zodiac_yoga/ZodiacContent.h"
 #include "zodiac_yoga/modSunSignYoga.h"
@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -35,7 +36,7 @@ struct SignGroup {
 };
 
 // The asana labels of every sign group, top to bottom, with their object names.
-const QList<SignGroup> &signGroups()
+const QList<SignGroup> &allGroups()
 {
     static const QList<SignGroup> groups = {
         {"Aries",
@@ -223,6 +224,32 @@ QList<QLabel *> labelsInLayoutOrder(QWidget *group)
     return labels;
 }
 
+// Stands in for the main window: records what the module windows ask of it.
+class FakeHost : public ModuleHost {
+public:
+    FakeHost() { SetCurrent(this); }
+    ~FakeHost() override { SetCurrent(nullptr); }
+    void ShowModuleWindow(QWidget *window) override
+    {
+        calls << QStringLiteral("show ") + window->objectName();
+        window->show();
+    }
+    void ShowStartPanel(bool resetHeight) override
+    {
+        calls << (resetHeight ? QStringLiteral("panel, height reset") : QStringLiteral("panel"));
+        panelVisible = true;
+    }
+    void HideStartPanel() override
+    {
+        calls << QStringLiteral("hide panel");
+        panelVisible = false;
+    }
+    void TrackModuleWindow(QWidget *window) override { calls << QStringLiteral("track ") + window->objectName(); }
+
+    QStringList calls;
+    bool panelVisible = true;
+};
+
 } // namespace
 
 class TestZodiacDisplay : public QObject {
@@ -247,6 +274,7 @@ private Q_SLOTS:
     void luckyColourHeadingOpensCoBrandPage();
     void backToMainPage_data();
     void backToMainPage();
+    void startPanelFollowsTheWindows();
     void exitLeavesEntryHidden_data();
     void exitLeavesEntryHidden();
 
@@ -275,8 +303,8 @@ frmZodiacYogaDisplay *TestZodiacDisplay::readSign(const QString &sign)
             entry->show();
             frmZodiacYogaDisplay *display =
                 Read(entry, QStringLiteral("TESTER"), date.day, date.month, QStringLiteral("1984"));
-            if (display)
-                QTest::qWaitForWindowExposed(display);
+            if (display && !QTest::qWaitForWindowExposed(display))
+                return nullptr;
             return display;
         }
     }
@@ -335,7 +363,7 @@ void TestZodiacDisplay::windowPagesAndControls()
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
         QVERIFY2(box->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff, qPrintable(box->objectName()));
     }
-    for (const SignGroup &group : signGroups()) {
+    for (const SignGroup &group : allGroups()) {
         auto *box = display->findChild<QGroupBox *>(QStringLiteral("fra") + QLatin1String(group.sign));
         QVERIFY2(box, group.sign);
         QCOMPARE(box->title(), QStringLiteral("Recommended Yoga Asanas For ") + QLatin1String(group.sign));
@@ -347,7 +375,7 @@ void TestZodiacDisplay::signGroups_data()
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<QStringList>("captions");
-    for (const SignGroup &group : signGroups()) {
+    for (const SignGroup &group : allGroups()) {
         QStringList captions = group.titles;
         if (QLatin1String(group.sign) == QLatin1String("Pisces"))
             captions[1] = QStringLiteral("Makarasana "); // shown with a trailing blank
@@ -370,7 +398,7 @@ void TestZodiacDisplay::signGroups()
     auto *group = display->findChild<QGroupBox *>(QStringLiteral("fra") + sign);
     QVERIFY(group);
     QVERIFY(group->isVisible());
-    for (const SignGroup &other : signGroups())
+    for (const SignGroup &other : allGroups())
         if (sign != QLatin1String(other.sign))
             QVERIFY2(!display->findChild<QGroupBox *>(QStringLiteral("fra") + QLatin1String(other.sign))->isVisible(),
                      other.sign);
@@ -396,7 +424,7 @@ void TestZodiacDisplay::allLabelNamesAreUnique()
     frmZodiacYogaDisplay *display = readSign(QStringLiteral("Gemini"));
     QVERIFY(display);
     QStringList all;
-    for (const SignGroup &group : signGroups())
+    for (const SignGroup &group : allGroups())
         all += group.labels;
     QCOMPARE(all.size(), 59);
     QCOMPARE(QSet<QString>(all.cbegin(), all.cend()).size(), 59);
@@ -481,7 +509,7 @@ void TestZodiacDisplay::asanaClick_data()
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("title");
-    for (const SignGroup &group : signGroups())
+    for (const SignGroup &group : allGroups())
         for (int i = 0; i < group.labels.size(); ++i)
             QTest::addRow("%s", qPrintable(group.labels.at(i))) << group.sign << group.labels.at(i)
                                                                 << group.titles.at(i);
@@ -576,6 +604,12 @@ void TestZodiacDisplay::hoverUnderline()
     QVERIFY(page);
     moveMouse(page, QPoint(1, 1));
     QCOMPARE(underlined(), QStringList());
+
+    // The same through the window system, as a real pointer moves.
+    QTest::mouseMove(simha);
+    QTRY_COMPARE(underlined(), QStringList({"lblSimhaasanaaCapricorn"}));
+    QTest::mouseMove(group, background);
+    QTRY_COMPARE(underlined(), QStringList());
 }
 
 void TestZodiacDisplay::clipboardGuard_data()
@@ -667,6 +701,50 @@ void TestZodiacDisplay::backToMainPage()
     QCOMPARE(display->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->currentIndex(), 0);
     QVERIFY(display->findChild<QWidget *>(QStringLiteral("fraYogaProcedure"))->isHidden());
     QCOMPARE(shown(display, QStringLiteral("lblSunSign")), QStringLiteral("Virgo"));
+}
+
+// Inside the main window: the reading hides the start panel, going back keeps
+// it hidden, and closing either window shows it again with its height reset.
+void TestZodiacDisplay::startPanelFollowsTheWindows()
+{
+    FakeHost host;
+    host.HideStartPanel(); // the shell hid it when it opened the module
+    auto *entry = new frmZodiacYogaMain;
+    entry->show();
+    host.calls.clear();
+
+    frmZodiacYogaDisplay *display = Read(entry, QStringLiteral("HOSTED"), "21", "March", "1980");
+    QVERIFY(display);
+    QCOMPARE(host.calls, QStringList({"show frmZodiacYogaDisplay", "hide panel"}));
+    QVERIFY(!host.panelVisible);
+
+    host.calls.clear();
+    QTimer::singleShot(0, display, [] {
+        if (auto *report = qobject_cast<frmZodiacYogaSave *>(QApplication::activeModalWidget()))
+            report->close();
+    });
+    display->cmdPrint_Click();
+    QCOMPARE(host.calls, QStringList({"track frmZodiacYogaSave"}));
+
+    host.calls.clear();
+    display->cmdBack_Click();
+    QVERIFY(!host.panelVisible);
+    QVERIFY(entry->isVisible());
+    QCOMPARE(host.calls.last(), QStringLiteral("hide panel"));
+
+    host.calls.clear();
+    display = Read(entry, QStringLiteral("HOSTED"), "21", "March", "1980");
+    QVERIFY(display);
+    QTest::mouseClick(display->findChild<QPushButton *>(QStringLiteral("cmdExit")), Qt::LeftButton);
+    QVERIFY(host.panelVisible);
+    QCOMPARE(host.calls.last(), QStringLiteral("panel, height reset"));
+    QVERIFY(entry->isHidden());
+
+    host.calls.clear();
+    host.HideStartPanel();
+    entry->close();
+    QVERIFY(host.panelVisible);
+    QCOMPARE(host.calls.last(), QStringLiteral("panel, height reset"));
 }
 
 void TestZodiacDisplay::exitLeavesEntryHidden_data()

@@ -3,12 +3,16 @@
 
 #include "ZodiacWindows.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "shell/AppInfo.h"
+#include "shell/UpdateReminder.h"
 #include "shell/modSettings.h"
 #include "zodiac_yoga/modSunSignYoga.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QCompleter>
+#include <QAbstractItemView>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -65,23 +69,46 @@ QStringList readingAsList(const ZodiacReading &r)
     return {r.name, QString::number(r.day), r.month, QString::number(r.year), r.sign};
 }
 
+// Types a file name into a file dialog and presses Enter, as the user would.
+void typeFileName(QFileDialog *dialog, const QString &name)
+{
+    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->clear();
+    QTest::keyClicks(edit, name);
+    // A completion list may have opened over the box; Enter is meant for the dialog.
+    if (QCompleter *completer = edit->completer(); completer && completer->popup())
+        completer->popup()->hide();
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
 // Runs `action` while a timer handles the next modal dialog of type T.
 template <typename T>
 void withDialog(const std::function<void(T *)> &handle, const std::function<void()> &action)
 {
     bool handled = false;
+    QStringList unexpected;
     QTimer timer;
     timer.setInterval(10);
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget()); dialog && !handled) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto *dialog = qobject_cast<T *>(modal); dialog && !handled) {
             handled = true;
             handle(dialog);
+        } else if (auto *other = qobject_cast<QDialog *>(modal)) {
+            // Anything else that pops up would block the test: note it and close it.
+            auto *box = qobject_cast<QMessageBox *>(other);
+            unexpected << other->metaObject()->className() + QStringLiteral(": ") + (box ? box->text() : other->windowTitle());
+            other->reject();
         }
     });
     timer.start();
     action();
     timer.stop();
     QVERIFY2(handled, "no dialog appeared");
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
 }
 
 } // namespace
@@ -94,12 +121,14 @@ private Q_SLOTS:
     void cleanup();
 
     void controlsAndLists();
+    void updateReminderRunsOnOpening();
     void focusOrder();
     void nameFilterTyping_data();
     void nameFilterTyping();
     void nameFilterEditingKeys();
     void nameFilterOtherInput_data();
     void nameFilterOtherInput();
+    void nameFilterMiddleClickPaste();
     void dateMessages_data();
     void dateMessages();
     void acceptedInput_data();
@@ -221,6 +250,21 @@ void TestZodiacEntry::controlsAndLists()
     QVERIFY(List(entry, "cboMonth")->x() < List(entry, "cboYear")->x());
 }
 
+// Opening the entry window runs the update reminder before anything else.
+void TestZodiacEntry::updateReminderRunsOnOpening()
+{
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-30);
+    Settings::WriteSetting(UpdateReminder::StoredKey(),
+                           Settings::EncodeText(UpdateReminder::DateTimeText(longAgo, QLocale::system())));
+    MessageRecorder recorder(QMessageBox::No);
+    frmZodiacYogaMain *entry = newEntry();
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages.constFirst().text, UpdateReminder::ReminderMessage());
+    QCOMPARE(recorder.messages.constFirst().buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(sandbox_->openedPages.isEmpty());
+    QVERIFY(entry->isVisible());
+}
+
 void TestZodiacEntry::focusOrder()
 {
     frmZodiacYogaMain *entry = newEntry();
@@ -334,6 +378,27 @@ void TestZodiacEntry::nameFilterOtherInput()
     QCOMPARE(recorder.messages.size(), refusals);
     if (refusals)
         QCOMPARE(recorder.messages.constFirst().text, QStringLiteral("Please Enter only Letters"));
+}
+
+// Where the system has a selection clipboard, a middle click pastes it into a
+// line edit; the name box must not take text that way.
+void TestZodiacEntry::nameFilterMiddleClickPaste()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard->supportsSelection())
+        QSKIP("this platform has no selection clipboard");
+    frmZodiacYogaMain *entry = newEntry();
+    QVERIFY(QTest::qWaitForWindowExposed(entry));
+    QLineEdit *box = NameBox(entry);
+    QTest::keyClicks(box, "ab");
+    clipboard->setText(QStringLiteral("R2-D2"), QClipboard::Selection);
+    QTRY_COMPARE(clipboard->text(QClipboard::Selection), QStringLiteral("R2-D2"));
+    MessageRecorder recorder;
+    QTest::mouseClick(box, Qt::MiddleButton, Qt::NoModifier, box->rect().center());
+    QApplication::processEvents();
+    QCOMPARE(box->text(), QStringLiteral("AB"));
+    QCOMPARE(recorder.messages.size(), 0);
+    clipboard->clear(QClipboard::Selection);
 }
 
 void TestZodiacEntry::dateMessages_data()
@@ -690,8 +755,7 @@ void TestZodiacEntry::openDialogCancelAndAccept()
     withDialog<QFileDialog>(
         [&](QFileDialog *dialog) {
             dialog->setDirectory(dir_->path());
-            dialog->selectFile(path);
-            dialog->accept();
+            typeFileName(dialog, QStringLiteral("dialog.zoy"));
         },
         [&] { entry->findChild<QAction *>(QStringLiteral("mnuOpenPreviouslySavedSunSignYoga"))->trigger(); });
     QCOMPARE(inputsOf(entry), QStringList({"FROM DIALOG", "15", "December", "2001"}));
@@ -719,8 +783,7 @@ void TestZodiacEntry::saveDialogWritesChosenFile()
             QVERIFY(dialog->nameFilters().join(u';').contains(QLatin1String("*.zoy")));
             QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
             dialog->setDirectory(dir_->path());
-            dialog->selectFile(QStringLiteral("chosen")); // the default extension is added
-            dialog->accept();
+            typeFileName(dialog, QStringLiteral("chosen")); // the default extension is added
         },
         [&] { report.cmdSave_Click(); });
     QCOMPARE(readAll(path), readingBytes("LIBRA FRIEND", "10", "October", "1975"));
