@@ -190,7 +190,7 @@ QWidget *frmZodiacYogaDisplay::buildCharacteristicsPage()
     traits->addWidget(heading(QStringLiteral("Positive Traits"), page), 0, 0);
     traits->addWidget(heading(QStringLiteral("Negative Traits"), page), 0, 1);
     traits->addWidget(textBox("txtSunSignPositiveTraits", page, false), 1, 0);
-    traits->addWidget(textBox("txtSunSignNegativeTraits", page, true), 1, 1);
+    traits->addWidget(textBox("txtSunSignNegativeTraits", page, false), 1, 1);
     layout->addLayout(traits, 1, 1);
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(1, 1);

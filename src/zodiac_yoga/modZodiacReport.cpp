@@ -59,7 +59,6 @@ std::vector<Run> BuildRuns(const Input &in)
     add(Style::Default, generatedBy + kTwoLines);
     add(Style::Label, QStringLiteral("Name :- "));
     add(Style::Value, in.name + kTwoLines);
-    points = kBodyPoints;
     add(Style::Label, QStringLiteral("Date Of Birth :- "));
     add(Style::Value, in.month + u'/' + in.day + u'/' + in.year + kTwoLines);
 

@@ -344,6 +344,9 @@ void TestZodiacDisplay::windowPagesAndControls()
         QVERIFY2(action, name);
         QCOMPARE(action->text(), caption);
     }
+    auto *help = display->findChild<QMenu *>(QStringLiteral("mnuHelp"));
+    QVERIFY(help);
+    QCOMPARE(help->title(), QStringLiteral("&Help"));
     auto *back = display->findChild<QPushButton *>(QStringLiteral("cmdYogaBack"));
     QVERIFY(back);
     QCOMPARE(back->text(), QStringLiteral("&Back"));
