@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
     frmMDI mdi;
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.showMaximized();
-    QTest::qWaitForWindowExposed(&mdi);
+    if (!QTest::qWaitForWindowExposed(&mdi))
+        return 1;
     shot(&mdi, QStringLiteral("start"));
 
     // Zodiac Yoga
