@@ -14,6 +14,14 @@ LinkLabel::LinkLabel(const QString &name, const QString &text, QWidget *parent)
     setTextFormat(Qt::PlainText);
 }
 
+void LinkLabel::ShowAsLink()
+{
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    Look::SetTextColour(this, Look::LinkBlue);
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
@@ -46,10 +54,7 @@ static LinkLabel *make(const QString &name, const QString &text, QWidget *parent
 {
     auto *label = new LinkLabel(name, text, parent);
     label->setWordWrap(true);
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-    Look::SetTextColour(label, Look::LinkBlue);
+    label->ShowAsLink();
     QObject::connect(label, &LinkLabel::clicked, label, open);
     return label;
 }

@@ -11,6 +11,9 @@ class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString &name, const QString &text, QWidget *parent = nullptr);
 
+    // Underlined, in the link colour.
+    void ShowAsLink();
+
 Q_SIGNALS:
     void clicked();
 

@@ -60,12 +60,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
                                    PublisherPages::SiteAddress(),
                                this);
     connect(home, &LinkLabel::clicked, this, [] { OpenHomePage(); });
-    for (LinkLabel *link : {coBrand, home}) {
-        QFont font = link->font();
-        font.setUnderline(true);
-        link->setFont(font);
-        Look::SetTextColour(link, Look::LinkBlue);
-    }
+    coBrand->ShowAsLink();
+    home->ShowAsLink();
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

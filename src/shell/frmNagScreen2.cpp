@@ -69,10 +69,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
                                    QStringLiteral("Click here to download our other programs."),
                                    frame6);
-    QFont linkFont = goToHome->font();
-    linkFont.setUnderline(true);
-    goToHome->setFont(linkFont);
-    Look::SetTextColour(goToHome, Look::LinkBlue);
+    goToHome->ShowAsLink();
     connect(goToHome, &LinkLabel::clicked, this, [] { OpenCataloguePage(); });
     auto *frame6Layout = new QVBoxLayout(frame6);
     frame6Layout->addWidget(label3);

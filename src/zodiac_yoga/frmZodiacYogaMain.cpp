@@ -1,6 +1,7 @@
 #include "frmZodiacYogaMain.h"
 
 #include "frmZodiacYogaDisplay.h"
+#include "ReadingFileDialog.h"
 #include "modReadingFile.h"
 #include "modSunSignYoga.h"
 #include "modYogasana.h"
@@ -12,7 +13,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
@@ -322,16 +322,7 @@ void frmZodiacYogaMain::ShowAgain()
 
 void frmZodiacYogaMain::cmdOpen_Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Select the source file"));
-    dialog.setObjectName(QStringLiteral("CD"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Vessa Free Zodiac Yoga (*.zoy)"));
-    dialog.setDefaultSuffix(QStringLiteral("zoy"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    OpenReadingFile(dialog.selectedFiles().constFirst());
+    OpenReadingFile(ChooseReadingFile(this, QStringLiteral("Select the source file"), false));
 }
 
 void frmZodiacYogaMain::OpenReadingFile(const QString &fileName)

@@ -1,5 +1,6 @@
 #include "frmZodiacYogaSave.h"
 
+#include "ReadingFileDialog.h"
 #include "frmZodiacYogaDisplay.h"
 #include "frmZodiacYogaMain.h"
 #include "modReadingFile.h"
@@ -12,7 +13,6 @@
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -42,6 +42,7 @@ frmZodiacYogaSave::frmZodiacYogaSave(frmZodiacYogaDisplay *display)
     auto *visit = new LinkLabel(QStringLiteral("Label1"),
                                 QStringLiteral("Visit us online: ") + PublisherPages::SiteAddress(),
                                 this);
+    visit->ShowAsLink();
     connect(visit, &LinkLabel::clicked, this, [] { OpenHomePage(); });
 
     auto *buttons = new QHBoxLayout;
@@ -97,16 +98,9 @@ void frmZodiacYogaSave::BuildReport()
 
 void frmZodiacYogaSave::cmdSave_Click()
 {
-    QFileDialog dialog(this, QStringLiteral("Vessa Free Zodiac Yoga"));
-    dialog.setObjectName(QStringLiteral("CD"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Vessa Free Zodiac Yoga (*.zoy)"));
-    dialog.setDefaultSuffix(QStringLiteral("zoy"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    SaveReadingTo(dialog.selectedFiles().constFirst());
+    const QString path = ChooseReadingFile(this, QStringLiteral("Vessa Free Zodiac Yoga"), true);
+    if (!path.isEmpty())
+        SaveReadingTo(path);
 }
 
 bool frmZodiacYogaSave::SaveReadingTo(const QString &path)
