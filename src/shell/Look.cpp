@@ -1,7 +1,9 @@
 #include "Look.h"
 
 #include <QFontInfo>
+#include <QPainter>
 #include <QPalette>
+#include <QSvgRenderer>
 #include <QWidget>
 
 namespace Look {
@@ -15,6 +17,30 @@ QFont Verdana(double points, bool bold)
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+QPixmap Picture(const QString &path, const QSize &size)
+{
+    if (!path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        const QPixmap bitmap(path);
+        return bitmap.isNull() ? bitmap : bitmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    // Drawn directly rather than through an icon, which would load the icon engine plugin.
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return QPixmap();
+    const QSize fitted = renderer.defaultSize().scaled(size, Qt::KeepAspectRatio);
+    QPixmap pixmap(fitted);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+QIcon AppIcon()
+{
+    static const QIcon icon(Picture(QStringLiteral(":/shell/app-icon.svg"), QSize(64, 64)));
+    return icon;
 }
 
 void SetTextColour(QWidget *widget, const QColor &colour)

@@ -2,6 +2,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 
 class QWidget;
 
@@ -10,6 +12,10 @@ class QWidget;
 namespace Look {
 
 QFont Verdana(double points, bool bold = false);
+// A picture from the resources (SVG or bitmap) drawn at the given size, keeping its proportions.
+QPixmap Picture(const QString &path, const QSize &size);
+// The suite's window icon.
+QIcon AppIcon();
 void SetTextColour(QWidget *widget, const QColor &colour);
 void SetBackground(QWidget *widget, const QColor &colour);
 

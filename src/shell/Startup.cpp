@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "AppInfo.h"
+#include "Look.h"
 #include "MsgBox.h"
 #include "UpdateReminder.h"
 #include "frmMDI.h"
@@ -36,7 +37,7 @@ int RunSuite(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::ApplicationName());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/app-icon.svg")));
+    QApplication::setWindowIcon(Look::AppIcon());
     // The program ends when the exit window closes, not when the main window does.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -49,7 +49,7 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(AppInfo::ApplicationTitle());
-    setWindowIcon(QIcon(QStringLiteral(":/shell/app-icon.svg")));
+    setWindowIcon(Look::AppIcon());
     buildMenus();
 
     auto *central = new QWidget(this);
@@ -124,7 +124,7 @@ QWidget *frmMDI::buildButtonStrip()
         const int i = module.buttonIndex;
         auto *picture = new QLabel(picButtonContainer_);
         picture->setObjectName(QStringLiteral("Picture%1").arg(8 + i));
-        picture->setPixmap(QIcon(module.picture).pixmap(40, 40));
+        picture->setPixmap(Look::Picture(module.picture, QSize(40, 40)));
         picture->setFixedSize(42, 42);
         auto *button = new QPushButton(module.name, picButtonContainer_);
         button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(i));

@@ -41,7 +41,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setWindowTitle(AppInfo::ApplicationTitle());
-    setWindowIcon(QIcon(QStringLiteral(":/shell/app-icon.svg")));
+    setWindowIcon(Look::AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto *title = new QLabel(AppInfo::ApplicationTitle(), this);
@@ -50,7 +50,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(QIcon(QStringLiteral(":/shell/about-logo.svg")).pixmap(72, 72));
+    picture->setPixmap(Look::Picture(QStringLiteral(":/shell/about-logo.svg"), QSize(72, 72)));
     picture->setFixedSize(76, 76);
 
     Label2_ = new QLabel(this);

@@ -473,7 +473,7 @@ void frmZodiacYogaDisplay::FillSignProfile(const QString &sign)
     setField("lblSunSignFamousPersonBorn", fromContent(p->famousPersonalities));
     setField("txtSunSignPositiveTraits", fromContent(p->positiveTraits));
     setField("txtSunSignNegativeTraits", fromContent(p->negativeTraits));
-    picSunSign_->setPixmap(QIcon(SunSigns::PicturePath(SunSigns::NumberOf(sign))).pixmap(146, 146));
+    picSunSign_->setPixmap(Look::Picture(SunSigns::PicturePath(SunSigns::NumberOf(sign)), QSize(146, 146)));
     setField("lblSunSignYourSunSign", sign);
     setField("lblBodyPartBySunSign", fromContent(p->bodyPartsRuled));
     setField("txtHealthProblems", fromContent(p->healthProblems));
@@ -528,7 +528,7 @@ void frmZodiacYogaDisplay::ShowAsana(int record, const QString &sign)
     overview_->hide();
     if (QWidget *group = groups_.value(sign))
         group->hide();
-    picYoga_->setPixmap(QIcon(Yogasana::PicturePath(record)).pixmap(216, 158));
+    picYoga_->setPixmap(Look::Picture(Yogasana::PicturePath(record), QSize(216, 158)));
     const auto &fields = AsanaRecords()[record].fields;
     setField("lblEnglishName", fields[0]);
     setField("txtYogaDefination", fields[1]);
