@@ -5,6 +5,7 @@
 //                              widgets, for comparison
 // Prints one line of "key=value" figures. bench/run.sh runs both several times.
 #include "shell/UpdateReminder.h"
+#include "app/SuiteModules.h"
 #include "shell/frmMDI.h"
 #include "shell/modRandom.h"
 #include "shell/modSettings.h"
@@ -96,6 +97,7 @@ int main(int argc, char *argv[])
 
     Random::SeedFromClock();
     RunUpdateReminder();
+    RegisterSuiteModules();
     frmMDI mdi;
     mdi.setGeometry(screen);
     mdi.show();

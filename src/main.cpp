@@ -1,3 +1,8 @@
+#include "app/SuiteModules.h"
 #include "shell/Startup.h"
 
-int main(int argc, char *argv[]) { return RunSuite(argc, argv); }
+int main(int argc, char *argv[])
+{
+    RegisterSuiteModules();
+    return RunSuite(argc, argv);
+}

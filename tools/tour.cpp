@@ -2,6 +2,7 @@
 // of the main window at each step, for looking at the layout:
 //   suite-tour OUTPUT_FOLDER
 // Run it on a real display (for example under Xvfb at 1366x768).
+#include "app/SuiteModules.h"
 #include "shell/frmMDI.h"
 #include "shell/ModuleTable.h"
 #include "shell/modSettings.h"
@@ -55,6 +56,7 @@ int main(int argc, char *argv[])
     QTemporaryDir settings;
     Settings::SetSettingsFileForTesting(settings.filePath(QStringLiteral("settings.ini")));
 
+    RegisterSuiteModules();
     frmMDI mdi;
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.showMaximized();

@@ -5,13 +5,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-QString &programFolderOverride()
-{
-    static QString folder;
-    return folder;
-}
-} // namespace
 
 namespace AppInfo {
 
@@ -23,15 +16,6 @@ QString ApplicationName()
     const QString base = QFileInfo(path).completeBaseName();
     return base.isEmpty() ? QStringLiteral("learning-suite") : base;
 }
-
-QString ProgramFolder()
-{
-    if (!programFolderOverride().isEmpty())
-        return programFolderOverride();
-    return QCoreApplication::applicationDirPath();
-}
-
-void SetProgramFolderForTesting(const QString &folder) { programFolderOverride() = folder; }
 
 int ScreenWidthPixels()
 {

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Facts about the running program that every module shares: its title, its
-// file name, the folder it lives in and the screen it is laid out on.
+// file name and the screen it is laid out on.
 namespace AppInfo {
 
 // The caption of the main window, the About and exit windows and every message box.
@@ -11,11 +11,6 @@ QString ApplicationTitle();
 
 // The program's file name without folder and extension; names the settings store.
 QString ApplicationName();
-
-// The folder holding the program's data files (databases, goal notes).
-// Defaults to the executable's folder; tests point it at a temporary folder.
-QString ProgramFolder();
-void SetProgramFolderForTesting(const QString &folder);
 
 // Width of the primary screen in pixels; window placement is computed from it.
 int ScreenWidthPixels();

@@ -18,6 +18,8 @@ ModuleWindow::ModuleWindow(const QString &className, QWidget *parent) : QMainWin
 {
     setObjectName(className);
     setAttribute(Qt::WA_DeleteOnClose);
+    if (ModuleHost *host = ModuleHost::Current())
+        host->TrackModuleWindow(this);
 }
 
 void ModuleWindow::CloseModule()

@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <QString>
 
-// What module windows may ask of the main window. The main window implements
-// it; without a main window (some tests) module windows open on their own.
+// What modules may ask of the main window. The main window implements it;
+// without a main window (some tests) module windows open on their own.
 class ModuleHost {
 public:
     virtual ~ModuleHost() = default;
@@ -12,22 +12,29 @@ public:
     // The host of the running program, or nullptr.
     static ModuleHost *Current();
 
-    // Shows a module window inside the main window, without modality, placed
-    // with Left = (screen width - window width) / 2 and Top = 0.
-    virtual void ShowModuleWindow(QWidget *window) = 0;
+    enum class Placement {
+        Centred,         // Left = (screen width - window width) / 2, Top = 0, with a frame
+        TopLeftBorderless // at the document area's top left, no frame (Learn Yoga's display)
+    };
+    // Shows a module window inside the main window, without modality.
+    virtual void ShowModuleWindow(QWidget *window, Placement placement = Placement::Centred) = 0;
     // Makes the start panel visible again; resetHeight also sets its height back to 10000 twips.
     virtual void ShowStartPanel(bool resetHeight) = 0;
     virtual void HideStartPanel() = 0;
-    // Remembers a window that is not shown through ShowModuleWindow (a modal
-    // dialog) so that switching modules closes it too.
+    // Remembers a module window or a dialog a module opened, so that the next
+    // module selection closes it. Module windows call it themselves.
     virtual void TrackModuleWindow(QWidget *window) = 0;
+    // The main window, whose strips (picTopMain, picTop, picTop1, picContainer,
+    // picLeft) a module that lives in them looks up by name.
+    virtual QMainWindow *MainWindow() = 0;
 
 protected:
     static void SetCurrent(ModuleHost *host);
 };
 
 // Base of every module window: a main window (own menu bar) that lives in the
-// host's document area. Closing it by any means shows the start panel again.
+// host's document area. It tells the host about itself when it is made, so
+// module selection closes it; closing it by any means shows the start panel again.
 class ModuleWindow : public QMainWindow {
     Q_OBJECT
 public:

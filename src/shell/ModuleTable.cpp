@@ -1,34 +1,30 @@
 #include "ModuleTable.h"
 
-#include "aromatherapy/frmLearnAromatherapyMain.h"
-#include "zodiac_yoga/frmZodiacYogaMain.h"
+#include <algorithm>
+#include <climits>
 
 namespace {
-template <class Window> ModuleWindow *make() { return new Window(); }
+std::vector<ModuleEntry> &table()
+{
+    static std::vector<ModuleEntry> modules;
+    return modules;
+}
 } // namespace
 
-const std::vector<ModuleEntry> &ModuleTable()
+void RegisterModule(ModuleEntry entry)
 {
-    static const std::vector<ModuleEntry> table = {
-        {QStringLiteral("Learn Yoga"), 0, 8, QStringLiteral(":/shell/module-learn-yoga.svg"), true,
-         nullptr},
-        {QStringLiteral("Zodiac Yoga"), 1, 9, QStringLiteral(":/shell/module-zodiac-yoga.svg"),
-         false, &make<frmZodiacYogaMain>},
-        {QStringLiteral("Learn Aromatherapy"), 2, 10,
-         QStringLiteral(":/shell/module-aromatherapy.svg"), false, &make<frmLearnAromatherapyMain>},
-        {QStringLiteral("Learn Cartomancy"), 3, 11, QStringLiteral(":/shell/module-cartomancy.svg"),
-         false, nullptr},
-        {QStringLiteral("Learn Dream Interpretation"), 4, 13,
-         QStringLiteral(":/shell/module-dream-interpretation.svg"), false, nullptr},
-        {QStringLiteral("Learn Palmistry"), 5, 12, QStringLiteral(":/shell/module-palmistry.svg"),
-         false, nullptr},
-    };
-    return table;
+    auto &modules = table();
+    std::erase_if(modules, [&](const ModuleEntry &m) { return m.buttonIndex == entry.buttonIndex; });
+    modules.push_back(std::move(entry));
+    std::sort(modules.begin(), modules.end(),
+              [](const ModuleEntry &a, const ModuleEntry &b) { return a.buttonIndex < b.buttonIndex; });
 }
+
+const std::vector<ModuleEntry> &ModuleTable() { return table(); }
 
 const ModuleEntry *ModuleByButton(int buttonIndex)
 {
-    for (const ModuleEntry &entry : ModuleTable())
+    for (const ModuleEntry &entry : table())
         if (entry.buttonIndex == buttonIndex)
             return &entry;
     return nullptr;
@@ -36,24 +32,22 @@ const ModuleEntry *ModuleByButton(int buttonIndex)
 
 const ModuleEntry *ModuleByLabel(int labelIndex)
 {
-    for (const ModuleEntry &entry : ModuleTable())
+    for (const ModuleEntry &entry : table())
         if (entry.labelIndex == labelIndex)
             return &entry;
     return nullptr;
 }
 
-const QStringList &ModuleWindowOrder()
+void ClearModulesForTesting() { table().clear(); }
+
+int WindowClosingRank(const QString &objectName)
 {
-    static const QStringList order = {
-        QStringLiteral("frmLearnYogaDisp"),
-        QStringLiteral("frmZodiacYogaDisplay"),
-        QStringLiteral("frmZodiacYogaMain"),
-        QStringLiteral("frmZodiacYogaSave"),
-        QStringLiteral("frmLearnAromatherapyMain"),
-        QStringLiteral("frmLearnCartomancyMain"),
-        QStringLiteral("frmLearnCartomancyPicEntry"),
-        QStringLiteral("frmLearnDreamInterpretationMain"),
-        QStringLiteral("frmLearnPalmistryMain"),
-    };
-    return order;
+    int rank = 0;
+    for (const ModuleEntry &entry : table()) {
+        const qsizetype at = entry.windows.indexOf(objectName);
+        if (at >= 0)
+            return rank + int(at);
+        rank += int(entry.windows.size());
+    }
+    return INT_MAX;
 }

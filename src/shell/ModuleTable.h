@@ -3,24 +3,40 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
-class ModuleWindow;
+class ModuleHost;
 
-// The six study modules: which button and start-panel label select each, and
-// the window that opens.
+// The study modules as the main window sees them. Each module describes
+// itself (src/<module>/...Module.cpp) and the application registers the
+// descriptions before the main window is built; the shell includes no module.
 struct ModuleEntry {
-    QString name;         // caption of the module button and the label
-    int buttonIndex;      // index in cmdSelectOption
-    int labelIndex;       // index in lblCaption
-    QString picture;      // resource path of the button's picture
-    bool isLearnYoga;     // Learn Yoga lives in the main window's own strips
-    ModuleWindow *(*create)(); // nullptr while the module has no window
+    QString name;        // caption of the module button and the start-panel label
+    int buttonIndex = 0; // index in cmdSelectOption
+    int labelIndex = 0;  // index in lblCaption
+    QString picture;     // resource path of the button's picture
+    // Object names of the windows the module may open, in the order module
+    // selection closes them. Windows not listed are closed too, after these.
+    QStringList windows;
+    // True for a module that lives in the main window's own strips (Learn
+    // Yoga): selecting it leaves the browsing strip as it was.
+    bool usesMainWindowStrips = false;
+    // Opens the module fresh; nullptr while the module is not built.
+    std::function<void(ModuleHost &)> open;
+    // Runs once when the main window has been built (fills its strips).
+    std::function<void(ModuleHost &)> attach;
 };
 
+// Adds a module; a module with the same button index replaces the earlier one.
+void RegisterModule(ModuleEntry entry);
+// The registered modules in button order.
 const std::vector<ModuleEntry> &ModuleTable();
 const ModuleEntry *ModuleByButton(int buttonIndex);
 const ModuleEntry *ModuleByLabel(int labelIndex);
+// Empties the table (tests that register modules of their own).
+void ClearModulesForTesting();
 
-// The module windows, in the order module selection closes them.
-const QStringList &ModuleWindowOrder();
+// Where a window comes in the closing order: modules in button order, each
+// module's windows in its own order; a window no module lists comes last.
+int WindowClosingRank(const QString &objectName);

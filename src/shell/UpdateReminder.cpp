@@ -73,28 +73,29 @@ QString ReminderMessage()
 
 } // namespace UpdateReminder
 
-void RunUpdateReminder()
+UpdateReminderRun RunUpdateReminder()
 {
     using namespace UpdateReminder;
     const QLocale locale = QLocale::system();
     const QString stored = Settings::DecodeText(Settings::ReadSetting(StoredKey(), QString()));
-    const auto writeNow = [&] {
-        Settings::WriteSetting(StoredKey(),
-                               Settings::EncodeText(DateTimeText(QDateTime::currentDateTime(), locale)));
+    const auto storeToday = [&] {
+        return Settings::WriteSetting(
+            StoredKey(), Settings::EncodeText(DateTimeText(QDateTime::currentDateTime(), locale)));
     };
-    if (stored.isEmpty()) {
-        writeNow();
-        return;
-    }
+    UpdateReminderRun run;
     const std::optional<QDate> date = ReadDateText(stored, locale);
-    if (!date)
-        return;
+    if (!date) {
+        run.stored = storeToday();
+        return run;
+    }
     const qint64 days = QDate::currentDate().daysTo(*date);
     if (days >= -14 && days <= 14)
-        return;
+        return run;
     const auto answer = ShowMessage(nullptr, ReminderMessage(), QMessageBox::Information,
                                     QMessageBox::Yes | QMessageBox::No);
-    writeNow();
+    run.asked = true;
+    run.stored = storeToday();
     if (answer == QMessageBox::Yes)
         OpenDownloadPage();
+    return run;
 }

@@ -29,7 +29,15 @@ QString ReminderMessage();
 
 } // namespace UpdateReminder
 
+// What a run of the reminder did.
+struct UpdateReminderRun {
+    bool asked = false;  // the message was shown
+    bool stored = false; // today's date reached the settings store
+};
+
 // Runs the reminder: records the first run silently, and when the stored date
 // is 15 or more calendar days away (either direction) asks the user whether to
-// open the download page, storing today's date whatever the answer.
-void RunUpdateReminder();
+// open the download page, storing today's date whatever the answer. A stored
+// entry that no longer reads as a date (damaged, or written under other
+// regional settings) counts as a first run, so the reminder keeps working.
+UpdateReminderRun RunUpdateReminder();

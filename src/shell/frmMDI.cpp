@@ -68,12 +68,16 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     // the exit button for the screen's width; hide the Learn Yoga browsing
     // strip and give the start panel its height.
     layOutStrips(AppInfo::ScreenWidthPixels());
+    SetCurrent(this);
+    // Modules that live in the main window's strips fill them now.
+    for (const ModuleEntry &module : ModuleTable())
+        if (module.attach)
+            module.attach(*this);
     picContainer_->move(kYogaContainerLeft, picContainer_->y());
     picTop1_->hide();
     picMain_->setMaximumHeight(AppInfo::TwipsToPixels(kStartPanelHeightTwips));
     ShowStartPanel(true);
     resize(1024, 700);
-    SetCurrent(this);
 }
 
 frmMDI::~frmMDI()
@@ -178,7 +182,8 @@ QWidget *frmMDI::buildStartPanel()
     addLabel(5, QStringLiteral("Vessa Orrenic Learning Suite II includes the following programs"),
              Look::Verdana(10, true));
     for (int index : {8, 9, 10, 11, 12, 13}) {
-        addLabel(index, ModuleByLabel(index)->name, Look::Verdana(12, true));
+        const ModuleEntry *module = ModuleByLabel(index);
+        addLabel(index, module ? module->name : QString(), Look::Verdana(12, true));
         Look::SetTextColour(lblCaption_[index], Look::AccentBrown);
     }
     panel->onResize = [this](int w) { placeStartPanel(w); };
@@ -225,10 +230,6 @@ QWidget *frmMDI::buildYogaStrips()
     picContainer_ = new QWidget(picTop1_);
     picContainer_->setObjectName(QStringLiteral("picContainer"));
     picContainer_->setGeometry(kYogaContainerLeft, 0, 800, 150);
-    for (const char *name : {"picYoga", "Picture2", "Picture3", "Picture4"}) {
-        auto *part = new QWidget(picContainer_);
-        part->setObjectName(QString::fromLatin1(name));
-    }
     columnLayout->addWidget(picTop1_);
 
     documentRow_ = new QWidget(column);
@@ -286,15 +287,12 @@ void frmMDI::SelectModule(const ModuleEntry &module)
 {
     closeAllModuleWindows();
     HideStartPanel();
-    if (!module.create)
-        return;
-    if (module.isLearnYoga) {
-        picLeft_->show();
-        return;
+    if (!module.usesMainWindowStrips) {
+        picTop1_->hide();
+        picLeft_->hide();
     }
-    picTop1_->hide();
-    picLeft_->hide();
-    ShowModuleWindow(module.create());
+    if (module.open)
+        module.open(*this);
 }
 
 void frmMDI::lblCaption_Click(int index)
@@ -307,12 +305,22 @@ void frmMDI::lblCaption_Click(int index)
     HideStartPanel();
 }
 
+// Closes every window a module opened: the listed ones in their fixed order,
+// then any other in the order it was opened.
 void frmMDI::closeAllModuleWindows()
 {
-    for (const QString &name : ModuleWindowOrder()) {
-        QPointer<QWidget> window = moduleWindows_.take(name);
+    QList<QPointer<QWidget>> windows;
+    for (const QPointer<QWidget> &window : std::as_const(moduleWindows_))
+        if (window)
+            windows.append(window);
+    moduleWindows_.clear();
+    std::stable_sort(windows.begin(), windows.end(),
+                     [](const QPointer<QWidget> &a, const QPointer<QWidget> &b) {
+                         return WindowClosingRank(a->objectName()) < WindowClosingRank(b->objectName());
+                     });
+    for (const QPointer<QWidget> &window : windows) {
         if (!window)
-            continue;
+            continue; // closed together with an earlier one
         if (auto *module = qobject_cast<ModuleWindow *>(window.data()))
             module->CloseModule();
         else
@@ -320,10 +328,17 @@ void frmMDI::closeAllModuleWindows()
     }
 }
 
-void frmMDI::ShowModuleWindow(QWidget *window)
+void frmMDI::ShowModuleWindow(QWidget *window, Placement placement)
 {
     TrackModuleWindow(window);
     centralWidget()->layout()->activate();
+    if (placement == Placement::TopLeftBorderless) {
+        QMdiSubWindow *frame = mdiArea_->addSubWindow(window, Qt::FramelessWindowHint);
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->move(0, 0);
+        frame->show();
+        return;
+    }
     QMdiSubWindow *frame = mdiArea_->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(window->windowIcon().isNull() ? windowIcon() : window->windowIcon());
@@ -341,7 +356,13 @@ void frmMDI::ShowModuleWindow(QWidget *window)
     window->activateWindow();
 }
 
-void frmMDI::TrackModuleWindow(QWidget *window) { moduleWindows_.insert(window->objectName(), window); }
+void frmMDI::TrackModuleWindow(QWidget *window)
+{
+    for (const QPointer<QWidget> &known : std::as_const(moduleWindows_))
+        if (known == window)
+            return;
+    moduleWindows_.append(window);
+}
 
 void frmMDI::ShowStartPanel(bool resetHeight)
 {

@@ -2,7 +2,7 @@
 
 #include "ModuleHost.h"
 
-#include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -26,10 +26,11 @@ public:
     QMdiArea *DocumentArea() const { return mdiArea_; }
 
     // ModuleHost
-    void ShowModuleWindow(QWidget *window) override;
+    void ShowModuleWindow(QWidget *window, Placement placement = Placement::Centred) override;
     void ShowStartPanel(bool resetHeight) override;
     void HideStartPanel() override;
     void TrackModuleWindow(QWidget *window) override;
+    QMainWindow *MainWindow() override { return this; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -64,5 +65,5 @@ private:
     QLabel *label7_ = nullptr;
     QLabel *lblCaption_[14] = {};
     QMdiArea *mdiArea_ = nullptr;
-    QHash<QString, QPointer<QWidget>> moduleWindows_;
+    QList<QPointer<QWidget>> moduleWindows_; // in the order they were opened
 };

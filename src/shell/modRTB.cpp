@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -130,19 +129,6 @@ void MakeDisplay(QTextEdit *view, const QString &family, double points)
     font.setPointSizeF(points);
     view->document()->setDefaultFont(font);
     view->setFont(font);
-}
-
-void Print(QTextEdit *view, QPrinter *printer, bool selectionOnly)
-{
-    const QTextCursor selection = view->textCursor();
-    if (selectionOnly && selection.hasSelection()) {
-        QTextDocument part;
-        part.setDefaultFont(view->document()->defaultFont());
-        QTextCursor(&part).insertFragment(selection.selection());
-        part.print(printer);
-        return;
-    }
-    view->document()->print(printer);
 }
 
 } // namespace RTB

@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QString>
 
-class QPrinter;
 class QTextEdit;
 class QWidget;
 
@@ -29,9 +28,6 @@ void Append(QTextEdit *view, const QString &text);
 
 // Sets up a view as a read-only display box with the given default font.
 void MakeDisplay(QTextEdit *view, const QString &family, double points);
-
-// Prints the view's selection, or all of it when nothing is selected, keeping its formatting.
-void Print(QTextEdit *view, QPrinter *printer, bool selectionOnly);
 
 } // namespace RTB
 

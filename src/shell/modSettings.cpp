@@ -47,13 +47,14 @@ QString ReadSetting(const QString &key, const QString &defaultValue)
     return value.isValid() ? value.toString() : defaultValue;
 }
 
-void WriteSetting(const QString &key, const QString &value)
+bool WriteSetting(const QString &key, const QString &value)
 {
     QSettings store(SettingsFilePath(), QSettings::IniFormat);
     store.beginGroup(QStringLiteral("Settings"));
     store.setValue(key, value);
     store.endGroup();
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 QString EncodeText(const QString &text) { return shiftText(text, K); }

@@ -13,7 +13,8 @@ namespace Settings {
 constexpr int K = 7;
 
 QString ReadSetting(const QString &key, const QString &defaultValue);
-void WriteSetting(const QString &key, const QString &value);
+// Creates or replaces the entry; false when the store's file could not be written.
+bool WriteSetting(const QString &key, const QString &value);
 
 // Path of the INI file behind the store.
 QString SettingsFilePath();

@@ -49,22 +49,16 @@ struct ConstitutionProfile {
     const char *lowRemedy;
 };
 
-// The five texts of one asana, indexed 0 to 4.
-struct AsanaText {
-    const char *englishName;       // 0
-    const char *definition;        // 1: one paragraph
-    const char *procedure;         // 2: "1. ...\r\n2. ..." with no line break after the last step
-    const char *benefits;          // 3: numbered lines as the procedure, or one paragraph
-    const char *contraindications; // 4: one paragraph
-};
-
-// One entry per asana, in the record order 1 to 14.
+// One entry per asana, in the record order 1 to 14. The texts and the picture
+// are those of the shared asana catalogue.
 struct AsanaEntry {
     const char *title;         // shown as the asana's title, e.g. "Sarvangasana"
     const char *key;           // the label key, e.g. "Sarvaangaasanaa"
-    const char *picture;       // base name of the picture file, e.g. "19 Sarvangasana"
+    int catalogue;             // number of the asana in the shared catalogue
     const char *reportHeading; // e.g. "Sarvaangaasanaa :-"
-    AsanaText text;
+    int benefitItems;          // numbered benefits shown, from the first; 0 for all
+    // The contraindications paragraph where the catalogue gives none; nullptr otherwise.
+    const char *caution;
 };
 
 extern const std::array<SignProfile, 12> kSignProfiles;

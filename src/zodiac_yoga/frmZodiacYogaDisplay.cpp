@@ -404,6 +404,7 @@ QWidget *frmZodiacYogaDisplay::buildDetailPanel(QWidget *parent)
     Look::SetTextColour(name, Look::WarningRed);
     grid->addWidget(name, 0, 0);
     auto *englishRow = new QHBoxLayout;
+    englishRow->setSpacing(10); // the heading never runs into its value
     englishRow->addWidget(heading(QStringLiteral("English Name"), panel));
     englishRow->addWidget(valueLabel("lblEnglishName", panel), 1);
     grid->addLayout(englishRow, 1, 0);

@@ -1,13 +1,13 @@
 #include "frmZodiacYogaMain.h"
 
 #include "frmZodiacYogaDisplay.h"
-#include "ReadingFileDialog.h"
 #include "modReadingFile.h"
 #include "modSunSignYoga.h"
 #include "modYogasana.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/MsgBox.h"
+#include "shell/ReportView.h"
 #include "shell/UpdateReminder.h"
 #include "shell/modHelp.h"
 
@@ -65,12 +65,10 @@ bool NameCharacters(const QString &typed, QString *name)
     return true;
 }
 
-// Selects the entry with exactly this text; a text that is no entry leaves the selection.
-void selectText(QComboBox *list, const QString &text)
+// The position of the entry with exactly this text, or -1.
+int entryIndex(const QComboBox *list, const QString &text)
 {
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
+    return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
 } // namespace
@@ -322,21 +320,34 @@ void frmZodiacYogaMain::ShowAgain()
 
 void frmZodiacYogaMain::cmdOpen_Click()
 {
-    OpenReadingFile(ChooseReadingFile(this, QStringLiteral("Select the source file"), false));
+    OpenReadingFile(ChooseFileToOpen(this, ReadingFile::Kind(QStringLiteral("Select the source file"))));
 }
 
+// A saved reading is opened only when every line is one the suite writes: a
+// name of letters and blanks, and a day, month and year that are entries of
+// their lists. Anything else is a damaged file, refused before the form
+// changes, so a damaged file never gives a reading for another date.
 void frmZodiacYogaMain::OpenReadingFile(const QString &fileName)
 {
     if (fileName.isEmpty())
         return;
-    if (!fileName.endsWith(QLatin1String("zoy"), Qt::CaseSensitive)) {
+    const auto refuse = [this] {
         ShowMessage(this, QStringLiteral("Please Check The File."), QMessageBox::Critical);
-        return;
-    }
-    const ReadingFile::Lines lines = ReadingFile::Load(fileName);
-    txtName_->setText(lines.name);
-    selectText(cboDate_, lines.day);
-    selectText(cboMonth_, lines.month);
-    selectText(cboYear_, lines.year);
+    };
+    if (!fileName.endsWith(QLatin1String("zoy"), Qt::CaseSensitive))
+        return refuse();
+    const std::optional<ReadingFile::Lines> lines = ReadingFile::Load(fileName);
+    if (!lines)
+        return refuse();
+    QString name;
+    const int day = entryIndex(cboDate_, lines->day);
+    const int month = entryIndex(cboMonth_, lines->month);
+    const int year = entryIndex(cboYear_, lines->year);
+    if (!NameCharacters(lines->name, &name) || day < 0 || month < 0 || year < 0)
+        return refuse();
+    txtName_->setText(name);
+    cboDate_->setCurrentIndex(day);
+    cboMonth_->setCurrentIndex(month);
+    cboYear_->setCurrentIndex(year);
     cmdNext_Click();
 }

@@ -1,6 +1,5 @@
 #include "frmZodiacYogaSave.h"
 
-#include "ReadingFileDialog.h"
 #include "frmZodiacYogaDisplay.h"
 #include "frmZodiacYogaMain.h"
 #include "modReadingFile.h"
@@ -10,11 +9,11 @@
 #include "shell/LinkLabel.h"
 #include "shell/ModuleHost.h"
 #include "shell/MsgBox.h"
+#include "shell/FileWriter.h"
 #include "shell/modHelp.h"
-#include "shell/modRTB.h"
+#include "shell/ReportView.h"
 
 #include <QHBoxLayout>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextEdit>
@@ -27,10 +26,7 @@ frmZodiacYogaSave::frmZodiacYogaSave(frmZodiacYogaDisplay *display)
     setWindowTitle(QStringLiteral("Vessa Zodiac Yoga"));
     setModal(true);
 
-    RTB_ = new QTextEdit(this);
-    RTB_->setObjectName(QStringLiteral("RTB"));
-    RTB::MakeDisplay(RTB_, QStringLiteral("Verdana"), 9.75);
-    InstallClipboardGuard(RTB_);
+    RTB_ = new ReportView(QStringLiteral("RTB"), this, QStringLiteral("Verdana"), 9.75);
 
     auto *save = new QPushButton(QStringLiteral("&Save"), this);
     save->setObjectName(QStringLiteral("cmdSave"));
@@ -59,46 +55,33 @@ frmZodiacYogaSave::frmZodiacYogaSave(frmZodiacYogaDisplay *display)
 
     if (ModuleHost *host = ModuleHost::Current())
         host->TrackModuleWindow(this);
-    EnableLinkHandling(RTB_, this);
+    RTB_->EnableLinks();
     move((AppInfo::ScreenWidthPixels() - width()) / 2, 0);
     BuildReport();
 }
 
-frmZodiacYogaSave::~frmZodiacYogaSave()
-{
-    if (!closed_ && LinkHandlingView() == RTB_)
-        DisableLinkHandling();
-}
-
 void frmZodiacYogaSave::done(int result)
 {
-    if (!closed_) {
-        closed_ = true;
-        DisableLinkHandling();
-    }
+    RTB_->DisableLinks();
     QDialog::done(result);
 }
 
 void frmZodiacYogaSave::BuildReport()
 {
+    // The date as the entry window's lists show it; the rest from the reading.
     frmZodiacYogaMain *entry = display_ ? display_->Entry() : nullptr;
     const ZodiacReading &reading = CurrentReading();
-    ZodiacReport::Input input;
-    input.name = reading.name;
-    input.month = entry ? entry->SelectedMonth() : reading.month;
-    input.day = entry ? entry->SelectedDay() : QString::number(reading.day);
-    input.year = entry ? entry->SelectedYear() : QString::number(reading.year);
-    input.sign = reading.sign;
-    input.field = [this](const QString &name) {
-        return display_ ? display_->FieldText(name) : QString();
-    };
-    ZodiacReport::Write(RTB_, ZodiacReport::BuildRuns(input));
+    const ZodiacReport::ShownReading shown = ZodiacReport::ComposeShownReading(
+        reading.name, entry ? entry->SelectedMonth() : reading.month,
+        entry ? entry->SelectedDay() : QString::number(reading.day),
+        entry ? entry->SelectedYear() : QString::number(reading.year), reading.sign);
+    ZodiacReport::Write(RTB_, ZodiacReport::BuildRuns(shown));
     RTB_->moveCursor(QTextCursor::Start);
 }
 
 void frmZodiacYogaSave::cmdSave_Click()
 {
-    const QString path = ChooseReadingFile(this, QStringLiteral("Vessa Free Zodiac Yoga"), true);
+    const QString path = ChooseFileToSave(this, ReadingFile::Kind(QStringLiteral("Vessa Free Zodiac Yoga")));
     if (!path.isEmpty())
         SaveReadingTo(path);
 }
@@ -108,31 +91,22 @@ bool frmZodiacYogaSave::SaveReadingTo(const QString &path)
     const ZodiacReading &reading = CurrentReading();
     const ReadingFile::Lines lines{reading.name, QString::number(reading.day), reading.month,
                                    QString::number(reading.year)};
-    QString error;
-    if (ReadingFile::Save(path, lines, &error))
+    const FileWriter::Result written = ReadingFile::Save(path, lines);
+    if (written)
         return true;
-    ShowMessage(this, QStringLiteral("The reading could not be saved to \"%1\": %2").arg(path, error),
+    ShowMessage(this, QStringLiteral("The reading could not be saved to \"%1\". %2").arg(path, written.error),
                 QMessageBox::Critical);
     return false;
 }
 
 void frmZodiacYogaSave::cmdPrint_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("CD"));
-    const bool hasSelection = RTB_->textCursor().hasSelection();
-    QPrintDialog::PrintDialogOptions options = QPrintDialog::PrintToFile | QPrintDialog::PrintShowPageSize;
-    if (hasSelection)
-        options |= QPrintDialog::PrintSelection;
-    dialog.setOptions(options);
-    dialog.setPrintRange(hasSelection ? QPrintDialog::Selection : QPrintDialog::AllPages);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    RTB::Print(RTB_, &printer, printer.printRange() == QPrinter::Selection);
+    Printing::ReportOutcome(Printing::PrintWithDialog(RTB_, this), this);
 }
 
-void frmZodiacYogaSave::PrintTo(QPrinter *printer)
+Printing::Outcome frmZodiacYogaSave::PrintTo(QPrinter *printer)
 {
-    RTB::Print(RTB_, printer, RTB_->textCursor().hasSelection());
+    const Printing::Outcome outcome = Printing::PrintView(RTB_, printer, RTB_->textCursor().hasSelection());
+    Printing::ReportOutcome(outcome, this);
+    return outcome;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "shell/ReportView.h"
+
 #include <QDialog>
 
 class QPrinter;
-class QTextEdit;
 class frmZodiacYogaDisplay;
 
 // The report window: the reading as one formatted document that can be
@@ -12,7 +13,6 @@ class frmZodiacYogaSave : public QDialog {
     Q_OBJECT
 public:
     explicit frmZodiacYogaSave(frmZodiacYogaDisplay *display);
-    ~frmZodiacYogaSave() override;
 
     // The save action with its file dialog.
     void cmdSave_Click();
@@ -20,10 +20,11 @@ public:
     bool SaveReadingTo(const QString &path);
     // The print action with its printer dialog.
     void cmdPrint_Click();
-    // Prints the selection, or everything when nothing is selected.
-    void PrintTo(QPrinter *printer);
+    // Prints the selection, or everything when nothing is selected; a print
+    // that fails is reported to the user.
+    Printing::Outcome PrintTo(QPrinter *printer);
 
-    QTextEdit *Report() const { return RTB_; }
+    ReportView *Report() const { return RTB_; }
 
 protected:
     void done(int result) override;
@@ -32,6 +33,5 @@ private:
     void BuildReport();
 
     frmZodiacYogaDisplay *display_;
-    QTextEdit *RTB_ = nullptr;
-    bool closed_ = false;
+    ReportView *RTB_ = nullptr;
 };

@@ -3,7 +3,6 @@
 #include "shell/modSettings.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace ReadingFile {
 
@@ -38,35 +37,22 @@ Lines Parse(const QByteArray &bytes)
     return {values[0], values[1], values[2], values[3]};
 }
 
-bool Save(const QString &path, const Lines &lines, QString *error)
+FileWriter::Result Save(const QString &path, const Lines &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = Compose(lines);
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return FileWriter::WriteWholeFile(path, Compose(lines));
 }
 
-Lines Load(const QString &path)
+std::optional<Lines> Load(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return std::nullopt;
     return Parse(file.read(MaxBytesRead));
+}
+
+FileKind Kind(const QString &title)
+{
+    return {title, QStringLiteral("Vessa Free Zodiac Yoga"), QStringLiteral("zoy")};
 }
 
 } // namespace ReadingFile

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "shell/FileWriter.h"
+#include "shell/ReportView.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // The saved reading (".zoy"): four lines - name, day, month name, year - each
 // passed through the settings encoding and ended by CR LF.
@@ -20,12 +25,14 @@ QByteArray Compose(const Lines &lines);
 // anything after line 4 is ignored.
 Lines Parse(const QByteArray &bytes);
 
-// Writes the file in one go; on failure nothing is left behind and `error`
-// says why.
-bool Save(const QString &path, const Lines &lines, QString *error);
+// Writes the file in one go; on failure the old file stays whole and the result says why.
+FileWriter::Result Save(const QString &path, const Lines &lines);
 // Reads at most the bytes four lines can need (the rest of a large or binary
-// file is never read). A file that cannot be opened reads as four empty lines.
-Lines Load(const QString &path);
+// file is never read). Empty when the file cannot be opened.
+std::optional<Lines> Load(const QString &path);
+
+// The kind of file for the open and save dialogs, with their caption.
+FileKind Kind(const QString &title);
 
 // Largest prefix of a file that Load reads.
 constexpr qint64 MaxBytesRead = 64 * 1024;

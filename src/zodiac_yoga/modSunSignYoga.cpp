@@ -62,7 +62,9 @@ ZodiacReading &CurrentReading()
 
 BirthDataProblem CheckBirthData(const QString &name, int day, const QString &month)
 {
-    if (name.isEmpty())
+    // A name of blanks only is no name: it would be stored empty and the saved
+    // reading could not be opened again.
+    if (name.trimmed().isEmpty())
         return BirthDataProblem::EmptyName;
     if (month == QLatin1String("February") && (day == 30 || day == 31))
         return BirthDataProblem::February;

@@ -1,6 +1,7 @@
 #include "modYogasana.h"
 
 #include "ZodiacContent.h"
+#include "common/AsanaCatalogue.h"
 
 #include <QHash>
 
@@ -10,9 +11,26 @@ enum Record { Sarvangasana, Makarasana, Savasana, Halasana, Padmasana, Dhanurasa
               Paschimottasana, YogaMudra, Naukasana, Mayurasana, Vajrasana, Simhasana,
               Garudasana };
 
-std::array<AsanaRecord, 14> &records()
+// The first `count` lines of a numbered list; all of them for 0.
+QString firstItems(const QString &list, int count)
 {
-    static std::array<AsanaRecord, 14> table;
+    if (count <= 0)
+        return list;
+    return list.split(QStringLiteral("\r\n")).mid(0, count).join(QStringLiteral("\r\n"));
+}
+
+std::array<AsanaRecord, 14> buildRecords()
+{
+    std::array<AsanaRecord, 14> table;
+    for (int i = 0; i < Yogasana::Count; ++i) {
+        const ZodiacContent::AsanaEntry &entry = ZodiacContent::kAsanas[i];
+        const AsanaCatalogue::Asana &asana = AsanaCatalogue::kAsanas.at(entry.catalogue);
+        table[i].fields = {QString::fromLatin1(asana.englishName),
+                           QString::fromLatin1(asana.description),
+                           QString::fromLatin1(asana.procedure),
+                           firstItems(QString::fromLatin1(asana.benefits), entry.benefitItems),
+                           QString::fromLatin1(entry.caution ? entry.caution : asana.contraindications)};
+    }
     return table;
 }
 
@@ -45,19 +63,13 @@ const char *exceptionFor(const Exception *begin, const Exception *end, int recor
 
 } // namespace
 
-const std::array<AsanaRecord, 14> &AsanaRecords() { return records(); }
-
-void LoadAsanaRecords()
+const std::array<AsanaRecord, 14> &AsanaRecords()
 {
-    for (int i = 0; i < Yogasana::Count; ++i) {
-        const ZodiacContent::AsanaText &text = ZodiacContent::kAsanas[i].text;
-        records()[i].fields = {QString::fromLatin1(text.englishName),
-                               QString::fromLatin1(text.definition),
-                               QString::fromLatin1(text.procedure),
-                               QString::fromLatin1(text.benefits),
-                               QString::fromLatin1(text.contraindications)};
-    }
+    static const std::array<AsanaRecord, 14> records = buildRecords();
+    return records;
 }
+
+void LoadAsanaRecords() { AsanaRecords(); }
 
 namespace Yogasana {
 
@@ -65,8 +77,9 @@ QString Title(int record) { return QString::fromLatin1(ZodiacContent::kAsanas.at
 
 QString PicturePath(int record)
 {
-    return QStringLiteral(":/asanas/") +
-           QString::fromLatin1(ZodiacContent::kAsanas.at(record).picture) + QStringLiteral(".svg");
+    const int number = ZodiacContent::kAsanas.at(record).catalogue;
+    return QStringLiteral(":/asanas/") + QString::fromLatin1(AsanaCatalogue::kAsanas.at(number).picture) +
+           QStringLiteral(".svg");
 }
 
 const std::vector<int> &SignAsanas(const QString &sign)

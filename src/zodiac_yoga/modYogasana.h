@@ -12,10 +12,11 @@ struct AsanaRecord {
     std::array<QString, 5> fields;
 };
 
-// The records in their fixed order (index 0 is record 1, Sarvangasana).
-// Empty until LoadAsanaRecords runs.
+// The records in their fixed order (index 0 is record 1, Sarvangasana), read
+// from the shared asana catalogue.
 const std::array<AsanaRecord, 14> &AsanaRecords();
-// Fills the records with their constant texts; running it again rewrites the same texts.
+// Kept for the reading action, which loads the records before showing them;
+// the records are constant, so this does nothing more than AsanaRecords().
 void LoadAsanaRecords();
 
 namespace Yogasana {

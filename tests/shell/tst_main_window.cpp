@@ -1,5 +1,7 @@
 // The main window: strips, start panel, menus, module switching and shutdown.
 #include "shell/AppInfo.h"
+#include "app/SuiteModules.h"
+#include "shell/ModuleHost.h"
 #include "shell/ModuleTable.h"
 #include "shell/Startup.h"
 #include "shell/frmMDI.h"
@@ -7,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,6 +21,7 @@
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { RegisterSuiteModules(); }
     void init();
     void cleanup();
     void stripsStackInOrder();
@@ -30,6 +34,7 @@ private Q_SLOTS:
     void selectingAModuleClosesTheOpenOne();
     void otherLabelsCloseAndHide();
     void closingAModuleShowsTheStartPanel();
+    void switchingClosesEveryModuleWindowInOrder();
     void hoverUnderlinesModuleLinksOnly();
     void aboutWindowIsModal();
     void closingShowsTheExitWindow_data();
@@ -267,6 +272,46 @@ void TestMainWindow::closingAModuleShowsTheStartPanel()
     QVERIFY(panel->isVisible());
     QCOMPARE(panel->maximumHeight(), 10000 / 15);
     QVERIFY(mdi->DocumentArea()->subWindowList().isEmpty());
+}
+
+namespace {
+// A module window that notes when it closes.
+class NotingWindow : public ModuleWindow {
+public:
+    NotingWindow(const QString &name, QStringList *closed) : ModuleWindow(name), closed_(closed) {}
+
+protected:
+    void OnClosing() override { closed_->append(objectName()); }
+
+private:
+    QStringList *closed_;
+};
+} // namespace
+
+// Selecting a module closes every window a module opened - also one no module
+// lists, and a dialog - the listed ones in the fixed order whatever order they
+// were opened in.
+void TestMainWindow::switchingClosesEveryModuleWindowInOrder()
+{
+    TestSupport::MessageRecorder answerAll;
+    QStringList closed;
+    QPointer<QWidget> unknown = new NotingWindow(QStringLiteral("frmNotYetListed"), &closed);
+    mdi->ShowModuleWindow(unknown);
+    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmLearnPalmistryMain"), &closed));
+    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmLearnCartomancyMain"), &closed));
+    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmZodiacYogaDisplay"), &closed));
+    QPointer<QDialog> dialog = new QDialog(mdi.get());
+    mdi->TrackModuleWindow(dialog);
+    dialog->show();
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(2)"))->click();
+    QTest::qWait(10);
+    QCOMPARE(closed, QStringList({QStringLiteral("frmZodiacYogaDisplay"), QStringLiteral("frmLearnCartomancyMain"),
+                                  QStringLiteral("frmLearnPalmistryMain"), QStringLiteral("frmNotYetListed")}));
+    QVERIFY(!unknown);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(mdi->DocumentArea()->subWindowList().size(), 1);
+    QCOMPARE(mdi->DocumentArea()->subWindowList().constFirst()->widget()->objectName(),
+             QStringLiteral("frmLearnAromatherapyMain"));
 }
 
 void TestMainWindow::hoverUnderlinesModuleLinksOnly()

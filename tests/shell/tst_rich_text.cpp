@@ -1,5 +1,6 @@
 // The rich-text writer, the clipboard guard, link handling and printing a view.
 #include "shell/modHelp.h"
+#include "shell/ReportView.h"
 #include "shell/modRTB.h"
 #include "support/TestSupport.h"
 
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void onlyWebAddressesAreLinks();
     void disablingRestoresPlainText();
     void printsSelectionOrWholeText();
+    void failedPrintIsReported();
 
 private:
     static QTextCharFormat formatAt(QTextEdit *view, int position)
@@ -248,7 +251,8 @@ void TestRichText::printsSelectionOrWholeText()
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        RTB::Print(&view, &printer, selectionOnly);
+        if (Printing::PrintView(&view, &printer, selectionOnly) != Printing::Outcome::Printed)
+            return QStringLiteral("<print failed>");
         QProcess process;
         process.start(pdftotext, {path, QStringLiteral("-")});
         process.waitForFinished(20000);
@@ -266,6 +270,30 @@ void TestRichText::printsSelectionOrWholeText()
     QVERIFY(part.contains(QLatin1String("Second paragraph")));
     QVERIFY(!part.contains(QLatin1String("First")));
     QVERIFY(!part.contains(QLatin1String("Third")));
+}
+
+// A print that cannot reach its printer is reported as failed, with a message
+// for the user; with no printer at all nothing is printed and the user is told so.
+void TestRichText::failedPrintIsReported()
+{
+    QTemporaryDir dir;
+    QTextEdit view;
+    RTB::Append(&view, QStringLiteral("Text to print"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("missing-folder/out.pdf")));
+    QCOMPARE(Printing::PrintView(&view, &printer, false), Printing::Outcome::Failed);
+    QVERIFY(!QFile::exists(printer.outputFileName()));
+
+    Printing::SetDefaultPrinterForTesting([] { return std::unique_ptr<QPrinter>(); });
+    const Printing::Outcome outcome = Printing::PrintOnDefaultPrinter(&view);
+    Printing::SetDefaultPrinterForTesting({});
+    QCOMPARE(outcome, Printing::Outcome::NoPrinter);
+    auto seen = TestSupport::AnswerNextMessage();
+    Printing::ReportOutcome(outcome, nullptr);
+    QVERIFY(seen->shown);
+    QCOMPARE(seen->text, QStringLiteral("No printer is set up on this computer, so nothing was printed."));
+    QCOMPARE(seen->icon, QMessageBox::Warning);
 }
 
 QTEST_MAIN(TestRichText)

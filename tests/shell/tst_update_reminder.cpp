@@ -4,6 +4,7 @@
 #include "shell/modSettings.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace UpdateReminder;
@@ -16,7 +17,7 @@ private Q_SLOTS:
     void firstRunStoresTheDateSilently();
     void reminder_data();
     void reminder();
-    void damagedEntryIsLeftAlone();
+    void unreadableEntryCountsAsFirstRun();
 
 private:
     static QString storedText() { return Settings::ReadSetting(StoredKey(), QString()); }
@@ -41,7 +42,7 @@ void TestUpdateReminder::dateTextReadsBackToTheSameDay()
 {
     QFETCH(QString, locale);
     const QLocale regional(locale);
-    for (const QDateTime moment : {QDateTime(QDate(2026, 12, 9), QTime(5, 44, 14)),
+    for (const QDateTime &moment : {QDateTime(QDate(2026, 12, 9), QTime(5, 44, 14)),
                                    QDateTime(QDate(1999, 1, 31), QTime(23, 59, 59)),
                                    QDateTime(QDate(2061, 7, 4), QTime(0, 0, 1))}) {
         const QString text = DateTimeText(moment, regional);
@@ -112,16 +113,30 @@ void TestUpdateReminder::reminder()
         QCOMPARE(sandbox.openedPages.constFirst(), QUrl(PublisherPages::DownloadPage()));
 }
 
-void TestUpdateReminder::damagedEntryIsLeftAlone()
+// An entry that no longer reads as a date (damaged, or written under other
+// regional settings) counts as a first run: today's date is stored silently,
+// so the reminder fires again a fortnight later. A store that cannot be
+// written is not reported as written.
+void TestUpdateReminder::unreadableEntryCountsAsFirstRun()
 {
     TestSupport::Sandbox sandbox;
     const QString damaged = Settings::EncodeText(QStringLiteral("31/31/31 99:99"));
     Settings::WriteSetting(StoredKey(), damaged);
     auto seen = TestSupport::AnswerNextMessage(QMessageBox::Yes);
-    RunUpdateReminder();
+    QVERIFY(RunUpdateReminder().stored);
     QTest::qWait(30);
     QVERIFY(!seen->shown);
-    QCOMPARE(storedText(), damaged);
+    QCOMPARE(*ReadDateText(Settings::DecodeText(storedText()), QLocale::system()), QDate::currentDate());
+
+    // A settings file in a folder that cannot be created.
+    QFile blocker(sandbox.folder() + QStringLiteral("/blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Settings::SetSettingsFileForTesting(blocker.fileName() + QStringLiteral("/settings.ini"));
+    QVERIFY(!Settings::WriteSetting(QStringLiteral("TestType"), QStringLiteral("1")));
+    const UpdateReminderRun run = RunUpdateReminder();
+    QVERIFY(!run.stored);
+    QVERIFY(!run.asked);
 }
 
 QTEST_MAIN(TestUpdateReminder)

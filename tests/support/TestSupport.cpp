@@ -1,10 +1,11 @@
 #include "TestSupport.h"
 
-#include "shell/AppInfo.h"
+#include "shell/DataLocations.h"
 #include "shell/modHelp.h"
 #include "shell/modSettings.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QStandardPaths>
 
 namespace TestSupport {
@@ -59,7 +60,10 @@ Sandbox::Sandbox()
 {
     QStandardPaths::setTestModeEnabled(true);
     Settings::SetSettingsFileForTesting(dir_.filePath(QStringLiteral("settings.ini")));
-    AppInfo::SetProgramFolderForTesting(dir_.path());
+    QDir(dir_.path()).mkpath(QStringLiteral("program"));
+    QDir(dir_.path()).mkpath(QStringLiteral("user"));
+    DataLocations::SetProgramFolderForTesting(dir_.filePath(QStringLiteral("program")));
+    DataLocations::SetUserDataFolderForTesting(dir_.filePath(QStringLiteral("user")));
     SetWebOpenerForTesting([this](const QUrl &url) { openedPages.append(url); });
 }
 
@@ -67,7 +71,8 @@ Sandbox::~Sandbox()
 {
     SetWebOpenerForTesting({});
     Settings::SetSettingsFileForTesting(QString());
-    AppInfo::SetProgramFolderForTesting(QString());
+    DataLocations::SetProgramFolderForTesting(QString());
+    DataLocations::SetUserDataFolderForTesting(QString());
 }
 
 } // namespace TestSupport

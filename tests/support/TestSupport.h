@@ -46,13 +46,16 @@ private:
     QMessageBox::StandardButton answer_;
 };
 
-// Points the settings store and the program folder at a fresh temporary folder
-// and records web pages instead of opening them; undone on destruction.
+// Points the settings store, the program folder (folder()/program) and the
+// per-user data folder (folder()/user) at a fresh temporary folder and records
+// web pages instead of opening them; undone on destruction.
 class Sandbox {
 public:
     Sandbox();
     ~Sandbox();
     QString folder() const { return dir_.path(); }
+    QString programFolder() const { return dir_.filePath(QStringLiteral("program")); }
+    QString userFolder() const { return dir_.filePath(QStringLiteral("user")); }
     QList<QUrl> openedPages;
 
 private:

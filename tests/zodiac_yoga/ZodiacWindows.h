@@ -10,6 +10,7 @@
 #include "zodiac_yoga/frmZodiacYogaMain.h"
 #include "zodiac_yoga/frmZodiacYogaSave.h"
 #include "zodiac_yoga/modSunSignYoga.h"
+#include "zodiac_yoga/modYogasana.h"
 
 #include <QtTest>
 #include <QtWidgets>

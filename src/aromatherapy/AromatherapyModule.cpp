@@ -1,0 +1,16 @@
+#include "AromatherapyModule.h"
+
+#include "frmLearnAromatherapyMain.h"
+#include "shell/ModuleHost.h"
+
+ModuleEntry AromatherapyModule()
+{
+    ModuleEntry entry;
+    entry.name = QStringLiteral("Learn Aromatherapy");
+    entry.buttonIndex = 2;
+    entry.labelIndex = 10;
+    entry.picture = QStringLiteral(":/shell/module-aromatherapy.svg");
+    entry.windows = {QStringLiteral("frmLearnAromatherapyMain")};
+    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnAromatherapyMain()); };
+    return entry;
+}
