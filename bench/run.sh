@@ -7,10 +7,8 @@ set -euo pipefail
 runs=${1:-7}
 build=${2:-build/release}
 cd "$(dirname "$0")/.."
-if [ ! -x "$build/bench/suite-bench" ]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-    cmake --build "$build" --target suite-bench >/dev/null
-fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" >/dev/null
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 bench="$build/bench/suite-bench"
@@ -33,3 +31,7 @@ done
 awk -v s="$(median "$suite_out" startup_ms)" -v b="$(median "$bare_out" startup_ms)" \
     'BEGIN{printf "startup ratio suite/bare %.2f (target <= 1.5)\n", s/b}'
 rm -f "$suite_out" "$bare_out"
+# Per-module figures (bench/modules/): each program prints its own lines.
+for program in "$build"/bench/bench-*; do
+    [ -x "$program" ] && "$program" 2>/dev/null
+done

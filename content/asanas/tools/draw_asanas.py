@@ -57,6 +57,9 @@ OUTLINE_W = 3.2
 # one scale for every pose, so that all figures have the same size; a
 # standing figure is about 185 units tall at 1.1
 SCALE = 1.1
+# room kept above the tallest figures (the head knot of the eagle reaches
+# this high); taller ones are drawn smaller with render(fit=True)
+FIT_TOP = 12.0
 
 # --------------------------------------------------------------- maths ----
 
@@ -107,6 +110,20 @@ def ik(root, target, l1, l2, bend):
     joint = along(root, a1, l1)
     a2 = angle_of(sub(target, joint))
     return a1, a2
+
+
+def trunk_axis(hip, torso, bend, d):
+    """Point and direction of the spine at distance d from the hip.  A
+    straight trunk (bend 0) points along `torso`; a curved one turns
+    evenly by `bend` degrees between the hip and the base of the neck
+    (side bends, back arches).  Before the hip it runs on straight."""
+    if bend == 0 or d <= 0:
+        return along(hip, torso, d), torso
+    k = d2r(bend) / TORSO            # turn per unit length
+    a0, a = d2r(torso), d2r(torso) + k * d
+    p = (hip[0] + (math.sin(a) - math.sin(a0)) / k,
+         hip[1] - (math.cos(a) - math.cos(a0)) / k)
+    return p, math.degrees(a)
 
 # --------------------------------------------------------------- shapes ---
 
@@ -214,40 +231,43 @@ class Side:
     """A side-view body.  Parts: trunk (with neck and head), near/far arm,
     near/far leg.  Default layers: far arm 0, far leg 1, near leg 2, trunk
     3, near arm 4 (the trunk hides the top of the thighs); give `layers` to
-    change them."""
+    change them.  `bend` curves the spine (degrees, counter-clockwise from
+    the hip up to the neck): positive arches a right-facing body back."""
 
     DEFAULT_LAYERS = {"far_arm": 0, "far_leg": 1, "near_leg": 2,
                       "trunk": 3, "near_arm": 4}
 
     def __init__(self, hip=(0.0, 0.0), torso=90.0, neck=None, face=None,
-                 layers=None):
+                 layers=None, bend=0.0):
         self.fig = Figure()
         self.lay = dict(self.DEFAULT_LAYERS)
         if layers:
             self.lay.update(layers)
         self.hip = hip
         self.torso = torso
-        self.top = along(hip, torso, TORSO)
-        self.arm_root = along(hip, torso, TORSO - SHOULDER_DROP)
-        self.neck = torso if neck is None else neck
+        self.bend = bend
+        self.top, end = trunk_axis(hip, torso, bend, TORSO)
+        self.arm_root = trunk_axis(hip, torso, bend, TORSO - SHOULDER_DROP)[0]
+        self.neck = end if neck is None else neck
         self.face = (self.neck - 90) if face is None else face
         self.head = along(self.top, self.neck, NECK + HEAD_R)
         self._trunk()
 
     def _trunk(self):
-        t, hip = self.torso, self.hip
-        front_n, back_n = t - 90, t + 90
+        t, hip, bend = self.torso, self.hip, self.bend
+        back_n = t + 90
         back_pts, front_pts = [], []
         for s, f, b in SIDE_PROFILE:
-            c = along(hip, t, s * TORSO)
-            front_pts.append(along(c, front_n, f))
-            back_pts.append(along(c, back_n, b))
+            c, a = trunk_axis(hip, t, bend, s * TORSO)
+            front_pts.append(along(c, a - 90, f))
+            back_pts.append(along(c, a + 90, b))
         bottom = along(along(hip, t, -0.16 * TORSO), back_n, 3.0)
-        topp = along(hip, t, 1.03 * TORSO)
+        topp = trunk_axis(hip, t, bend, 1.03 * TORSO)[0]
         pts = list(reversed(back_pts)) + [bottom] + front_pts + [topp]
         layer = self.lay["trunk"]
         self.fig.put(layer, Shape("blob", pts, NEAR))
-        self.fig.put(layer, capsule(along(hip, t, TORSO * 0.9), R_NECK + 1,
+        self.fig.put(layer, capsule(trunk_axis(hip, t, bend, TORSO * 0.9)[0],
+                                    R_NECK + 1,
                                     self.head, R_NECK, NEAR))
         head_shapes(self.fig, layer, self.head, self.face, NEAR)
 
@@ -308,46 +328,58 @@ class Side:
 class Front:
     """A front-view body.  Limbs are 'left' and 'right' as seen in the
     picture.  Each bone takes an optional foreshortening factor (0..1) for
-    bones that point towards or away from the viewer."""
+    bones that point towards or away from the viewer.  `bend` curves the
+    spine sideways (degrees, counter-clockwise from the hip up to the
+    neck), `pelvis` tilts the hips apart from the trunk (the direction the
+    trunk would have if the hips were square to it) and `look` turns the
+    head to a side view facing that way (a twist)."""
 
     DEFAULT_LAYERS = {"left_leg": 1, "right_leg": 1, "trunk": 2,
                       "left_arm": 3, "right_arm": 3}
 
-    def __init__(self, hip=(0.0, 0.0), torso=90.0, neck=None, layers=None):
+    def __init__(self, hip=(0.0, 0.0), torso=90.0, neck=None, layers=None,
+                 bend=0.0, pelvis=None, look=None):
         self.fig = Figure()
         self.lay = dict(self.DEFAULT_LAYERS)
         if layers:
             self.lay.update(layers)
         self.hip = hip
         self.torso = torso
-        self.top = along(hip, torso, TORSO)
-        self.neck = torso if neck is None else neck
+        self.bend = bend
+        self.look = look
+        self.top, end = trunk_axis(hip, torso, bend, TORSO)
+        self.neck = end if neck is None else neck
         self.head = along(self.top, self.neck, NECK + HEAD_R)
-        n = torso - 90
+        n = (torso if pelvis is None else pelvis) - 90
         self.hip_joint = {"right": along(hip, n, FRONT_HIP_SPREAD),
                           "left": along(hip, n, -FRONT_HIP_SPREAD)}
-        sh = along(hip, torso, TORSO - SHOULDER_DROP - 1)
+        sh, a = trunk_axis(hip, torso, bend, TORSO - SHOULDER_DROP - 1)
+        n = a - 90
         self.arm_root = {"right": along(sh, n, FRONT_SHOULDER_SPREAD),
                          "left": along(sh, n, -FRONT_SHOULDER_SPREAD)}
         self._trunk()
 
     def _trunk(self):
-        t, hip = self.torso, self.hip
-        n = t - 90
+        t, hip, bend = self.torso, self.hip, self.bend
         right, left = [], []
         for s, w in FRONT_PROFILE:
-            c = along(hip, t, s * TORSO)
-            right.append(along(c, n, w))
-            left.append(along(c, n, -w))
+            c, a = trunk_axis(hip, t, bend, s * TORSO)
+            right.append(along(c, a - 90, w))
+            left.append(along(c, a - 90, -w))
         bottom = along(hip, t, -0.14 * TORSO)
-        topp = along(hip, t, 1.03 * TORSO)
+        topp = trunk_axis(hip, t, bend, 1.03 * TORSO)[0]
         pts = list(reversed(left)) + [bottom] + right + [topp]
         layer = self.lay["trunk"]
         self.fig.put(layer, Shape("blob", pts, NEAR))
-        self.fig.put(layer, capsule(along(hip, t, TORSO * 0.9), R_NECK + 1.5,
-                                    self.head, R_NECK + 0.5, NEAR))
-        head_shapes(self.fig, layer, self.head, 0, NEAR, front=True,
-                    tilt=self.neck)
+        self.fig.put(layer, capsule(trunk_axis(hip, t, bend, TORSO * 0.9)[0],
+                                    R_NECK + 1.5, self.head, R_NECK + 0.5,
+                                    NEAR))
+        if self.look is None:
+            head_shapes(self.fig, layer, self.head, 0, NEAR, front=True,
+                        tilt=self.neck)
+        else:
+            head_shapes(self.fig, layer, self.head, self.look, NEAR)
+            side_eye(self.fig, layer, self.head, self.look)
 
     def face(self, eyes="open", mouth=True, eye_gap=4.2):
         c, up = self.head, self.neck
@@ -400,6 +432,19 @@ class Front:
         e = along(self.arm_root[side], a1, UPPER)
         w = along(e, a2, FORE)
         return self.arm_pts(side, e, w, along(w, hand, HAND * hand_k), layers)
+
+    def leg_to(self, side, ankle, bend, toe, layers=None, foot_r=R_ANKLE):
+        """Leg reaching its ankle to a point; `toe` is where the foot ends
+        (a foot that points at the viewer is drawn short)."""
+        a1, a2 = ik(self.hip_joint[side], ankle, THIGH, SHIN, bend)
+        k = along(self.hip_joint[side], a1, THIGH)
+        return self.leg_pts(side, k, along(k, a2, SHIN), toe, layers, foot_r)
+
+    def mudra(self, side, tip):
+        """Thumb and index finger joined in a ring at the finger tips."""
+        layer = self.lay[side + "_arm"]
+        self.fig.put_decor(layer, lambda tf: circle_svg(
+            tf, tip, 2.1, SOLE, stroke=LINE, sw=1.2))
 
     def leg_pts(self, side, knee, ankle, toe, layers=None, foot_r=R_ANKLE,
                 sole=False):
@@ -533,9 +578,11 @@ def shape_svg(tf, shape, fill, stroke=None):
     return '<path d="%s"%s/>' % (d_attr, attrs)
 
 
-def render(fig, title, mirror=False, shift=0.0):
+def render(fig, title, mirror=False, shift=0.0, fit=False):
     """Puts the lowest point of the body on the mat, centres it and returns
-    the SVG text.  `shift` moves the figure sideways (picture units)."""
+    the SVG text.  `shift` moves the figure sideways (picture units).
+    fit=True draws a figure that would reach above the frame (standing with
+    the arms overhead) just small enough to keep FIT_TOP clear above it."""
     pts = []
     for shapes in fig.layers.values():
         for sh in shapes:
@@ -544,8 +591,12 @@ def render(fig, title, mirror=False, shift=0.0):
     xmin = min(p[0] - r for p, r in pts)
     xmax = max(p[0] + r for p, r in pts)
     cx = (xmin + xmax) / 2.0
-    dx = W / 2.0 + SCALE * (cx if mirror else -cx) + shift
-    tf = Transform(dx, FLOOR + SCALE * ymin, mirror, SCALE)
+    scale = SCALE
+    if fit:
+        ymax = max(p[1] + r for p, r in pts)
+        scale = min(SCALE, (FLOOR - FIT_TOP) / (ymax - ymin))
+    dx = W / 2.0 + scale * (cx if mirror else -cx) + shift
+    tf = Transform(dx, FLOOR + scale * ymin, mirror, scale)
     out = ['<svg xmlns="http://www.w3.org/2000/svg" version="1.2" '
            'baseProfile="tiny" width="%d" height="%d" viewBox="0 0 %d %d">'
            % (W, H, W, H),
@@ -789,6 +840,283 @@ def garudasana():
     b.arm_pts("left", (-2, 32), (3, 56), (0, 66))
     b.arm_pts("right", (2, 34), (-3, 56), (0, 66))
     return b.fig, {}
+
+
+# ------------------------------------------------- more postures -------
+# The rest of the series.  In front views a standing foot points at the
+# viewer, so it is drawn as a short stub below the ankle (front_foot).
+
+
+def front_foot(ankle, out):
+    """Toe of a standing foot seen from the front, turned out by `out`."""
+    return add(ankle, (out, -7.5))
+
+
+@pose("01 Anjali Mudra", "Anjali Mudra - salutation seal")
+def anjali_mudra():
+    b = Front(layers={"trunk": 0, "left_arm": 5, "right_arm": 5})
+    b.face(eyes="closed")
+    # sitting cross-legged: each shin crosses in front, its foot tucked
+    # under the opposite knee
+    b.leg_pts("left", (-29, -3), (8, -7), (19, -7.5), layers=(1, 3, 3))
+    b.leg_pts("right", (29, -3), (-8, -6), (-19, -6.5), layers=(1, 2, 2))
+    # palms pressed together before the chest, elbows out to the sides
+    b.arm_pts("left", (-24, 22), (-2.5, 31), (-2, 42))
+    b.arm_pts("right", (24, 22), (2.5, 31), (2, 42))
+    return b.fig, {}
+
+
+@pose("02 Ardhachandrasana", "Ardhachandrasana - half moon")
+def ardhachandrasana():
+    # standing side bend: the hips push out to the left, the spine, neck
+    # and the joined arms curve over to the right
+    b = Front(torso=104, bend=-44, pelvis=99, neck=52,
+              layers={"left_arm": 3, "right_arm": 3})
+    b.face(mouth=False)
+    for side, x in (("left", 8.0), ("right", 16.0)):
+        ankle = (x, -82.0)
+        b.leg_to(side, ankle, 1, front_foot(ankle, 0.5 if x > 12 else -0.5))
+    w = along(b.head, 56, 23)
+    b.arm_to("left", add(w, (-1.2, 1.2)), 1, 38)
+    b.arm_to("right", add(w, (1.2, -1.2)), -1, 38)
+    return b.fig, {"fit": True}
+
+
+@pose("03 Ardhamatsyendrasana", "Ardhamatsyendrasana - half spinal twist")
+def ardhamatsyendrasana():
+    # the trunk turns towards the raised knee and the head looks round over
+    # the shoulder on that side
+    b = Front(look=0, layers={"left_arm": 6, "right_arm": 0, "trunk": 2,
+                              "left_leg": 3, "right_leg": 4})
+    # folded leg on the floor, its heel by the other hip
+    b.leg_pts("left", (-19, -4), (14, -7), (24, -7))
+    # raised leg: knee up before the chest, foot on the floor outside the
+    # folded knee
+    b.leg_pts("right", (-5, 30), (-28, -4), (-33, -10))
+    # the arm reaches down outside the raised knee to hold its ankle
+    b.arm_pts("left", (-17, 24), (-26, 1), (-30, -5))
+    # the other hand rests on the floor behind the back
+    b.arm_pts("right", (26, 22), (28, -3), (30, -10))
+    return b.fig, {}
+
+
+@pose("07 Gomukhasana", "Gomukhasana - cow face")
+def gomukhasana():
+    b = Front(neck=97, layers={"trunk": 1, "left_leg": 2, "right_leg": 3,
+                               "left_arm": 4, "right_arm": 4})
+    b.face(eyes="closed")
+    # knees stacked before the body, the feet by the opposite hips
+    b.leg_pts("left", (1, -4), (24, -6), (31, -7))
+    b.leg_pts("right", (-1, 6), (-24, -6), (-31, -7))
+    # one elbow points up beside the head, the other down; the hands clasp
+    # behind the back
+    b.arm_pts("right", (12, 71.5), (1, 50), (0, 40), layers=(0, 0, 0))
+    b.arm_pts("left", (-24, 20), (-6, 36), (1, 43), layers=(4, 0, 0))
+    return b.fig, {}
+
+
+@pose("09 Kukkutasana", "Kukkutasana - cock")
+def kukkutasana():
+    b = Front(layers={"trunk": 0, "left_leg": 1, "right_leg": 1,
+                      "left_arm": 2, "right_arm": 2})
+    b.face()
+    # lotus legs; the arms pass down between thighs and calves and the
+    # body rests on the palms
+    b.leg_pts("left", (-30, 11), (10, 18), (23, 22.5), layers=(1, 3, 5),
+              foot_r=5.0, sole=True)
+    b.leg_pts("right", (30, 11), (-9.5, 19), (-22.5, 23.5), layers=(1, 4, 5),
+              foot_r=5.0, sole=True)
+    b.arm_pts("left", (-16, 15), (-17, -10), (-20, -17))
+    b.arm_pts("right", (16, 15), (17, -10), (20, -17))
+    return b.fig, {}
+
+
+@pose("11 Mandukasana", "Mandukasana - frog")
+def mandukasana():
+    b = Side(torso=32, neck=40, face=-2)
+    b.eye()
+    for side in ("far", "near"):
+        b.leg(side, KNEEL_THIGH, 180, 180)
+    # elbows at the waist, fists pressed into the navel
+    r = b.arm_root
+    for side, elbow, fist in (("far", (18, 13), (25, 5)),
+                              ("near", (17, 11), (24, 4))):
+        up = dist(r, elbow) / UPPER
+        fo = dist(elbow, fist) / FORE
+        b.arm(side, angle_of(sub(elbow, r)), angle_of(sub(fist, elbow)), -50,
+              k=(up, fo, 0.5))
+    return b.fig, {}
+
+
+@pose("12 Matsyasana", "Matsyasana - fish")
+def matsyasana():
+    # lying on the back, legs straight, chest arched up, the crown of the
+    # head on the floor
+    b = Side(torso=150, bend=20, neck=220)
+    b.eye()
+    b.leg("far", -4, -2, 62)
+    b.leg("near", -5, -2, 70)
+    # elbows on the floor, hands resting on the thighs
+    b.arm_to("far", (14, 3), 1, -4)
+    b.arm_to("near", (16, 2), 1, -2)
+    return b.fig, {}
+
+
+@pose("16 Parvatasana", "Parvatasana - hill")
+def parvatasana():
+    # an inverted V: hips high, hands and feet on the floor
+    b = Side(torso=-52, neck=-62)
+    b.eye()
+    floor = -76.0
+    for side, x in (("far", -44.0), ("near", -42.0)):
+        b.leg_to(side, (x, floor + R_ANKLE), -1, 0)
+    r = b.arm_root
+    for side, dx in (("far", 2.0), ("near", 0.0)):
+        b.arm_to(side, (r[0] + 34 + dx, floor + R_WRIST), 1, 0)
+    return b.fig, {}
+
+
+@pose("18 Pavanamuktasana", "Pavanamuktasana - wind releasing")
+def pavanamuktasana():
+    # lying on the back, knees hugged to the chest: the thighs press on the
+    # belly, the heels come to the buttocks and the upper back curls up so
+    # that the forehead meets the knees
+    b = Side(torso=190, bend=-40, neck=68)
+    b.eye()
+    b.leg("far", 123, -34, 10)
+    near = b.leg("near", 126, -30, 14)
+    shin = along(near["knee"], -30, 16)
+    b.arm_to("far", add(shin, (4, 7)), -1, -110)
+    b.arm_to("near", add(shin, (3, 6)), -1, -110)
+    return b.fig, {"mirror": True}
+
+
+@pose("20 Shalabhasana", "Shalabhasana - locust")
+def shalabhasana():
+    # lying face down, chin on the floor, both legs lifted straight
+    b = Side(torso=-6, neck=-2, face=-40)
+    b.eye()
+    b.leg("far", 158, 158, 168)
+    b.leg("near", 160, 160, 170)
+    # arms along the body, palms under the thighs
+    b.arm("far", 190, 188, 180)
+    b.arm("near", 191, 189, 180)
+    return b.fig, {}
+
+
+@pose("22 Siddhasana", "Siddhasana - accomplished pose")
+def siddhasana():
+    b = Front(layers={"trunk": 0, "left_leg": 1, "right_leg": 2,
+                      "left_arm": 5, "right_arm": 5})
+    b.face(eyes="closed")
+    # knees wide on the floor, heels one above the other at the centre
+    b.leg_pts("left", (-31, -4), (0, -7), (12, -7.5))
+    b.leg_pts("right", (31, -3), (1, 2), (-11, 2.5))
+    # straight arms, wrists on the knees, thumb and index finger joined
+    for side, sx in (("left", -1), ("right", 1)):
+        pts = b.arm_pts(side, (25 * sx, 21), (30 * sx, 3), (37 * sx, -1))
+        b.mudra(side, pts[-1])
+    return b.fig, {}
+
+
+@pose("24 Suptavajrasana", "Suptavajrasana - reclining thunderbolt")
+def suptavajrasana():
+    # kneeling on the heels, the back lowered to the floor, the arms
+    # crossed above the head, each hand holding the other elbow (the
+    # forearms point across the body, so they look short)
+    b = Side(torso=204, bend=-26, neck=180,
+             layers={"far_arm": 0, "near_leg": 3.5})
+    b.eye()
+    for side in ("far", "near"):
+        b.leg(side, KNEEL_THIGH, 180, 180)
+    b.arm("far", 190, 170, 150, k=(1.0, 0.3, 0.4))
+    b.arm("near", 192, 174, 146, k=(1.0, 0.3, 0.4))
+    return b.fig, {"mirror": True}
+
+
+@pose("25 Tadasana", "Tadasana - mountain")
+def tadasana():
+    # standing tall on the toes, arms stretched straight up
+    b = Side(torso=90, neck=90, face=0)
+    b.eye()
+    b.leg("far", 269, 270, -38)
+    b.leg("near", 271, 270, -38)
+    b.arm("far", 94, 92, 90)
+    b.arm("near", 96, 93, 90)
+    return b.fig, {"fit": True}
+
+
+@pose("26 Trikonasana", "Trikonasana - triangle")
+def trikonasana():
+    # legs wide, trunk bent over the right leg, right hand to the ankle and
+    # the left arm up in one line with it
+    b = Front(torso=12, neck=20, pelvis=84,
+              layers={"left_leg": 1, "right_leg": 1, "trunk": 2,
+                      "left_arm": 3, "right_arm": 3})
+    b.face(mouth=False)
+    b.leg_to("left", (-34, -79), 1, (-35, -84))
+    b.leg_to("right", (40, -79), -1, (52, -84))
+    r = b.arm_root
+    b.arm_pts("right", add(r["right"], (2, -28)), add(r["right"], (3, -53)),
+              add(r["right"], (4, -63)))
+    b.arm_pts("left", add(r["left"], (-1, 28.5)), add(r["left"], (-2, 53)),
+              add(r["left"], (-2, 63)))
+    return b.fig, {"fit": True}
+
+
+@pose("27 Ustrasana", "Ustrasana - camel")
+def ustrasana():
+    # kneeling upright, hips over the knees, the back arched and the hands
+    # on the heels
+    b = Side(torso=104, bend=62, neck=210)
+    b.eye()
+    for side in ("far", "near"):
+        b.leg(side, -88, 180, 180)
+    heel = along(b.hip, -88, THIGH)
+    heel = (heel[0] - SHIN + 2, heel[1] + 4)
+    b.arm_to("far", add(heel, (1, 9)), 1, 260)
+    b.arm_to("near", add(heel, (3, 9)), 1, 262)
+    return b.fig, {}
+
+
+@pose("28 Uttanasana", "Uttanasana - standing forward bend")
+def uttanasana():
+    # legs straight, the trunk folded down along them, hands on the floor
+    b = Side(torso=-58, neck=-92)
+    b.eye()
+    b.leg("far", 270, 269, 0)
+    near = b.leg("near", 271, 270, 0)
+    floor = near["ankle"][1] - R_ANKLE
+    b.arm_to("far", (near["toe"][0] + 5, floor + R_WRIST), 1, 0)
+    b.arm_to("near", (near["toe"][0] + 3, floor + R_WRIST), 1, 0)
+    return b.fig, {}
+
+
+@pose("30 Veerasana", "Veerasana - hero")
+def veerasana():
+    # kneeling, sitting on the floor between the heels, hands on the knees
+    b = Front(layers={"left_leg": 1, "right_leg": 1, "trunk": 2,
+                      "left_arm": 5, "right_arm": 5})
+    b.face()
+    for side, sx in (("left", -1), ("right", 1)):
+        b.leg_pts(side, (5 * sx, -6), (24 * sx, -8), (30 * sx, -9),
+                  layers=(4, 1, 1))
+        b.arm_pts(side, (22 * sx, 20), (10 * sx, 0), (7 * sx, -6))
+    return b.fig, {}
+
+
+@pose("31 Vrikshasana", "Vrikshasana - tree")
+def vrikshasana():
+    # standing on the left leg, the right foot on the inner thigh, the knee
+    # out to the side; palms joined overhead
+    b = Front(layers={"left_leg": 1, "right_leg": 2, "trunk": 0,
+                      "left_arm": 3, "right_arm": 3})
+    b.face()
+    b.leg_pts("left", (-6, -42.5), (-4, -83.5), front_foot((-4, -83.5), 0.5))
+    b.leg_pts("right", (38, -24), (3, -10), (1, -22))
+    for side, sx in (("left", -1), ("right", 1)):
+        b.arm_pts(side, (17 * sx, 71), (2 * sx, 90), (0.6 * sx, 100))
+    return b.fig, {"fit": True}
 
 
 # --------------------------------------------------------------- main -----

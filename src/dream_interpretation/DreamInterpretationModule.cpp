@@ -1,0 +1,12 @@
+#include "DreamInterpretationModule.h"
+
+ModuleEntry DreamInterpretationModule()
+{
+    ModuleEntry entry;
+    entry.name = QStringLiteral("Learn Dream Interpretation");
+    entry.buttonIndex = 4;
+    entry.labelIndex = 13;
+    entry.picture = QStringLiteral(":/shell/module-dream-interpretation.svg");
+    entry.windows = {QStringLiteral("frmLearnDreamInterpretationMain")};
+    return entry;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "shell/ModuleTable.h"
+
+// Learn Palmistry as the main window sees it: button 5, label 12.
+ModuleEntry PalmistryModule();

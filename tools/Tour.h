@@ -1,0 +1,33 @@
+#pragma once
+
+// Shared pieces of the suite tour: each module's walk lives in tools/tour/
+// and registers itself with a TourWalk object; the tour runs the walks in
+// module button order and saves a picture of the main window at each step.
+
+#include <QString>
+#include <QWidget>
+
+class frmMDI;
+
+namespace Tour {
+
+// Lets pending events run so the window is painted.
+void Settle();
+// Saves a picture of a window as OUT/NN-name.png.
+void Shot(QWidget *window, const QString &name);
+// Saves a picture of a window as OUT/name.png (dialogs and top-level windows).
+void SaveWindow(QWidget *window, const QString &name);
+// Clicks the main window's module button with that index.
+void SelectModule(frmMDI &mdi, int button);
+
+template <class T = QWidget> T *Find(QWidget *root, const QString &name)
+{
+    return root->findChild<T *>(name);
+}
+
+// A module's walk, run in `order` (its module button index).
+struct Walk {
+    Walk(int order, void (*run)(frmMDI &mdi));
+};
+
+} // namespace Tour
