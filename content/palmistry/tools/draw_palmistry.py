@@ -9,7 +9,8 @@
               carry the four nail shapes, each labelled (viewBox 0 0 308 360)
     15        the same four nails on four separate fingertips in a row
     16 to 24  one open palm with its creases drawn faintly and one line drawn
-              in red with its name below (viewBox 0 0 274 338)
+              in red, without its name, since the name test of the quiz shows
+              the picture alone and asks for the name (viewBox 0 0 274 338)
 
 Every outline is a smooth closed curve: the script lays out a few key points
 (finger profiles, palm corners, mounts) and joins them with a centripetal
@@ -755,7 +756,9 @@ def line_hand():
                 thumb=("straight", 98))
 
 
-def palm_line(name, label):
+def palm_line(name):
+    """The palm with one line in red.  The picture carries no name: the quiz
+    shows it alone and asks the user to pick the line's name."""
     def draw(svg):
         hand = line_hand()
         hand.draw(svg, lines=("heart", "head", "life", "fate"), line_w=1.6)
@@ -767,7 +770,6 @@ def palm_line(name, label):
                 svg.path(spline(m, False), stroke=RED, width=RED_W)
         else:
             svg.path(spline(hand.line(name), False), stroke=RED, width=RED_W)
-        svg.text(137, 328, label, 15, fill=RED, bold=True)
     return draw
 
 
@@ -793,16 +795,16 @@ PICTURES = [
     (13, HAND_BOX, "Nail shapes", nail_hand),
     (14, HAND_BOX, "Nail shapes", nail_hand),
     (15, HAND_BOX, "Nail shapes on four fingertips", nail_row),
-    (16, PALM_BOX, "Life line", palm_line("life", "Life Line")),
-    (17, PALM_BOX, "Head line", palm_line("head", "Head Line")),
-    (18, PALM_BOX, "Heart line", palm_line("heart", "Heart Line")),
-    (19, PALM_BOX, "Fate line", palm_line("fate", "Fate Line")),
-    (20, PALM_BOX, "Fame line", palm_line("sun", "Fame Line (Sun Line)")),
+    (16, PALM_BOX, "Life line", palm_line("life")),
+    (17, PALM_BOX, "Head line", palm_line("head")),
+    (18, PALM_BOX, "Heart line", palm_line("heart")),
+    (19, PALM_BOX, "Fate line", palm_line("fate")),
+    (20, PALM_BOX, "Fame line", palm_line("sun")),
     (21, PALM_BOX, "Marriage or relationship line",
-     palm_line("marriage", "Marriage or Relationship Line")),
-    (22, PALM_BOX, "Health line", palm_line("health", "Health Line")),
-    (23, PALM_BOX, "Travel line", palm_line("travel", "Travel Line")),
-    (24, PALM_BOX, "Girdle of Venus", palm_line("girdle", "Girdle of Venus")),
+     palm_line("marriage")),
+    (22, PALM_BOX, "Health line", palm_line("health")),
+    (23, PALM_BOX, "Travel line", palm_line("travel")),
+    (24, PALM_BOX, "Girdle of Venus", palm_line("girdle")),
 ]
 
 
