@@ -588,38 +588,43 @@ const std::array<Asana, Count> kAsanas = {{
         .picture = "16 Parvatasana",
         .description =
             "Parvatasana takes its name from the Sanskrit word parvata, meaning hill or mountain, "
-            "and asana, meaning posture. It is practised sitting in Padmasana with the arms "
-            "stretched high above the head and the palms joined, so that the broad, steady base "
-            "of the crossed legs and the rising trunk form the shape of a hill with its peak. The "
-            "posture stretches the whole upper body upwards from a firm seat and is often "
-            "practised before or after meditation.",
+            "and asana, meaning posture. It is practised on the hands and feet with the hips "
+            "raised high, so that the straight arms, the long back and the straight legs form an "
+            "inverted V, like a hill with its peak at the hips. It is the fifth and eighth "
+            "position of the Sun Salutation, and held on its own it stretches the whole back of "
+            "the body while it strengthens the arms and shoulders.",
         .procedure =
-            "1. Sit in Padmasana with the spine erect; if the lotus is not comfortable, sit in a "
-            "simple cross-legged position or in Vajrasana.\r\n"
-            "2. Join the palms or interlock the fingers, and while inhaling raise the arms above "
-            "the head, stretching them upwards until the elbows are straight and the upper arms "
-            "are close to the ears.\r\n"
-            "3. Stretch the whole trunk upwards from the hips without lifting the buttocks, keep "
-            "the head straight and the eyes looking ahead, and hold for 20 to 60 seconds, "
-            "breathing slowly and evenly.\r\n"
-            "4. While exhaling, lower the arms slowly and release the hands, then repeat with the "
-            "legs crossed the other way.",
+            "1. Come onto the hands and knees, with the hands shoulder-width apart under the "
+            "shoulders, the fingers spread and pointing forward, the knees under the hips and the "
+            "toes tucked under.\r\n"
+            "2. While exhaling, press the hands into the floor, lift the knees and raise the hips "
+            "up and back, straightening the arms and the legs until the body forms an inverted "
+            "V.\r\n"
+            "3. Lengthen the spine from the hands to the hips, let the head hang between the arms "
+            "with the ears beside the upper arms, and let the heels sink towards the floor; bend "
+            "the knees a little if the backs of the legs are tight, rather than rounding the "
+            "back. Hold for 15 to 30 seconds, breathing slowly and evenly.\r\n"
+            "4. While exhaling, bend the knees and lower them gently to the floor, sit back on the "
+            "heels with the forehead on the floor and rest for a few breaths, then raise the head "
+            "slowly.",
         .benefits =
-            "1. Stretches the spine, the sides of the trunk and the muscles of the back, and "
-            "improves posture.\r\n"
-            "2. Stretches and strengthens the arms, shoulders and wrists and relieves stiffness "
-            "in the shoulder joints.\r\n"
-            "3. Lifts the chest and the ribs, giving the lungs more room and encouraging deep "
-            "breathing.\r\n"
-            "4. Tones the abdominal muscles and gently stretches the abdominal organs.\r\n"
-            "5. Refreshes the body and mind, relieves fatigue and helps to keep the attention "
-            "steady in meditation.",
+            "1. Stretches the hamstrings, the calves, the Achilles tendons and the arches of the "
+            "feet.\r\n"
+            "2. Lengthens the spine and stretches the shoulders and the upper back, relieving "
+            "stiffness between the shoulder blades.\r\n"
+            "3. Strengthens the hands, wrists, arms and shoulders, and tones the muscles of the "
+            "legs and the abdomen.\r\n"
+            "4. With the head below the heart it brings more blood to the head, and it is "
+            "traditionally practised to refresh the mind and relieve fatigue.\r\n"
+            "5. Steadies the breath and, in the Sun Salutation, links the forward bends and the "
+            "back bends into one smooth, continuous movement.",
         .contraindications =
-            "Do not practise Parvatasana in Padmasana if you have injured or painful knees or "
-            "ankles; sit cross-legged or on a chair instead. People with a shoulder injury or a "
-            "frozen shoulder should raise the arms only as high as is comfortable, and those with "
-            "high blood pressure or heart disease should keep the hold short and never hold the "
-            "breath.",
+            "Do not practise Parvatasana if you have high blood pressure, glaucoma or raised eye "
+            "pressure, because the head is held below the heart, and avoid it in late pregnancy. "
+            "People with a recent injury to the wrists, elbows or shoulders, with carpal tunnel "
+            "syndrome or with weakness in the arms should avoid the pose or practise it only with "
+            "a teacher's help, and come down at once if the wrists or shoulders hurt. Anyone who "
+            "feels dizzy should lower the knees, rest on the heels and come up slowly.",
     },
     // 16
     {

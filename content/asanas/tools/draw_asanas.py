@@ -641,6 +641,12 @@ def pose(name, title):
 SEAT = 12.5            # sitting on the buttocks
 HEELS = 22.0           # sitting on the heels
 KNEEL_THIGH = -math.degrees(math.asin((HEELS - R_KNEE) / THIGH))
+# the half moon's trunk slopes down to the head just enough for the lower
+# hand to reach the floor with the standing leg straight
+TILT_HALF_MOON = -27
+# where the triangle's face points as drawn, before mirroring: up towards
+# the raised hand, so that the crown (a quarter turn on) lines up with the neck
+TRIANGLE_LOOK = 70
 # inverted poses: neck bent so the head lies on the floor beside the
 # shoulders; upper arms slope down from the shoulder to the floor
 INVERTED_NECK = 168
@@ -868,18 +874,34 @@ def anjali_mudra():
 
 @pose("02 Ardhachandrasana", "Ardhachandrasana - half moon")
 def ardhachandrasana():
-    # standing side bend: the hips push out to the left, the spine, neck
-    # and the joined arms curve over to the right
-    b = Front(torso=104, bend=-44, pelvis=99, neck=52,
-              layers={"left_arm": 3, "right_arm": 3})
+    # balancing on one leg and one hand, seen from the front: the trunk
+    # leans out over the standing leg (its foot turned out along the
+    # trunk), the lower hand is on the floor ahead of that foot, the other
+    # leg is raised level with the hip and the upper arm points straight at
+    # the ceiling; the chest faces the viewer and the eyes look ahead.  The
+    # arms are shorter than the legs, so the trunk slopes down to the head
+    b = Front(torso=TILT_HALF_MOON, neck=TILT_HALF_MOON + 10,
+              layers={"left_arm": 0, "left_leg": 1, "right_leg": 1,
+                      "trunk": 2, "right_arm": 3})
     b.face(mouth=False)
-    for side, x in (("left", 8.0), ("right", 16.0)):
-        ankle = (x, -82.0)
-        b.leg_to(side, ankle, 1, front_foot(ankle, 0.5 if x > 12 else -0.5))
-    w = along(b.head, 56, 23)
-    b.arm_to("left", add(w, (-1.2, 1.2)), 1, 38)
-    b.arm_to("right", add(w, (1.2, -1.2)), -1, 38)
-    return b.fig, {"fit": True}
+    hj = b.hip_joint["right"]
+    ankle = (hj[0], hj[1] - THIGH - SHIN + 0.2)
+    toe = add(ankle, (12.5, -5))
+    b.leg_to("right", ankle, -1, toe)
+    floor = toe[1] - R_ANKLE * 0.72
+    # the raised leg, its foot flexed with the toes towards the viewer
+    lj = b.hip_joint["left"]
+    knee = (lj[0] - THIGH, lj[1])
+    b.leg_pts("left", knee, (knee[0] - SHIN, knee[1]),
+              (knee[0] - SHIN - 2.5, knee[1] + 2.5), foot_r=4.8)
+    r = b.arm_root
+    hand = -72
+    b.arm_to("right", (r["right"][0] + 2,
+                       floor + R_FINGER - HAND * math.sin(d2r(hand))), 1, hand)
+    b.arm_pts("left", add(r["left"], (0, UPPER)),
+              add(r["left"], (0, UPPER + FORE)),
+              add(r["left"], (0, UPPER + FORE + HAND)))
+    return b.fig, {}
 
 
 @pose("03 Ardhamatsyendrasana", "Ardhamatsyendrasana - half spinal twist")
@@ -1049,19 +1071,22 @@ def tadasana():
 @pose("26 Trikonasana", "Trikonasana - triangle")
 def trikonasana():
     # legs wide, trunk bent over the right leg, right hand to the ankle and
-    # the left arm up in one line with it
-    b = Front(torso=12, neck=20, pelvis=84,
+    # the left arm up in one line with it; the head turns to look up at the
+    # raised hand.  A head seen from the side has its crown a quarter turn
+    # counter-clockwise from the face, so the pose is drawn bending to the
+    # left and mirrored: that way the crown stays in line with the spine
+    # while the face turns up
+    b = Front(torso=168, neck=160, pelvis=96, look=TRIANGLE_LOOK,
               layers={"left_leg": 1, "right_leg": 1, "trunk": 2,
                       "left_arm": 3, "right_arm": 3})
-    b.face(mouth=False)
-    b.leg_to("left", (-34, -79), 1, (-35, -84))
-    b.leg_to("right", (40, -79), -1, (52, -84))
+    b.leg_to("right", (34, -79), -1, (35, -84))
+    b.leg_to("left", (-40, -79), 1, (-52, -84))
     r = b.arm_root
-    b.arm_pts("right", add(r["right"], (2, -28)), add(r["right"], (3, -53)),
-              add(r["right"], (4, -63)))
-    b.arm_pts("left", add(r["left"], (-1, 28.5)), add(r["left"], (-2, 53)),
-              add(r["left"], (-2, 63)))
-    return b.fig, {"fit": True}
+    b.arm_pts("left", add(r["left"], (-2, -28)), add(r["left"], (-3, -53)),
+              add(r["left"], (-4, -63)))
+    b.arm_pts("right", add(r["right"], (1, 28.5)), add(r["right"], (2, 53)),
+              add(r["right"], (2, 63)))
+    return b.fig, {"fit": True, "mirror": True}
 
 
 @pose("27 Ustrasana", "Ustrasana - camel")
