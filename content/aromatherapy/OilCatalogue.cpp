@@ -221,6 +221,11 @@ const std::array<OilRecord, 52> kOils = {{
 }};
 // clang-format on
 
+// Bergamot, Camphor, Cinnamon, Citronella, Clove, Frankincense, Lemon, Lemon
+// Verbena, Myrrh, Oakmoss, Orange, Peppermint, Rosemary, Wintergreen.
+const std::array<std::int16_t, 14> kIrritantOils = {5,  6,  9,  11, 12, 17, 26,
+                                                    27, 35, 36, 37, 39, 42, 50};
+
 const std::array<const char *, 10> kPlanets = {"Jupiter", "Venus",  "Neptune", "Sun",  "Mercury",
                                                "Moon",    "Saturn", "Pluto",   "Mars", "Uranus"};
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 // The constant reading matter of Learn Aromatherapy. The structure lives here;
 // the wording is in content/aromatherapy/. Every text is plain ASCII.
@@ -19,6 +20,9 @@ struct OilRecord {
 };
 
 extern const std::array<OilRecord, 52> kOils;
+
+// Oil numbers of the oils that may irritate the skin, in browsing order.
+extern const std::array<std::int16_t, 14> kIrritantOils;
 
 // The wrong-answer candidates of the planet, sign and element tests, in list order.
 extern const std::array<const char *, 10> kPlanets;

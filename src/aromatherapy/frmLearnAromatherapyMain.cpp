@@ -1,7 +1,6 @@
 #include "frmLearnAromatherapyMain.h"
 
 #include "modAromaTest.h"
-#include "modLearnAromatherapy.h"
 #include "shell/LinkLabel.h"
 #include "shell/MsgBox.h"
 #include "shell/modHelp.h"
@@ -103,7 +102,7 @@ frmLearnAromatherapyMain::frmLearnAromatherapyMain(QWidget *parent)
     cboTest->setEnabled(false);
     cboTestLevel->setEnabled(false);
     optChoice1->setChecked(true);
-    AromaLearnMode = true;
+    model_.SetLearnMode(true, cboLearn->currentIndex());
     stack_->setCurrentWidget(Frame1);
     optChoice1->setFocus();
 }
@@ -210,19 +209,20 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
         if (on)
             optChoice2_Click();
     });
-    // Both choice lists store the picked position in the one shared choice.
-    const auto storeChoice = [](int index) {
-        if (index >= 0)
-            AromaChoice = static_cast<std::int16_t>(index);
-    };
-    const auto storeLevel = [](int index) {
-        if (index >= 0)
-            AromaLevel = static_cast<std::int16_t>(index);
-    };
+    // The choice is the entry picked in the list of the current mode; the
+    // list of the other mode is disabled and does not change it.
     for (QComboBox *box : {cboLearn, cboTest}) {
+        const auto storeChoice = [this, box](int index) {
+            if (index >= 0 && box == (model_.AromaLearnMode ? cboLearn : cboTest))
+                model_.AromaChoice = static_cast<std::int16_t>(index);
+        };
         connect(box, &QComboBox::activated, this, storeChoice);
         connect(box, &QComboBox::currentIndexChanged, this, storeChoice);
     }
+    const auto storeLevel = [this](int index) {
+        if (index >= 0)
+            model_.AromaLevel = static_cast<std::int16_t>(index);
+    };
     connect(cboTestLevel, &QComboBox::activated, this, storeLevel);
     connect(cboTestLevel, &QComboBox::currentIndexChanged, this, storeLevel);
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
@@ -362,16 +362,19 @@ void frmLearnAromatherapyMain::selectFirstEntries()
     cboTest->setCurrentIndex(0);
     cboTestLevel->setCurrentIndex(0);
     // Selecting an entry that was already selected sends no change, so store explicitly.
-    AromaChoice = 0;
-    AromaLevel = 0;
+    model_.AromaChoice = 0;
+    model_.AromaLevel = 0;
 }
 
+// Switching mode makes the choice the entry the newly enabled list shows, so
+// the button starts what the screen shows rather than what was last picked in
+// the list that is now disabled.
 void frmLearnAromatherapyMain::optChoice1_Click()
 {
     cboLearn->setEnabled(true);
     cboTest->setEnabled(false);
     cboTestLevel->setEnabled(false);
-    AromaLearnMode = true;
+    model_.SetLearnMode(true, cboLearn->currentIndex());
 }
 
 void frmLearnAromatherapyMain::optChoice2_Click()
@@ -379,19 +382,19 @@ void frmLearnAromatherapyMain::optChoice2_Click()
     cboTest->setEnabled(true);
     cboTestLevel->setEnabled(true);
     cboLearn->setEnabled(false);
-    AromaLearnMode = false;
+    model_.SetLearnMode(false, cboTest->currentIndex());
 }
 
 void frmLearnAromatherapyMain::cmdNext_Click()
 {
-    if (AromaLearnMode) {
-        AromaStartLearning();
+    if (model_.AromaLearnMode) {
+        model_.StartLearning();
         ShowOil();
         stack_->setCurrentWidget(Frame2);
         cmdNextDesc->setFocus();
         return;
     }
-    StartAromaTest();
+    model_.StartTest();
     Test_Aromatherapy();
     stack_->setCurrentWidget(Frame3);
     optAnswerOption[0]->setFocus();
@@ -399,14 +402,14 @@ void frmLearnAromatherapyMain::cmdNext_Click()
 
 void frmLearnAromatherapyMain::ShowOil()
 {
-    const std::array<QString, 7> desc = OilDescription(AromaCurrent);
+    const std::array<QString, 7> desc = OilDescription(model_.AromaCurrent);
     for (std::size_t i = 0; i < desc.size(); ++i)
         lblDesc[i]->setText(AromaLabelText(desc[i]));
 }
 
 void frmLearnAromatherapyMain::cmdNextDesc_Click()
 {
-    if (AromaNextOil() == AromaNavigation::AtLast)
+    if (model_.NextOil() == AromaNavigation::AtLast)
         ShowMessage(this, QStringLiteral("You are at the last record"), QMessageBox::Critical);
     else
         ShowOil();
@@ -414,7 +417,7 @@ void frmLearnAromatherapyMain::cmdNextDesc_Click()
 
 void frmLearnAromatherapyMain::cmdBackDesc_Click()
 {
-    if (AromaPreviousOil() == AromaNavigation::AtFirst)
+    if (model_.PreviousOil() == AromaNavigation::AtFirst)
         ShowMessage(this, QStringLiteral("You are at the first record"), QMessageBox::Critical);
     else
         ShowOil();
@@ -422,7 +425,7 @@ void frmLearnAromatherapyMain::cmdBackDesc_Click()
 
 void frmLearnAromatherapyMain::Test_Aromatherapy()
 {
-    const AromaQuestion question = CurrentAromaQuestion();
+    const AromaQuestion question = model_.CurrentQuestion();
     lblTestSubject->setText(AromaLabelText(question.subject));
     lblQuestionNo->setText(question.counter);
     // Option buttons show "&&" as one "&", so the stored text is the caption.
@@ -440,11 +443,7 @@ void frmLearnAromatherapyMain::cmdNextQuestion_Click()
         chosen = optAnswerOption[0];
     else if (optAnswerOption[1]->isChecked())
         chosen = optAnswerOption[1];
-    if (AromaCurrent >= 0 && AromaCurrent < AromaAnswers.size())
-        AromaAnswers[AromaCurrent] = chosen->text();
-
-    ++AromaCurrent;
-    if (AromaCurrent < AromaQuestionCount) {
+    if (model_.AnswerQuestion(chosen->text())) {
         Test_Aromatherapy();
         optAnswerOption[0]->setFocus();
         return;
@@ -457,7 +456,7 @@ void frmLearnAromatherapyMain::cmdNextQuestion_Click()
 void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
 {
     optAnswerOption[2]->show();
-    const AromaResult result = ScoreAromaTest(AromaChoice);
+    const AromaResult result = model_.Score();
 
     RTB::Empty(rtbResult_);
     RTB::SetBold(rtbResult_, true);
@@ -485,7 +484,7 @@ void frmLearnAromatherapyMain::cmdBackToMain_Click()
     cboTest->setEnabled(false);
     cboTestLevel->setEnabled(false);
     optChoice1->setChecked(true);
-    AromaLearnMode = true;
+    model_.SetLearnMode(true, cboLearn->currentIndex());
     stack_->setCurrentWidget(Frame1);
     optChoice1->setFocus();
 }

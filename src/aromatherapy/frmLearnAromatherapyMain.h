@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modAromaTest.h"
 #include "shell/ModuleHost.h"
 
 #include <array>
@@ -15,12 +16,15 @@ class QWidget;
 
 // The Learn Aromatherapy window: an options screen, a learn screen that shows
 // one oil at a time, a question screen and a result screen, stacked in one
-// place. The browsing and test logic lives in modAromaTest; this class wires
-// the controls to it.
+// place. The browsing and test logic lives in modAromaTest; this class owns
+// the model that holds the window's state and wires the controls to it.
 class frmLearnAromatherapyMain : public ModuleWindow {
     Q_OBJECT
 public:
     explicit frmLearnAromatherapyMain(QWidget *parent = nullptr);
+
+    // The state behind the screens, for reading.
+    const AromaModel &Model() const { return model_; }
 
 private:
     QWidget *buildOptionsFrame();
@@ -41,6 +45,8 @@ private:
     void ShowOil();
     void Test_Aromatherapy();
     void Test_Aromatherapy_Result();
+
+    AromaModel model_;
 
     QStackedWidget *stack_ = nullptr;
     QWidget *Frame1 = nullptr;

@@ -3,37 +3,29 @@
 #include "modLearnAromatherapy.h"
 #include "shell/modRandom.h"
 
-bool AromaLearnMode = true;
-std::int16_t AromaChoice = 0;
-std::int16_t AromaLevel = 0;
-std::int16_t AromaCurrent = 0;
-std::int16_t AromaIrritantPos = 0;
-std::int16_t AromaQuestionCount = 0;
-QList<std::int16_t> AromaQuestionOils;
-QStringList AromaAnswers;
-
 namespace {
+
+// Where the right answer goes among the shown buttons. It must be a uniform
+// draw: a nearest-rounding draw would favour the middle button, and placing
+// it by its property slot would favour the first, so answering blindly with
+// a fixed button would beat chance.
+int drawCorrectPosition(int shown) { return Random::DrawWhole(shown); }
 
 constexpr int kLastOil = OilCount - 1;           // 51, Ylang Ylang
 constexpr int kLastIrritant = IrritantCount - 1; // 13, Wintergreen
 
-bool validOil(int oil) { return oil >= 0 && oil < OilSlots; }
-
 // The value a planet, sign, element or gender question asks about.
 QString askedValue(int kind, int oil)
 {
-    if (!validOil(oil))
-        return {};
-    const auto o = static_cast<std::size_t>(oil);
     switch (static_cast<AromaTestKind>(kind)) {
     case AromaTestKind::Planet:
-        return OilPlanet[o];
+        return OilPlanet(oil);
     case AromaTestKind::Sign:
-        return OilSign[o];
+        return OilSign(oil);
     case AromaTestKind::Element:
-        return OilElement[o];
+        return OilElement(oil);
     case AromaTestKind::Gender:
-        return OilGender[o];
+        return OilGender(oil);
     default:
         return {};
     }
@@ -42,43 +34,33 @@ QString askedValue(int kind, int oil)
 // Property slot `slot` of an oil for the magical or the therapeutic test.
 QString property(AromaTestKind kind, int oil, int slot)
 {
-    if (!validOil(oil) || slot < 0)
-        return {};
-    const auto o = static_cast<std::size_t>(oil);
-    const auto s = static_cast<std::size_t>(slot);
-    if (kind == AromaTestKind::Magical)
-        return s < MagicalSlots ? OilMagical[o][s] : QString();
-    return s < TherapeuticSlots ? OilTherapeutic[o][s] : QString();
+    return kind == AromaTestKind::Magical ? OilMagical(oil, slot) : OilTherapeutic(oil, slot);
 }
 
 // Magical properties occupy slots 0-2, therapeutic ones slots 0-5.
-int usedPropertySlots(AromaTestKind kind) { return kind == AromaTestKind::Magical ? 3 : 6; }
+int usedPropertySlots(AromaTestKind kind)
+{
+    return kind == AromaTestKind::Magical ? MagicalSlots : TherapeuticSlots;
+}
 
 // Planet, sign and element questions: three different wrong answers from the
 // candidate list, none equal to the oil's own value; then the oil's value
-// replaces the answer at a drawn position.
+// replaces the answer at a uniformly drawn position.
 void buildListAnswers(AromaQuestion &q, AromaTestKind kind)
 {
-    const QString *list = nullptr;
-    int last = 0;
-    switch (kind) {
-    case AromaTestKind::Planet:
-        list = PlanetList.data();
-        last = 9;
-        break;
-    case AromaTestKind::Sign:
-        list = SignList.data();
-        last = 11;
-        break;
-    default:
-        list = ElementList.data();
-        last = 3;
-        break;
+    QString (*list)(int) = ElementList;
+    int last = ElementCount - 1;
+    if (kind == AromaTestKind::Planet) {
+        list = PlanetList;
+        last = PlanetCount - 1;
+    } else if (kind == AromaTestKind::Sign) {
+        list = SignList;
+        last = SignCount - 1;
     }
     const QString asked = askedValue(static_cast<int>(kind), q.oil);
     for (int i = 0; i < 3; ++i) {
         const int pick = DrawNearestAdmissible(last, [&](int v) {
-            const QString &entry = list[v];
+            const QString entry = list(v);
             if (entry == asked)
                 return false;
             for (int j = 0; j < i; ++j)
@@ -86,9 +68,9 @@ void buildListAnswers(AromaQuestion &q, AromaTestKind kind)
                     return false;
             return true;
         });
-        q.answers[static_cast<std::size_t>(i)] = pick >= 0 ? list[pick] : QString();
+        q.answers[static_cast<std::size_t>(i)] = pick >= 0 ? list(pick) : QString();
     }
-    q.correctPosition = Random::DrawNearest(2);
+    q.correctPosition = drawCorrectPosition(3);
     q.answers[static_cast<std::size_t>(q.correctPosition)] = asked;
 }
 
@@ -97,6 +79,7 @@ void buildGenderAnswers(AromaQuestion &q)
     const QString gender = askedValue(static_cast<int>(AromaTestKind::Gender), q.oil);
     const QString other =
         gender == QLatin1String("Female") ? QStringLiteral("Male") : QStringLiteral("Female");
+    // Over 0 to 1 the nearest rounding is already even: r below one half gives 0.
     q.correctPosition = Random::DrawNearest(1);
     q.answers[static_cast<std::size_t>(q.correctPosition)] = gender;
     q.answers[static_cast<std::size_t>(1 - q.correctPosition)] = other;
@@ -109,8 +92,8 @@ void buildGenderAnswers(AromaQuestion &q)
 // with the nearest rounding), redrawn while that slot is empty. The wrong
 // answers are deliberately not compared with one another or with the asked
 // oil's properties; scoring accepts any of the oil's properties instead.
-// Then one of the oil's first three properties goes to the position equal to
-// its slot.
+// Then one of the oil's first three properties, its slot drawn by how many
+// the oil has, replaces the answer at a uniformly drawn position.
 void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind)
 {
     const int slots = usedPropertySlots(kind);
@@ -134,8 +117,9 @@ void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind)
         k = Random::DrawNearest(1);
     else if (filled >= 3)
         k = Random::DrawNearest(2);
-    q.correctPosition = k;
-    q.answers[static_cast<std::size_t>(k)] = property(kind, q.oil, k);
+    q.askedSlot = k;
+    q.correctPosition = drawCorrectPosition(3);
+    q.answers[static_cast<std::size_t>(q.correctPosition)] = property(kind, q.oil, k);
 }
 
 } // namespace
@@ -188,74 +172,19 @@ int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible)
 
 std::array<QString, 7> OilDescription(int oil)
 {
-    LoadOilCatalogue();
     std::array<QString, 7> desc;
-    if (!validOil(oil))
+    if (oil < 0 || oil >= OilCount)
         return desc;
-    const auto o = static_cast<std::size_t>(oil);
-    desc[0] = OilName[o];
-    desc[1] = OilPlanet[o];
-    desc[2] = OilSign[o];
-    desc[3] = OilElement[o];
-    desc[4] = OilGender[o];
-    for (int k = 0; k < 3; ++k)
-        desc[5] += OilMagical[o][static_cast<std::size_t>(k)] + QLatin1Char(' ');
-    for (int k = 0; k < 6; ++k)
-        desc[6] += OilTherapeutic[o][static_cast<std::size_t>(k)] + QLatin1Char(' ');
+    desc[0] = OilName(oil);
+    desc[1] = OilPlanet(oil);
+    desc[2] = OilSign(oil);
+    desc[3] = OilElement(oil);
+    desc[4] = OilGender(oil);
+    for (int k = 0; k < MagicalSlots; ++k)
+        desc[5] += OilMagical(oil, k) + QLatin1Char(' ');
+    for (int k = 0; k < TherapeuticSlots; ++k)
+        desc[6] += OilTherapeutic(oil, k) + QLatin1Char(' ');
     return desc;
-}
-
-void AromaStartLearning()
-{
-    if (AromaChoice == 0) {
-        AromaCurrent = 0;
-    } else {
-        LoadOilCatalogue();
-        AromaIrritantPos = 0;
-        AromaCurrent = IrritantOils[0];
-    }
-}
-
-AromaNavigation AromaNextOil()
-{
-    LoadOilCatalogue();
-    if (AromaChoice == 0) {
-        ++AromaCurrent;
-        if (AromaCurrent >= OilCount) {
-            AromaCurrent = kLastOil;
-            return AromaNavigation::AtLast;
-        }
-        return AromaNavigation::Shown;
-    }
-    ++AromaIrritantPos;
-    if (AromaIrritantPos > kLastIrritant) {
-        AromaIrritantPos = kLastIrritant;
-        AromaCurrent = IrritantOils[kLastIrritant];
-        return AromaNavigation::AtLast;
-    }
-    AromaCurrent = IrritantOils[static_cast<std::size_t>(AromaIrritantPos)];
-    return AromaNavigation::Shown;
-}
-
-AromaNavigation AromaPreviousOil()
-{
-    LoadOilCatalogue();
-    if (AromaChoice == 0) {
-        --AromaCurrent;
-        if (AromaCurrent < 0) {
-            AromaCurrent = 0;
-            return AromaNavigation::AtFirst;
-        }
-        return AromaNavigation::Shown;
-    }
-    --AromaIrritantPos;
-    if (AromaIrritantPos < 0) {
-        AromaIrritantPos = 0;
-        AromaCurrent = IrritantOils[0];
-        return AromaNavigation::AtFirst;
-    }
-    AromaCurrent = IrritantOils[static_cast<std::size_t>(AromaIrritantPos)];
-    return AromaNavigation::Shown;
 }
 
 int AromaQuestionCountForLevel(int level)
@@ -284,21 +213,11 @@ QList<std::int16_t> DrawQuestionOils(int count)
     return oils;
 }
 
-void StartAromaTest()
-{
-    LoadOilCatalogue();
-    AromaQuestionCount = static_cast<std::int16_t>(AromaQuestionCountForLevel(AromaLevel));
-    AromaQuestionOils = DrawQuestionOils(AromaQuestionCount);
-    AromaAnswers = QStringList(AromaQuestionCount + 1, QString());
-    AromaCurrent = 0;
-}
-
 AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int questionCount)
 {
-    LoadOilCatalogue();
     AromaQuestion q;
     q.oil = oil;
-    q.subject = validOil(oil) ? OilName[static_cast<std::size_t>(oil)] : QString();
+    q.subject = OilName(oil);
     q.counter = QStringLiteral("Question ") + QString::number(questionNumber + 1) +
                 QStringLiteral(" of ") + QString::number(questionCount);
     switch (static_cast<AromaTestKind>(kind)) {
@@ -318,15 +237,8 @@ AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int ques
     return q;
 }
 
-AromaQuestion CurrentAromaQuestion()
-{
-    return BuildAromaQuestion(AromaChoice, AromaQuestionOils.value(AromaCurrent), AromaCurrent,
-                              AromaQuestionCount);
-}
-
 bool AromaAnswerScores(int kind, int oil, const QString &answer)
 {
-    LoadOilCatalogue();
     const auto k = static_cast<AromaTestKind>(kind);
     if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic) {
         // An empty slot holds no property, so an empty answer never matches it.
@@ -344,30 +256,10 @@ bool AromaAnswerScores(int kind, int oil, const QString &answer)
 
 QString AromaCorrectAnswer(int kind, int oil)
 {
-    LoadOilCatalogue();
     const auto k = static_cast<AromaTestKind>(kind);
     if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic)
         return property(k, oil, 0);
     return askedValue(kind, oil);
-}
-
-AromaResult ScoreAromaTest(int kind)
-{
-    LoadOilCatalogue();
-    AromaResult result;
-    result.count = AromaQuestionCount;
-    for (int i = 0; i < AromaQuestionCount; ++i) {
-        const int oil = AromaQuestionOils.value(i, -1);
-        AromaResultLine line;
-        line.name = validOil(oil) ? OilName[static_cast<std::size_t>(oil)] : QString();
-        line.answer = AromaAnswers.value(i);
-        line.correct = AromaCorrectAnswer(kind, oil);
-        line.scored = AromaAnswerScores(kind, oil, line.answer);
-        if (line.scored)
-            ++result.score;
-        result.lines.append(line);
-    }
-    return result;
 }
 
 QString AromaScoreText(const AromaResult &result)
@@ -389,4 +281,103 @@ QString AromaLabelText(const QString &stored)
         }
     }
     return shown;
+}
+
+// ---- AromaModel ----------------------------------------------------------------
+
+void AromaModel::SetLearnMode(bool learn, int shownChoice)
+{
+    AromaLearnMode = learn;
+    if (shownChoice >= 0)
+        AromaChoice = static_cast<std::int16_t>(shownChoice);
+}
+
+void AromaModel::StartLearning()
+{
+    if (AromaChoice == 0) {
+        AromaCurrent = 0;
+    } else {
+        AromaIrritantPos = 0;
+        AromaCurrent = static_cast<std::int16_t>(IrritantOils(0));
+    }
+}
+
+AromaNavigation AromaModel::NextOil()
+{
+    if (AromaChoice == 0) {
+        ++AromaCurrent;
+        if (AromaCurrent >= OilCount) {
+            AromaCurrent = kLastOil;
+            return AromaNavigation::AtLast;
+        }
+        return AromaNavigation::Shown;
+    }
+    ++AromaIrritantPos;
+    if (AromaIrritantPos > kLastIrritant) {
+        AromaIrritantPos = kLastIrritant;
+        AromaCurrent = static_cast<std::int16_t>(IrritantOils(kLastIrritant));
+        return AromaNavigation::AtLast;
+    }
+    AromaCurrent = static_cast<std::int16_t>(IrritantOils(AromaIrritantPos));
+    return AromaNavigation::Shown;
+}
+
+AromaNavigation AromaModel::PreviousOil()
+{
+    if (AromaChoice == 0) {
+        --AromaCurrent;
+        if (AromaCurrent < 0) {
+            AromaCurrent = 0;
+            return AromaNavigation::AtFirst;
+        }
+        return AromaNavigation::Shown;
+    }
+    --AromaIrritantPos;
+    if (AromaIrritantPos < 0) {
+        AromaIrritantPos = 0;
+        AromaCurrent = static_cast<std::int16_t>(IrritantOils(0));
+        return AromaNavigation::AtFirst;
+    }
+    AromaCurrent = static_cast<std::int16_t>(IrritantOils(AromaIrritantPos));
+    return AromaNavigation::Shown;
+}
+
+void AromaModel::StartTest()
+{
+    AromaQuestionCount = static_cast<std::int16_t>(AromaQuestionCountForLevel(AromaLevel));
+    AromaQuestionOils = DrawQuestionOils(AromaQuestionCount);
+    AromaAnswers = QStringList(AromaQuestionCount + 1, QString());
+    AromaCurrent = 0;
+}
+
+AromaQuestion AromaModel::CurrentQuestion() const
+{
+    return BuildAromaQuestion(AromaChoice, AromaQuestionOils.value(AromaCurrent, -1), AromaCurrent,
+                              AromaQuestionCount);
+}
+
+bool AromaModel::AnswerQuestion(const QString &caption)
+{
+    if (AromaCurrent >= 0 && AromaCurrent < AromaAnswers.size())
+        AromaAnswers[AromaCurrent] = caption;
+    ++AromaCurrent;
+    return AromaCurrent < AromaQuestionCount;
+}
+
+AromaResult AromaModel::Score() const
+{
+    AromaResult result;
+    result.count = AromaQuestionCount;
+    for (int i = 0; i < AromaQuestionCount; ++i) {
+        const int oil = AromaQuestionOils.value(i, -1);
+        AromaResultLine line;
+        line.name = OilName(oil);
+        line.answer = AromaAnswers.value(i);
+        line.correct = AromaCorrectAnswer(AromaChoice, oil);
+        line.scored = AromaAnswerScores(AromaChoice, oil, line.answer);
+        if (line.scored)
+            ++result.score;
+        result.lines.append(line);
+    }
+    return result;
 }

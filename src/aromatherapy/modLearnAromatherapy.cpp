@@ -2,65 +2,81 @@
 
 #include "OilContent.h"
 
-std::array<QString, OilSlots> OilName;
-std::array<QString, OilSlots> OilPlanet;
-std::array<QString, OilSlots> OilSign;
-std::array<QString, OilSlots> OilElement;
-std::array<QString, OilSlots> OilGender;
-std::array<std::array<QString, MagicalSlots>, OilSlots> OilMagical;
-std::array<std::array<QString, TherapeuticSlots>, OilSlots> OilTherapeutic;
-
-std::array<std::int16_t, IrritantSlots> IrritantOils{};
-
-std::array<QString, 11> PlanetList;
-std::array<QString, 13> SignList;
-std::array<QString, 5> ElementList;
-
 namespace {
 
-// Bergamot, Camphor, Cinnamon, Citronella, Clove, Frankincense, Lemon, Lemon
-// Verbena, Myrrh, Oakmoss, Orange, Peppermint, Rosemary, Wintergreen.
-constexpr std::array<std::int16_t, IrritantCount> kIrritantOilNumbers = {
-    5, 6, 9, 11, 12, 17, 26, 27, 35, 36, 37, 39, 42, 50};
+static_assert(OilContent::kOils.size() == OilCount);
+static_assert(OilContent::kIrritantOils.size() == IrritantCount);
+static_assert(OilContent::kPlanets.size() == PlanetCount);
+static_assert(OilContent::kSigns.size() == SignCount);
+static_assert(OilContent::kElements.size() == ElementCount);
+static_assert(std::tuple_size_v<decltype(OilContent::OilRecord::magical)> == MagicalSlots);
+static_assert(std::tuple_size_v<decltype(OilContent::OilRecord::therapeutic)> == TherapeuticSlots);
 
 // A null entry of the constant tables is an unused slot: empty text.
 QString text(const char *value) { return value ? QString::fromLatin1(value) : QString(); }
 
-template <std::size_t N, std::size_t M>
-void copyList(std::array<QString, N> &target, const std::array<const char *, M> &source)
+// Entry `index` of a constant table, or null when the index lies outside it.
+template <class T, std::size_t N> const T *entry(const std::array<T, N> &table, int index)
 {
-    static_assert(M <= N);
-    for (std::size_t i = 0; i < N; ++i)
-        target[i] = i < M ? text(source[i]) : QString();
+    return index >= 0 && std::size_t(index) < N ? &table[std::size_t(index)] : nullptr;
+}
+
+template <std::size_t N> QString listText(const std::array<const char *, N> &list, int index)
+{
+    const char *const *value = entry(list, index);
+    return value ? text(*value) : QString();
 }
 
 } // namespace
 
-void LoadOilCatalogue()
+QString OilName(int oil)
 {
-    static_assert(OilContent::kOils.size() == OilCount);
-    for (int o = 0; o < OilSlots; ++o) {
-        const OilContent::OilRecord *record =
-            o < OilCount ? &OilContent::kOils[static_cast<std::size_t>(o)] : nullptr;
-        const auto at = static_cast<std::size_t>(o);
-        OilName[at] = record ? text(record->name) : QString();
-        OilPlanet[at] = record ? text(record->planet) : QString();
-        OilSign[at] = record ? text(record->sign) : QString();
-        OilElement[at] = record ? text(record->element) : QString();
-        OilGender[at] = record ? text(record->gender) : QString();
-        for (std::size_t k = 0; k < MagicalSlots; ++k)
-            OilMagical[at][k] =
-                record && k < record->magical.size() ? text(record->magical[k]) : QString();
-        for (std::size_t k = 0; k < TherapeuticSlots; ++k)
-            OilTherapeutic[at][k] =
-                record && k < record->therapeutic.size() ? text(record->therapeutic[k]) : QString();
-    }
-
-    IrritantOils.fill(0);
-    for (std::size_t i = 0; i < kIrritantOilNumbers.size(); ++i)
-        IrritantOils[i] = kIrritantOilNumbers[i];
-
-    copyList(PlanetList, OilContent::kPlanets);
-    copyList(SignList, OilContent::kSigns);
-    copyList(ElementList, OilContent::kElements);
+    const auto *record = entry(OilContent::kOils, oil);
+    return record ? text(record->name) : QString();
 }
+
+QString OilPlanet(int oil)
+{
+    const auto *record = entry(OilContent::kOils, oil);
+    return record ? text(record->planet) : QString();
+}
+
+QString OilSign(int oil)
+{
+    const auto *record = entry(OilContent::kOils, oil);
+    return record ? text(record->sign) : QString();
+}
+
+QString OilElement(int oil)
+{
+    const auto *record = entry(OilContent::kOils, oil);
+    return record ? text(record->element) : QString();
+}
+
+QString OilGender(int oil)
+{
+    const auto *record = entry(OilContent::kOils, oil);
+    return record ? text(record->gender) : QString();
+}
+
+QString OilMagical(int oil, int slot)
+{
+    const auto *record = entry(OilContent::kOils, oil);
+    return record ? listText(record->magical, slot) : QString();
+}
+
+QString OilTherapeutic(int oil, int slot)
+{
+    const auto *record = entry(OilContent::kOils, oil);
+    return record ? listText(record->therapeutic, slot) : QString();
+}
+
+int IrritantOils(int position)
+{
+    const std::int16_t *oil = entry(OilContent::kIrritantOils, position);
+    return oil ? *oil : -1;
+}
+
+QString PlanetList(int position) { return listText(OilContent::kPlanets, position); }
+QString SignList(int position) { return listText(OilContent::kSigns, position); }
+QString ElementList(int position) { return listText(OilContent::kElements, position); }

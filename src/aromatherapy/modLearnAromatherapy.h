@@ -2,36 +2,33 @@
 
 #include <QString>
 
-#include <array>
-#include <cstdint>
+// The oil catalogue of Learn Aromatherapy, read straight from the constant
+// tables in content/aromatherapy/. Nothing has to be loaded before use.
+//
+// Oils are numbered 0 to 51. Every accessor answers any number: an oil or a
+// slot outside the table (oil 52, magical slot 3, a property slot the oil
+// does not fill) reads as empty text, and an empty text means "no entry".
 
-// The oil catalogue of Learn Aromatherapy: module-level tables that live for
-// the whole run of the program. They are empty until LoadOilCatalogue first
-// runs; every run writes the same values, so running it again changes nothing.
-// An empty text means "no entry" in every table.
-
-// Number of oil slots: oils 0 to 51 are used, slot 52 stays empty.
-inline constexpr int OilSlots = 53;
 inline constexpr int OilCount = 52;
-inline constexpr int MagicalSlots = 4;     // slots 0 to 2 used
-inline constexpr int TherapeuticSlots = 7; // slots 0 to 5 used
-inline constexpr int IrritantSlots = 15;   // slots 0 to 13 used
+inline constexpr int MagicalSlots = 3;     // magical properties fill slots 0 to 2
+inline constexpr int TherapeuticSlots = 6; // therapeutic properties fill slots 0 to 5
 inline constexpr int IrritantCount = 14;
+inline constexpr int PlanetCount = 10;
+inline constexpr int SignCount = 12;
+inline constexpr int ElementCount = 4;
 
-extern std::array<QString, OilSlots> OilName;
-extern std::array<QString, OilSlots> OilPlanet;
-extern std::array<QString, OilSlots> OilSign;
-extern std::array<QString, OilSlots> OilElement;
-extern std::array<QString, OilSlots> OilGender;
-extern std::array<std::array<QString, MagicalSlots>, OilSlots> OilMagical;
-extern std::array<std::array<QString, TherapeuticSlots>, OilSlots> OilTherapeutic;
+QString OilName(int oil);
+QString OilPlanet(int oil);
+QString OilSign(int oil);
+QString OilElement(int oil);
+QString OilGender(int oil); // "Male" or "Female"
+QString OilMagical(int oil, int slot);
+QString OilTherapeutic(int oil, int slot);
 
-// Oil numbers of the irritant oils, in browsing order.
-extern std::array<std::int16_t, IrritantSlots> IrritantOils;
+// The oil number at a position of the irritant list (0 to 13), -1 outside it.
+int IrritantOils(int position);
 
-// The wrong-answer candidates of the planet, sign and element tests.
-extern std::array<QString, 11> PlanetList; // 10 used
-extern std::array<QString, 13> SignList;   // 12 used
-extern std::array<QString, 5> ElementList; // 4 used
-
-void LoadOilCatalogue();
+// The wrong-answer candidates of the planet, sign and element tests, by list position.
+QString PlanetList(int position);
+QString SignList(int position);
+QString ElementList(int position);

@@ -20,25 +20,42 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <cmath>
+
 namespace {
 
 int oilNumber(const QString &name)
 {
-    const auto it = std::find(OilName.begin(), OilName.begin() + OilCount, name);
-    return it == OilName.begin() + OilCount ? -1 : int(it - OilName.begin());
+    for (int o = 0; o < OilCount; ++o)
+        if (OilName(o) == name)
+            return o;
+    return -1;
 }
 
 // The answers that count as right for a question, read straight from the catalogue.
 QStringList rightAnswers(int kind, int oil)
 {
-    const auto o = std::size_t(oil);
-    const QString single[] = {OilPlanet[o], OilSign[o], OilElement[o], OilGender[o]};
-    QStringList right = kind < 4 ? QStringList{single[kind]}
-                        : kind == 4
-                            ? QStringList(OilMagical[o].begin(), OilMagical[o].end())
-                            : QStringList(OilTherapeutic[o].begin(), OilTherapeutic[o].end());
+    QStringList right;
+    if (kind < 4) {
+        const QString single[] = {OilPlanet(oil), OilSign(oil), OilElement(oil), OilGender(oil)};
+        right << single[kind];
+    }
+    for (int k = 0; kind >= 4 && k < TherapeuticSlots; ++k)
+        right << (kind == 4 ? OilMagical(oil, k) : OilTherapeutic(oil, k));
     right.removeAll(QString());
     return right;
+}
+
+// The entries of the planet, sign or element list (kind 0, 1 or 2).
+QStringList answerList(int kind)
+{
+    QStringList list;
+    for (int i = 0;; ++i) {
+        const QString entry = kind == 0 ? PlanetList(i) : kind == 1 ? SignList(i) : ElementList(i);
+        if (entry.isEmpty())
+            return list;
+        list << entry;
+    }
 }
 
 // Visible labels and buttons whose text does not fit the room the layout gave them.
@@ -128,9 +145,9 @@ class tst_frmLearnAromatherapyMain : public QObject {
         QVERIFY(!child(QStringLiteral("cboTestLevel"))->isEnabled());
         for (const char *name : {"cboLearn", "cboTest", "cboTestLevel"})
             QCOMPARE(child<QComboBox>(QLatin1String(name))->currentIndex(), 0);
-        QCOMPARE(int(AromaChoice), 0);
-        QCOMPARE(int(AromaLevel), 0);
-        QVERIFY(AromaLearnMode);
+        QCOMPARE(int(window_->Model().AromaChoice), 0);
+        QCOMPARE(int(window_->Model().AromaLevel), 0);
+        QVERIFY(window_->Model().AromaLearnMode);
     }
 
 private Q_SLOTS:
@@ -138,14 +155,9 @@ private Q_SLOTS:
     {
         sandbox_ = std::make_unique<TestSupport::Sandbox>();
         Random::Seed(77);
-        // Leftovers of an earlier window must not matter: the window sets its own start state.
-        AromaChoice = 3;
-        AromaLevel = 2;
-        AromaLearnMode = false;
         window_ = new frmLearnAromatherapyMain;
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
-        LoadOilCatalogue();
     }
     void cleanup()
     {
@@ -328,8 +340,13 @@ private Q_SLOTS:
         while (frame() == QLatin1String("Frame3")) {
             if (text(QStringLiteral("lblTestSubject")) == QLatin1String("Wintergreen")) {
                 asked = true;
-                // A single magical property always lands on the first button.
-                QCOMPARE(answer(0)->text(), QStringLiteral("Mental && Physical Well Being"));
+                // Its only magical property is on one of the buttons: choose that one.
+                int holding = -1;
+                for (int b = 0; b < 3; ++b)
+                    if (answer(b)->text() == QLatin1String("Mental && Physical Well Being"))
+                        holding = b;
+                QVERIFY(holding >= 0);
+                answer(holding)->click();
             }
             click(QStringLiteral("cmdNextQuestion"));
         }
@@ -339,32 +356,105 @@ private Q_SLOTS:
                                                  "Well Being\n")));
     }
 
-    // The choice is one number shared by both lists: the last entry picked in
-    // either list decides, whichever mode is then started.
-    void sharedChoice()
+    // Switching between learning and testing makes the choice the entry the
+    // now enabled list shows, so the button starts what the screen shows.
+    // Steps: "learn"/"test" click an option button, "learn:N"/"test:N" pick
+    // entry N of that mode's list. Expected: the oil the learn screen opens
+    // on, or the test kind whose answers the first question offers.
+    void choiceFollowsShownList_data()
     {
-        pick(QStringLiteral("cboLearn"), 1); // "Irritant Oils"
-        child<QRadioButton>(QStringLiteral("optChoice2"))->click();
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("oil");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("irritant oils, then test showing planetary")
+            << QStringList{"learn:1", "test"} << QString() << 0;
+        QTest::newRow("elemental test, then learn showing all herbs")
+            << QStringList{"test", "test:2", "learn"} << QStringLiteral("Amber") << -1;
+        QTest::newRow("irritant oils, elemental test, learn again")
+            << QStringList{"learn:1", "test", "test:2", "learn"} << QStringLiteral("Bergamot")
+            << -1;
+        QTest::newRow("astrological test, learn, test again")
+            << QStringList{"test", "test:1", "learn", "test"} << QString() << 1;
+        QTest::newRow("learn list picks leave the shown test kind")
+            << QStringList{"test", "test:2", "learn", "learn:1", "learn:0", "test"} << QString()
+            << 2;
+    }
+    void choiceFollowsShownList()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, oil);
+        QFETCH(int, kind);
+        for (const QString &step : steps) {
+            const QStringList parts = step.split(QLatin1Char(':'));
+            const bool learn = parts[0] == QLatin1String("learn");
+            if (parts.size() == 1)
+                child<QRadioButton>(QLatin1String(learn ? "optChoice1" : "optChoice2"))->click();
+            else
+                pick(QLatin1String(learn ? "cboLearn" : "cboTest"), parts[1].toInt());
+        }
         click(QStringLiteral("cmdNext"));
+        if (!oil.isEmpty()) {
+            QCOMPARE(frame(), QStringLiteral("Frame2"));
+            QCOMPARE(text(QStringLiteral("lblDesc(0)")), oil);
+            return;
+        }
         QCOMPARE(frame(), QStringLiteral("Frame3"));
-        const int oil = oilNumber(text(QStringLiteral("lblTestSubject")));
-        QVERIFY(oil >= 0);
+        const int asked = oilNumber(text(QStringLiteral("lblTestSubject")));
+        QVERIFY(asked >= 0);
+        const QStringList list = answerList(kind);
         QStringList answers;
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             answers << answer(i)->text();
-        for (const QString &a : answers)
-            QVERIFY2(std::find(SignList.begin(), SignList.end(), a) != SignList.end(),
-                     qPrintable(a));
-        QVERIFY(answers.contains(OilSign[std::size_t(oil)]));
-        finishTest();
-        click(QStringLiteral("cmdBackToMain(1)"));
+            QVERIFY2(list.contains(answers.last()), qPrintable(answers.last()));
+        }
+        QVERIFY(answers.contains(rightAnswers(kind, asked).first()));
+    }
 
-        // The other way round: a test kind picked last makes learning browse the irritant oils.
-        child<QRadioButton>(QStringLiteral("optChoice2"))->click();
-        pick(QStringLiteral("cboTest"), 5);
-        child<QRadioButton>(QStringLiteral("optChoice1"))->click();
-        click(QStringLiteral("cmdNext"));
-        QCOMPARE(text(QStringLiteral("lblDesc(0)")), QStringLiteral("Bergamot"));
+    // Pressing "Next Question" without choosing, test after test, scores what
+    // a random pick among the shown buttons would, within noise (four
+    // standard deviations): the preselected button gives nothing away.
+    void preselectionIsNoHint_data()
+    {
+        QTest::addColumn<int>("kind");
+        const char *kinds[] = {"planet", "sign", "element", "gender", "magical", "therapeutic"};
+        for (int kind = 0; kind < 6; ++kind)
+            QTest::newRow(kinds[kind]) << kind;
+    }
+    void preselectionIsNoHint()
+    {
+        QFETCH(int, kind);
+        constexpr int tests = 40; // Advanced: 2000 questions
+        const int shown = kind == 3 ? 2 : 3;
+        double chance = 0.0;
+        int questions = 0, score = 0;
+        for (int seed = 1; seed <= tests; ++seed) {
+            Random::Seed(std::uint64_t(seed) * 7919);
+            startTest(kind, 2);
+            while (frame() == QLatin1String("Frame3")) {
+                const QStringList right =
+                    rightAnswers(kind, oilNumber(text(QStringLiteral("lblTestSubject"))));
+                for (int b = 0; b < shown; ++b)
+                    chance += right.contains(answer(b)->text());
+                ++questions;
+                click(QStringLiteral("cmdNextQuestion"));
+            }
+            const QString list = result();
+            const QString tail = list.mid(list.lastIndexOf(QLatin1Char('\n')) + 1);
+            QVERIFY2(tail.endsWith(QLatin1String(" Correct Out Of 50 Questions")),
+                     qPrintable(tail));
+            score += tail.section(QLatin1Char(' '), 0, 0).toInt();
+            click(QStringLiteral("cmdBackToMain(1)"));
+        }
+        const double chanceRate = chance / shown / questions;
+        const double rate = double(score) / questions;
+        const double noise = 4 * std::sqrt(chanceRate * (1 - chanceRate) / questions);
+        const QString figures =
+            QStringLiteral("%1 questions, chance %2, unchanged selection scores %3")
+                .arg(questions)
+                .arg(chanceRate, 0, 'f', 3)
+                .arg(rate, 0, 'f', 3);
+        qInfo("%s", qPrintable(figures));
+        QVERIFY2(rate <= chanceRate + noise, qPrintable(figures));
     }
 
     void exitClosesWindow()

@@ -1,5 +1,6 @@
 // The widget-free test logic: the admissible nearest draw, the question oils,
-// each kind's answers and where the right one lands, and scoring.
+// each kind's answers and where the right one lands, scoring, and that no
+// fixed way of answering blindly beats chance.
 #include "aromatherapy/modAromaTest.h"
 #include "aromatherapy/modLearnAromatherapy.h"
 #include "shell/modRandom.h"
@@ -7,6 +8,7 @@
 #include <QSet>
 #include <QTest>
 
+#include <cmath>
 #include <map>
 
 namespace {
@@ -29,23 +31,35 @@ QString shareMismatch(const std::map<int, int> &seen, int total, const QList<int
 
 QStringList listOf(int kind)
 {
-    switch (kind) {
-    case 0:
-        return QStringList(PlanetList.begin(), PlanetList.begin() + 10);
-    case 1:
-        return QStringList(SignList.begin(), SignList.begin() + 12);
-    default:
-        return QStringList(ElementList.begin(), ElementList.begin() + 4);
+    QStringList list;
+    for (int i = 0;; ++i) {
+        const QString entry = kind == 0 ? PlanetList(i) : kind == 1 ? SignList(i) : ElementList(i);
+        if (entry.isEmpty())
+            return list;
+        list << entry;
     }
 }
 
 QString askedValue(int kind, int oil)
 {
-    const auto o = std::size_t(oil);
-    return kind == 0   ? OilPlanet[o]
-           : kind == 1 ? OilSign[o]
-           : kind == 2 ? OilElement[o]
-                       : OilGender[o];
+    return kind == 0   ? OilPlanet(oil)
+           : kind == 1 ? OilSign(oil)
+           : kind == 2 ? OilElement(oil)
+                       : OilGender(oil);
+}
+
+QString oilProperty(int kind, int oil, int slot)
+{
+    return kind == 4 ? OilMagical(oil, slot) : OilTherapeutic(oil, slot);
+}
+
+// One data row per test kind, the first `count` kinds in list order.
+void addKindRows(int count = AromaTestKindCount)
+{
+    QTest::addColumn<int>("kind");
+    const char *kinds[] = {"planet", "sign", "element", "gender", "magical", "therapeutic"};
+    for (int kind = 0; kind < count; ++kind)
+        QTest::newRow(kinds[kind]) << kind;
 }
 
 } // namespace
@@ -53,7 +67,6 @@ QString askedValue(int kind, int oil)
 class tst_modAromaTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { LoadOilCatalogue(); }
     void init() { Random::Seed(20240611); }
 
     // The one-step draw must give each admissible value the chance the plain
@@ -116,14 +129,7 @@ private Q_SLOTS:
 
     // Planet, sign, element: two different wrong answers from the list, none
     // equal to the oil's value, which appears once. Gender: both genders.
-    void answerSets_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("planet") << 0;
-        QTest::newRow("sign") << 1;
-        QTest::newRow("element") << 2;
-        QTest::newRow("gender") << 3;
-    }
+    void answerSets_data() { addKindRows(4); }
     void answerSets()
     {
         QFETCH(int, kind);
@@ -144,7 +150,7 @@ private Q_SLOTS:
     }
 
     // Magical and therapeutic: every answer is some oil's property, and the
-    // oil's own property from slot k stands at position k.
+    // oil's own property from the asked slot stands where the question says.
     void propertyAnswers_data()
     {
         QTest::addColumn<int>("kind");
@@ -155,40 +161,40 @@ private Q_SLOTS:
     {
         QFETCH(int, kind);
         QSet<QString> pool;
-        for (std::size_t o = 0; o < OilCount; ++o)
-            for (int k = 0; k < (kind == 4 ? 3 : 6); ++k)
-                pool.insert(kind == 4 ? OilMagical[o][std::size_t(k)]
-                                      : OilTherapeutic[o][std::size_t(k)]);
+        for (int o = 0; o < OilCount; ++o)
+            for (int k = 0; k < TherapeuticSlots; ++k)
+                pool.insert(oilProperty(kind, o, k));
         pool.remove(QString());
         for (int oil = 0; oil < OilCount; ++oil) {
             for (int run = 0; run < 10; ++run) {
                 const AromaQuestion q = BuildAromaQuestion(kind, oil, 0, 15);
-                const auto k = std::size_t(q.correctPosition);
-                QVERIFY(k <= 2);
-                QCOMPARE(q.answers[k], kind == 4 ? OilMagical[std::size_t(oil)][k]
-                                                 : OilTherapeutic[std::size_t(oil)][k]);
+                QVERIFY(q.correctPosition >= 0 && q.correctPosition <= 2);
+                QVERIFY(q.askedSlot >= 0 && q.askedSlot <= 2);
+                QCOMPARE(q.answers[std::size_t(q.correctPosition)],
+                         oilProperty(kind, oil, q.askedSlot));
                 for (const QString &a : q.answers)
                     QVERIFY2(pool.contains(a), qPrintable(a));
             }
         }
     }
 
-    // Where the oil's own answer lands over many questions.
+    // Where the oil's own answer lands over many questions: any shown button
+    // equally often, whatever the kind and however many properties the oil has.
     void correctPosition_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("oil");
         QTest::addColumn<QList<double>>("chances");
-        const QList<double> quarterHalfQuarter{0.25, 0.5, 0.25};
-        QTest::newRow("planet") << 0 << 22 << quarterHalfQuarter;
-        QTest::newRow("sign") << 1 << 40 << quarterHalfQuarter;
-        QTest::newRow("element") << 2 << 13 << quarterHalfQuarter;
+        const QList<double> thirds{1.0 / 3, 1.0 / 3, 1.0 / 3};
+        QTest::newRow("planet") << 0 << 22 << thirds;
+        QTest::newRow("sign") << 1 << 40 << thirds;
+        QTest::newRow("element") << 2 << 13 << thirds;
         QTest::newRow("gender") << 3 << 7 << QList<double>{0.5, 0.5, 0.0};
-        QTest::newRow("magical, one property") << 4 << 0 << QList<double>{1.0, 0.0, 0.0};
-        QTest::newRow("magical, two properties") << 4 << 3 << QList<double>{0.5, 0.5, 0.0};
-        QTest::newRow("magical, three properties") << 4 << 12 << quarterHalfQuarter;
-        QTest::newRow("therapeutic, one property") << 5 << 1 << QList<double>{1.0, 0.0, 0.0};
-        QTest::newRow("therapeutic, six properties") << 5 << 39 << quarterHalfQuarter;
+        QTest::newRow("magical, one property") << 4 << 0 << thirds;
+        QTest::newRow("magical, two properties") << 4 << 3 << thirds;
+        QTest::newRow("magical, three properties") << 4 << 12 << thirds;
+        QTest::newRow("therapeutic, one property") << 5 << 1 << thirds;
+        QTest::newRow("therapeutic, six properties") << 5 << 39 << thirds;
     }
     void correctPosition()
     {
@@ -209,6 +215,83 @@ private Q_SLOTS:
         }
         const QString mismatch = shareMismatch(at, questions, {0, 1, 2}, chances, 0.02);
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
+
+    // Which of the oil's properties is asked: the first of one, either of two
+    // evenly, and of three or more slot 1 twice as often as slot 0 or slot 2.
+    void askedSlot_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("oil");
+        QTest::addColumn<QList<double>>("chances");
+        QTest::newRow("magical, one property") << 4 << 0 << QList<double>{1.0, 0.0, 0.0};
+        QTest::newRow("magical, two properties") << 4 << 3 << QList<double>{0.5, 0.5, 0.0};
+        QTest::newRow("magical, three properties") << 4 << 12 << QList<double>{0.25, 0.5, 0.25};
+        QTest::newRow("therapeutic, one property") << 5 << 1 << QList<double>{1.0, 0.0, 0.0};
+        QTest::newRow("therapeutic, six properties") << 5 << 39 << QList<double>{0.25, 0.5, 0.25};
+    }
+    void askedSlot()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, oil);
+        QFETCH(QList<double>, chances);
+        constexpr int questions = 8000;
+        std::map<int, int> asked;
+        for (int run = 0; run < questions; ++run)
+            ++asked[BuildAromaQuestion(kind, oil, 0, 15).askedSlot];
+        const QString mismatch = shareMismatch(asked, questions, {0, 1, 2}, chances, 0.02);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
+
+    // Answering without reading the question must not pay: over many seeded
+    // Basic tests, always taking the same button scores no better than a
+    // random pick among the shown buttons, within noise (four standard
+    // deviations). Chance is counted per question as the share of shown
+    // buttons that score, so a wrong-answer draw that happens to be one of
+    // the oil's own properties counts for every way of answering alike.
+    void noBlindAdvantage_data() { addKindRows(); }
+    void noBlindAdvantage()
+    {
+        QFETCH(int, kind);
+        constexpr int tests = 200;
+        const int shown = kind == 3 ? 2 : 3;
+        double chance = 0.0;
+        int questions = 0;
+        QList<int> scores;
+        for (int position = 0; position < shown; ++position) {
+            int score = 0;
+            for (int seed = 1; seed <= tests; ++seed) {
+                Random::Seed(std::uint64_t(seed));
+                AromaModel model;
+                model.SetLearnMode(false, kind);
+                model.StartTest();
+                bool more = true;
+                while (more) {
+                    const AromaQuestion q = model.CurrentQuestion();
+                    if (position == 0) {
+                        ++questions;
+                        for (int b = 0; b < shown; ++b)
+                            chance += AromaAnswerScores(kind, q.oil, q.answers[std::size_t(b)]);
+                    }
+                    more = model.AnswerQuestion(q.answers[std::size_t(position)]);
+                }
+                const AromaResult result = model.Score();
+                QCOMPARE(result.count, 15);
+                score += result.score;
+            }
+            scores << score;
+        }
+        const double chanceRate = chance / shown / questions;
+        const double noise = 4 * std::sqrt(chanceRate * (1 - chanceRate) / questions);
+        QString rates =
+            QStringLiteral("%1 questions, chance %2:").arg(questions).arg(chanceRate, 0, 'f', 3);
+        for (int position = 0; position < shown; ++position)
+            rates += QStringLiteral(" always %1 scores %2")
+                         .arg(position)
+                         .arg(double(scores[position]) / questions, 0, 'f', 3);
+        qInfo("%s", qPrintable(rates));
+        for (int position = 0; position < shown; ++position)
+            QVERIFY2(double(scores[position]) / questions <= chanceRate + noise, qPrintable(rates));
     }
 
     void scoring_data()

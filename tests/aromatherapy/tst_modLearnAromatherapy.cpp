@@ -1,5 +1,5 @@
 // The oil catalogue: its stated counts, texts whose spelling matters, the
-// irritant list, and that loading writes every slot.
+// irritant list, and that everything outside the table reads as empty.
 #include "aromatherapy/modLearnAromatherapy.h"
 
 #include <QTest>
@@ -7,10 +7,9 @@
 namespace {
 
 // Property slot k of an oil; magical when `magical`, else therapeutic.
-const QString &oilProperty(bool magical, int oil, int k)
+QString oilProperty(bool magical, int oil, int k)
 {
-    return magical ? OilMagical[std::size_t(oil)][std::size_t(k)]
-                   : OilTherapeutic[std::size_t(oil)][std::size_t(k)];
+    return magical ? OilMagical(oil, k) : OilTherapeutic(oil, k);
 }
 
 QStringList oilsWithSlot(bool magical, int k)
@@ -18,7 +17,7 @@ QStringList oilsWithSlot(bool magical, int k)
     QStringList names;
     for (int o = 0; o < OilCount; ++o)
         if (!oilProperty(magical, o, k).isEmpty())
-            names << OilName[std::size_t(o)];
+            names << OilName(o);
     return names;
 }
 
@@ -27,8 +26,6 @@ QStringList oilsWithSlot(bool magical, int k)
 class tst_modLearnAromatherapy : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { LoadOilCatalogue(); }
-
     // How many oils have 1, 2, 3... properties; slots fill from 0 without gaps.
     void propertyCounts_data()
     {
@@ -47,7 +44,7 @@ private Q_SLOTS:
             while (filled < counted.size() && !oilProperty(magical, o, filled).isEmpty())
                 ++filled;
             for (int k = filled; k < counted.size(); ++k)
-                QVERIFY2(oilProperty(magical, o, k).isEmpty(), qPrintable(OilName[std::size_t(o)]));
+                QVERIFY2(oilProperty(magical, o, k).isEmpty(), qPrintable(OilName(o)));
             QVERIFY(filled >= 1);
             ++counted[filled - 1];
         }
@@ -70,13 +67,11 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(int, oils);
         int found = 0;
-        for (std::size_t o = 0; o < OilCount; ++o) {
+        for (int o = 0; o < OilCount; ++o) {
             if (column == 0)
-                found += OilPlanet[o] == value;
-            else if (column == 1)
-                found += int(std::count(OilMagical[o].begin(), OilMagical[o].end(), value));
-            else
-                found += int(std::count(OilTherapeutic[o].begin(), OilTherapeutic[o].end(), value));
+                found += OilPlanet(o) == value;
+            for (int k = 0; column > 0 && k < TherapeuticSlots; ++k)
+                found += oilProperty(column == 1, o, k) == value;
         }
         QCOMPARE(found, oils);
     }
@@ -87,50 +82,58 @@ private Q_SLOTS:
                  (QStringList{"Clove", "Gardenia", "Heliotrope", "Hyacinth", "Lavender", "Lemon",
                               "Pine", "Strawberry", "Vetivert", "Ylang Ylang"}));
         QCOMPARE(oilsWithSlot(false, 5), QStringList{"Peppermint"});
-        QCOMPARE(OilTherapeutic[39][5], QStringLiteral("Reduces Congestion"));
-        QCOMPARE(OilMagical[20][1], QStringLiteral("Self -Confidence"));
-        QCOMPARE(OilTherapeutic[20][0], QStringLiteral("Increases Self - Confidence"));
-        QCOMPARE(OilTherapeutic[36][1], QStringLiteral("Sense of security"));
-        QCOMPARE(OilMagical[50][0], QStringLiteral("Mental && Physical Well Being"));
-        QCOMPARE(OilName[29], QStringLiteral("Lily of the Valley"));
+        QCOMPARE(OilTherapeutic(39, 5), QStringLiteral("Reduces Congestion"));
+        QCOMPARE(OilMagical(20, 1), QStringLiteral("Self -Confidence"));
+        QCOMPARE(OilTherapeutic(20, 0), QStringLiteral("Increases Self - Confidence"));
+        QCOMPARE(OilTherapeutic(36, 1), QStringLiteral("Sense of security"));
+        QCOMPARE(OilMagical(50, 0), QStringLiteral("Mental && Physical Well Being"));
+        QCOMPARE(OilName(29), QStringLiteral("Lily of the Valley"));
+        QCOMPARE(OilPlanet(3), QStringLiteral("Sun"));
+        QCOMPARE(PlanetList(9), QStringLiteral("Uranus"));
+        QCOMPARE(SignList(11), QStringLiteral("Pisces"));
+        QCOMPARE(ElementList(3), QStringLiteral("Air"));
     }
 
     void irritantOils()
     {
         QStringList named;
         for (int i = 0; i < IrritantCount; ++i)
-            named << OilName[std::size_t(IrritantOils[std::size_t(i)])];
+            named << OilName(IrritantOils(i));
         QCOMPARE(named, (QStringList{"Bergamot", "Camphor", "Cinnamon", "Citronella", "Clove",
                                      "Frankincense", "Lemon", "Lemon Verbena", "Myrrh", "Oakmoss",
                                      "Orange", "Peppermint", "Rosemary", "Wintergreen"}));
-        QCOMPARE(IrritantOils[0], std::int16_t(5));
-        QCOMPARE(IrritantOils[13], std::int16_t(50));
+        QCOMPARE(IrritantOils(0), 5);
+        QCOMPARE(IrritantOils(13), 50);
+        QCOMPARE(IrritantOils(14), -1);
+        QCOMPARE(IrritantOils(-1), -1);
     }
 
-    // Slot 52 and every unused slot read as empty, and a second load writes
-    // every slot again, so stray values do not survive it.
-    void reloadRestoresEverySlot()
+    // Oil 52, slots past the used ones, negative numbers and positions past
+    // the end of a list all read as empty text; nothing has to be loaded first.
+    void emptyOutsideTable_data()
     {
-        OilName[52] = OilMagical[0][3] = OilTherapeutic[39][6] = OilMagical[0][1] = OilPlanet[3] =
-            PlanetList[10] = QStringLiteral("stray");
-        IrritantOils[14] = 7;
-        IrritantOils[0] = 0;
-        LoadOilCatalogue();
-
-        for (const auto *table : {&OilName, &OilPlanet, &OilSign, &OilElement, &OilGender})
-            QVERIFY((*table)[52].isEmpty());
-        for (std::size_t o = 0; o < OilSlots; ++o) {
-            QVERIFY(OilMagical[o][3].isEmpty());
-            QVERIFY(OilTherapeutic[o][6].isEmpty());
-        }
-        QCOMPARE(std::count(OilMagical[52].begin(), OilMagical[52].end(), QString()), 4);
-        QCOMPARE(std::count(OilTherapeutic[52].begin(), OilTherapeutic[52].end(), QString()), 7);
-        QVERIFY(OilMagical[0][1].isEmpty());
-        QCOMPARE(OilPlanet[3], QStringLiteral("Sun"));
-        QVERIFY(PlanetList[10].isEmpty() && SignList[12].isEmpty() && ElementList[4].isEmpty());
-        QCOMPARE(PlanetList[9], QStringLiteral("Uranus"));
-        QCOMPARE(IrritantOils[14], std::int16_t(0));
-        QCOMPARE(IrritantOils[0], std::int16_t(5));
+        QTest::addColumn<QString>("value");
+        QTest::newRow("oil 52 name") << OilName(52);
+        QTest::newRow("oil 52 planet") << OilPlanet(52);
+        QTest::newRow("oil 52 sign") << OilSign(52);
+        QTest::newRow("oil 52 element") << OilElement(52);
+        QTest::newRow("oil 52 gender") << OilGender(52);
+        QTest::newRow("oil 52 magical 0") << OilMagical(52, 0);
+        QTest::newRow("oil 52 therapeutic 0") << OilTherapeutic(52, 0);
+        QTest::newRow("oil -1 name") << OilName(-1);
+        QTest::newRow("Amber magical 1") << OilMagical(0, 1);
+        QTest::newRow("magical slot 3") << OilMagical(12, 3);
+        QTest::newRow("therapeutic slot 6") << OilTherapeutic(39, 6);
+        QTest::newRow("therapeutic slot -1") << OilTherapeutic(39, -1);
+        QTest::newRow("planet 10") << PlanetList(10);
+        QTest::newRow("sign 12") << SignList(12);
+        QTest::newRow("element 4") << ElementList(4);
+        QTest::newRow("element -1") << ElementList(-1);
+    }
+    void emptyOutsideTable()
+    {
+        QFETCH(QString, value);
+        QVERIFY2(value.isEmpty(), qPrintable(value));
     }
 };
 
