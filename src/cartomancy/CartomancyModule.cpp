@@ -1,5 +1,14 @@
 #include "CartomancyModule.h"
 
+#include "frmLearnCartomancyMain.h"
+#include "frmLearnCartomancyPicEntry.h"
+#include "modLearnCartomancyStartup.h"
+#include "shell/ModuleHost.h"
+
+#include <QAbstractButton>
+#include <QPointer>
+#include <QTimer>
+
 ModuleEntry CartomancyModule()
 {
     ModuleEntry entry;
@@ -8,5 +17,32 @@ ModuleEntry CartomancyModule()
     entry.labelIndex = 11;
     entry.picture = QStringLiteral(":/shell/module-cartomancy.svg");
     entry.windows = {QStringLiteral("frmLearnCartomancyMain"), QStringLiteral("frmLearnCartomancyPicEntry")};
+    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnCartomancyMain()); };
+    // A run started by the login entry (/STARTUP) opens Learn Cartomancy at
+    // once, so that its system-tray setting takes effect; --card-picture-entry
+    // opens the picture maintenance window instead. Both wait until the main
+    // window is up, and select the module the way the user would.
+    entry.attach = [](ModuleHost &host) {
+        const QStringList arguments = CommandLineArguments();
+        QPointer<QMainWindow> main = host.MainWindow();
+        if (!main)
+            return;
+        if (CommandLineHasPictureEntrySwitch(arguments)) {
+            QTimer::singleShot(0, main, [] {
+                if (ModuleHost *current = ModuleHost::Current()) {
+                    if (auto *open = current->MainWindow()->findChild<QWidget *>(
+                            QStringLiteral("frmLearnCartomancyPicEntry")))
+                        open->close();
+                    current->HideStartPanel();
+                    current->ShowModuleWindow(new frmLearnCartomancyPicEntry());
+                }
+            });
+        } else if (CommandLineHasStartupSwitch(arguments)) {
+            QTimer::singleShot(0, main, [main] {
+                if (auto *button = main->findChild<QAbstractButton *>(QStringLiteral("cmdSelectOption(3)")))
+                    button->click();
+            });
+        }
+    };
     return entry;
 }

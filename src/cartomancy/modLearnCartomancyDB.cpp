@@ -1,0 +1,143 @@
+#include "modLearnCartomancyDB.h"
+
+#include "shell/DataLocations.h"
+
+#include <QSqlQuery>
+
+#include <algorithm>
+
+std::shared_ptr<CartomancyGlobals> CartomancyGlobals::Shared()
+{
+    // Only a weak reference is kept here: the windows own the object.
+    static std::weak_ptr<CartomancyGlobals> held;
+    std::shared_ptr<CartomancyGlobals> globals = held.lock();
+    if (!globals) {
+        globals = std::make_shared<CartomancyGlobals>();
+        held = globals;
+    }
+    return globals;
+}
+
+QString CardDatabasePath() { return DataLocations::ProgramFile(QStringLiteral("learn.dll")); }
+
+void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool readOnly)
+{
+    globals.CardConnection = Db::Database::Open(path, readOnly);
+}
+
+Db::RecordSet OpenCardRecordset(const CartomancyGlobals &globals, const QString &query)
+{
+    return Db::RecordSet::Open(globals.CardConnection, query);
+}
+
+QString BuildCardQuery(const std::vector<int> &groups)
+{
+    std::vector<int> sorted = groups;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    if (sorted.empty())
+        return QString();
+    QString query = QStringLiteral("SELECT * FROM tblCards WHERE ");
+    for (int group : sorted)
+        query += QStringLiteral(" (Group=") + QString::number(group) + QStringLiteral(") OR ");
+    query.chop(4);
+    query += QStringLiteral(" ORDER BY ID");
+    query.replace(QStringLiteral("  "), QStringLiteral(" "));
+    return query;
+}
+
+QString CardKeywordsQuery(int cardId)
+{
+    return QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=") + QString::number(cardId);
+}
+
+QString OtherKeywordsQuery(int cardId)
+{
+    return QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE Not CardID=") + QString::number(cardId);
+}
+
+bool IsInStringList(const QString &text, const QStringList &list) { return list.contains(text, Qt::CaseSensitive); }
+
+bool IsInIdList(int number, const std::vector<int> &list)
+{
+    return std::find(list.begin(), list.end(), number) != list.end();
+}
+
+namespace {
+// The first column of the first row of a query, or an invalid value.
+QVariant scalar(const std::shared_ptr<Db::Database> &db, const QString &text)
+{
+    QSqlQuery q(db->Handle());
+    if (!q.exec(text) || !q.next())
+        return {};
+    return q.value(0);
+}
+} // namespace
+
+OtherKeywords::OtherKeywords(std::shared_ptr<Db::Database> db, int cardId) : db_(std::move(db)), cardId_(cardId)
+{
+    if (!db_ || !db_->IsOpen())
+        return;
+    // Id is the row id when it is the table's only key, declared INTEGER: then
+    // the Ids are unique whole numbers and a row is found by Id at once.
+    bool idIsRowId = false;
+    int keys = 0;
+    {
+        QSqlQuery info(db_->Handle());
+        if (info.exec(QStringLiteral("PRAGMA table_info(tblKeywords)"))) {
+            while (info.next()) {
+                if (info.value(5).toInt() == 0)
+                    continue;
+                ++keys;
+                idIsRowId = info.value(1).toString().compare(QLatin1String("Id"), Qt::CaseInsensitive) == 0 &&
+                            info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+            }
+        }
+    }
+    if (keys == 1 && idIsRowId) {
+        const qint64 total = scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords")).toLongLong();
+        const qint64 unset =
+            scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords WHERE CardID IS NULL")).toLongLong();
+        const qint64 first = scalar(db_, QStringLiteral("SELECT MIN(Id) FROM tblKeywords")).toLongLong();
+        const qint64 last = scalar(db_, QStringLiteral("SELECT MAX(Id) FROM tblKeywords")).toLongLong();
+        if (total > 0 && unset == 0 && last - first + 1 == total) {
+            QSqlQuery own(db_->Handle());
+            own.prepare(QStringLiteral("SELECT Id FROM tblKeywords WHERE CardID=? ORDER BY Id"));
+            own.addBindValue(cardId_);
+            if (own.exec()) {
+                while (own.next())
+                    ownIds_.push_back(own.value(0).toLongLong());
+                dense_ = true;
+                firstId_ = first;
+                count_ = int(total - qint64(ownIds_.size()));
+                return;
+            }
+            ownIds_.clear();
+        }
+    }
+    // Otherwise count the rows "Not CardID=n" selects: those whose CardID is set and differs.
+    count_ = scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords WHERE NOT CardID=%1").arg(cardId_)).toInt();
+}
+
+QString OtherKeywords::At(int position) const
+{
+    if (!db_ || !db_->IsOpen() || position < 1 || position > count_)
+        return QString();
+    QSqlQuery q(db_->Handle());
+    if (dense_) {
+        // The position-th Id from the first, stepping over the card's own rows.
+        qint64 id = firstId_ - 1 + position;
+        for (qint64 own : ownIds_)
+            if (own <= id)
+                ++id;
+        q.prepare(QStringLiteral("SELECT keyword FROM tblKeywords WHERE Id=?"));
+        q.addBindValue(id);
+    } else {
+        q.prepare(QStringLiteral("SELECT keyword FROM tblKeywords WHERE NOT CardID=? ORDER BY Id LIMIT 1 OFFSET ?"));
+        q.addBindValue(cardId_);
+        q.addBindValue(position - 1);
+    }
+    if (!q.exec() || !q.next())
+        return QString();
+    return q.value(0).toString();
+}

@@ -1,0 +1,82 @@
+#include "modLearnCartomancyImageDB.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QPixmap>
+#include <QTemporaryFile>
+
+namespace {
+QString &tempFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+QString TempFolderPath()
+{
+    if (!tempFolderOverride().isEmpty())
+        return tempFolderOverride();
+    static const QString folder = QDir::tempPath();
+    return folder;
+}
+
+void SetTempFolderForTesting(const QString &folder) { tempFolderOverride() = folder; }
+
+QString NewTempFileName(const QString &prefix)
+{
+    QTemporaryFile file(QDir(TempFolderPath()).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return QString();
+    const QString path = file.fileName();
+    file.close();
+    return path;
+}
+
+void ShowPicture(QLabel *box, const QImage &image)
+{
+    QSize size = box->contentsRect().size();
+    if (size.isEmpty())
+        size = image.size();
+    box->setPixmap(QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column)
+{
+    const QString path = NewTempFileName(QStringLiteral("TMP"));
+    QImage image;
+    if (!path.isEmpty()) {
+        const QByteArray bytes = set.Bytes(column);
+        QFile file(path);
+        if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+            file.flush()) {
+            file.close();
+            QImageReader reader(path);
+            image = reader.read();
+        }
+        file.close();
+        QFile::remove(path);
+    }
+    if (image.isNull()) {
+        box->clear();
+        return false;
+    }
+    ShowPicture(box, image);
+    return true;
+}
+
+bool SavePictureData(Db::RecordSet &set, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.size() != file.size())
+        return false;
+    set.SetValue(QStringLiteral("PictureData"), bytes);
+    return set.Update();
+}

@@ -1,0 +1,140 @@
+#include "modLearnCartomancyStartup.h"
+
+#include "shell/AppInfo.h"
+#include "shell/FileWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace {
+std::optional<QStringList> &argumentsOverride()
+{
+    static std::optional<QStringList> arguments;
+    return arguments;
+}
+QString &autostartOverride()
+{
+    static QString folder;
+    return folder;
+}
+std::filesystem::path fsPath(const QString &path) { return std::filesystem::path(path.toStdString()); }
+} // namespace
+
+QStringList CommandLineArguments()
+{
+    if (argumentsOverride())
+        return *argumentsOverride();
+    return QCoreApplication::arguments();
+}
+
+void SetCommandLineForTesting(const QStringList &arguments)
+{
+    if (arguments.isEmpty())
+        argumentsOverride().reset();
+    else
+        argumentsOverride() = arguments;
+}
+
+bool CommandLineHasStartupSwitch(const QStringList &arguments)
+{
+    return arguments.mid(1).join(u' ').contains(StartupSwitch(), Qt::CaseSensitive);
+}
+
+bool CommandLineHasPictureEntrySwitch(const QStringList &arguments)
+{
+    return arguments.mid(1).contains(PictureEntrySwitch(), Qt::CaseSensitive);
+}
+
+QString AutostartFolder()
+{
+    if (!autostartOverride().isEmpty())
+        return autostartOverride();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
+}
+
+void SetAutostartFolderForTesting(const QString &folder) { autostartOverride() = folder; }
+
+QString AutostartFilePath(const QString &name) { return AutostartFolder() + u'/' + name + QStringLiteral(".desktop"); }
+
+QString QuoteExecArgument(const QString &argument)
+{
+    // The quoting of the Exec key ...
+    QString quoted = QStringLiteral("\"");
+    for (const QChar ch : argument) {
+        if (ch == u'"' || ch == u'`' || ch == u'$' || ch == u'\\')
+            quoted += u'\\';
+        quoted += ch;
+        if (ch == u'%')
+            quoted += u'%';
+    }
+    quoted += u'"';
+    // ... comes on top of the escapes of every string value of the file.
+    QString escaped;
+    for (const QChar ch : quoted) {
+        if (ch == u'\\')
+            escaped += QStringLiteral("\\\\");
+        else if (ch == u'\n')
+            escaped += QStringLiteral("\\n");
+        else if (ch == u'\t')
+            escaped += QStringLiteral("\\t");
+        else if (ch == u'\r')
+            escaped += QStringLiteral("\\r");
+        else
+            escaped += ch;
+    }
+    return escaped;
+}
+
+QString AutostartEntryText(const QString &programPath)
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=") +
+           AppInfo::ApplicationTitle() +
+           QStringLiteral("\n"
+                          "Comment=Starts the learning suite when you log in\n"
+                          "Exec=") +
+           QuoteExecArgument(programPath) + u' ' + StartupSwitch() +
+           QStringLiteral("\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n");
+}
+
+bool IsRunAtStartup(const QString &name) { return QFileInfo(AutostartFilePath(name)).isFile(); }
+
+StartupChange SetRunAtStartup(const QString &name, const QString &programPath, bool on)
+{
+    StartupChange change;
+    const QString path = AutostartFilePath(name);
+    std::error_code ec;
+    if (!on) {
+        if (!std::filesystem::remove(fsPath(path), ec) && ec) {
+            change.ok = false;
+            change.message = QString::fromStdString(ec.message()) + u' ' + QString::number(ec.value()) +
+                             QStringLiteral("\r\n");
+        }
+        return change;
+    }
+    std::filesystem::create_directories(fsPath(AutostartFolder()), ec);
+    if (ec || !QFileInfo(AutostartFolder()).isDir()) {
+        change.ok = false;
+        change.message = QStringLiteral("Error ") + QString::number(ec ? ec.value() : ENOTDIR) +
+                         QStringLiteral(" opening key\r\n");
+        return change;
+    }
+    errno = 0;
+    const FileWriter::Result written = FileWriter::WriteWholeFile(path, AutostartEntryText(programPath).toUtf8());
+    if (!written) {
+        const int code = errno != 0 ? errno : EIO;
+        change.ok = false;
+        change.message = QStringLiteral("Error ") + QString::number(code) + QStringLiteral(" setting key\r\n");
+    }
+    return change;
+}
