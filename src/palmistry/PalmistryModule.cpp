@@ -1,5 +1,8 @@
 #include "PalmistryModule.h"
 
+#include "frmLearnPalmistryMain.h"
+#include "shell/ModuleHost.h"
+
 ModuleEntry PalmistryModule()
 {
     ModuleEntry entry;
@@ -8,5 +11,6 @@ ModuleEntry PalmistryModule()
     entry.labelIndex = 12;
     entry.picture = QStringLiteral(":/shell/module-palmistry.svg");
     entry.windows = {QStringLiteral("frmLearnPalmistryMain")};
+    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnPalmistryMain()); };
     return entry;
 }

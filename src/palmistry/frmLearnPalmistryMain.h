@@ -1,0 +1,95 @@
+#pragma once
+
+#include "palmistry/modPalmistryTest.h"
+#include "shell/ModuleHost.h"
+
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QStackedWidget;
+class QTextEdit;
+class ReportView;
+
+// The Learn Palmistry window: a start screen and five working screens
+// (memorize, choice of test, question, result, goals) stacked in one place as
+// the frames fraOption(0..5). The content, the browsing, the quiz and the goal
+// files live in the mod* units; this class wires the controls to them.
+class frmLearnPalmistryMain : public ModuleWindow {
+    Q_OBJECT
+public:
+    explicit frmLearnPalmistryMain(QWidget *parent = nullptr);
+
+    // The quiz this window runs (tests reach in to see the drawn state).
+    PalmistryTest &Test() { return test_; }
+
+private:
+    QGroupBox *buildStartFrame();
+    QGroupBox *buildMemorizeFrame();
+    QGroupBox *buildTestOptionsFrame();
+    QGroupBox *buildQuestionFrame();
+    QGroupBox *buildResultFrame();
+    QGroupBox *buildGoalFrame();
+    QGroupBox *makeFrame(int index, const QString &caption);
+
+    void showFrame(int index);
+    void ShowEntry();
+    void LoadGoals();
+
+    void cmdProceed_Click();
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void cmdBackToMain_Click();
+    void cmdTestOptionNext_Click();
+    void PresentQuestion();
+    void cmdNextQuestion_Click();
+    void BuildResult();
+    void cmdPrint_Click();
+    void cmdStartTest_Click();
+    void chkGoal_Click(int goal);
+    void cmdGoal_Click(int goal);
+
+    PalmistryTest test_;
+
+    QStackedWidget *stack_ = nullptr;
+    std::array<QGroupBox *, 6> fraOption{};
+
+    std::array<QRadioButton *, 3> optOption{};
+    QButtonGroup *optionGroup_ = nullptr;
+    QPushButton *cmdProceed = nullptr;
+
+    QLabel *picMemorize = nullptr;
+    QScrollArea *memorizeScroller_ = nullptr;
+    std::array<QLabel *, 3> lblDesc{};
+    QPushButton *cmdBack = nullptr;
+    QPushButton *cmdNext = nullptr;
+    std::array<QPushButton *, 3> cmdBackToMain{};
+
+    std::array<QRadioButton *, 3> optTestOption{};
+    QButtonGroup *testOptionGroup_ = nullptr;
+    QPushButton *cmdTestOptionNext = nullptr;
+
+    QLabel *lblQuestionNo = nullptr;
+    QLabel *picTest = nullptr;
+    QLabel *lblName = nullptr;
+    std::array<QRadioButton *, PalmAnswerButtons> Option1{};
+    std::array<QLabel *, PalmAnswerButtons> answerText_{};
+    QButtonGroup *answerGroup_ = nullptr;
+    QScrollArea *answerScroller_ = nullptr;
+    QPushButton *cmdNextQuestion = nullptr;
+
+    ReportView *rtbResult_ = nullptr; // "RTB", the result list
+    QTextEdit *rtbPrint_ = nullptr;   // "RTB1", where the printout is put together
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdStartTest = nullptr;
+
+    std::array<QCheckBox *, 2> chkGoal{};
+    std::array<QPlainTextEdit *, 2> txtGoal{};
+    std::array<QPushButton *, 2> cmdGoal{};
+};

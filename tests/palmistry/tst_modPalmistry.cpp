@@ -1,0 +1,486 @@
+// Learn Palmistry without its window: the content tables and pictures, the
+// memorize navigation, the quiz's draws, answers, scoring and result list,
+// the printout text and the goal files.
+#include "palmistry/PalmistryContent.h"
+#include "palmistry/modLearnPalmistry.h"
+#include "palmistry/modPalmistryGoals.h"
+#include "palmistry/modPalmistryTest.h"
+#include "shell/DataLocations.h"
+#include "shell/modHelp.h"
+#include "shell/modRandom.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QSvgRenderer>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace {
+
+// A draw from the seeded program generator, without the clock reseed, so a test is repeatable.
+int seededDraw(int n) { return Random::DrawWhole(n); }
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QSet<int> kTestEntries = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 14, 15, 16, 17, 18, 19, 20, 21};
+
+} // namespace
+
+class tst_modPalmistry : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { PalmEntry() = 0; }
+
+    void contentTables();
+    void pictures();
+    void pictureRule_data();
+    void pictureRule();
+    void navigationStopsAtBothEnds();
+
+    void drawsTakeOnlyTestEntriesAndNeverRepeat();
+    void drawEndsWhenTheGeneratorIsStuck_data();
+    void drawEndsWhenTheGeneratorIsStuck();
+    void questionsShowTheRightTextsAndPositions();
+    void answersAreRecordedAndTheTestEnds();
+    void duplicatedCorrectTextScoresOnEitherButton();
+    void resultListLinesAndBoldTitles();
+    void printTextWrapsTheListInReportLines();
+
+    void goalFilesAreCreatedAndReloaded();
+    void goalSaveTrimsBlanksOnly_data();
+    void goalSaveTrimsBlanksOnly();
+    void goalThatCannotBeWrittenIsReported();
+    void goalLinesReadWithAnyLineEnd_data();
+    void goalLinesReadWithAnyLineEnd();
+};
+
+void tst_modPalmistry::contentTables()
+{
+    static const char *titles[PalmEntryCount] = {
+        "Shape of Hands - Square Hand",      "Shape of Hands - Spatulate Hand",
+        "Shape of Hands - Conical Hand",     "Shape of Hands - Psychic Hand",
+        "Shape of Hands - Mixed Hand",       "Finger Shapes - Conical Fingers",
+        "Finger Shapes - Spatulate Fingers", "Finger Shapes - Straight Fingers",
+        "Finger Shapes - Square Fingers",    "Finger Shapes - Knotty Fingers",
+        "Shape of Nails - Short and Wide",   "Shape of Nails - Broad and Square",
+        "Shape of Nails - Long and Narrow",  "Shape of Nails - Almond-Shaped",
+        "Life Line",                         "Head Line",
+        "Heart Line",                        "Fate Line",
+        "Fame Line",                         "Marriage or Relationship Line",
+        "Health Line",                       "Travel Line",
+        "Girdle of Venus"};
+    const PalmistryTables &tables = LoadPalmistryContent();
+    QSet<QString> significances;
+    QSet<QString> shapes;
+    for (int n = 0; n < PalmEntryCount; ++n) {
+        const auto i = std::size_t(n);
+        QCOMPARE(tables.PalmTitle[i], QString::fromLatin1(titles[n]));
+        const QString &significance = tables.PalmSignificance[i];
+        QVERIFY2(significance.size() > 200 && significance.size() < 900, titles[n]);
+        significances.insert(significance);
+        for (const QString &text : {significance, tables.PalmShapeLocation[i]})
+            for (QChar ch : text)
+                QVERIFY2((ch.unicode() >= 32 && ch.unicode() < 127) || ch == u'\r' || ch == u'\n', titles[n]);
+        // Only the conical hand has two paragraphs, joined by CR LF.
+        QCOMPARE(significance.count(QStringLiteral("\r\n")), n == 2 ? 1 : 0);
+        QCOMPARE(significance.count(u'\n'), n == 2 ? 1 : 0);
+        if (n >= 10 && n <= 13) {
+            QCOMPARE(tables.PalmShapeLocation[i], QStringLiteral("Shape / Location is not available."));
+        } else {
+            QVERIFY2(tables.PalmShapeLocation[i].size() > 200, titles[n]);
+            shapes.insert(tables.PalmShapeLocation[i]);
+        }
+    }
+    QCOMPARE(significances.size(), PalmEntryCount);
+    QCOMPARE(shapes.size(), PalmEntryCount - 4);
+    QVERIFY(tables.PalmTitle[23].isEmpty() && tables.PalmSignificance[23].isEmpty() &&
+            tables.PalmShapeLocation[23].isEmpty());
+    // The tables are filled once and handed out again unchanged.
+    QCOMPARE(&LoadPalmistryContent(), &tables);
+}
+
+// All 24 pictures are compiled in and draw; the palm-line pictures (16 to 24)
+// carry no text, since the name test shows them alone and asks for the name.
+void tst_modPalmistry::pictures()
+{
+    for (int number = 1; number <= 24; ++number) {
+        const QString path = QStringLiteral(":/palmistry/%1.svg").arg(number, 2, 10, QLatin1Char('0'));
+        QSvgRenderer renderer(path);
+        QVERIFY2(renderer.isValid(), qPrintable(path));
+        const QSize nominal = PalmPictureSize(number) * 2;
+        QCOMPARE(renderer.viewBox().size(), nominal);
+        if (number >= 16)
+            QVERIFY2(!fileBytes(path).contains("<text"), qPrintable(path));
+    }
+    // The four nail entries show one drawing; no entry shows picture 15.
+    QCOMPARE(fileBytes(PalmPicturePath(10)), fileBytes(PalmPicturePath(13)));
+    for (int n = 0; n < PalmEntryCount; ++n)
+        QVERIFY(PalmPictureNumber(n) != 15);
+}
+
+void tst_modPalmistry::pictureRule_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<QString>("path");
+    QTest::addRow("first") << 0 << 1 << QStringLiteral(":/palmistry/01.svg");
+    QTest::addRow("last nail") << 13 << 14 << QStringLiteral(":/palmistry/14.svg");
+    QTest::addRow("life line skips 15") << 14 << 16 << QStringLiteral(":/palmistry/16.svg");
+    QTest::addRow("girdle of venus") << 22 << 24 << QStringLiteral(":/palmistry/24.svg");
+    QTest::addRow("below the table") << -1 << 0 << QString();
+    QTest::addRow("empty slot 23") << 23 << 0 << QString();
+}
+
+void tst_modPalmistry::pictureRule()
+{
+    QFETCH(int, entry);
+    QFETCH(int, picture);
+    QFETCH(QString, path);
+    QCOMPARE(PalmPictureNumber(entry), picture);
+    QCOMPARE(PalmPicturePath(entry), path);
+}
+
+void tst_modPalmistry::navigationStopsAtBothEnds()
+{
+    QCOMPARE(PalmPreviousEntry(), PalmNavigation::AtFirst);
+    QCOMPARE(int(PalmEntry()), 0);
+
+    // Forward to the last entry, then stepping back shows the same pictures in reverse.
+    QList<QString> forward{PalmEntryTexts(0).picture};
+    for (int n = 1; n <= 22; ++n) {
+        QCOMPARE(PalmNextEntry(), PalmNavigation::Shown);
+        QCOMPARE(int(PalmEntry()), n);
+        forward << PalmEntryTexts(n).picture;
+    }
+    QCOMPARE(PalmEntryTexts(22).title, QStringLiteral("Girdle of Venus"));
+    QCOMPARE(PalmNextEntry(), PalmNavigation::AtLast);
+    QCOMPARE(int(PalmEntry()), 22);
+    for (int n = 21; n >= 0; --n) {
+        QCOMPARE(PalmPreviousEntry(), PalmNavigation::Shown);
+        QCOMPARE(PalmEntryTexts(PalmEntry()).picture, forward[n]);
+    }
+    QCOMPARE(forward[13], QStringLiteral(":/palmistry/14.svg"));
+    QCOMPARE(forward[14], QStringLiteral(":/palmistry/16.svg"));
+}
+
+// Under many seeds: ten different questions and five different wrong answers,
+// all from entries 0-9 and 14-21, and the correct answer on buttons 0 to 3.
+void tst_modPalmistry::drawsTakeOnlyTestEntriesAndNeverRepeat()
+{
+    QSet<int> positions;
+    QSet<int> asked;
+    for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+        Random::Seed(seed);
+        PalmistryTest test(seededDraw);
+        test.Start(PalmTestKind::Name);
+        QSet<int> questions;
+        for (int k = 0; k < PalmQuestionCount; ++k)
+            questions.insert(test.PalmTestQuestion[std::size_t(k)]);
+        QCOMPARE(questions.size(), PalmQuestionCount);
+        QVERIFY(kTestEntries.contains(questions));
+        asked.unite(questions);
+        while (!test.Finished()) {
+            const QSet<int> distractors(test.Distractors.begin(), test.Distractors.end());
+            QCOMPARE(distractors.size(), PalmDistractorCount);
+            QVERIFY(kTestEntries.contains(distractors));
+            QVERIFY(test.CorrectPosition >= 0 && test.CorrectPosition < 4);
+            positions.insert(test.CorrectPosition);
+            test.Answer(0);
+        }
+    }
+    QCOMPARE(positions, QSet<int>({0, 1, 2, 3}));
+    QCOMPARE(asked, kTestEntries); // every entry that may be asked does come up
+
+    // The quiz's own draw reseeds from the clock each time and keeps the same rules.
+    PalmistryTest clocked;
+    for (int run = 0; run < 20; ++run) {
+        clocked.Start(PalmTestKind::Significance);
+        const QSet<int> questions(clocked.PalmTestQuestion.begin(), clocked.PalmTestQuestion.begin() + 10);
+        QCOMPARE(questions.size(), PalmQuestionCount);
+        QVERIFY(kTestEntries.contains(questions));
+        QVERIFY(clocked.CorrectPosition < 4);
+    }
+}
+
+void tst_modPalmistry::drawEndsWhenTheGeneratorIsStuck_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addRow("a nail entry") << 11;
+    QTest::addRow("an entry that is accepted once") << 3;
+    QTest::addRow("the last value") << 21;
+    QTest::addRow("out of range") << 99;
+    QTest::addRow("negative") << -5;
+}
+
+void tst_modPalmistry::drawEndsWhenTheGeneratorIsStuck()
+{
+    QFETCH(int, value);
+    const PalmDraw stuck = [value](int) { return value; };
+    const std::vector<std::int16_t> list = DrawDistinctPalmEntries(PalmQuestionCount, stuck);
+    const QSet<int> entries(list.begin(), list.end());
+    QCOMPARE(entries.size(), PalmQuestionCount);
+    QVERIFY(kTestEntries.contains(entries));
+
+    // Asking for more entries than take part gives all 18 and stops.
+    QCOMPARE(DrawDistinctPalmEntries(25, stuck).size(), std::size_t(18));
+
+    PalmistryTest test(stuck);
+    test.Start(PalmTestKind::Name);
+    QVERIFY(test.CorrectPosition >= 0 && test.CorrectPosition < 4);
+}
+
+void tst_modPalmistry::questionsShowTheRightTextsAndPositions()
+{
+    const PalmistryTables &tables = LoadPalmistryContent();
+    for (const PalmTestKind kind : {PalmTestKind::Name, PalmTestKind::Significance, PalmTestKind::ShapeLocation}) {
+        Random::Seed(42);
+        PalmistryTest test(seededDraw);
+        test.Start(kind);
+        const PalmQuestion question = test.CurrentQuestion();
+        const int entry = test.PalmTestQuestion[0];
+        QCOMPARE(question.number, 0);
+        QCOMPARE(question.entry, entry);
+        QCOMPARE(question.title, tables.PalmTitle[std::size_t(entry)]);
+        QCOMPARE(question.titleVisible, kind != PalmTestKind::Name);
+        QCOMPARE(question.picture, PalmPicturePath(entry));
+        const auto &table = kind == PalmTestKind::Name           ? tables.PalmTitle
+                            : kind == PalmTestKind::Significance ? tables.PalmSignificance
+                                                                 : tables.PalmShapeLocation;
+        for (int i = 0; i < PalmAnswerButtons; ++i) {
+            const int shown = i == test.CorrectPosition ? entry : test.Distractors[std::size_t(i)];
+            QCOMPARE(question.answers[std::size_t(i)], table[std::size_t(shown)]);
+        }
+        // The fifth button always holds a wrong answer's entry.
+        QCOMPARE(question.answers[4], table[std::size_t(test.Distractors[4])]);
+    }
+    // A generator that always gives its largest value puts the correct answer on the fourth button.
+    PalmistryTest highest([](int n) { return n - 1; });
+    highest.Start(PalmTestKind::Name);
+    QCOMPARE(highest.CorrectPosition, 3);
+}
+
+void tst_modPalmistry::answersAreRecordedAndTheTestEnds()
+{
+    Random::Seed(7);
+    PalmistryTest test(seededDraw);
+    test.Start(PalmTestKind::ShapeLocation);
+    QStringList chosen;
+    QSet<QList<std::int16_t>> distractorSets;
+    for (int k = 0; k < PalmQuestionCount; ++k) {
+        QCOMPARE(int(test.PalmQuestionNumber), k);
+        const PalmQuestion question = test.CurrentQuestion();
+        const int button = k % PalmAnswerButtons;
+        chosen << question.answers[std::size_t(button)];
+        distractorSets.insert(QList<std::int16_t>(test.Distractors.begin(), test.Distractors.end()));
+        QCOMPARE(test.Answer(button), k == PalmQuestionCount - 1);
+        QCOMPARE(test.PalmTestAnswer[std::size_t(k)], chosen.last());
+    }
+    QVERIFY(distractorSets.size() > 1); // wrong answers are drawn afresh for every question
+    QVERIFY(test.Finished());
+    QVERIFY(test.Answer(0)); // answering after the end changes nothing
+    QCOMPARE(test.PalmTestAnswer[10], QString());
+
+    const std::array<std::int16_t, 11> questions = test.PalmTestQuestion;
+    const PalmResult result = test.BuildResult();
+    QCOMPARE(int(result.lines.size()), PalmQuestionCount);
+    int right = 0;
+    for (int k = 0; k < PalmQuestionCount; ++k) {
+        const PalmResultLine &line = result.lines[std::size_t(k)];
+        QCOMPARE(line.title, LoadPalmistryContent().PalmTitle[std::size_t(questions[std::size_t(k)])]);
+        QCOMPARE(line.answer, chosen[k]);
+        QCOMPARE(line.correct, PalmAnswerText(PalmTestKind::ShapeLocation, questions[std::size_t(k)]));
+        right += line.answer == line.correct;
+    }
+    QCOMPARE(result.correctCount, right);
+    // Building the result clears the test.
+    QVERIFY(std::all_of(test.PalmTestQuestion.begin(), test.PalmTestQuestion.end(), [](auto q) { return q == 0; }));
+    QVERIFY(std::all_of(test.PalmTestAnswer.begin(), test.PalmTestAnswer.end(), [](auto &a) { return a.isEmpty(); }));
+    QCOMPARE(int(test.PalmQuestionNumber), 0);
+}
+
+// The wrong answers are not compared with the asked entry; when one of them is
+// the asked entry, its button scores as well as the correct position does.
+void tst_modPalmistry::duplicatedCorrectTextScoresOnEitherButton()
+{
+    Random::Seed(11);
+    PalmistryTest test(seededDraw);
+    test.Start(PalmTestKind::Significance);
+    for (int k = 0; k < PalmQuestionCount; ++k) {
+        const int asked = test.PalmTestQuestion[std::size_t(k)];
+        const int duplicate = test.CorrectPosition == 3 ? 0 : 3; // a button other than the correct one
+        test.Distractors[std::size_t(duplicate)] = std::int16_t(asked);
+        const PalmQuestion question = test.CurrentQuestion();
+        const QString correct = question.answers[std::size_t(question.correctPosition)];
+        QCOMPARE(question.answers[std::size_t(duplicate)], correct);
+        // Even questions: the duplicate; 1, 3, 5: the correct position; 7, 9: a wrong answer.
+        int button = duplicate;
+        if (k % 2 == 1 && k < 6)
+            button = question.correctPosition;
+        else if (k % 2 == 1)
+            for (button = 0; question.answers[std::size_t(button)] == correct; ++button) {
+            }
+        test.Answer(button);
+    }
+    const PalmResult result = test.BuildResult();
+    QCOMPARE(result.correctCount, 8);
+    for (int k = 0; k < PalmQuestionCount; ++k)
+        QCOMPARE(result.lines[std::size_t(k)].right, k < 7 || k == 8);
+    QCOMPARE(PalmScoreText(result.correctCount), QStringLiteral("8 Correct out of 10 Questions"));
+}
+
+void tst_modPalmistry::resultListLinesAndBoldTitles()
+{
+    PalmResult result;
+    const PalmistryTables &tables = LoadPalmistryContent();
+    // Entry 2's significance holds a line break: it is listed with it.
+    result.lines.push_back({tables.PalmTitle[2], tables.PalmSignificance[2], tables.PalmSignificance[2], true});
+    result.lines.push_back({tables.PalmTitle[14], QStringLiteral("Some other text"), tables.PalmSignificance[14], false});
+    result.correctCount = 1;
+
+    QTextEdit view;
+    WritePalmResult(&view, result);
+    WritePalmResult(&view, result); // writing again replaces the list
+
+    const QStringList conical = tables.PalmSignificance[2].split(QStringLiteral("\r\n"));
+    QStringList expected;
+    expected << tables.PalmTitle[2] << QStringLiteral("Your Answer:") << conical << QStringLiteral("Correct Choice: ")
+             << conical << QString();
+    const int secondTitle = int(expected.size());
+    expected << tables.PalmTitle[14] << QStringLiteral("Your Answer:") << QStringLiteral("Some other text")
+             << QStringLiteral("Correct Choice: ") << tables.PalmSignificance[14] << QString();
+    expected << QStringLiteral("1 Correct out of 10 Questions");
+    QStringList blocks;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+        const int line = int(blocks.size());
+        blocks << block.text();
+        // Every run of a title line is bold, every run of any other line is not.
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            QVERIFY2((it.fragment().charFormat().fontWeight() == QFont::Bold) == (line == 0 || line == secondTitle),
+                     qPrintable(block.text()));
+    }
+    QCOMPARE(blocks, expected);
+    // No line break after the score.
+    QVERIFY(view.toPlainText().endsWith(QLatin1String("1 Correct out of 10 Questions")));
+}
+
+void tst_modPalmistry::printTextWrapsTheListInReportLines()
+{
+    const QString line = QStringLiteral("Report Generated By ") + PublisherPages::SiteAddress();
+    QCOMPARE(PalmReportLine(), line);
+    QVERIFY(!PublisherPages::SiteAddress().isEmpty());
+    QCOMPARE(PalmPrintText(QStringLiteral("Life Line\nYour Answer:")),
+             line + QStringLiteral("\r\n\r\nLife Line\nYour Answer:\r\n\r\n") + line);
+}
+
+void tst_modPalmistry::goalFilesAreCreatedAndReloaded()
+{
+    TestSupport::Sandbox sandbox;
+    for (int goal = 1; goal <= 2; ++goal) {
+        const QString path = QDir(sandbox.userFolder()).filePath(QStringLiteral("LearnPalmistryGoal%1.txt").arg(goal));
+        QCOMPARE(PalmistryGoals::GoalFilePath(goal), path);
+        QVERIFY(!QFile::exists(path));
+        const QString first = QStringLiteral("This is Goal %1.\r\n").arg(goal);
+        const PalmistryGoals::Loaded created = PalmistryGoals::PrepareAndLoadGoal(goal);
+        QCOMPARE(created.text, first);
+        QVERIFY(created.error.isEmpty());
+        QCOMPARE(fileBytes(path), first.toLatin1());
+
+        // An existing file is read, not replaced.
+        QCOMPARE(PalmistryGoals::PrepareAndLoadGoal(goal).text, first);
+
+        // A text box gives the loaded text back with "\n"; saving it unchanged
+        // keeps its line end and adds one, so the next load shows an empty line more.
+        QVERIFY(PalmistryGoals::SaveGoal(goal, QStringLiteral("This is Goal %1.\n").arg(goal)).ok);
+        QCOMPARE(fileBytes(path), QStringLiteral("This is Goal %1.\r\n\r\n").arg(goal).toLatin1());
+        QCOMPARE(PalmistryGoals::PrepareAndLoadGoal(goal).text, QStringLiteral("This is Goal %1.\r\n\r\n").arg(goal));
+
+        QVERIFY(PalmistryGoals::SaveGoal(goal, QStringLiteral("Read a palm a day.\nLearn the lines")).ok);
+        QCOMPARE(PalmistryGoals::PrepareAndLoadGoal(goal).text, QStringLiteral("Read a palm a day.\r\nLearn the lines\r\n"));
+    }
+}
+
+void tst_modPalmistry::goalSaveTrimsBlanksOnly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addRow("spaces both ends") << QStringLiteral("   Practise daily   ") << QByteArray("Practise daily\r\n");
+    QTest::addRow("tabs") << QStringLiteral("\tPractise\t") << QByteArray("Practise\r\n");
+    QTest::addRow("inner spaces stay") << QStringLiteral("a  b") << QByteArray("a  b\r\n");
+    QTest::addRow("line breaks stay") << QStringLiteral("\nfirst\nsecond\n") << QByteArray("\r\nfirst\r\nsecond\r\n\r\n");
+    QTest::addRow("blank line end") << QStringLiteral("goal \n  ") << QByteArray("goal \r\n\r\n");
+    QTest::addRow("empty") << QString() << QByteArray("\r\n");
+    QTest::addRow("only spaces") << QStringLiteral("    ") << QByteArray("\r\n");
+    QTest::addRow("accented") << QStringLiteral("caf\u00e9") << QByteArray("caf\xc3\xa9\r\n");
+}
+
+void tst_modPalmistry::goalSaveTrimsBlanksOnly()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(PalmistryGoals::GoalFileBytes(text), bytes);
+}
+
+void tst_modPalmistry::goalThatCannotBeWrittenIsReported()
+{
+    TestSupport::Sandbox sandbox;
+    const QString path = PalmistryGoals::GoalFilePath(1);
+    QVERIFY(QDir().mkpath(path)); // a folder where the file should be
+    QVERIFY(QDir(path).exists());
+
+    const PalmistryGoals::Loaded loaded = PalmistryGoals::PrepareAndLoadGoal(1);
+    QVERIFY(!loaded.error.isEmpty());
+    const PalmistryGoals::Saved saved = PalmistryGoals::SaveGoal(1, QStringLiteral("My goal"));
+    QVERIFY(!saved.ok);
+    QVERIFY2(saved.error.startsWith(QStringLiteral("Goal 1 could not be saved to ")), qPrintable(saved.error));
+    QVERIFY(saved.error.contains(QDir::toNativeSeparators(path)));
+    QVERIFY(QDir(path).exists()); // what was there is left alone
+
+    // A goal file that cannot be created (its folder is a plain file) still shows the default goal.
+    const QString blocked = QDir(sandbox.folder()).filePath(QStringLiteral("plain-file"));
+    writeBytes(blocked, "not a folder");
+    DataLocations::SetUserDataFolderForTesting(blocked + QStringLiteral("/palmistry"));
+    const PalmistryGoals::Loaded fallback = PalmistryGoals::PrepareAndLoadGoal(2);
+    QCOMPARE(fallback.text, QStringLiteral("This is Goal 2.\r\n"));
+    QVERIFY(!fallback.error.isEmpty());
+    QVERIFY(!PalmistryGoals::SaveGoal(2, fallback.text).ok);
+    QCOMPARE(fileBytes(blocked), QByteArray("not a folder"));
+}
+
+void tst_modPalmistry::goalLinesReadWithAnyLineEnd_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("empty file") << QByteArray() << QString();
+    QTest::addRow("no line end") << QByteArray("one") << QStringLiteral("one\r\n");
+    QTest::addRow("crlf") << QByteArray("one\r\ntwo\r\n") << QStringLiteral("one\r\ntwo\r\n");
+    QTest::addRow("lf") << QByteArray("one\ntwo") << QStringLiteral("one\r\ntwo\r\n");
+    QTest::addRow("cr") << QByteArray("one\rtwo\r") << QStringLiteral("one\r\ntwo\r\n");
+    QTest::addRow("empty lines") << QByteArray("\r\n\r\nx\r\n\r\n") << QStringLiteral("\r\n\r\nx\r\n\r\n");
+    QTest::addRow("utf-8") << QByteArray("caf\xc3\xa9") << QStringLiteral("caf\u00e9\r\n");
+    QTest::addRow("single-byte code page") << QByteArray("caf\xe9") << QStringLiteral("caf\u00e9\r\n");
+}
+
+void tst_modPalmistry::goalLinesReadWithAnyLineEnd()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(PalmistryGoals::LinesWithLineEnds(bytes), text);
+}
+
+QTEST_MAIN(tst_modPalmistry)
+#include "tst_modPalmistry.moc"
