@@ -1,5 +1,8 @@
 #include "LearnYogaModule.h"
 
+#include "LearnYogaStrips.h"
+#include "shell/ModuleHost.h"
+
 ModuleEntry LearnYogaModule()
 {
     ModuleEntry entry;
@@ -9,5 +12,15 @@ ModuleEntry LearnYogaModule()
     entry.picture = QStringLiteral(":/shell/module-learn-yoga.svg");
     entry.windows = {QStringLiteral("frmLearnYogaDisp")};
     entry.usesMainWindowStrips = true;
+    // The lesson menu and the browsing panels live in the main window's strips
+    // and keep their state as long as it lives; the main window owns them.
+    entry.attach = [](ModuleHost &host) {
+        if (host.MainWindow() && !LearnYogaStrips::Of(host.MainWindow()))
+            new LearnYogaStrips(host);
+    };
+    entry.open = [](ModuleHost &host) {
+        if (LearnYogaStrips *strips = LearnYogaStrips::Of(host.MainWindow()))
+            strips->Open();
+    };
     return entry;
 }

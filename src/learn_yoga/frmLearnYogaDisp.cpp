@@ -1,0 +1,22 @@
+#include "frmLearnYogaDisp.h"
+
+#include "shell/ReportView.h"
+
+#include <QMdiSubWindow>
+
+frmLearnYogaDisp::frmLearnYogaDisp(QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnYogaDisp"), parent)
+{
+    setWindowTitle(QStringLiteral("Vessa Learn Yoga"));
+    RTB_ = new ReportView(QStringLiteral("RTB"), this, QStringLiteral("Verdana"), 9);
+    setCentralWidget(RTB_);
+}
+
+void frmLearnYogaDisp::SetDisplaySize(const QSize &size)
+{
+    // The frame in the document area is borderless: it is as large as the window.
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->resize(size);
+    else
+        resize(size);
+}
