@@ -2,6 +2,7 @@
 
 #include "modLearnPalmistry.h"
 #include "modPalmistryGoals.h"
+#include "shell/AppInfo.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/MsgBox.h"
@@ -40,10 +41,10 @@ constexpr int kQuestion = 3;
 constexpr int kResult = 4;
 constexpr int kStart = 5;
 
-// Pictures are drawn a quarter larger than their nominal size, and every
+// Pictures are drawn half as large again as their nominal size, and every
 // picture box is as large as the largest picture, so the text beside it does
 // not move from entry to entry.
-constexpr double kPictureScale = 1.25;
+constexpr double kPictureScale = 1.5;
 const QSize kPictureBox(int(154 * kPictureScale) + 8, int(180 * kPictureScale) + 8);
 
 QString indexed(const char *name, int index)
@@ -198,9 +199,10 @@ frmLearnPalmistryMain::frmLearnPalmistryMain(QWidget *parent)
     layout->addLayout(banners);
     setCentralWidget(central);
 
-    // Fits the module area of the main window on a 1366 x 768 screen.
+    // Fits the module area of the main window on a 1366 x 768 screen; on a
+    // narrower screen the window narrows with it (the answers then wrap more).
     setMinimumSize(900, 520);
-    resize(1040, 548);
+    resize(qBound(900, AppInfo::ScreenWidthPixels() - 40, 1040), 548);
 
     LoadGoals();
     LoadPalmistryContent();
@@ -409,7 +411,7 @@ QGroupBox *frmLearnPalmistryMain::buildQuestionFrame()
     left->addWidget(picTest);
     left->addWidget(lblName);
     left->addStretch(1);
-    left->addWidget(cmdNextQuestion);
+    left->addWidget(cmdNextQuestion, 0, Qt::AlignLeft);
     columns->addLayout(left);
 
     // Right: the five answers, each an option button with its text beside it.
