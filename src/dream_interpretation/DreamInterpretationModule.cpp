@@ -1,5 +1,8 @@
 #include "DreamInterpretationModule.h"
 
+#include "frmLearnDreamInterpretationMain.h"
+#include "shell/ModuleHost.h"
+
 ModuleEntry DreamInterpretationModule()
 {
     ModuleEntry entry;
@@ -8,5 +11,8 @@ ModuleEntry DreamInterpretationModule()
     entry.labelIndex = 13;
     entry.picture = QStringLiteral(":/shell/module-dream-interpretation.svg");
     entry.windows = {QStringLiteral("frmLearnDreamInterpretationMain")};
+    entry.open = [](ModuleHost &host) {
+        host.ShowModuleWindow(new frmLearnDreamInterpretationMain());
+    };
     return entry;
 }

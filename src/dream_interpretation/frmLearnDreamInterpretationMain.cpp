@@ -1,0 +1,634 @@
+#include "frmLearnDreamInterpretationMain.h"
+
+#include "shell/LinkLabel.h"
+#include "shell/Look.h"
+#include "shell/MsgBox.h"
+#include "shell/ReportView.h"
+#include "shell/modHelp.h"
+#include "shell/modRTB.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Vessa Learn Dream Interpretation");
+const QString kSelectOption = QStringLiteral("Please select an option");
+const QString kChooseFromBelow = QStringLiteral("Select one option from the given choices below.");
+const QString kTestLetters =
+    QStringLiteral("Select the options which you would like to take the test in.");
+const QString kNoQuestions = QStringLiteral(
+    "No dream symbols could be read for the letters you chose, so there are no questions to ask.");
+
+QString indexed(const char *name, int index)
+{
+    return QString::fromLatin1(name) + u'(' + QString::number(index) + u')';
+}
+
+QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, bool wrap = true)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(wrap);
+    return label;
+}
+
+QFont resized(const QWidget *widget, double points, bool bold)
+{
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setMinimumWidth(110);
+    // Return presses the button that has the focus, as in a dialog.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QRadioButton *makeRadio(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *radio = new QRadioButton(caption, parent);
+    radio->setObjectName(name);
+    return radio;
+}
+
+// Unticks every button of an exclusive group, which Qt does not do by itself.
+void clearGroup(QButtonGroup *group)
+{
+    group->setExclusive(false);
+    for (QAbstractButton *button : group->buttons())
+        button->setChecked(false);
+    group->setExclusive(true);
+}
+
+QHBoxLayout *buttonRow(std::initializer_list<QWidget *> left, std::initializer_list<QWidget *> right)
+{
+    auto *row = new QHBoxLayout;
+    for (QWidget *w : left)
+        row->addWidget(w);
+    row->addStretch(1);
+    for (QWidget *w : right)
+        row->addWidget(w);
+    return row;
+}
+
+} // namespace
+
+frmLearnDreamInterpretationMain::frmLearnDreamInterpretationMain(QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnDreamInterpretationMain"), parent)
+{
+    setWindowTitle(kCaption);
+    setFont(Look::Verdana(9));
+
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, [this] { CloseModule(); });
+    AddHelpMenus(menuBar(), this);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 8, 8, 4);
+    stack_ = new QStackedWidget(central);
+    stack_->setObjectName(QStringLiteral("fraOptions"));
+    // Added in frame index order, so a frame's index is its page.
+    stack_->addWidget(buildStartFrame());
+    stack_->addWidget(buildTestOptionsFrame());
+    stack_->addWidget(buildLearnFrame());
+    stack_->addWidget(buildLetterFrame());
+    stack_->addWidget(buildQuestionFrame(KeywordQuestion, byKeyword_,
+                                         QStringLiteral("Test By Keyword"), "optChoiceForKeyword",
+                                         "lblKeyword", "lblQuestionNoForKeyword",
+                                         "cmdNextQuestionForKeyword", 6));
+    stack_->addWidget(buildResultFrame());
+    stack_->addWidget(buildQuestionFrame(DescQuestion, byDesc_,
+                                         QStringLiteral("Test By Interpretation"),
+                                         "optChoiceForDesc", "lblDesc", "lblQuestionNoForDesc",
+                                         "cmdNextQuestionForDesc", 7));
+    layout->addWidget(stack_, 1);
+    layout->addWidget(PublisherLinks::Strip(central, QStringLiteral("lblForum")));
+    setCentralWidget(central);
+
+    // Fits the module area of the main window on a 1366 x 768 screen.
+    setMinimumSize(880, 520);
+    resize(900, 540);
+
+    clearChoices();
+    clearLetterBoxes();
+    showScreen(Start, optMain[0]);
+}
+
+QGroupBox *frmLearnDreamInterpretationMain::newFrame(Screen screen, const QString &title)
+{
+    auto *frame = new QGroupBox(title, stack_);
+    frame->setObjectName(indexed("fraOption", screen));
+    fraOption[size_t(screen)] = frame;
+    return frame;
+}
+
+QWidget *frmLearnDreamInterpretationMain::buildStartFrame()
+{
+    QGroupBox *frame = newFrame(Start, QString());
+    auto *outer = new QHBoxLayout(frame);
+    outer->setContentsMargins(20, 16, 24, 16);
+    outer->setSpacing(20);
+
+    auto *picture = new QLabel(frame);
+    picture->setPixmap(
+        Look::Picture(QStringLiteral(":/shell/module-dream-interpretation.svg"), QSize(120, 120)));
+    picture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    outer->addWidget(picture, 0, Qt::AlignTop);
+
+    auto *v = new QVBoxLayout;
+    v->setSpacing(12);
+    outer->addLayout(v, 1);
+    const QString texts[4] = {
+        QStringLiteral("Vessa Learn Dream Interpretation helps you understand your dreams better "
+                       "and know their significance. This will not only help you interpret your "
+                       "dreams but also help you interpret others' dreams."),
+        QStringLiteral("This software is a great tool for beginners and novices who are new to the "
+                       "fascinating world of dream interpretation."),
+        QStringLiteral("You can learn the different meanings of different dream symbols and their "
+                       "effect on your lives. You can then take a test to know how much you have "
+                       "learnt."),
+        QStringLiteral("Select one option below and click on the button to continue.")};
+    for (int i = 0; i < 4; ++i) {
+        QLabel *label = makeLabel(indexed("lblCaption", i), texts[i], frame);
+        if (i == 0) {
+            label->setFont(resized(label, 11, true));
+            Look::SetTextColour(label, Look::HeadingGreen);
+        }
+        v->addWidget(label);
+    }
+
+    mainGroup_ = new QButtonGroup(frame);
+    optMain[0] = makeRadio(indexed("optMain", 0), QStringLiteral("Learn Dream Interpretation"), frame);
+    optMain[1] = makeRadio(indexed("optMain", 1), QStringLiteral("Test Dream Interpretation"), frame);
+    auto *choices = new QVBoxLayout;
+    choices->setContentsMargins(16, 4, 0, 4);
+    for (int i = 0; i < 2; ++i) {
+        optMain[size_t(i)]->setFont(resized(optMain[size_t(i)], 10, true));
+        mainGroup_->addButton(optMain[size_t(i)], i);
+        choices->addWidget(optMain[size_t(i)]);
+    }
+    v->addLayout(choices);
+
+    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Click Here To Proceed"), frame);
+    cmdNext->setMinimumWidth(200);
+    v->addLayout(buttonRow({cmdNext}, {}));
+    v->addStretch(1);
+
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    return frame;
+}
+
+QWidget *frmLearnDreamInterpretationMain::buildTestOptionsFrame()
+{
+    QGroupBox *frame = newFrame(TestOptions, QStringLiteral("Test Options"));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(24, 16, 24, 16);
+    v->setSpacing(12);
+    v->addWidget(makeLabel(
+        indexed("lblCaption", 4),
+        QStringLiteral("Select one of the following options and click on Next to continue."),
+        frame));
+
+    optionGroup_ = new QButtonGroup(frame);
+    optOption[0] = makeRadio(indexed("optOption", 0), QStringLiteral("Test By Keyword"), frame);
+    optOption[1] =
+        makeRadio(indexed("optOption", 1), QStringLiteral("Test By Interpretation"), frame);
+    for (int i = 0; i < 2; ++i) {
+        optOption[size_t(i)]->setFont(resized(optOption[size_t(i)], 10, true));
+        optionGroup_->addButton(optOption[size_t(i)], i);
+        v->addWidget(optOption[size_t(i)]);
+    }
+    v->addStretch(1);
+
+    QPushButton *back = makeButton(QStringLiteral("cmdBack2"), QStringLiteral("&Back"), frame);
+    cmdNext2 = makeButton(QStringLiteral("cmdNext2"), QStringLiteral("&Next"), frame);
+    v->addLayout(buttonRow({}, {back, cmdNext2}));
+
+    connect(back, &QPushButton::clicked, this, [this] { cmdBack2_Click(); });
+    connect(cmdNext2, &QPushButton::clicked, this, [this] { cmdNext2_Click(); });
+    return frame;
+}
+
+QWidget *frmLearnDreamInterpretationMain::buildLearnFrame()
+{
+    QGroupBox *frame = newFrame(Learn, QStringLiteral("Learn"));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(24, 16, 24, 16);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setVerticalSpacing(6);
+
+    QLabel *letter = makeLabel(indexed("lblLearnSubject", 0), QString(), frame, false);
+    letter->setFont(resized(letter, 44, true));
+    letter->setAlignment(Qt::AlignCenter);
+    letter->setFrameShape(QFrame::StyledPanel);
+    letter->setFixedSize(120, 120);
+    Look::SetTextColour(letter, Look::AccentBrown);
+
+    QLabel *keywordHeading = makeLabel(QStringLiteral("lblKeywordHeading"),
+                                       QStringLiteral("Keyword"), frame, false);
+    keywordHeading->setFont(resized(keywordHeading, 9, true));
+    QLabel *keyword = makeLabel(indexed("lblLearnSubject", 1), QString(), frame);
+    keyword->setFont(resized(keyword, 16, true));
+    Look::SetTextColour(keyword, Look::ValuePurple);
+    QLabel *meaningHeading = makeLabel(QStringLiteral("lblInterpretationHeading"),
+                                       QStringLiteral("Interpretation"), frame, false);
+    meaningHeading->setFont(resized(meaningHeading, 9, true));
+    QLabel *meaning = makeLabel(indexed("lblLearnSubject", 2), QString(), frame);
+    meaning->setFont(resized(meaning, 11, false));
+    meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    meaning->setFrameShape(QFrame::StyledPanel);
+    meaning->setMargin(8);
+    meaning->setMinimumHeight(150);
+
+    grid->addWidget(letter, 0, 0, 4, 1, Qt::AlignTop);
+    grid->addWidget(keywordHeading, 0, 1);
+    grid->addWidget(keyword, 1, 1);
+    grid->addWidget(meaningHeading, 2, 1);
+    grid->addWidget(meaning, 3, 1);
+    grid->setColumnStretch(1, 1);
+    v->addLayout(grid);
+    v->addStretch(1);
+
+    lblLearnSubject = {letter, keyword, meaning};
+    QPushButton *back = makeButton(QStringLiteral("cmdBackLearn"), QStringLiteral("&Back"), frame);
+    cmdNextLearn = makeButton(QStringLiteral("cmdNextLearn"), QStringLiteral("&Next"), frame);
+    QPushButton *toMain =
+        makeButton(QStringLiteral("cmdBackToMain"), QStringLiteral("Back To &Main"), frame);
+    v->addLayout(buttonRow({back, cmdNextLearn}, {toMain}));
+    QWidget::setTabOrder(cmdNextLearn, back);
+    QWidget::setTabOrder(back, toMain);
+
+    connect(back, &QPushButton::clicked, this, [this] { cmdBackLearn_Click(); });
+    connect(cmdNextLearn, &QPushButton::clicked, this, [this] { cmdNextLearn_Click(); });
+    connect(toMain, &QPushButton::clicked, this, [this] { cmdBackToMain_Click(); });
+    return frame;
+}
+
+QWidget *frmLearnDreamInterpretationMain::buildLetterFrame()
+{
+    QGroupBox *frame = newFrame(Letters, QStringLiteral("Learn"));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(24, 16, 24, 16);
+    v->setSpacing(14);
+    lblLetterInstruction = makeLabel(indexed("lblCaption", 5), QString(), frame);
+    v->addWidget(lblLetterInstruction);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(12);
+    for (int i = 0; i < 26; ++i) {
+        auto *box = new QCheckBox(QString(QChar(u'A' + i)), frame);
+        box->setObjectName(indexed("chkSubject", i));
+        box->setFont(resized(box, 12, true));
+        chkSubject[size_t(i)] = box;
+        grid->addWidget(box, i / 13, i % 13);
+    }
+    v->addLayout(grid);
+
+    chkForAll = new QCheckBox(QStringLiteral("Enable All Options"), frame);
+    chkForAll->setObjectName(QStringLiteral("chkForAll"));
+    v->addWidget(chkForAll);
+    v->addStretch(1);
+
+    QPushButton *back = makeButton(QStringLiteral("cmdBack3"), QStringLiteral("&Back"), frame);
+    QPushButton *next = makeButton(QStringLiteral("cmdNext3"), QStringLiteral("&Next"), frame);
+    v->addLayout(buttonRow({}, {back, next}));
+
+    connect(chkForAll, &QCheckBox::toggled, this, [this](bool on) { chkForAll_Click(on); });
+    connect(back, &QPushButton::clicked, this, [this] { cmdBack3_Click(); });
+    connect(next, &QPushButton::clicked, this, [this] { cmdNext3_Click(); });
+    return frame;
+}
+
+QWidget *frmLearnDreamInterpretationMain::buildQuestionFrame(
+    Screen screen, QuestionScreen &parts, const QString &title, const char *choiceName,
+    const char *subjectName, const char *progressName, const char *nextName, int instructionIndex)
+{
+    QGroupBox *frame = newFrame(screen, title);
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(20, 12, 20, 12);
+    v->setSpacing(8);
+
+    parts.instruction = makeLabel(indexed("lblCaption", instructionIndex), QString(), frame);
+    v->addWidget(parts.instruction);
+    parts.subject = makeLabel(QString::fromLatin1(subjectName), QString(), frame);
+    if (screen == KeywordQuestion) {
+        parts.subject->setFont(resized(parts.subject, 16, true));
+        Look::SetTextColour(parts.subject, Look::ValuePurple);
+    } else {
+        parts.subject->setFont(resized(parts.subject, 10.5, false));
+        parts.subject->setFrameShape(QFrame::StyledPanel);
+        parts.subject->setMargin(6);
+    }
+    v->addWidget(parts.subject);
+    v->addSpacing(4);
+
+    parts.group = new QButtonGroup(frame);
+    for (int i = 0; i < 5; ++i) {
+        auto *row = new QWidget(frame);
+        auto *h = new QHBoxLayout(row);
+        h->setContentsMargins(0, 0, 0, 0);
+        h->setSpacing(6);
+        QRadioButton *radio = makeRadio(indexed(choiceName, i), QString(), row);
+        // The option's text is the label beside the button, which wraps.
+        QLabel *text = makeLabel(indexed(choiceName, i).replace(0, 3, QStringLiteral("lbl")),
+                                 QString(), row);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->installEventFilter(this);
+        h->addWidget(radio, 0, Qt::AlignTop);
+        h->addWidget(text, 1);
+        parts.group->addButton(radio, i);
+        parts.option[size_t(i)] = radio;
+        parts.optionText[size_t(i)] = text;
+        parts.row[size_t(i)] = row;
+        v->addWidget(row);
+    }
+    v->addStretch(1);
+
+    parts.progress = makeLabel(QString::fromLatin1(progressName), QString(), frame, false);
+    parts.progress->setFont(resized(parts.progress, 9, true));
+    parts.next = makeButton(QString::fromLatin1(nextName), QStringLiteral("Next &Question"), frame);
+    v->addLayout(buttonRow({parts.progress}, {parts.next}));
+
+    QPushButton *next = parts.next;
+    for (QRadioButton *radio : parts.option)
+        connect(radio, &QRadioButton::clicked, next, [next] { next->setFocus(); });
+    connect(next, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
+    return frame;
+}
+
+QWidget *frmLearnDreamInterpretationMain::buildResultFrame()
+{
+    QGroupBox *frame = newFrame(Results, QStringLiteral("Test Results"));
+    auto *v = new QVBoxLayout(frame);
+    v->setContentsMargins(16, 12, 16, 12);
+
+    RTBTestResult = new ReportView(QStringLiteral("RTBTestResult"), frame, QStringLiteral("Verdana"), 10);
+    v->addWidget(RTBTestResult, 1);
+    // The print buffer: the report between two publisher lines, never shown.
+    RTB1 = new ReportView(QStringLiteral("RTB1"), frame, QStringLiteral("Verdana"), 10);
+    RTB1->hide();
+
+    QPushButton *print =
+        makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print Test Results"), frame);
+    cmdGoToMain = makeButton(QStringLiteral("cmdGoToMain"), QStringLiteral("Main Screen"), frame);
+    v->addLayout(buttonRow({print}, {cmdGoToMain}));
+
+    connect(print, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
+    connect(cmdGoToMain, &QPushButton::clicked, this, [this] { cmdGoToMain_Click(); });
+    return frame;
+}
+
+bool frmLearnDreamInterpretationMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click on an option's text chooses the option, as a click on its button does.
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        for (QuestionScreen *parts : {&byKeyword_, &byDesc_})
+            for (size_t i = 0; i < parts->optionText.size(); ++i)
+                if (watched == parts->optionText[i]) {
+                    parts->option[i]->click();
+                    return true;
+                }
+    }
+    return ModuleWindow::eventFilter(watched, event);
+}
+
+void frmLearnDreamInterpretationMain::showScreen(Screen screen, QWidget *focus)
+{
+    stack_->setCurrentIndex(screen);
+    if (focus)
+        focus->setFocus();
+}
+
+void frmLearnDreamInterpretationMain::clearChoices()
+{
+    clearGroup(mainGroup_);
+    clearGroup(optionGroup_);
+}
+
+void frmLearnDreamInterpretationMain::clearLetterBoxes()
+{
+    for (QCheckBox *box : chkSubject)
+        box->setChecked(false);
+    chkForAll->setChecked(false);
+    chkForAll_Click(false);
+}
+
+frmLearnDreamInterpretationMain::QuestionScreen &
+frmLearnDreamInterpretationMain::activeQuestionScreen()
+{
+    return session_.DreamTestByKeyword ? byKeyword_ : byDesc_;
+}
+
+void frmLearnDreamInterpretationMain::cmdNext_Click()
+{
+    session_.DreamLearnMode = false;
+    if (optMain[0]->isChecked()) {
+        session_.DreamLearnMode = true;
+        session_.DreamPosition = 0;
+        fraOption[Learn]->setTitle(QStringLiteral("Learn"));
+        fraOption[Letters]->setTitle(QStringLiteral("Learn"));
+        lblLetterInstruction->setText(
+            QStringLiteral("Select the options which you would like to memorize."));
+        showScreen(Letters, chkSubject[0]);
+    } else if (optMain[1]->isChecked()) {
+        showScreen(TestOptions, optOption[0]);
+    } else {
+        ShowMessage(this, kSelectOption, QMessageBox::Critical);
+    }
+}
+
+void frmLearnDreamInterpretationMain::cmdNext2_Click()
+{
+    const bool byKeyword = optOption[0]->isChecked();
+    if (!byKeyword && !optOption[1]->isChecked()) {
+        ShowMessage(this, kSelectOption, QMessageBox::Critical);
+        return;
+    }
+    session_.DreamTestByKeyword = byKeyword;
+    session_.DreamPosition = 0;
+    const QString title =
+        byKeyword ? QStringLiteral("Test By Keyword") : QStringLiteral("Test By Interpretation");
+    activeQuestionScreen().instruction->setText(kChooseFromBelow);
+    fraOption[byKeyword ? KeywordQuestion : DescQuestion]->setTitle(title);
+    fraOption[Letters]->setTitle(title);
+    lblLetterInstruction->setText(kTestLetters);
+    showScreen(Letters, chkSubject[0]);
+}
+
+void frmLearnDreamInterpretationMain::cmdBack2_Click()
+{
+    clearChoices();
+    showScreen(Start, optMain[0]);
+}
+
+void frmLearnDreamInterpretationMain::chkForAll_Click(bool ticked)
+{
+    chkForAll->setText(ticked ? QStringLiteral("Disable All Options")
+                              : QStringLiteral("Enable All Options"));
+    for (QCheckBox *box : chkSubject)
+        box->setChecked(ticked);
+}
+
+void frmLearnDreamInterpretationMain::cmdBack3_Click()
+{
+    // "Enable All Options" is cleared with the boxes, so its caption matches them next time.
+    clearLetterBoxes();
+    clearChoices();
+    showScreen(Start, optMain[0]);
+}
+
+void frmLearnDreamInterpretationMain::cmdNext3_Click()
+{
+    session_.DreamLetters.clear();
+    for (QCheckBox *box : chkSubject)
+        if (box->isChecked())
+            session_.DreamLetters << box->text();
+    clearLetterBoxes();
+    if (session_.DreamLetters.isEmpty()) {
+        ShowMessage(this, QStringLiteral("Please select at least an option"),
+                    QMessageBox::Critical);
+        return;
+    }
+    if (session_.DreamLearnMode) {
+        session_.BuildLearnList();
+        // With nothing to learn the screen shows nothing rather than an
+        // entry of an earlier choice of letters.
+        if (session_.LearnList.isEmpty())
+            for (QLabel *label : lblLearnSubject)
+                label->clear();
+        ShowLearnEntry();
+        showScreen(Learn, cmdNextLearn);
+        return;
+    }
+    if (session_.DrawDreamQuestions() == 0) {
+        ShowMessage(this, kNoQuestions, QMessageBox::Information);
+        return;
+    }
+    const bool byKeyword = session_.DreamTestByKeyword;
+    AskQuestion();
+    showScreen(byKeyword ? KeywordQuestion : DescQuestion, activeQuestionScreen().option[0]);
+}
+
+void frmLearnDreamInterpretationMain::ShowLearnEntry()
+{
+    const std::optional<DreamSymbol> symbol = session_.ShowLearnEntry();
+    if (!symbol)
+        return; // the labels keep what they show
+    lblLearnSubject[0]->setText(symbol->keyword.left(1));
+    lblLearnSubject[1]->setText(symbol->keyword);
+    lblLearnSubject[2]->setText(symbol->description);
+}
+
+void frmLearnDreamInterpretationMain::cmdNextLearn_Click()
+{
+    if (session_.NextLearnEntry() == DreamLearnStep::AtLast)
+        ShowMessage(this, QStringLiteral("You are at the last record"), QMessageBox::Critical);
+    else
+        ShowLearnEntry();
+}
+
+void frmLearnDreamInterpretationMain::cmdBackLearn_Click()
+{
+    if (session_.PreviousLearnEntry() == DreamLearnStep::AtFirst)
+        ShowMessage(this, QStringLiteral("You are at first record"), QMessageBox::Critical);
+    else
+        ShowLearnEntry();
+}
+
+void frmLearnDreamInterpretationMain::cmdBackToMain_Click()
+{
+    clearLetterBoxes();
+    clearChoices();
+    showScreen(Start, optMain[0]);
+}
+
+void frmLearnDreamInterpretationMain::AskQuestion()
+{
+    QuestionScreen &parts = activeQuestionScreen();
+    const DreamQuestion question = session_.AskQuestion();
+    parts.subject->setText(question.question);
+    for (size_t i = 0; i < question.options.size(); ++i) {
+        parts.optionText[i]->setText(question.options[i].value_or(QString()));
+        parts.row[i]->setVisible(question.options[i].has_value());
+    }
+    parts.progress->setText(question.progress);
+}
+
+void frmLearnDreamInterpretationMain::cmdNextQuestion_Click()
+{
+    QuestionScreen &parts = activeQuestionScreen();
+    const int chosen = parts.group->checkedId();
+    if (chosen < 0) {
+        ShowMessage(this, kSelectOption, QMessageBox::Critical);
+        return;
+    }
+    clearGroup(parts.group);
+    if (session_.RecordAnswer(chosen)) {
+        BuildDreamReport();
+        showScreen(Results, cmdGoToMain);
+        return;
+    }
+    AskQuestion();
+    parts.option[0]->setFocus();
+}
+
+void frmLearnDreamInterpretationMain::BuildDreamReport()
+{
+    const DreamReport report = session_.BuildDreamReport();
+    RTB::Empty(RTBTestResult);
+    RTB::SetBold(RTBTestResult, true);
+    RTB::Append(RTBTestResult, report.title + QStringLiteral("\r\n\r\n"));
+    RTB::SetBold(RTBTestResult, false);
+    RTB::Append(RTBTestResult, report.body);
+    // Show the report from its title rather than wherever writing left the view.
+    RTBTestResult->moveCursor(QTextCursor::Start);
+    RTBTestResult->ensureCursorVisible();
+}
+
+void frmLearnDreamInterpretationMain::cmdPrint_Click()
+{
+    const QString generatedBy =
+        QStringLiteral("Report Generated By ") + PublisherPages::SiteAddress();
+    RTB::Empty(RTB1);
+    RTB::Append(RTB1, generatedBy + QStringLiteral("\r\n\r\n"));
+    RTB::Append(RTB1, RTBTestResult->toPlainText());
+    RTB::Append(RTB1, QStringLiteral("\r\n\r\n") + generatedBy);
+    RTB1->moveCursor(QTextCursor::Start);
+    // A missing or failing printer is reported: nothing may pass for printed.
+    Printing::ReportOutcome(Printing::PrintOnDefaultPrinter(RTB1), this);
+}
+
+void frmLearnDreamInterpretationMain::cmdGoToMain_Click()
+{
+    clearChoices();
+    showScreen(Start, optMain[0]);
+}
