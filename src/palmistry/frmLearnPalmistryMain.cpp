@@ -244,8 +244,8 @@ QGroupBox *frmLearnPalmistryMain::buildStartFrame()
                                           "process."),
                            frame));
 
-    static const std::array<const char *, 3> captions = {
-        "Memorize Palmistry", "Test Myself on Palmistry", "Set Goals"};
+    static const std::array<const char *, 3> captions = {"Memorize Palmistry", "Test Myself on Palmistry",
+                                                         "Set Goals"};
     optionGroup_ = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(captions[std::size_t(i)]), frame);
@@ -325,6 +325,7 @@ QGroupBox *frmLearnPalmistryMain::buildMemorizeFrame()
     connect(cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     connect(cmdBackToMain[0], &QPushButton::clicked, this, [this] { cmdBackToMain_Click(); });
+    defaultButton(frame, cmdNext);
     QWidget::setTabOrder(cmdNext, cmdBack);
     QWidget::setTabOrder(cmdBack, cmdBackToMain[0]);
     return frame;
@@ -337,7 +338,8 @@ QGroupBox *frmLearnPalmistryMain::buildTestOptionsFrame()
     v->setContentsMargins(28, 16, 28, 16);
     v->setSpacing(10);
 
-    QLabel *ready = makeLabel(indexed("lblCaption", 5), QStringLiteral("Now prepare yourself for the test!"), frame);
+    QLabel *ready =
+        makeLabel(indexed("lblCaption", 5), QStringLiteral("Now prepare yourself for the test!"), frame);
     ready->setFont(scaledFont(ready, 1.25, true));
     Look::SetTextColour(ready, Look::HeadingGreen);
     v->addWidget(ready);
@@ -347,8 +349,8 @@ QGroupBox *frmLearnPalmistryMain::buildTestOptionsFrame()
                            frame));
     v->addSpacing(6);
 
-    static const std::array<const char *, 3> captions = {
-        "Test By Name of Line / Shape", "Test By Significance", "Test By Location / Shape"};
+    static const std::array<const char *, 3> captions = {"Test By Name of Line / Shape",
+                                                         "Test By Significance", "Test By Location / Shape"};
     static const std::array<const char *, 3> explanations = {
         "See the Image and Choose the Name of the Line / Shape from the given options.",
         "See the Image and Choose the Appropriate Significance of the Line / Shape from the given "
@@ -612,7 +614,8 @@ void frmLearnPalmistryMain::cmdTestOptionNext_Click()
 void frmLearnPalmistryMain::PresentQuestion()
 {
     const PalmQuestion question = test_.CurrentQuestion();
-    lblQuestionNo->setText(QStringLiteral("Question %1 of %2").arg(question.number + 1).arg(PalmQuestionCount));
+    lblQuestionNo->setText(
+        QStringLiteral("Question %1 of %2").arg(question.number + 1).arg(PalmQuestionCount));
     lblName->setText(question.title);
     lblName->setVisible(question.titleVisible);
     showPicture(picTest, question.entry);

@@ -25,10 +25,7 @@ bool isBlank(QChar ch) { return ch == u' ' || ch == u'\t'; }
 
 } // namespace
 
-QString GoalFileName(int goal)
-{
-    return QStringLiteral("LearnPalmistryGoal%1.txt").arg(goal);
-}
+QString GoalFileName(int goal) { return QStringLiteral("LearnPalmistryGoal%1.txt").arg(goal); }
 
 QString GoalFilePath(int goal) { return DataLocations::UserFile(GoalFileName(goal)); }
 

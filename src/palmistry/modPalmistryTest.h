@@ -49,11 +49,11 @@ QString PalmAnswerText(PalmTestKind kind, int entry);
 
 // What the question screen shows.
 struct PalmQuestion {
-    int number = 0;        // 0 to 9
-    int entry = 0;         // the entry asked about
-    QString title;         // its title, for lblName
+    int number = 0;           // 0 to 9
+    int entry = 0;            // the entry asked about
+    QString title;            // its title, for lblName
     bool titleVisible = true; // hidden in the name test
-    QString picture;       // resource path, by the entry's picture rule
+    QString picture;          // resource path, by the entry's picture rule
     std::array<QString, PalmAnswerButtons> answers;
     int correctPosition = 0;
 };

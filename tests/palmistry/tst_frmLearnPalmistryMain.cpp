@@ -142,7 +142,8 @@ class tst_frmLearnPalmistryMain : public QObject {
     {
         QCoreApplication::processEvents(); // let the layouts settle on the new texts
         QStringList clipped;
-        auto *scroller = child<QLabel>(QStringLiteral("lblOption1(0)"))->parentWidget()->parentWidget()->parentWidget();
+        auto *scroller =
+            child<QLabel>(QStringLiteral("lblOption1(0)"))->parentWidget()->parentWidget()->parentWidget();
         auto *area = qobject_cast<QScrollArea *>(scroller);
         if (!area)
             return {QStringLiteral("<no scroll area>")};
@@ -178,12 +179,15 @@ private Q_SLOTS:
         QCOMPARE(frame(), QStringLiteral("fraOption(5)"));
         const char *titles[] = {"Memorize Palmistry", "Test Options", "Goal", "Test", "Test Result", ""};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(child<QGroupBox>(QStringLiteral("fraOption(%1)").arg(i))->title(), QLatin1String(titles[i]));
+            QCOMPARE(child<QGroupBox>(QStringLiteral("fraOption(%1)").arg(i))->title(),
+                     QLatin1String(titles[i]));
         for (int i = 0; i < 3; ++i)
             QVERIFY(!child<QRadioButton>(QStringLiteral("optOption(%1)").arg(i))->isChecked());
-        QCOMPARE(text(QStringLiteral("lblCaption(4)")), QStringLiteral("Select one of the three options to start the learning process."));
+        QCOMPARE(text(QStringLiteral("lblCaption(4)")),
+                 QStringLiteral("Select one of the three options to start the learning process."));
         QCOMPARE(child<QAction>(QStringLiteral("mnuExit"))->text(), QStringLiteral("E&xit"));
-        QCOMPARE(child<QAction>(QStringLiteral("mnuUpdate"))->text(), QStringLiteral("Check for Software &Update"));
+        QCOMPARE(child<QAction>(QStringLiteral("mnuUpdate"))->text(),
+                 QStringLiteral("Check for Software &Update"));
         QCOMPARE(text(QStringLiteral("Label7")), PublisherLinks::FullBrandText());
 
         // The banners open their pages.
@@ -234,9 +238,11 @@ private Q_SLOTS:
                 click(QStringLiteral("cmdNext"));
             QCOMPARE(text(QStringLiteral("lblDesc(0)")), tables.PalmTitle[std::size_t(n)]);
             forward << shownPictures(child<QLabel>(QStringLiteral("picMemorize")));
-            QVERIFY2(forward.last().contains(PalmPictureNumber(n)), qPrintable(tables.PalmTitle[std::size_t(n)]));
+            QVERIFY2(forward.last().contains(PalmPictureNumber(n)),
+                     qPrintable(tables.PalmTitle[std::size_t(n)]));
             if (n >= 10 && n <= 13)
-                QCOMPARE(text(QStringLiteral("lblDesc(2)")), QStringLiteral("Shape / Location is not available."));
+                QCOMPARE(text(QStringLiteral("lblDesc(2)")),
+                         QStringLiteral("Shape / Location is not available."));
             if (n == 2) // the conical hand's significance shows as two paragraphs
                 QCOMPARE(text(QStringLiteral("lblDesc(1)")).split(u'\n', Qt::SkipEmptyParts).size(), 2);
         }
@@ -317,7 +323,9 @@ private Q_SLOTS:
     {
         QFETCH(int, kind);
         const PalmistryTables &tables = LoadPalmistryContent();
-        const auto &table = kind == 0 ? tables.PalmTitle : kind == 1 ? tables.PalmSignificance : tables.PalmShapeLocation;
+        const auto &table = kind == 0   ? tables.PalmTitle
+                            : kind == 1 ? tables.PalmSignificance
+                                        : tables.PalmShapeLocation;
         // The size the window takes on a 1366 x 768 screen (the offscreen screen is narrower).
         window_->resize(1040, 548);
         // Life line first, then entries that follow the seeded generator.
@@ -334,18 +342,21 @@ private Q_SLOTS:
             QCOMPARE(child(QStringLiteral("lblName"))->isVisible(), kind != 0);
             if (kind != 0)
                 QCOMPARE(text(QStringLiteral("lblName")), tables.PalmTitle[std::size_t(entry)]);
-            QVERIFY(shownPictures(child<QLabel>(QStringLiteral("picTest"))).contains(PalmPictureNumber(entry)));
+            QVERIFY(
+                shownPictures(child<QLabel>(QStringLiteral("picTest"))).contains(PalmPictureNumber(entry)));
             if (k == 0)
                 QCOMPARE(shownPictures(child<QLabel>(QStringLiteral("picTest"))), QList<int>{16});
             QVERIFY(test.CorrectPosition < 4);
             const QString correct = table[std::size_t(entry)];
-            QCOMPARE(answerText(test.CorrectPosition), QString(correct).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            QCOMPARE(answerText(test.CorrectPosition),
+                     QString(correct).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             // Long texts wrap and fit beside their buttons without scrolling.
             QCOMPARE(clippedAnswers(), QStringList());
 
             // Right on even questions, the fifth button (always a wrong answer's entry) on odd ones.
             const int button = k % 2 == 0 ? test.CorrectPosition : 4;
-            const QString chosen = table[std::size_t(button == test.CorrectPosition ? entry : test.Distractors[4])];
+            const QString chosen =
+                table[std::size_t(button == test.CorrectPosition ? entry : test.Distractors[4])];
             right += chosen == correct;
             expected += tables.PalmTitle[std::size_t(entry)] + QStringLiteral("\nYour Answer:\n") + chosen +
                         QStringLiteral("\nCorrect Choice: \n") + correct + QStringLiteral("\n\n");
@@ -417,13 +428,17 @@ private Q_SLOTS:
                   [&](int a, int b) { return table[std::size_t(a)].size() > table[std::size_t(b)].size(); });
         // Questions: the longest first; wrong answers: the next longest, with the
         // longest again on button 1; the correct answer on button 0.
-        const QList<int> script = entries.mid(0, 10) + QList<int>{entries[4], entries[0], entries[1], entries[2], entries[3]} + QList<int>{0};
+        const QList<int> script = entries.mid(0, 10) +
+                                  QList<int>{entries[4], entries[0], entries[1], entries[2], entries[3]} +
+                                  QList<int>{0};
         window_->resize(1040, 548);
         window_->Test() = PalmistryTest(scripted(script));
         proceedTo(1);
         startTest(kind);
         QCOMPARE(answerText(0), answerText(1));
-        QCOMPARE(answerText(0), QString(table[std::size_t(entries[0])]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        QCOMPARE(
+            answerText(0),
+            QString(table[std::size_t(entries[0])]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(clippedAnswers(), QStringList());
     }
 
@@ -449,8 +464,10 @@ private Q_SLOTS:
 
     void goalsAreKeptInTheirFiles()
     {
-        const QString goal1 = QDir(sandbox_->userFolder()).filePath(QStringLiteral("LearnPalmistryGoal1.txt"));
-        const QString goal2 = QDir(sandbox_->userFolder()).filePath(QStringLiteral("LearnPalmistryGoal2.txt"));
+        const QString goal1 =
+            QDir(sandbox_->userFolder()).filePath(QStringLiteral("LearnPalmistryGoal1.txt"));
+        const QString goal2 =
+            QDir(sandbox_->userFolder()).filePath(QStringLiteral("LearnPalmistryGoal2.txt"));
         QCOMPARE(fileBytes(goal1), QByteArray("This is Goal 1.\r\n"));
         QCOMPARE(fileBytes(goal2), QByteArray("This is Goal 2.\r\n"));
 
@@ -460,7 +477,8 @@ private Q_SLOTS:
             QCOMPARE(box->toPlainText(), QStringLiteral("This is Goal %1.\n").arg(goal));
             QVERIFY(!box->isEnabled());
             QVERIFY(!child(QStringLiteral("cmdGoal%1").arg(goal))->isEnabled());
-            QCOMPARE(child<QCheckBox>(QStringLiteral("chkGoal%1").arg(goal))->text(), QStringLiteral("Goal %1").arg(goal));
+            QCOMPARE(child<QCheckBox>(QStringLiteral("chkGoal%1").arg(goal))->text(),
+                     QStringLiteral("Goal %1").arg(goal));
         }
 
         // Tick, write, save goal 1; save goal 2 unchanged.
@@ -484,7 +502,8 @@ private Q_SLOTS:
         QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtGoal1"))->toPlainText(),
                  QStringLiteral("Read one hand a week\nLearn the nine lines\n"));
         // The unchanged save kept the loaded line end and added one: an empty line more.
-        QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtGoal2"))->toPlainText(), QStringLiteral("This is Goal 2.\n\n"));
+        QCOMPARE(child<QPlainTextEdit>(QStringLiteral("txtGoal2"))->toPlainText(),
+                 QStringLiteral("This is Goal 2.\n\n"));
     }
 
     void goalThatCannotBeWrittenIsReported()
@@ -505,7 +524,8 @@ private Q_SLOTS:
         const TestSupport::SeenMessage seen = clickForMessage(QStringLiteral("cmdGoal1"));
         QVERIFY(seen.shown);
         QCOMPARE(seen.icon, QMessageBox::Critical);
-        QVERIFY2(seen.text.startsWith(QStringLiteral("Goal 1 could not be saved to ")), qPrintable(seen.text));
+        QVERIFY2(seen.text.startsWith(QStringLiteral("Goal 1 could not be saved to ")),
+                 qPrintable(seen.text));
         QVERIFY(seen.text.contains(QStringLiteral("LearnPalmistryGoal1.txt")));
         QCOMPARE(box->toPlainText(), QStringLiteral("Keep this")); // what the user wrote is still there
         QVERIFY(QDir(path).exists());

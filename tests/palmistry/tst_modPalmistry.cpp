@@ -71,19 +71,29 @@ private Q_SLOTS:
 
 void tst_modPalmistry::contentTables()
 {
-    static const char *titles[PalmEntryCount] = {
-        "Shape of Hands - Square Hand",      "Shape of Hands - Spatulate Hand",
-        "Shape of Hands - Conical Hand",     "Shape of Hands - Psychic Hand",
-        "Shape of Hands - Mixed Hand",       "Finger Shapes - Conical Fingers",
-        "Finger Shapes - Spatulate Fingers", "Finger Shapes - Straight Fingers",
-        "Finger Shapes - Square Fingers",    "Finger Shapes - Knotty Fingers",
-        "Shape of Nails - Short and Wide",   "Shape of Nails - Broad and Square",
-        "Shape of Nails - Long and Narrow",  "Shape of Nails - Almond-Shaped",
-        "Life Line",                         "Head Line",
-        "Heart Line",                        "Fate Line",
-        "Fame Line",                         "Marriage or Relationship Line",
-        "Health Line",                       "Travel Line",
-        "Girdle of Venus"};
+    static const char *titles[PalmEntryCount] = {"Shape of Hands - Square Hand",
+                                                 "Shape of Hands - Spatulate Hand",
+                                                 "Shape of Hands - Conical Hand",
+                                                 "Shape of Hands - Psychic Hand",
+                                                 "Shape of Hands - Mixed Hand",
+                                                 "Finger Shapes - Conical Fingers",
+                                                 "Finger Shapes - Spatulate Fingers",
+                                                 "Finger Shapes - Straight Fingers",
+                                                 "Finger Shapes - Square Fingers",
+                                                 "Finger Shapes - Knotty Fingers",
+                                                 "Shape of Nails - Short and Wide",
+                                                 "Shape of Nails - Broad and Square",
+                                                 "Shape of Nails - Long and Narrow",
+                                                 "Shape of Nails - Almond-Shaped",
+                                                 "Life Line",
+                                                 "Head Line",
+                                                 "Heart Line",
+                                                 "Fate Line",
+                                                 "Fame Line",
+                                                 "Marriage or Relationship Line",
+                                                 "Health Line",
+                                                 "Travel Line",
+                                                 "Girdle of Venus"};
     const PalmistryTables &tables = LoadPalmistryContent();
     QSet<QString> significances;
     QSet<QString> shapes;
@@ -247,7 +257,8 @@ void tst_modPalmistry::drawEndsWhenTheGeneratorIsStuck()
 void tst_modPalmistry::questionsShowTheRightTextsAndPositions()
 {
     const PalmistryTables &tables = LoadPalmistryContent();
-    for (const PalmTestKind kind : {PalmTestKind::Name, PalmTestKind::Significance, PalmTestKind::ShapeLocation}) {
+    for (const PalmTestKind kind :
+         {PalmTestKind::Name, PalmTestKind::Significance, PalmTestKind::ShapeLocation}) {
         Random::Seed(42);
         PalmistryTest test(seededDraw);
         test.Start(kind);
@@ -308,8 +319,10 @@ void tst_modPalmistry::answersAreRecordedAndTheTestEnds()
     }
     QCOMPARE(result.correctCount, right);
     // Building the result clears the test.
-    QVERIFY(std::all_of(test.PalmTestQuestion.begin(), test.PalmTestQuestion.end(), [](auto q) { return q == 0; }));
-    QVERIFY(std::all_of(test.PalmTestAnswer.begin(), test.PalmTestAnswer.end(), [](auto &a) { return a.isEmpty(); }));
+    QVERIFY(std::all_of(test.PalmTestQuestion.begin(), test.PalmTestQuestion.end(),
+                        [](auto q) { return q == 0; }));
+    QVERIFY(std::all_of(test.PalmTestAnswer.begin(), test.PalmTestAnswer.end(),
+                        [](auto &a) { return a.isEmpty(); }));
     QCOMPARE(int(test.PalmQuestionNumber), 0);
 }
 
@@ -348,8 +361,10 @@ void tst_modPalmistry::resultListLinesAndBoldTitles()
     PalmResult result;
     const PalmistryTables &tables = LoadPalmistryContent();
     // Entry 2's significance holds a line break: it is listed with it.
-    result.lines.push_back({tables.PalmTitle[2], tables.PalmSignificance[2], tables.PalmSignificance[2], true});
-    result.lines.push_back({tables.PalmTitle[14], QStringLiteral("Some other text"), tables.PalmSignificance[14], false});
+    result.lines.push_back(
+        {tables.PalmTitle[2], tables.PalmSignificance[2], tables.PalmSignificance[2], true});
+    result.lines.push_back(
+        {tables.PalmTitle[14], QStringLiteral("Some other text"), tables.PalmSignificance[14], false});
     result.correctCount = 1;
 
     QTextEdit view;
@@ -358,8 +373,8 @@ void tst_modPalmistry::resultListLinesAndBoldTitles()
 
     const QStringList conical = tables.PalmSignificance[2].split(QStringLiteral("\r\n"));
     QStringList expected;
-    expected << tables.PalmTitle[2] << QStringLiteral("Your Answer:") << conical << QStringLiteral("Correct Choice: ")
-             << conical << QString();
+    expected << tables.PalmTitle[2] << QStringLiteral("Your Answer:") << conical
+             << QStringLiteral("Correct Choice: ") << conical << QString();
     const int secondTitle = int(expected.size());
     expected << tables.PalmTitle[14] << QStringLiteral("Your Answer:") << QStringLiteral("Some other text")
              << QStringLiteral("Correct Choice: ") << tables.PalmSignificance[14] << QString();
@@ -370,7 +385,8 @@ void tst_modPalmistry::resultListLinesAndBoldTitles()
         blocks << block.text();
         // Every run of a title line is bold, every run of any other line is not.
         for (auto it = block.begin(); !it.atEnd(); ++it)
-            QVERIFY2((it.fragment().charFormat().fontWeight() == QFont::Bold) == (line == 0 || line == secondTitle),
+            QVERIFY2((it.fragment().charFormat().fontWeight() == QFont::Bold) ==
+                         (line == 0 || line == secondTitle),
                      qPrintable(block.text()));
     }
     QCOMPARE(blocks, expected);
@@ -391,7 +407,8 @@ void tst_modPalmistry::goalFilesAreCreatedAndReloaded()
 {
     TestSupport::Sandbox sandbox;
     for (int goal = 1; goal <= 2; ++goal) {
-        const QString path = QDir(sandbox.userFolder()).filePath(QStringLiteral("LearnPalmistryGoal%1.txt").arg(goal));
+        const QString path =
+            QDir(sandbox.userFolder()).filePath(QStringLiteral("LearnPalmistryGoal%1.txt").arg(goal));
         QCOMPARE(PalmistryGoals::GoalFilePath(goal), path);
         QVERIFY(!QFile::exists(path));
         const QString first = QStringLiteral("This is Goal %1.\r\n").arg(goal);
@@ -407,10 +424,12 @@ void tst_modPalmistry::goalFilesAreCreatedAndReloaded()
         // keeps its line end and adds one, so the next load shows an empty line more.
         QVERIFY(PalmistryGoals::SaveGoal(goal, QStringLiteral("This is Goal %1.\n").arg(goal)).ok);
         QCOMPARE(fileBytes(path), QStringLiteral("This is Goal %1.\r\n\r\n").arg(goal).toLatin1());
-        QCOMPARE(PalmistryGoals::PrepareAndLoadGoal(goal).text, QStringLiteral("This is Goal %1.\r\n\r\n").arg(goal));
+        QCOMPARE(PalmistryGoals::PrepareAndLoadGoal(goal).text,
+                 QStringLiteral("This is Goal %1.\r\n\r\n").arg(goal));
 
         QVERIFY(PalmistryGoals::SaveGoal(goal, QStringLiteral("Read a palm a day.\nLearn the lines")).ok);
-        QCOMPARE(PalmistryGoals::PrepareAndLoadGoal(goal).text, QStringLiteral("Read a palm a day.\r\nLearn the lines\r\n"));
+        QCOMPARE(PalmistryGoals::PrepareAndLoadGoal(goal).text,
+                 QStringLiteral("Read a palm a day.\r\nLearn the lines\r\n"));
     }
 }
 
@@ -418,10 +437,12 @@ void tst_modPalmistry::goalSaveTrimsBlanksOnly_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addRow("spaces both ends") << QStringLiteral("   Practise daily   ") << QByteArray("Practise daily\r\n");
+    QTest::addRow("spaces both ends")
+        << QStringLiteral("   Practise daily   ") << QByteArray("Practise daily\r\n");
     QTest::addRow("tabs") << QStringLiteral("\tPractise\t") << QByteArray("Practise\r\n");
     QTest::addRow("inner spaces stay") << QStringLiteral("a  b") << QByteArray("a  b\r\n");
-    QTest::addRow("line breaks stay") << QStringLiteral("\nfirst\nsecond\n") << QByteArray("\r\nfirst\r\nsecond\r\n\r\n");
+    QTest::addRow("line breaks stay")
+        << QStringLiteral("\nfirst\nsecond\n") << QByteArray("\r\nfirst\r\nsecond\r\n\r\n");
     QTest::addRow("blank line end") << QStringLiteral("goal \n  ") << QByteArray("goal \r\n\r\n");
     QTest::addRow("empty") << QString() << QByteArray("\r\n");
     QTest::addRow("only spaces") << QStringLiteral("    ") << QByteArray("\r\n");
@@ -446,7 +467,8 @@ void tst_modPalmistry::goalThatCannotBeWrittenIsReported()
     QVERIFY(!loaded.error.isEmpty());
     const PalmistryGoals::Saved saved = PalmistryGoals::SaveGoal(1, QStringLiteral("My goal"));
     QVERIFY(!saved.ok);
-    QVERIFY2(saved.error.startsWith(QStringLiteral("Goal 1 could not be saved to ")), qPrintable(saved.error));
+    QVERIFY2(saved.error.startsWith(QStringLiteral("Goal 1 could not be saved to ")),
+             qPrintable(saved.error));
     QVERIFY(saved.error.contains(QDir::toNativeSeparators(path)));
     QVERIFY(QDir(path).exists()); // what was there is left alone
 
