@@ -270,6 +270,7 @@ QWidget *frmLearnDreamInterpretationMain::buildLearnFrame()
     grid->addWidget(letter, 0, 0, 4, 1, Qt::AlignTop);
     grid->addWidget(keywordHeading, 0, 1);
     grid->addWidget(keyword, 1, 1);
+    meaningHeading->setContentsMargins(0, 10, 0, 0);
     grid->addWidget(meaningHeading, 2, 1);
     grid->addWidget(meaning, 3, 1);
     grid->setColumnStretch(1, 1);
@@ -348,7 +349,7 @@ QWidget *frmLearnDreamInterpretationMain::buildQuestionFrame(
         parts.subject->setMargin(6);
     }
     v->addWidget(parts.subject);
-    v->addSpacing(4);
+    v->addSpacing(6);
 
     parts.group = new QButtonGroup(frame);
     for (int i = 0; i < 5; ++i) {
@@ -369,6 +370,7 @@ QWidget *frmLearnDreamInterpretationMain::buildQuestionFrame(
         parts.optionText[size_t(i)] = text;
         parts.row[size_t(i)] = row;
         v->addWidget(row);
+        v->addSpacing(4);
     }
     v->addStretch(1);
 
@@ -585,6 +587,9 @@ void frmLearnDreamInterpretationMain::AskQuestion()
 
 void frmLearnDreamInterpretationMain::cmdNextQuestion_Click()
 {
+    // Only the question on show can be answered (the test may have ended).
+    if (stack_->currentIndex() != KeywordQuestion && stack_->currentIndex() != DescQuestion)
+        return;
     QuestionScreen &parts = activeQuestionScreen();
     const int chosen = parts.group->checkedId();
     if (chosen < 0) {
