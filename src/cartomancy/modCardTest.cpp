@@ -224,11 +224,17 @@ KeywordQuestion CardTest::AskKeywordQuestion(Db::RecordSet &cards, const std::sh
         own << keyword;
     }
 
-    // Keywords of other cards for every box of the level.
+    // Keywords of other cards for the remaining boxes of the level. (Filling
+    // the card's own boxes too, only to replace their keywords afterwards,
+    // would show the same choice of keywords but could leave boxes empty when
+    // the deck has few.)
+    boxes.resize(size_t(own.size()));
     OtherKeywords others(db, TestCardId);
     std::unordered_set<int> refused;
     QStringList placed;
     for (int box = 0; box < rule.keywordBoxCount; ++box) {
+        if (IsInIdList(box, boxes))
+            continue;
         QString keyword;
         const int position = drawPosition(others.Count(), refused, [&](int p) {
             keyword = others.At(p);
@@ -240,7 +246,7 @@ KeywordQuestion CardTest::AskKeywordQuestion(Db::RecordSet &cards, const std::sh
         question.captions[size_t(box)] = keyword;
     }
 
-    // The card's keywords replace the other cards' on their boxes.
+    // The card's keywords on their boxes.
     CorrectBoxes.clear();
     for (qsizetype j = 0; j < own.size(); ++j) {
         CorrectBoxes.push_back(boxes[size_t(j)]);

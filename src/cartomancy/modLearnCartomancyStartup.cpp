@@ -5,13 +5,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace {
 std::optional<QStringList> &argumentsOverride()
@@ -24,7 +28,7 @@ QString &autostartOverride()
     static QString folder;
     return folder;
 }
-std::filesystem::path fsPath(const QString &path) { return std::filesystem::path(path.toStdString()); }
+std::filesystem::path fsPath(const QString &path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
 } // namespace
 
 QStringList CommandLineArguments()
@@ -115,9 +119,11 @@ StartupChange SetRunAtStartup(const QString &name, const QString &programPath, b
     const QString path = AutostartFilePath(name);
     std::error_code ec;
     if (!on) {
-        if (!std::filesystem::remove(fsPath(path), ec) && ec) {
+        // Only the entry file is removed; no entry is no error.
+        if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
+            const int code = errno;
             change.ok = false;
-            change.message = QString::fromStdString(ec.message()) + u' ' + QString::number(ec.value()) +
+            change.message = QString::fromLocal8Bit(std::strerror(code)) + u' ' + QString::number(code) +
                              QStringLiteral("\r\n");
         }
         return change;

@@ -1,0 +1,463 @@
+// Learn Cartomancy without its window: the generated database, the card
+// queries, keyword positions, card pictures, question set-up and the report.
+#include "CartomancyFixture.h"
+#include "cartomancy/modCardTest.h"
+#include "cartomancy/modLearnCartomancyDB.h"
+#include "shell/AppInfo.h"
+#include "shell/modRandom.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace CartomancyTest;
+
+class TestCartomancyLogic : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void generatedDatabaseHoldsTheDeck();
+    void cardQueryText_data();
+    void cardQueryText();
+    void selectionFollowsGroups_data();
+    void selectionFollowsGroups();
+    void keywordPositionsMatchTheQuery_data();
+    void keywordPositionsMatchTheQuery();
+    void picturesLoadThroughTemporaryFiles();
+    void listLookups();
+    void reportLayout();
+    void reportNamesAndBoundaries();
+    void descriptionQuestions_data();
+    void descriptionQuestions();
+    void keywordQuestions_data();
+    void keywordQuestions();
+    void drawsEndWhenTheDataRunsShort();
+    void wholeTestAsksEveryCardAndFinishes();
+
+private:
+    std::shared_ptr<Db::Database> deck_;
+    QTemporaryDir dir_;
+};
+
+void TestCartomancyLogic::initTestCase()
+{
+    QVERIFY2(QFile::exists(BuiltDatabase()), qPrintable(BuiltDatabase()));
+    deck_ = Db::Database::Open(BuiltDatabase());
+    QVERIFY(deck_->IsOpen());
+    QDir(dir_.path()).mkpath(QStringLiteral("temp"));
+    SetTempFolderForTesting(dir_.filePath(QStringLiteral("temp")));
+}
+
+// The database built from content/cartomancy: 52 cards with Ids 1 to 52, three
+// face cards and ten number cards per suit, eight distinct keywords per card
+// (distinct over the whole deck too) and a 250 x 350 picture each.
+void TestCartomancyLogic::generatedDatabaseHoldsTheDeck()
+{
+    Db::RecordSet cards = Db::RecordSet::Open(deck_, QStringLiteral("SELECT * FROM tblCards ORDER BY Id"));
+    QCOMPARE(cards.RecordCount(), 52);
+    QMap<int, int> perGroup;
+    int expectedId = 1;
+    for (cards.MoveFirst(); !cards.IsEOF(); cards.MoveNext(), ++expectedId) {
+        QCOMPARE(cards.Int(QStringLiteral("Id")), expectedId);
+        QVERIFY(!cards.Text(QStringLiteral("Name")).isEmpty());
+        QVERIFY(cards.Text(QStringLiteral("NormalMeaning")).size() > 80);
+        QVERIFY(cards.Text(QStringLiteral("ReversedMeaning")).size() > 80);
+        ++perGroup[cards.Int(QStringLiteral("Group"))];
+        const QImage face = QImage::fromData(cards.Bytes(QStringLiteral("PictureData")));
+        QCOMPARE(face.size(), QSize(250, 350));
+    }
+    QCOMPARE(perGroup, (QMap<int, int>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 10}, {5, 10}, {6, 10}, {7, 10}}));
+
+    Db::RecordSet keywords = Db::RecordSet::Open(deck_, AllKeywordsQuery());
+    QCOMPARE(keywords.RecordCount(), 416);
+    QSet<QString> distinct;
+    QMap<int, int> perCard;
+    for (keywords.MoveFirst(); !keywords.IsEOF(); keywords.MoveNext()) {
+        distinct.insert(keywords.Text(QStringLiteral("keyword")));
+        ++perCard[keywords.Int(QStringLiteral("CardID"))];
+        cards.SetFilter(QStringLiteral("ID=") + keywords.Text(QStringLiteral("CardID")));
+        QCOMPARE(keywords.Text(QStringLiteral("CardName")), cards.Text(QStringLiteral("Name")));
+    }
+    QCOMPARE(distinct.size(), 416);
+    QCOMPARE(perCard.size(), 52);
+    QVERIFY(std::all_of(perCard.cbegin(), perCard.cend(), [](int n) { return n == 8; }));
+}
+
+void TestCartomancyLogic::cardQueryText_data()
+{
+    QTest::addColumn<std::vector<int>>("groups");
+    QTest::addColumn<QString>("query");
+    QTest::addRow("0 and 5") << std::vector<int>{0, 5}
+                             << "SELECT * FROM tblCards WHERE (Group=0) OR (Group=5) ORDER BY ID";
+    QTest::addRow("1, 2 and 6") << std::vector<int>{1, 2, 6}
+                                << "SELECT * FROM tblCards WHERE (Group=1) OR (Group=2) OR (Group=6) ORDER BY ID";
+    QTest::addRow("one") << std::vector<int>{7} << "SELECT * FROM tblCards WHERE (Group=7) ORDER BY ID";
+    QTest::addRow("all, any order") << std::vector<int>{7, 3, 0, 1, 2, 6, 5, 4}
+                                    << "SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR "
+                                       "(Group=3) OR (Group=4) OR (Group=5) OR (Group=6) OR (Group=7) ORDER BY ID";
+    QTest::addRow("none") << std::vector<int>{} << QString();
+}
+
+void TestCartomancyLogic::cardQueryText()
+{
+    QFETCH(std::vector<int>, groups);
+    QFETCH(QString, query);
+    QCOMPARE(BuildCardQuery(groups), query);
+}
+
+void TestCartomancyLogic::selectionFollowsGroups_data()
+{
+    QTest::addColumn<std::vector<int>>("groups");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("firstId");
+    QTest::addColumn<int>("lastId");
+    QTest::addRow("face cards") << std::vector<int>{0, 1, 2, 3} << 12 << 11 << 52;
+    QTest::addRow("face clubs and number diamonds") << std::vector<int>{0, 5} << 13 << 11 << 23;
+    QTest::addRow("every card") << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7} << 52 << 1 << 52;
+}
+
+void TestCartomancyLogic::selectionFollowsGroups()
+{
+    QFETCH(std::vector<int>, groups);
+    QFETCH(int, count);
+    QFETCH(int, firstId);
+    QFETCH(int, lastId);
+    Db::RecordSet set = Db::RecordSet::Open(deck_, BuildCardQuery(groups));
+    QCOMPARE(set.RecordCount(), count);
+    QCOMPARE(set.Int(QStringLiteral("Id")), firstId);
+    int previous = 0;
+    for (; !set.IsEOF(); set.MoveNext()) {
+        QVERIFY(set.Int(QStringLiteral("Id")) > previous);
+        QVERIFY(std::count(groups.begin(), groups.end(), set.Int(QStringLiteral("Group"))) == 1);
+        previous = set.Int(QStringLiteral("Id"));
+    }
+    QCOMPARE(previous, lastId);
+}
+
+// The keywords of the other cards, by position, are exactly the rows of the
+// query "Not CardID=n" in Id order: with the Ids running without gaps (found
+// by arithmetic) and with gaps (read by offset).
+void TestCartomancyLogic::keywordPositionsMatchTheQuery_data()
+{
+    QTest::addColumn<bool>("withGaps");
+    QTest::addColumn<int>("cardId");
+    QTest::addRow("no gaps, first card") << false << 1;
+    QTest::addRow("no gaps, middle card") << false << 27;
+    QTest::addRow("no gaps, last card") << false << 52;
+    QTest::addRow("gaps") << true << 27;
+}
+
+void TestCartomancyLogic::keywordPositionsMatchTheQuery()
+{
+    QFETCH(bool, withGaps);
+    QFETCH(int, cardId);
+    const QString path = dir_.filePath(QStringLiteral("keywords-%1-%2.db").arg(withGaps).arg(cardId));
+    QVERIFY(QFile::copy(BuiltDatabase(), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    if (withGaps) {
+        auto writable = Db::Database::Open(path, false);
+        QSqlQuery q(writable->Handle());
+        QVERIFY(q.exec(QStringLiteral("DELETE FROM tblKeywords WHERE Id IN (3, 100, 215, 216)")));
+    }
+    auto db = Db::Database::Open(path);
+    Db::RecordSet expected = Db::RecordSet::Open(db, OtherKeywordsQuery(cardId) + QStringLiteral(" ORDER BY Id"));
+    OtherKeywords others(db, cardId);
+    QCOMPARE(others.Count(), expected.RecordCount());
+    QCOMPARE(others.Count(), withGaps ? 406 : 408); // two of the removed rows were the card's own
+    for (int position = 1; !expected.IsEOF(); expected.MoveNext(), ++position)
+        QCOMPARE(others.At(position), expected.Text(QStringLiteral("keyword")));
+    QVERIFY(others.At(0).isEmpty());
+    QVERIFY(others.At(others.Count() + 1).isEmpty());
+}
+
+// A picture is shown through a temporary file that is gone afterwards; an
+// empty column, bytes that are no picture and a set without a current record
+// leave the box empty and report false.
+void TestCartomancyLogic::picturesLoadThroughTemporaryFiles()
+{
+    const QString first = NewTempFileName(QStringLiteral("TMP"));
+    const QString second = NewTempFileName(QStringLiteral("TMP"));
+    QVERIFY(!first.isEmpty() && first != second);
+    QVERIFY(QFileInfo(first).fileName().startsWith(QLatin1String("TMP")));
+    QCOMPARE(QFileInfo(first).size(), 0);
+    QCOMPARE(QFileInfo(first).absolutePath(), QFileInfo(TempFolderPath()).absoluteFilePath());
+    QFile::remove(first);
+    QFile::remove(second);
+
+    const QString path = dir_.filePath(QStringLiteral("pictures.db"));
+    QVERIFY(MakeDeck(path, {{1, QStringLiteral("One"), 0}, {2, QStringLiteral("Two"), 0}, {3, QStringLiteral("Three"), 0}}, {}));
+    {
+        auto writable = Db::Database::Open(path, false);
+        QSqlQuery q(writable->Handle());
+        q.prepare(QStringLiteral("UPDATE tblCards SET PictureData=? WHERE Id=?"));
+        Db::RecordSet source = Db::RecordSet::Open(deck_, AllCardsQuery());
+        q.addBindValue(source.Bytes(QStringLiteral("PictureData")));
+        q.addBindValue(1);
+        QVERIFY(q.exec());
+        q.addBindValue(QByteArray("not a picture at all"));
+        q.addBindValue(2);
+        QVERIFY(q.exec());
+    }
+    Db::RecordSet set = Db::RecordSet::Open(Db::Database::Open(path), AllCardsQuery());
+    QLabel box;
+    box.setFixedSize(125, 175);
+    QVERIFY(LoadPictureData(&box, set, QStringLiteral("PictureData")));
+    QCOMPARE(box.pixmap().size(), QSize(125, 175));
+    for (int id : {2, 3, 4}) { // damaged, empty, no current record
+        QVERIFY(LoadPictureData(&box, set, QStringLiteral("PictureData")));
+        set.SetFilter(QStringLiteral("ID=%1").arg(id));
+        QVERIFY(!LoadPictureData(&box, set, QStringLiteral("PictureData")));
+        QVERIFY(box.pixmap().isNull());
+        set.SetFilter(QString());
+    }
+    QCOMPARE(QDir(TempFolderPath()).entryList(QDir::Files), QStringList());
+}
+
+void TestCartomancyLogic::listLookups()
+{
+    QVERIFY(IsInStringList(QStringLiteral("omen"), {QStringLiteral("luck"), QStringLiteral("omen")}));
+    QVERIFY(!IsInStringList(QStringLiteral("Omen"), {QStringLiteral("omen")}));
+    QVERIFY(!IsInStringList(QString(), {}));
+    QVERIFY(IsInIdList(7, {3, 7}));
+    QVERIFY(!IsInIdList(0, {}));
+}
+
+// The report: title, "-" under it as long as it, a blank line, one line per
+// question with the name padded to 36 characters, 64 "_" and the summary.
+void TestCartomancyLogic::reportLayout()
+{
+    const QString title = QStringLiteral("Test Report For ") + AppInfo::ApplicationTitle();
+    QCOMPARE(ReportTitle(), title);
+    const std::vector<ReportRow> three = {{QStringLiteral("King of Hearts"), 1, 1},
+                                          {QStringLiteral("Two of Spades"), 0, 1},
+                                          {QStringLiteral("Ace of Clubs"), 1, 1}};
+    const TestReport description = FormatTestReport(CardTestType::Description, three, 3, 2);
+    const QStringList lines = description.text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 8);
+    QCOMPARE(lines[0], title);
+    QCOMPARE(lines[1], QString(title.size(), u'-'));
+    QCOMPARE(lines[2], QString());
+    QCOMPARE(lines[3], QStringLiteral("01.      King of Hearts") + QString(36 - 14, u' ') + QStringLiteral("Correct"));
+    QCOMPARE(lines[4], QStringLiteral("02.      Two of Spades") + QString(36 - 13, u' ') + QStringLiteral("Wrong"));
+    QCOMPARE(lines[5].indexOf(QLatin1String("Correct")), 9 + 36);
+    QCOMPARE(lines[6], QString(64, u'_'));
+    QCOMPARE(lines[7], QStringLiteral("2 out of 3 questions correct"));
+    QCOMPARE(description.summary, lines[7]);
+    QCOMPARE(description.text.count(u'\n'), description.text.count(QStringLiteral("\r\n")));
+
+    std::vector<ReportRow> twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve.push_back({QStringLiteral("Card %1").arg(i + 1), i < 7 ? 1 : 0, 1});
+    QCOMPARE(FormatTestReport(CardTestType::Description, twelve, 12, 7).summary,
+             QStringLiteral("7 out of 12 questions correct"));
+    QVERIFY(FormatTestReport(CardTestType::Description, twelve, 12, 7).text.contains(QStringLiteral("\r\n10.      Card 10")));
+
+    for (ReportRow &row : twelve) {
+        row.outOf = 3;
+        row.score = 3;
+    }
+    for (int i = 0; i < 6; ++i)
+        twelve[size_t(i)].score = 2;
+    const TestReport keywords = FormatTestReport(CardTestType::Keywords, twelve, 12, 30);
+    QCOMPARE(keywords.summary, QStringLiteral("30/36 choice(s) from 12 questions were correct"));
+    const QStringList keywordLines = keywords.text.split(QStringLiteral("\r\n"));
+    QCOMPARE(keywordLines[3], QStringLiteral("01.      Card 1") + QString(36 - 6, u' ') + QStringLiteral("2 Out Of 3 Correct"));
+    QCOMPARE(keywordLines[14], QStringLiteral("12.      Card 12") + QString(36 - 7, u' ') + QStringLiteral("3 Out Of 3 Correct"));
+}
+
+void TestCartomancyLogic::reportNamesAndBoundaries()
+{
+    // No questions (a selection without cards).
+    const TestReport none = FormatTestReport(CardTestType::Description, {}, 0, 0);
+    QCOMPARE(none.text.split(QStringLiteral("\r\n")),
+             (QStringList{ReportTitle(), QString(ReportTitle().size(), u'-'), QString(), QString(64, u'_'),
+                          QStringLiteral("0 out of 0 questions correct")}));
+    QCOMPARE(FormatTestReport(CardTestType::Keywords, {}, 0, 0).summary,
+             QStringLiteral("0/0 choice(s) from 0 questions were correct"));
+
+    // Names as long as the column or longer keep one blank before the result.
+    const QString exact(36, u'x');
+    const QString longer(41, u'y');
+    const QStringList lines = FormatTestReport(CardTestType::Description,
+                                               {{exact, 1, 1}, {longer, 0, 1}, {QString(35, u'z'), 1, 1}}, 3, 2)
+                                  .text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines[3], QStringLiteral("01.      ") + exact + QStringLiteral(" Correct"));
+    QCOMPARE(lines[4], QStringLiteral("02.      ") + longer + QStringLiteral(" Wrong"));
+    QCOMPARE(lines[5], QStringLiteral("03.      ") + QString(35, u'z') + QStringLiteral(" Correct"));
+
+    QCOMPARE(KeywordInstruction(1), QStringLiteral("You must choose 1 keyword"));
+    QCOMPARE(KeywordInstruction(3), QStringLiteral("You must choose 3 keywords"));
+    QCOMPARE(TooManyKeywordsMessage(1), QStringLiteral("You can select only 1 keywords.\r\n"
+                                                       "Please unselect one before selecting another keyword"));
+}
+
+void TestCartomancyLogic::descriptionQuestions_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QList<int>>("slots");
+    QTest::addRow("beginner") << 0 << QList<int>{1, 2};
+    QTest::addRow("intermediate") << 1 << QList<int>{0, 1, 2};
+    QTest::addRow("advanced") << 2 << QList<int>{0, 1, 2, 3};
+}
+
+// Every question shows the level's slots: the card's own meaning on the
+// correct one, the meanings of other, distinct cards on the rest.
+void TestCartomancyLogic::descriptionQuestions()
+{
+    QFETCH(int, level);
+    QFETCH(QList<int>, slots);
+    Db::RecordSet cards = Db::RecordSet::Open(deck_, BuildCardQuery({0, 1, 2, 3, 4, 5, 6, 7}));
+    QMap<QString, int> idByMeaning;
+    for (; !cards.IsEOF(); cards.MoveNext())
+        idByMeaning.insert(cards.Text(QStringLiteral("NormalMeaning")), cards.Int(QStringLiteral("Id")));
+    Random::Seed(11 + level);
+    CardTest test;
+    test.Start(CardTestType::Description, CardTestLevel(level), cards.RecordCount());
+    QSet<int> correctSlots;
+    for (int q = 0; q < 40; ++q) {
+        QVERIFY(!test.Advance(0));
+        test.DrawQuestionCard(cards);
+        const DescriptionQuestion question = test.AskDescriptionQuestion(cards);
+        QVERIFY(slots.contains(question.correctSlot));
+        correctSlots.insert(question.correctSlot);
+        QCOMPARE(idByMeaning.value(question.captions[size_t(question.correctSlot)]), question.cardId);
+        QSet<int> shownCards;
+        for (int slot = 0; slot < AnswerSlotCount; ++slot) {
+            QCOMPARE(question.shown[size_t(slot)], slots.contains(slot));
+            if (question.shown[size_t(slot)])
+                shownCards.insert(idByMeaning.value(question.captions[size_t(slot)]));
+        }
+        QCOMPARE(shownCards.size(), slots.size());
+        QVERIFY(!shownCards.contains(0));
+        QVERIFY(cards.Filter().isEmpty());
+    }
+    QCOMPARE(correctSlots.size(), slots.size()); // the right answer moves about
+}
+
+void TestCartomancyLogic::keywordQuestions_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<int>("toChoose");
+    QTest::addRow("beginner") << 0 << 5 << 1;
+    QTest::addRow("intermediate") << 1 << 7 << 3;
+    QTest::addRow("advanced") << 2 << 10 << 5;
+}
+
+// The card's own keywords sit on the correct boxes, keywords of other cards
+// on the rest; every caption differs.
+void TestCartomancyLogic::keywordQuestions()
+{
+    QFETCH(int, level);
+    QFETCH(int, boxes);
+    QFETCH(int, toChoose);
+    Db::RecordSet cards = Db::RecordSet::Open(deck_, BuildCardQuery({0, 1, 2, 3, 4, 5, 6, 7}));
+    QMap<QString, int> cardOfKeyword;
+    Db::RecordSet all = Db::RecordSet::Open(deck_, AllKeywordsQuery());
+    for (; !all.IsEOF(); all.MoveNext())
+        cardOfKeyword.insert(all.Text(QStringLiteral("keyword")), all.Int(QStringLiteral("CardID")));
+    Random::Seed(29 + level);
+    CardTest test;
+    test.Start(CardTestType::Keywords, CardTestLevel(level), cards.RecordCount());
+    for (int q = 0; q < 30; ++q) {
+        QVERIFY(!test.Advance(0));
+        test.DrawQuestionCard(cards);
+        const KeywordQuestion question = test.AskKeywordQuestion(cards, deck_);
+        QCOMPARE(question.boxCount, boxes);
+        QCOMPARE(question.toChoose, toChoose);
+        QCOMPARE(int(question.correctBoxes.size()), toChoose);
+        QCOMPARE(test.CorrectBoxes, question.correctBoxes);
+        QSet<QString> captions;
+        for (int box = 0; box < KeywordBoxTotal; ++box) {
+            QCOMPARE(question.shown[size_t(box)], box < boxes);
+            if (box >= boxes)
+                continue;
+            const QString caption = question.captions[size_t(box)];
+            captions.insert(caption);
+            const bool own = std::count(question.correctBoxes.begin(), question.correctBoxes.end(), box) == 1;
+            QCOMPARE(cardOfKeyword.value(caption) == question.cardId, own);
+            QVERIFY(cardOfKeyword.contains(caption));
+        }
+        QCOMPARE(captions.size(), boxes);
+        std::array<bool, KeywordBoxTotal> ticked{};
+        for (int box : question.correctBoxes)
+            ticked[size_t(box)] = true;
+        QCOMPARE(test.KeywordScore(ticked), toChoose);
+    }
+}
+
+// Too few cards or keywords: the draws stop, the options and boxes that
+// cannot be filled stay hidden and the rest still make a fair question.
+void TestCartomancyLogic::drawsEndWhenTheDataRunsShort()
+{
+    const QString path = dir_.filePath(QStringLiteral("short.db"));
+    QVERIFY(MakeDeck(path, {{1, QStringLiteral("Ace of Cups"), 0}, {2, QStringLiteral("Two of Cups"), 0}, {3, QStringLiteral("Page of Cups"), 0}},
+                     {{1, QStringLiteral("beginning")},
+                      {1, QStringLiteral("beginning")},
+                      {1, QString()},
+                      {2, QStringLiteral("pairing")},
+                      {2, QStringLiteral("union")},
+                      {3, QStringLiteral("pairing")}}));
+    auto db = Db::Database::Open(path);
+    Db::RecordSet cards = Db::RecordSet::Open(db, AllCardsQuery());
+    CardTest test;
+    test.Start(CardTestType::Description, CardTestLevel::Advanced, 3);
+    test.Advance(0);
+    test.TestCardId = 2;
+    const DescriptionQuestion description = test.AskDescriptionQuestion(cards);
+    QCOMPARE(int(std::count(description.shown.begin(), description.shown.end(), true)), 3);
+    QSet<QString> meanings;
+    for (int slot = 0; slot < AnswerSlotCount; ++slot)
+        if (description.shown[size_t(slot)])
+            meanings.insert(description.captions[size_t(slot)]);
+    QCOMPARE(meanings.size(), 3);
+
+    test.Start(CardTestType::Keywords, CardTestLevel::Advanced, 3);
+    test.Advance(0);
+    test.TestCardId = 1; // one distinct keyword of its own; only "pairing" and "union" elsewhere
+    KeywordQuestion keywords = test.AskKeywordQuestion(cards, db);
+    QCOMPARE(keywords.toChoose, 1);
+    QCOMPARE(keywords.captions[size_t(keywords.correctBoxes[0])], QStringLiteral("beginning"));
+    QStringList shown;
+    for (int box = 0; box < KeywordBoxTotal; ++box)
+        if (keywords.shown[size_t(box)])
+            shown << keywords.captions[size_t(box)];
+    shown.sort();
+    QCOMPARE(shown, (QStringList{QStringLiteral("beginning"), QStringLiteral("pairing"), QStringLiteral("union")}));
+
+    test.TestCardId = 4; // no such card, no keywords: nothing to tick
+    keywords = test.AskKeywordQuestion(cards, db);
+    QCOMPARE(keywords.toChoose, 0);
+    QVERIFY(keywords.correctBoxes.empty());
+}
+
+// N questions for N cards, each card asked once while the draw finds cards not
+// asked yet, then the test is finished with the total of the scores.
+void TestCartomancyLogic::wholeTestAsksEveryCardAndFinishes()
+{
+    Db::RecordSet cards = Db::RecordSet::Open(deck_, BuildCardQuery({0, 1, 2, 3}));
+    Random::Seed(5);
+    CardTest test;
+    test.Start(CardTestType::Keywords, CardTestLevel::Intermediate, cards.RecordCount());
+    int questions = 0;
+    while (!test.Advance(questions == 0 ? 0 : 2)) {
+        ++questions;
+        QCOMPARE(test.TestQuestionNumber, questions);
+        test.DrawQuestionCard(cards);
+        test.AskKeywordQuestion(cards, deck_);
+    }
+    QCOMPARE(questions, 12);
+    QCOMPARE(int(test.TestAskedIds.size()), 12);
+    QCOMPARE(test.TestTotal, 24);
+    const TestReport report = test.BuildTestReport(deck_);
+    QCOMPARE(report.summary, QStringLiteral("24/36 choice(s) from 12 questions were correct"));
+    QVERIFY(report.text.contains(QStringLiteral("2 Out Of 3 Correct")));
+    QVERIFY(QSet<int>(test.TestAskedIds.begin(), test.TestAskedIds.end()).size() >= 10);
+}
+
+QTEST_MAIN(TestCartomancyLogic)
+#include "tst_cartomancy_logic.moc"

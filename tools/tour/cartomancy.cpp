@@ -1,0 +1,110 @@
+// Learn Cartomancy: every tab, a description and a keyword test to their reports.
+#include "Tour.h"
+
+#include "cartomancy/modLearnCartomancyStartup.h"
+#include "shell/DataLocations.h"
+#include "shell/frmMDI.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+void walk(frmMDI &mdi)
+{
+    // The card database is built beside the learning-suite program (build/src).
+    const QString built = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src"));
+    if (!QFileInfo::exists(DataLocations::ProgramFile(QStringLiteral("learn.dll"))) &&
+        QFileInfo::exists(built + QStringLiteral("/learn.dll")))
+        DataLocations::SetProgramFolderForTesting(QDir(built).canonicalPath());
+    // The run-at-login entry goes to a folder of the tour's own.
+    static QTemporaryDir autostart;
+    SetAutostartFolderForTesting(autostart.path());
+
+    // Answers "Test Complete" and any other message box.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    answer.start(50);
+
+    Tour::SelectModule(mdi, 3);
+    QWidget *window = Tour::Find<QWidget>(&mdi, QStringLiteral("frmLearnCartomancyMain"));
+    if (!window)
+        return;
+    const auto find = [window](const QString &name) { return Tour::Find<QAbstractButton>(window, name); };
+    const auto click = [&](const QString &name) {
+        if (QAbstractButton *button = find(name))
+            button->click();
+    };
+    auto *tabs = Tour::Find<QTabWidget>(window, QStringLiteral("SSTab1"));
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-settings"));
+
+    tabs->setCurrentIndex(0);
+    click(QStringLiteral("chkGoal1"));
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-goals"));
+    tabs->setCurrentIndex(1);
+
+    click(QStringLiteral("optRun"));
+    click(QStringLiteral("chkSysTray"));
+    click(QStringLiteral("cmdSetOption"));
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-memorize-first"));
+    for (int i = 0; i < 13; ++i)
+        click(QStringLiteral("cmdNext"));
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-memorize-card14"));
+
+    // A description test at "Advanced": the first shown option every time.
+    tabs->setCurrentIndex(1);
+    click(QStringLiteral("optDontRun"));
+    click(QStringLiteral("optTestType(0)"));
+    click(QStringLiteral("optDifficulty(2)"));
+    click(QStringLiteral("cmdStartTest2"));
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-description-question"));
+    for (int q = 0; q < 60 && tabs->currentIndex() == 3; ++q) {
+        for (int i = 0; i < 7; ++i) {
+            QAbstractButton *option = find(QStringLiteral("optAnswer(%1)").arg(i));
+            if (option && option->isVisible()) {
+                option->click();
+                break;
+            }
+        }
+        click(QStringLiteral("cmdNextQuestion"));
+    }
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-description-report"));
+
+    // A keyword test at "Intermediate", three boxes ticked each time.
+    tabs->setCurrentIndex(1);
+    click(QStringLiteral("optTestType(1)"));
+    click(QStringLiteral("optDifficulty(1)"));
+    click(QStringLiteral("cmdStartTest2"));
+    for (int i = 0; i < 3; ++i)
+        click(QStringLiteral("chkKeywords(%1)").arg(i));
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-keyword-question"));
+    for (int q = 0; q < 60 && tabs->currentIndex() == 3; ++q) {
+        int ticked = 0;
+        for (int i = 0; i < 10 && ticked < 3; ++i) {
+            auto *box = qobject_cast<QCheckBox *>(find(QStringLiteral("chkKeywords(%1)").arg(i)));
+            if (box && box->isVisible()) {
+                if (!box->isChecked())
+                    box->click();
+                ++ticked;
+            }
+        }
+        click(QStringLiteral("cmdNextQuestion"));
+    }
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-keyword-report"));
+    answer.stop();
+}
+
+const Tour::Walk registered(3, walk);
+
+} // namespace
