@@ -54,11 +54,12 @@ std::optional<DreamSymbol> DreamDatabase::SymbolAt(int position)
 {
     if (position < 0)
         return std::nullopt;
-    // The keyword index gives the order, so only the skipped index entries
-    // are walked and only the one row is read.
+    // The keyword index gives the order: the inner query walks only the
+    // index up to the position, and the one row found is then read whole.
     Db::RecordSet &set = OpenDreamRecordset(
-        QStringLiteral("select * from tblkeywords order by keyword limit 1 offset ") +
-        QString::number(position));
+        QStringLiteral("select * from tblkeywords where rowid = (select rowid from tblkeywords "
+                       "order by keyword limit 1 offset ") +
+        QString::number(position) + u')');
     if (set.IsEOF())
         return std::nullopt;
     return DreamSymbol{set.Text(QStringLiteral("keyword")), set.Text(QStringLiteral("Description"))};
@@ -122,12 +123,15 @@ std::vector<DreamLetterRange> DreamDatabase::LetterRanges(const QStringList &let
             before += count(QStringLiteral("keyword >= '") + countedUpTo +
                             QStringLiteral("' AND keyword < '") + lower + u'\'');
         }
-        const QString inLetter = letterCondition(lower);
+        // One walk over the letter's stretch of the index counts its keywords
+        // and those that start with the capital (GLOB compares case-sensitively
+        // whatever the column's collation).
+        Db::RecordSet &set = OpenDreamRecordset(
+            QStringLiteral("select count(*) as n, sum(keyword glob '") + range.letter +
+            QStringLiteral("*') as exact from tblkeywords where ") + letterCondition(lower));
         range.first = before;
-        range.end = before + count(inLetter);
-        // GLOB compares case-sensitively whatever the column's collation.
-        range.exact = count(inLetter + QStringLiteral(" AND keyword GLOB '") + range.letter +
-                            QStringLiteral("*'"));
+        range.end = before + (set.IsEOF() ? 0 : set.Int(QStringLiteral("n")));
+        range.exact = set.IsEOF() ? 0 : set.Int(QStringLiteral("exact"));
         ranges.push_back(range);
         before = range.end;
         countedUpTo = QChar(lower.unicode() + 1);

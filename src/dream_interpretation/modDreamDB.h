@@ -31,6 +31,8 @@ struct DreamLetterRange {
     int end = 0;
     int exact = 0;
     bool Contains(int position) const { return position >= first && position < end; }
+    // True when every keyword of the range starts with the capital itself.
+    bool AllExact() const { return exact == end - first; }
 };
 
 class DreamDatabase {

@@ -120,9 +120,13 @@ bool DreamSession::tryQuestionPosition(int position,
             continue;
         if (DreamLetterCounts[i] >= LetterLimit)
             return false;
-        const std::optional<DreamSymbol> symbol = Data.SymbolAt(position);
-        if (!symbol || !symbol->keyword.startsWith(ranges[i].letter))
-            return false;
+        // The keyword is read only where the range also holds keywords that
+        // start with the small letter or another form of it.
+        if (!ranges[i].AllExact()) {
+            const std::optional<DreamSymbol> symbol = Data.SymbolAt(position);
+            if (!symbol || !symbol->keyword.startsWith(ranges[i].letter))
+                return false;
+        }
         ++DreamLetterCounts[i];
         DreamQuestionRows.push_back(position);
         return true;
