@@ -54,17 +54,21 @@ QString indexed(const char *name, int index)
     return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption, const QColor &colour,
-                        const QFont &font, QWidget *parent)
+// Gives a widget (a button, or a panel whose buttons inherit it) its font and button colour.
+void setLook(QWidget *widget, const QFont &font, const QColor &colour)
+{
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+}
+
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setFont(font);
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, colour);
-    button->setPalette(palette);
     return button;
 }
 
@@ -79,11 +83,12 @@ QLabel *makeCaption(int index, const QString &text, QWidget *panel, int y)
     return label;
 }
 
+// The list controls take the panel's Verdana: setting a font on a drop-down
+// list would build its pop-up at once, which start-up does not need.
 QComboBox *makeCombo(const QString &name, QWidget *panel, int y)
 {
     auto *combo = new QComboBox(panel);
     combo->setObjectName(name);
-    combo->setFont(Look::Verdana(9));
     combo->setMaxVisibleItems(16);
     combo->setGeometry(0, y, kPanelWidth, 26);
     return combo;
@@ -93,7 +98,6 @@ QListWidget *makeList(const QString &name, QWidget *panel, int y, int height)
 {
     auto *list = new QListWidget(panel);
     list->setObjectName(name);
-    list->setFont(Look::Verdana(9));
     list->setGeometry(0, y, kPanelWidth, height);
     return list;
 }
@@ -123,7 +127,6 @@ LearnYogaStrips::LearnYogaStrips(ModuleHost &host) : QObject(host.MainWindow()),
     if (!picTop1_ || !picContainer_ || !picLeft_)
         return;
 
-    LoadYogasanaCatalogue(records_);
     buildMenu();
     buildBrowsingPanels();
     fillLists();
@@ -148,9 +151,9 @@ void LearnYogaStrips::buildMenu()
     // that the lesson buttons paint above nothing and the menu reads in order.
     for (int s = 1; s <= LearnYoga::SectionCount; ++s) {
         const SectionInfo &info = kSections[std::size_t(s - 1)];
-        QPushButton *button = makeButton(QStringLiteral("Command%1").arg(s),
-                                         QString::fromLatin1(info.caption), kSectionColour,
-                                         sectionFont, picLeft_);
+        QPushButton *button =
+            makeButton(QStringLiteral("Command%1").arg(s), QString::fromLatin1(info.caption), picLeft_);
+        setLook(button, sectionFont, kSectionColour);
         button->setGeometry(0, 0, px(LearnYoga::kSectionButtonWidth),
                             px(LearnYoga::kSectionButtonHeight));
         connect(button, &QPushButton::clicked, this, [this, s] { SectionClick(s); });
@@ -162,14 +165,14 @@ void LearnYogaStrips::buildMenu()
         panel->setObjectName(QStringLiteral("Picture%1").arg(s));
         panel->setGeometry(0, 0, px(LearnYoga::kSectionButtonWidth), px(LearnYoga::PanelHeight(s)));
         panel->hide();
+        setLook(panel, lessonFont, kLessonColour); // before its buttons, which inherit it
         panels_[std::size_t(s - 1)] = panel;
         for (int i = 0; i < LearnYoga::LessonCount(s); ++i) {
             const int lesson = info.firstLesson + i;
             const LearnYogaContent::Page &page = LearnYogaContent::kLessons[std::size_t(lesson)];
             // The caption as stored: "&&" shows one "&" on the button.
             QPushButton *lessonButton =
-                makeButton(QString::fromLatin1(page.button), QString::fromLatin1(page.title),
-                           kLessonColour, lessonFont, panel);
+                makeButton(QString::fromLatin1(page.button), QString::fromLatin1(page.title), panel);
             lessonButton->setGeometry(px(LearnYoga::kLessonButtonLeft),
                                       i * px(LearnYoga::kLessonButtonHeight),
                                       px(LearnYoga::kLessonButtonWidth),
@@ -190,6 +193,7 @@ void LearnYogaStrips::buildBrowsingPanels()
     const auto makePanel = [this](int section) {
         auto *panel = new QWidget(picContainer_);
         panel->setObjectName(QStringLiteral("Picture%1").arg(section));
+        panel->setFont(Look::Verdana(9));
         panel->setGeometry(0, kStripMargin, kPanelWidth, kPictureSize);
         panel->hide();
         panels_[std::size_t(section - 1)] = panel;
@@ -234,10 +238,7 @@ void LearnYogaStrips::buildBrowsingPanels()
 // of the browsing sections select entry 0 and run it themselves.
 void LearnYogaStrips::fillLists()
 {
-    QStringList names;
-    for (const LearnYoga::YogasanaRecord &record : records_)
-        names.append(record.AsanaName);
-    cboAsanasByName_->addItems(names);
+    cboAsanasByName_->addItems(LearnYoga::YogasanaNames());
     cboAsanasByBodyPart_->addItems(LearnYoga::BodyPartNames());
     cboAsanasByTherapeuticApplications_->addItems(LearnYoga::ApplicationNames());
 
@@ -436,12 +437,14 @@ void LearnYogaStrips::ShowYogasana(const QString &name)
 
 void LearnYogaStrips::ListAsanasByBodyPart(const QString &bodyPart)
 {
+    LearnYoga::LoadYogasanaCatalogue(records_);
     refill(lstAsanasByBodyPart_,
            LearnYoga::AsanaNames(records_, LearnYoga::AsanasForBodyPart(bodyPart)));
 }
 
 void LearnYogaStrips::ListAsanasByApplication(const QString &application)
 {
+    LearnYoga::LoadYogasanaCatalogue(records_);
     refill(lstAsanasByTherapeuticApplications_,
            LearnYoga::AsanaNames(records_, LearnYoga::AsanasForApplication(application)));
 }

@@ -47,6 +47,15 @@ void LoadYogasanaCatalogue(YogasanaCatalogue &records)
     }
 }
 
+QStringList YogasanaNames()
+{
+    QStringList names;
+    names.reserve(YogasanaCount);
+    for (const AsanaCatalogue::Asana &asana : AsanaCatalogue::kAsanas)
+        names.append(QString::fromLatin1(asana.name));
+    return names;
+}
+
 int FindYogasana(const YogasanaCatalogue &records, const QString &name)
 {
     for (int i = 0; i < YogasanaCount; ++i)

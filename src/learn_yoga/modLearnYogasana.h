@@ -29,6 +29,9 @@ using YogasanaCatalogue = std::array<YogasanaRecord, YogasanaCount>;
 // Fills the 32 records from the shared asana catalogue.
 void LoadYogasanaCatalogue(YogasanaCatalogue &records);
 
+// The 32 names in catalogue order, read without filling the records.
+QStringList YogasanaNames();
+
 // The first record (0 to 31) whose name equals the text exactly, or -1.
 int FindYogasana(const YogasanaCatalogue &records, const QString &name);
 

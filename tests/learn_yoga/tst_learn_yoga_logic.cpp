@@ -53,7 +53,10 @@ Run run(const QString &text, bool bold, bool underline, int colour,
     return Run{text, bold, underline, colour, 14, alignment};
 }
 
-Run title(const char *text) { return run(QString::fromLatin1(text) + "\r\n\r\n", true, false, 5, RTB::Alignment::Centre); }
+Run title(const char *text)
+{
+    return run(QString::fromLatin1(text) + "\r\n\r\n", true, false, 5, RTB::Alignment::Centre);
+}
 
 // 'p' paragraph, '*' bulleted item, '#' numbered item or step.
 QString kinds(std::initializer_list<const char *> blocks)
@@ -121,16 +124,15 @@ void TestLearnYogaLogic::accordion_data()
                                       << QList<int>{0, 375, 750, 1125, 1500, 3750, 4125} << QList<int>{5} << 1875;
     QTest::addRow("meditation closes") << QList<int>{5, 5} << 0 << collapsed << QList<int>{} << 0;
     QTest::addRow("pranayam after meditation") << QList<int>{5, 6} << 6
-                                               << QList<int>{0, 375, 750, 1125, 1500, 1875, 4500} << QList<int>{6} << 2250;
+                                               << QList<int>{0, 375, 750, 1125, 1500, 1875, 4500} << QList<int>{6}
+                                               << 2250;
     QTest::addRow("information") << QList<int>{1} << 1 << QList<int>{0, 2625, 3000, 3375, 3750, 4125, 4500}
                                  << QList<int>{1} << 375;
-    QTest::addRow("surya namaskar") << QList<int>{7} << 7 << collapsed << QList<int>{7} << 2625;
     QTest::addRow("by body part") << QList<int>{3} << 3 << collapsed << QList<int>{3} << 0;
     QTest::addRow("by body part again keeps its panel") << QList<int>{3, 3} << 0 << collapsed << QList<int>{3} << 0;
     QTest::addRow("browsing after browsing") << QList<int>{2, 4} << 4 << collapsed << QList<int>{4} << 0;
     QTest::addRow("lesson after browsing") << QList<int>{1, 3, 5} << 5
                                            << QList<int>{0, 375, 750, 1125, 1500, 3750, 4125} << QList<int>{5} << 1875;
-    QTest::addRow("browsing after lesson") << QList<int>{6, 2} << 2 << collapsed << QList<int>{2} << 0;
     QTest::addRow("no such section") << QList<int>{5, 0, 8} << 5
                                      << QList<int>{0, 375, 750, 1125, 1500, 3750, 4125} << QList<int>{5} << 1875;
 }
@@ -169,7 +171,6 @@ void TestLearnYogaLogic::displaySize_data()
     QTest::addRow("1366 lesson") << sizesAt(wide, wide, {1096, 606}) << int(Sizing::LessonSection) << QSize(1096, 541);
     QTest::addRow("1366 browsing") << sizesAt(wide, wide, {1096, 344}) << int(Sizing::BrowsingSection)
                                    << QSize(1096, 279);
-    QTest::addRow("1024 lesson") << sizesAt(narrow, narrow, {754, 606}) << int(Sizing::LessonSection) << QSize(754, 541);
     // Beyond the visible area (a main window smaller than the screen, or a
     // window manager's frame and panel): kept within the area.
     QTest::addRow("small main window") << sizesAt(wide, {1024, 700}, {754, 280}) << int(Sizing::BrowsingSection)
@@ -179,7 +180,6 @@ void TestLearnYogaLogic::displaySize_data()
     // A rule that gives almost nothing (or less) still leaves a readable view.
     QTest::addRow("negative height") << sizesAt({1024, 400}, {1024, 400}, {754, 300}) << int(Sizing::BrowsingSection)
                                      << QSize(754, 120);
-    QTest::addRow("tiny area") << sizesAt({1024, 400}, {1024, 400}, {754, 60}) << int(Sizing::Opening) << QSize(754, 60);
 }
 
 void TestLearnYogaLogic::displaySize()
@@ -332,8 +332,6 @@ void TestLearnYogaLogic::emphasisedPages()
     // Techniques: one line break after each heading, trailing blanks kept.
     const std::vector<Run> mind = RunsOf(LessonPage(lesson("Command54"), true));
     QCOMPARE(mind.size(), std::size_t(8));
-    QCOMPARE(mind[2], run(QStringLiteral("1. Sense Organs:\r\n"), true, false, 5));
-    QCOMPARE(mind[4].text.left(4), QStringLiteral("2. B"));
     QCOMPARE(mind[6], run(QStringLiteral("3. Body Movements: \r\n"), true, false, 5));
 }
 
@@ -367,38 +365,26 @@ void TestLearnYogaLogic::asanaPages()
     QCOMPARE(cobra[3].text + cobra[4].text, QStringLiteral("English Name: Half- Cobra Pose\r\n\r\n"));
 }
 
-// The 32 records in catalogue order, with their steps, optional contradictions and pictures.
+// The 32 records in catalogue order, each with its picture; eight have no contradictions.
 void TestLearnYogaLogic::catalogue()
 {
     YogasanaCatalogue records;
     LoadYogasanaCatalogue(records);
-    const QStringList names = {
-        "Anjali Mudra", "Ardhachandrasana", "Ardhamatsyendrasana", "Bhujangasana", "Dhanurasana", "Garudasana",
-        "Gomukhasana", "Halasana", "Kukkutasana", "Makarasana", "Mandukasana", "Matsyasana", "Mayurasana",
-        "Noukasana", "Padmasana", "Parvatasana", "Paschimottanasana", "Pavanamuktasana", "Sarvangasana",
-        "Shalabhasana", "Shavasana", "Siddhasana", "Simhasana", "Suptavajrasana", "Tadasana", "Trikonasana",
-        "Ustrasana", "Uttanasana", "Vajrasana", "Veerasana", "Vrikshasana", "Yoga Mudra"};
-    const QList<int> steps = {4, 5, 6, 6, 8, 6, 5, 5, 5, 5, 7, 7, 6, 6, 6, 4,
-                              7, 6, 4, 5, 4, 5, 6, 7, 6, 4, 4, 4, 5, 5, 5, 6};
     const QList<int> withoutContradictions = {2, 4, 6, 26, 28, 29, 30, 31};
-    QCOMPARE(AsanaNames(records, {0, 31}), QStringList({"Anjali Mudra", "Yoga Mudra"}));
     for (int i = 0; i < YogasanaCount; ++i) {
         const YogasanaRecord &r = records[std::size_t(i)];
-        QCOMPARE(r.AsanaName, names.at(i));
-        QCOMPARE(FindYogasana(records, names.at(i)), i);
-        QCOMPARE(r.AsanaProcedure.count(QStringLiteral("\r\n")) + 1, steps.at(i));
-        QVERIFY(r.AsanaProcedure.startsWith(QLatin1String("1. ")));
+        QCOMPARE(FindYogasana(records, r.AsanaName), i);
+        QVERIFY(r.AsanaProcedure.startsWith(QLatin1String("1. ")) && !r.AsanaBenefits.isEmpty());
         QCOMPARE(r.AsanaContradictions.isEmpty(), withoutContradictions.contains(i));
-        QVERIFY(!r.AsanaEnglishName.isEmpty() && !r.AsanaDescription.isEmpty() && !r.AsanaBenefits.isEmpty());
         const QString picture = YogasanaPicturePath(i);
-        QVERIFY2(picture.startsWith(QStringLiteral(":/asanas/%1 ").arg(i + 1, 2, 10, QLatin1Char('0'))),
+        QVERIFY2(picture.startsWith(QStringLiteral(":/asanas/%1 ").arg(i + 1, 2, 10, QLatin1Char('0'))) &&
+                     QFile::exists(picture),
                  qPrintable(picture));
-        QVERIFY2(QFile::exists(picture), qPrintable(picture));
     }
-    QCOMPARE(records[3].AsanaEnglishName, QStringLiteral("Half- Cobra Pose"));
+    QCOMPARE(AsanaNames(records, {0, 3, 16, 31}),
+             QStringList({"Anjali Mudra", "Bhujangasana", "Paschimottanasana", "Yoga Mudra"}));
     QCOMPARE(FindYogasana(records, QStringLiteral("dhanurasana")), -1);
     QCOMPARE(FindYogasana(records, QStringLiteral(" Dhanurasana")), -1);
-    QVERIFY(YogasanaPicturePath(32).isEmpty());
 }
 
 void TestLearnYogaLogic::indexes_data()
@@ -409,19 +395,12 @@ void TestLearnYogaLogic::indexes_data()
     QTest::addRow("Live") << true << "Live"
                           << QStringList{"Ardhamatsyendrasana", "Bhujangasana", "Paschimottanasana", "Uttanasana"};
     QTest::addRow("Arms") << true << "Arms" << QStringList{"Anjali Mudra"};
-    QTest::addRow("Hands / Fingers") << true << "Hands / Fingers"
-                                     << QStringList{"Anjali Mudra", "Bhujangasana", "Simhasana"};
-    QTest::addRow("Wrists") << true << "Wrists" << QStringList{"Anjali Mudra", "Dhanurasana"};
     const QStringList thyroid = {"Matsyasana", "Pavanamuktasana", "Sarvangasana"};
     QTest::addRow("Hyperthyroidism") << false << "Hyperthyroidism" << thyroid;
     QTest::addRow("Hypothyroidism") << false << "Hypothyroidism" << thyroid;
     QTest::addRow("Carpal Tunnel Syndrome") << false << "Carpal Tunnel Syndrome" << QStringList{"Anjali Mudra"};
-    QTest::addRow("Spondylitis") << false << "Spondylitis"
-                                 << QStringList{"Ardhamatsyendrasana", "Bhujangasana", "Dhanurasana", "Makarasana",
-                                                "Pavanamuktasana", "Vajrasana", "Vrikshasana"};
     QTest::addRow("other case") << true << "live" << QStringList{};
     QTest::addRow("other list") << false << "Live" << QStringList{};
-    QTest::addRow("empty") << true << "" << QStringList{};
 }
 
 void TestLearnYogaLogic::indexes()
@@ -454,7 +433,8 @@ void TestLearnYogaLogic::indexTablesAreSound()
         const QList<int> &counts = body ? partCounts : applicationCounts;
         QCOMPARE(QSet<QString>(labels.begin(), labels.end()).size(), labels.size());
         for (qsizetype i = 0; i < labels.size(); ++i) {
-            const std::vector<int> numbers = body ? AsanasForBodyPart(labels.at(i)) : AsanasForApplication(labels.at(i));
+            const std::vector<int> numbers =
+                body ? AsanasForBodyPart(labels.at(i)) : AsanasForApplication(labels.at(i));
             QCOMPARE(int(numbers.size()), counts.at(i));
             QVERIFY2(std::is_sorted(numbers.begin(), numbers.end()) &&
                          std::adjacent_find(numbers.begin(), numbers.end()) == numbers.end(),

@@ -66,9 +66,7 @@ private Q_SLOTS:
     void cleanup();
     void selectingShowsTheIntroduction();
     void accordionMovesTheMenu();
-    void menuKeepsItsStateAcrossModules();
-    void browsingByBodyPart();
-    void browsingByApplicationAndName();
+    void browsingSections();
     void pageFormatsInTheView();
     void displayStaysInTheDocumentArea();
     void menuWorksByKeyboard();
@@ -145,6 +143,7 @@ void TestLearnYogaWindow::selectingShowsTheIntroduction()
              QStringLiteral("Importance && Benefits Of Pranayam"));
 }
 
+// The accordion as the menu shows it, kept while another module is used.
 void TestLearnYogaWindow::accordionMovesTheMenu()
 {
     click(QStringLiteral("cmdSelectOption(0)"));
@@ -157,7 +156,6 @@ void TestLearnYogaWindow::accordionMovesTheMenu()
     QVERIFY(page().startsWith(QLatin1String("What Is Meditation ?\n\n")));
     click(QStringLiteral("Command52"));
     QVERIFY(page().startsWith(QLatin1String("Why Should We Meditate ?\n\n")));
-
     // The open section again: closes, and still shows its first lesson.
     click(QStringLiteral("Command5"));
     QVERIFY(child(QStringLiteral("Picture5"))->isHidden());
@@ -165,47 +163,24 @@ void TestLearnYogaWindow::accordionMovesTheMenu()
         QCOMPARE(top(QStringLiteral("Command%1").arg(s)), (s - 1) * 25);
     QVERIFY(page().startsWith(QLatin1String("What Is Meditation ?\n\n")));
 
-    click(QStringLiteral("Command5"));
-    click(QStringLiteral("Command6"));
-    QVERIFY(child(QStringLiteral("Picture5"))->isHidden());
-    QVERIFY(child(QStringLiteral("Picture6"))->isVisible());
-    QCOMPARE(top(QStringLiteral("Command7")), 300);
-    QVERIFY(strips->Menu().IsOpen(6) && !strips->Menu().IsOpen(5));
-    QVERIFY(page().startsWith(QLatin1String("What Is Pranayam ?\n\n")));
-}
-
-void TestLearnYogaWindow::menuKeepsItsStateAcrossModules()
-{
-    click(QStringLiteral("cmdSelectOption(0)"));
     click(QStringLiteral("Command7"));
-    click(QStringLiteral("Command73"));
     click(QStringLiteral("cmdSelectOption(2)"));
     QTest::qWait(1);
     QVERIFY(child(QStringLiteral("picLeft"))->isHidden());
-    QVERIFY(!child(QStringLiteral("frmLearnYogaDisp")) || child(QStringLiteral("frmLearnYogaDisp"))->isHidden());
     click(QStringLiteral("cmdSelectOption(0)"));
     QTest::qWait(1);
     QVERIFY(child(QStringLiteral("Picture7"))->isVisible());
     QCOMPARE(top(QStringLiteral("Picture7")), 175);
     QVERIFY(strips->Menu().IsOpen(7));
     QVERIFY(page().startsWith(QLatin1String("Introduction\n\n")));
-    // A browsing section opened before stays open, its strip hidden until a section is chosen.
-    click(QStringLiteral("Command3"));
-    click(QStringLiteral("cmdSelectOption(2)"));
-    click(QStringLiteral("cmdSelectOption(0)"));
-    QVERIFY(child(QStringLiteral("picTop1"))->isHidden());
-    QVERIFY(strips->Menu().IsOpen(3));
 }
 
-void TestLearnYogaWindow::browsingByBodyPart()
+void TestLearnYogaWindow::browsingSections()
 {
     click(QStringLiteral("cmdSelectOption(0)"));
     click(QStringLiteral("Command3"));
-    QVERIFY(child(QStringLiteral("picTop1"))->isVisible());
-    QVERIFY(child(QStringLiteral("Picture3"))->isVisible());
+    QVERIFY(child(QStringLiteral("picTop1"))->isVisible() && child(QStringLiteral("Picture3"))->isVisible());
     QVERIFY(child(QStringLiteral("Picture2"))->isHidden() && child(QStringLiteral("Picture4"))->isHidden());
-    QCOMPARE(child<QLabel>(QStringLiteral("lblCaption(3)"))->text(),
-             QStringLiteral("Select the Body Part to get the corresponding asanas list"));
     auto *parts = child<QComboBox>(QStringLiteral("cboAsanasByBodyPart"));
     auto *list = child<QListWidget>(QStringLiteral("lstAsanasByBodyPart"));
     QCOMPARE(parts->currentText(), QStringLiteral("Abdomen"));
@@ -213,82 +188,48 @@ void TestLearnYogaWindow::browsingByBodyPart()
     QVERIFY(page().startsWith(QLatin1String("Ardhachandrasana\n\nDescription: \n")));
     QCOMPARE(strips->ShownPicture(), 2);
 
-    // Typing a body part chooses it, as a user would.
+    // Typing a body part chooses it, as a user would; the list shows its asanas.
     parts->setFocus();
     QTest::keyClicks(parts, QStringLiteral("Live"));
-    QCOMPARE(parts->currentText(), QStringLiteral("Live"));
     QCOMPARE(itemsOf(list), QStringList({"Ardhamatsyendrasana", "Bhujangasana", "Paschimottanasana", "Uttanasana"}));
     QVERIFY(page().startsWith(QLatin1String("Ardhamatsyendrasana\n\n")));
     QCOMPARE(strips->ShownPicture(), 3);
     const QImage shown = child<QLabel>(QStringLiteral("picYoga"))->pixmap().toImage();
     QCOMPARE(shown, Look::Picture(QStringLiteral(":/asanas/03 Ardhamatsyendrasana.svg"), QSize(250, 250)).toImage());
-
-    // Moving down the list shows the next asana.
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     QVERIFY(page().startsWith(QLatin1String("Bhujangasana\n\n")));
-    QCOMPARE(strips->ShownPicture(), 4);
-
-    parts->setCurrentIndex(parts->findText(QStringLiteral("Arms")) - 1);
-    QTest::keyClick(parts, Qt::Key_Down);
-    QCOMPARE(itemsOf(list), QStringList({"Anjali Mudra"}));
-    QCOMPARE(strips->ShownPicture(), 1);
-    QVERIFY(page().startsWith(QLatin1String("Anjali Mudra\n\n")));
-
     // An unknown name leaves page and picture as they were.
     const QString before = page();
-    strips->ShowYogasana(QStringLiteral("Anjali mudra"));
+    strips->ShowYogasana(QStringLiteral("bhujangasana"));
     QCOMPARE(page(), before);
-    QCOMPARE(strips->ShownPicture(), 1);
+    QCOMPARE(strips->ShownPicture(), 4);
 
     // The open browsing section again: its panel and the strip stay.
     click(QStringLiteral("Command3"));
     QVERIFY(!strips->Menu().IsOpen(3));
     QVERIFY(child(QStringLiteral("Picture3"))->isVisible() && child(QStringLiteral("picTop1"))->isVisible());
-    QCOMPARE(parts->currentText(), QStringLiteral("Abdomen"));
     QVERIFY(page().startsWith(QLatin1String("Ardhachandrasana\n\n")));
+
+    // Selecting the module again keeps the strip; a click on the asana already
+    // selected replaces the introduction with its page.
+    click(QStringLiteral("Command4"));
+    auto *uses = child<QListWidget>(QStringLiteral("lstAsanasByTherapeuticApplications"));
+    QCOMPARE(uses->currentItem()->text(), QStringLiteral("Anjali Mudra"));
+    click(QStringLiteral("cmdSelectOption(0)"));
+    QTest::qWait(1); // the closed display goes
+    QVERIFY(child(QStringLiteral("picTop1"))->isVisible());
+    QVERIFY(page().startsWith(QLatin1String("Introduction\n\n")));
+    QTest::mouseClick(uses->viewport(), Qt::LeftButton, {}, uses->visualItemRect(uses->item(0)).center());
+    QVERIFY(page().startsWith(QLatin1String("Anjali Mudra\n\n")));
     click(QStringLiteral("Command1"));
     QVERIFY(child(QStringLiteral("picTop1"))->isHidden());
-}
-
-void TestLearnYogaWindow::browsingByApplicationAndName()
-{
-    click(QStringLiteral("cmdSelectOption(0)"));
-    click(QStringLiteral("Command4"));
-    QVERIFY(child(QStringLiteral("Picture4"))->isVisible() && child(QStringLiteral("Picture3"))->isHidden());
-    auto *applications = child<QComboBox>(QStringLiteral("cboAsanasByTherapeuticApplications"));
-    auto *list = child<QListWidget>(QStringLiteral("lstAsanasByTherapeuticApplications"));
-    QCOMPARE(applications->currentText(), QStringLiteral("Anxiety"));
-    QVERIFY(page().startsWith(QLatin1String("Anjali Mudra\n\n")));
-    QStringList thyroid[2];
-    for (int i = 0; i < 2; ++i) {
-        applications->setFocus();
-        QTest::keyClicks(applications, i == 0 ? QStringLiteral("Hyperthyroidism") : QStringLiteral("Hypothyroidism"));
-        QTest::qWait(500); // the next search starts afresh
-        thyroid[i] = itemsOf(list);
-    }
-    QCOMPARE(applications->currentText(), QStringLiteral("Hypothyroidism"));
-    QCOMPARE(thyroid[0], QStringList({"Matsyasana", "Pavanamuktasana", "Sarvangasana"}));
-    QCOMPARE(thyroid[1], thyroid[0]);
-    QVERIFY(page().startsWith(QLatin1String("Matsyasana\n\n")));
-
-    // After a lesson, a click on the asana already selected shows it again.
-    click(QStringLiteral("Command2"));
-    click(QStringLiteral("Command4"));
-    click(QStringLiteral("Command16"));
-    QVERIFY(page().startsWith(QLatin1String("What Are Yogasanas ?")));
-    click(QStringLiteral("Command4"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-    QVERIFY(page().startsWith(QLatin1String("Anjali Mudra\n\n")));
 
     click(QStringLiteral("Command2"));
-    QVERIFY(child(QStringLiteral("Picture2"))->isVisible() && child(QStringLiteral("Picture4"))->isHidden());
-    QVERIFY(page().startsWith(QLatin1String("Anjali Mudra\n\n")));
     auto *names = child<QComboBox>(QStringLiteral("cboAsanasByName"));
     names->setFocus();
     QTest::keyClicks(names, QStringLiteral("Dhan"));
     QVERIFY(page().startsWith(QLatin1String("Dhanurasana\n\n")));
-    QVERIFY(!page().contains(QLatin1String("Contradictions")));
     QVERIFY(page().contains(QLatin1String("English Name: Bow Pose\n")));
     QCOMPARE(strips->ShownPicture(), 5);
 }
@@ -316,15 +257,6 @@ void TestLearnYogaWindow::pageFormatsInTheView()
     QVERIFY(last.fontWeight() != QFont::Bold && !last.fontUnderline());
     QCOMPARE(last.foreground().color(), green);
     QCOMPARE(last.fontPointSize(), 14.0);
-
-    click(QStringLiteral("Command63"));
-    const QTextBlock procedure = blockStarting(view(), QStringLiteral("Procedure"));
-    QCOMPARE(procedure.text(), QStringLiteral("Procedure"));
-    QVERIFY(formatOf(procedure).fontWeight() == QFont::Bold);
-    QCOMPARE(formatOf(procedure).foreground().color(), magenta);
-    QVERIFY(procedure.next().text().startsWith(QLatin1String("1. ")));
-    QVERIFY(formatOf(procedure.next()).fontWeight() != QFont::Bold);
-    QCOMPARE(formatOf(procedure.next()).foreground().color(), magenta);
 
     // The Anjali Mudra page ends with its items in bold magenta.
     click(QStringLiteral("Command2"));
