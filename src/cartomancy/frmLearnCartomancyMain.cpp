@@ -1,6 +1,6 @@
 #include "frmLearnCartomancyMain.h"
 
-#include "WrappingRadioButton.h"
+#include "WrappingWidgets.h"
 #include "modLearnCartomancyDB.h"
 #include "modLearnCartomancyImageDB.h"
 #include "modLearnCartomancySettings.h"
@@ -30,7 +30,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
@@ -44,7 +43,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("Vessa Learn Cartomancy");
 const QString kSelectOption = QStringLiteral("Select at least one option.");
-constexpr QSize kCardPictureSize(180, 252);
+constexpr QSize kCardPictureSize(250, 350); // the card faces' own size
 
 std::optional<bool> &trayOverride()
 {
@@ -59,11 +58,9 @@ QString indexed(const char *name, int index)
 
 QLabel *makeLabel(const QString &text, QWidget *parent, const QString &name = QString())
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new WrappingLabel(text, parent);
     if (!name.isEmpty())
         label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     return label;
 }
 
@@ -469,8 +466,10 @@ QWidget *frmLearnCartomancyMain::buildMemorizeTab()
     keywordsLabel->setBuddy(txtKeywords);
     v->addWidget(keywordsLabel);
     v->addWidget(txtKeywords, 1);
-    for (QPlainTextEdit *box : {txtNormalMeaning, txtKeywords})
+    for (QPlainTextEdit *box : {txtNormalMeaning, txtKeywords}) {
+        box->setFont(Look::Verdana(10));
         InstallClipboardGuard(box);
+    }
 
     cmdPrevious = makeButton(QStringLiteral("cmdPrevious"), QStringLiteral("<< Previous"), page);
     cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Next >>"), page);
@@ -564,6 +563,7 @@ QWidget *frmLearnCartomancyMain::buildTestTab()
     for (int i = 0; i < KeywordBoxTotal; ++i) {
         auto *box = new QCheckBox(picKeywodContainer);
         box->setObjectName(indexed("chkKeywords", i));
+        box->setFont(Look::Verdana(9.5));
         chkKeywords[size_t(i)] = box;
         keys->addWidget(box);
         connect(box, &QCheckBox::clicked, this, [this, i] { chkKeywords_Click(i); });
@@ -572,13 +572,7 @@ QWidget *frmLearnCartomancyMain::buildTestTab()
 
     answerPanels_->addWidget(picDescContainer);
     answerPanels_->addWidget(picKeywodContainer);
-    auto *scroll = new QScrollArea(page);
-    scroll->setObjectName(QStringLiteral("answerScroll"));
-    scroll->setWidget(answerPanels_);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    v->addWidget(scroll, 1);
+    v->addWidget(answerPanels_, 1);
 
     cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), page);
     auto *buttons = new QHBoxLayout;

@@ -1,12 +1,59 @@
-#include "WrappingRadioButton.h"
+#include "WrappingWidgets.h"
 
+#include <QEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 namespace {
 constexpr int kMargin = 2;
 constexpr int kTextFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+
+// Forgets remembered heights when the text or the font changed.
+bool stale(QHash<int, int> &heights, QString &measured, const QString &text)
+{
+    if (measured == text)
+        return false;
+    heights.clear();
+    measured = text;
+    return true;
+}
+
+bool changesTextSize(const QEvent *event)
+{
+    return event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
+}
 } // namespace
+
+WrappingLabel::WrappingLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+}
+
+int WrappingLabel::heightForWidth(int width) const
+{
+    stale(heights_, measured_, text());
+    const auto known = heights_.constFind(width);
+    if (known != heights_.constEnd())
+        return *known;
+    const int height = QLabel::heightForWidth(width);
+    heights_.insert(width, height);
+    return height;
+}
+
+void WrappingLabel::changeEvent(QEvent *event)
+{
+    if (changesTextSize(event))
+        heights_.clear();
+    QLabel::changeEvent(event);
+}
+
+void WrappingRadioButton::changeEvent(QEvent *event)
+{
+    if (changesTextSize(event))
+        heights_.clear();
+    QRadioButton::changeEvent(event);
+}
 
 WrappingRadioButton::WrappingRadioButton(QWidget *parent) : QRadioButton(parent)
 {
@@ -28,9 +75,15 @@ QRect WrappingRadioButton::textRect(int width) const
 
 int WrappingRadioButton::heightForWidth(int width) const
 {
+    stale(heights_, measured_, text());
+    const auto known = heights_.constFind(width);
+    if (known != heights_.constEnd())
+        return *known;
     const QRect needed = fontMetrics().boundingRect(textRect(width), kTextFlags, text());
     const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this);
-    return qMax(needed.height(), indicator) + 2 * kMargin;
+    const int height = qMax(needed.height(), indicator) + 2 * kMargin;
+    heights_.insert(width, height);
+    return height;
 }
 
 QSize WrappingRadioButton::sizeHint() const
