@@ -147,8 +147,8 @@ void LearnYogaStrips::buildMenu()
     picLeft_->setFixedWidth(kMenuWidth);
     const QFont sectionFont = Look::Verdana(8, true);
     const QFont lessonFont = Look::Verdana(8);
-    // Built top to bottom, each section's panel right after its button, so
-    // that the lesson buttons paint above nothing and the menu reads in order.
+    // Each section's button, then its panel of lesson buttons; the panels
+    // start hidden and the accordion puts everything in place.
     for (int s = 1; s <= LearnYoga::SectionCount; ++s) {
         const SectionInfo &info = kSections[std::size_t(s - 1)];
         QPushButton *button =
@@ -339,9 +339,9 @@ frmLearnYogaDisp *LearnYogaStrips::display()
 void LearnYogaStrips::sizeDisplay(LearnYoga::Sizing sizing)
 {
     sizing_ = sizing;
-    if (!display_ || sizing_busy_)
+    if (!display_ || sizingBusy_)
         return;
-    sizing_busy_ = true;
+    sizingBusy_ = true;
     // Showing or hiding the browsing strip changes the document area: lay it
     // out now rather than when the events are next processed.
     for (QWidget *w : {picTop1_->parentWidget(), picLeft_->parentWidget()})
@@ -359,7 +359,7 @@ void LearnYogaStrips::sizeDisplay(LearnYoga::Sizing sizing)
     if (watchedArea_)
         sizes.documentArea = watchedArea_->size();
     display_->SetDisplaySize(LearnYoga::DisplaySize(sizes, sizing));
-    sizing_busy_ = false;
+    sizingBusy_ = false;
 }
 
 bool LearnYogaStrips::eventFilter(QObject *watched, QEvent *event)
@@ -423,7 +423,7 @@ void LearnYogaStrips::ShowYogasana(const QString &name)
 {
     LearnYoga::LoadYogasanaCatalogue(records_);
     const int record = LearnYoga::FindYogasana(records_, name);
-    if (record < 0)
+    if (record < 0 || !picYoga_)
         return;
     QTextEdit *view = display()->View();
     RTB::Empty(view);
@@ -437,6 +437,8 @@ void LearnYogaStrips::ShowYogasana(const QString &name)
 
 void LearnYogaStrips::ListAsanasByBodyPart(const QString &bodyPart)
 {
+    if (!lstAsanasByBodyPart_)
+        return;
     LearnYoga::LoadYogasanaCatalogue(records_);
     refill(lstAsanasByBodyPart_,
            LearnYoga::AsanaNames(records_, LearnYoga::AsanasForBodyPart(bodyPart)));
@@ -444,6 +446,8 @@ void LearnYogaStrips::ListAsanasByBodyPart(const QString &bodyPart)
 
 void LearnYogaStrips::ListAsanasByApplication(const QString &application)
 {
+    if (!lstAsanasByTherapeuticApplications_)
+        return;
     LearnYoga::LoadYogasanaCatalogue(records_);
     refill(lstAsanasByTherapeuticApplications_,
            LearnYoga::AsanaNames(records_, LearnYoga::AsanasForApplication(application)));

@@ -37,7 +37,8 @@ public:
     // window with the introduction.
     void Open();
 
-    // A click on a section button (1 to 7) and on a lesson button ("Command11" ...).
+    // A click on a section button (1 to 7), and on a lesson button given by
+    // its place in button order (0 for Command11 to 20 for Command74).
     void SectionClick(int section);
     void LessonClick(int lesson);
 
@@ -95,7 +96,7 @@ private:
     QPointer<frmLearnYogaDisp> display_;
     QPointer<QWidget> watchedArea_; // the document area's viewport, refitted on resize
     LearnYoga::Sizing sizing_ = LearnYoga::Sizing::Opening;
-    bool sizing_busy_ = false; // laying out the area resizes it: no sizing inside a sizing
+    bool sizingBusy_ = false; // laying out the area resizes it: no sizing inside a sizing
     QString shownAsana_; // the asana whose page the display shows, empty for a lesson
     int shownPicture_ = 0;
 };
