@@ -196,6 +196,9 @@ void TestMainWindow::moduleButtonsAndLabelsOpenTheSameModule_data()
     QTest::addColumn<QString>("window");
     QTest::addRow("zodiac yoga") << 1 << 9 << QStringLiteral("frmZodiacYogaMain");
     QTest::addRow("aromatherapy") << 2 << 10 << QStringLiteral("frmLearnAromatherapyMain");
+    QTest::addRow("cartomancy") << 3 << 11 << QStringLiteral("frmLearnCartomancyMain");
+    QTest::addRow("dream interpretation") << 4 << 13 << QStringLiteral("frmLearnDreamInterpretationMain");
+    QTest::addRow("palmistry") << 5 << 12 << QStringLiteral("frmLearnPalmistryMain");
 }
 
 void TestMainWindow::moduleButtonsAndLabelsOpenTheSameModule()
@@ -254,10 +257,12 @@ void TestMainWindow::otherLabelsCloseAndHide()
     // The welcome paragraph is no module link, so nothing changed.
     QTest::qWait(10);
     QCOMPARE(mdi->DocumentArea()->subWindowList().size(), 1);
-    // A module without a window yet (Learn Dream Interpretation) only closes and hides.
+    // The label of another module closes the open one and opens its own.
     QTest::mouseClick(child(QStringLiteral("lblCaption(13)")), Qt::LeftButton);
     QTest::qWait(10);
-    QVERIFY(mdi->DocumentArea()->subWindowList().isEmpty());
+    QCOMPARE(mdi->DocumentArea()->subWindowList().size(), 1);
+    QCOMPARE(mdi->DocumentArea()->subWindowList().constFirst()->widget()->objectName(),
+             QStringLiteral("frmLearnDreamInterpretationMain"));
     QVERIFY(child(QStringLiteral("picMain"))->isHidden());
 }
 
