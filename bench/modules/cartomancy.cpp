@@ -84,10 +84,7 @@ double timed(const std::function<void()> &step)
     QElapsedTimer timer;
     timer.start();
     step();
-    const double handler = double(timer.nsecsElapsed()) / 1e6;
     QApplication::processEvents();
-    if (qEnvironmentVariableIsSet("BENCH_SPLIT"))
-        std::fprintf(stderr, "handler %.2f total %.2f\n", handler, double(timer.nsecsElapsed()) / 1e6);
     return double(timer.nsecsElapsed()) / 1e6;
 }
 

@@ -869,13 +869,10 @@ void frmLearnCartomancyMain::cmdNextQuestion_Click()
                        QString::number(test_.CardCount()));
 }
 
-void frmLearnCartomancyMain::ShowQuestionPicture()
+void frmLearnCartomancyMain::ShowQuestionPicture(const QByteArray &picture)
 {
-    Db::RecordSet &cards = globals_->CardSet;
-    cards.MoveFirst();
-    cards.SetFilter(QStringLiteral("ID=") + QString::number(test_.TestCardId));
-    LoadPictureData(picResult, cards, QStringLiteral("PictureData"));
-    cards.SetFilter(QString());
+    // The question's card was current when its picture was read.
+    LoadPictureBytes(picResult, picture);
 }
 
 void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &question)
@@ -893,7 +890,7 @@ void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &
         Shape1[size_t(i)]->setVisible(shown);
     }
     answerGroup_->setExclusive(true);
-    ShowQuestionPicture();
+    ShowQuestionPicture(question.picture);
 }
 
 void frmLearnCartomancyMain::showKeywordQuestion(const KeywordQuestion &question)
@@ -911,7 +908,7 @@ void frmLearnCartomancyMain::showKeywordQuestion(const KeywordQuestion &question
         box->setVisible(shown);
     }
     lblCardName->setText(question.cardName);
-    ShowQuestionPicture();
+    ShowQuestionPicture(question.picture);
     // A card without keywords leaves nothing to tick.
     if (question.toChoose == 0)
         cmdNextQuestion->setEnabled(true);

@@ -81,7 +81,7 @@ private:
     int currentScore() const;
     void showDescriptionQuestion(const DescriptionQuestion &question);
     void showKeywordQuestion(const KeywordQuestion &question);
-    void ShowQuestionPicture();
+    void ShowQuestionPicture(const QByteArray &picture);
     void optAnswer_Click();
     void chkKeywords_Click(int index);
     void finishTest();

@@ -151,6 +151,7 @@ DescriptionQuestion CardTest::AskDescriptionQuestion(Db::RecordSet &cards)
     cards.MoveFirst();
     cards.SetFilter(idFilter(TestCardId));
     question.cardName = cards.Text(QStringLiteral("Name"));
+    question.picture = cards.Bytes(QStringLiteral("PictureData"));
     const QString meaning = cards.Text(QStringLiteral("NormalMeaning"));
     cards.SetFilter(QString());
 
@@ -198,6 +199,7 @@ KeywordQuestion CardTest::AskKeywordQuestion(Db::RecordSet &cards, const std::sh
     cards.MoveFirst();
     cards.SetFilter(idFilter(TestCardId));
     question.cardName = cards.Text(QStringLiteral("Name"));
+    question.picture = cards.Bytes(QStringLiteral("PictureData"));
 
     // The boxes that will hold the card's own keywords.
     std::vector<int> boxes;

@@ -31,6 +31,7 @@ LevelRule RuleForLevel(CardTestLevel level);
 struct DescriptionQuestion {
     int cardId = 0;
     QString cardName;
+    QByteArray picture; // the card's PictureData
     int correctSlot = -1;
     // Slots of the level; a slot stays hidden when the selection has too few
     // other cards to fill it.
@@ -41,6 +42,7 @@ struct DescriptionQuestion {
 struct KeywordQuestion {
     int cardId = 0;
     QString cardName;
+    QByteArray picture; // the card's PictureData
     int boxCount = 0; // boxes 0 .. boxCount-1 belong to the question
     // Boxes the user must tick: the level's number, or fewer when the card has
     // fewer distinct keywords.

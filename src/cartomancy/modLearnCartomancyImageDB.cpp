@@ -45,12 +45,11 @@ void ShowPicture(QLabel *box, const QImage &image)
     box->setPixmap(QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column)
+bool LoadPictureBytes(QLabel *box, const QByteArray &bytes)
 {
     const QString path = NewTempFileName(QStringLiteral("TMP"));
     QImage image;
     if (!path.isEmpty()) {
-        const QByteArray bytes = set.Bytes(column);
         QFile file(path);
         if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
             file.flush()) {
@@ -67,6 +66,11 @@ bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &colum
     }
     ShowPicture(box, image);
     return true;
+}
+
+bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column)
+{
+    return LoadPictureBytes(box, set.Bytes(column));
 }
 
 bool SavePictureData(Db::RecordSet &set, const QString &path)

@@ -24,6 +24,8 @@ QString NewTempFileName(const QString &prefix);
 // record, the column is empty or the bytes are not a picture. The temporary
 // file used is always deleted.
 bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column);
+// The same for picture bytes already read from a record.
+bool LoadPictureBytes(QLabel *box, const QByteArray &bytes);
 
 // Shows a picture in a box, scaled to the box's size keeping its proportions.
 void ShowPicture(QLabel *box, const QImage &image);

@@ -10,7 +10,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -58,6 +62,28 @@ void walk(frmMDI &mdi)
     click(QStringLiteral("chkSysTray"));
     click(QStringLiteral("cmdSetOption"));
     Tour::Shot(&mdi, QStringLiteral("cartomancy-memorize-first"));
+    // Every card face as the memorise screen shows it, on one sheet (13 a row).
+    auto *face = Tour::Find<QLabel>(window, QStringLiteral("picCardMemorize"));
+    const QSize cell = face->size() / 2 + QSize(6, 6);
+    QImage sheet(cell.width() * 13, cell.height() * 4, QImage::Format_RGB32);
+    sheet.fill(Qt::darkGreen);
+    {
+        QPainter painter(&sheet);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (int card = 0; card < 52; ++card) {
+            if (card > 0)
+                click(QStringLiteral("cmdNext"));
+            const QRect target(QPoint((card % 13) * cell.width() + 3, (card / 13) * cell.height() + 3),
+                               face->size() / 2);
+            painter.drawPixmap(target, face->grab());
+        }
+    }
+    QLabel contact;
+    contact.setPixmap(QPixmap::fromImage(sheet));
+    contact.resize(sheet.size());
+    Tour::SaveWindow(&contact, QStringLiteral("cartomancy-card-faces"));
+    tabs->setCurrentIndex(1);
+    click(QStringLiteral("cmdSetOption"));
     for (int i = 0; i < 13; ++i)
         click(QStringLiteral("cmdNext"));
     Tour::Shot(&mdi, QStringLiteral("cartomancy-memorize-card14"));
