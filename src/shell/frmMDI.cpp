@@ -139,7 +139,7 @@ QWidget *frmMDI::buildButtonStrip()
         row->addWidget(button);
     }
     picButtonContainer_->adjustSize();
-    strip->onResize = [this](int w) { centreIn(picButtonContainer_, w); };
+    strip->onResize = [this](int w) { fitButtonRow(w); };
     return strip;
 }
 
@@ -272,6 +272,22 @@ QWidget *frmMDI::buildBottomStrip()
         label7_->setFixedWidth(qMax(200, cmdMdiExit_->x() - 20));
     };
     return strip;
+}
+
+// The module buttons keep their pictures while the row fits the width; on a
+// narrower window the pictures go, so no button is cut off.
+void frmMDI::fitButtonRow(int width)
+{
+    const QList<QLabel *> pictures = picButtonContainer_->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+    for (QLabel *picture : pictures)
+        picture->show();
+    picButtonContainer_->adjustSize();
+    if (picButtonContainer_->width() > width) {
+        for (QLabel *picture : pictures)
+            picture->hide();
+        picButtonContainer_->adjustSize();
+    }
+    centreIn(picButtonContainer_, width);
 }
 
 void frmMDI::layOutStrips(int width)

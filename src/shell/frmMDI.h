@@ -47,6 +47,7 @@ private:
     // width at load, the strip's width after a resize).
     void layOutStrips(int width);
     void placeStartPanel(int width);
+    void fitButtonRow(int width);
     void closeAllModuleWindows();
     void lblCaption_Click(int index);
     void setLinkUnderline(int index, bool on);
