@@ -169,8 +169,7 @@ frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
 
     // The window's load steps, in order. (Placing it is the main window's part.)
     RunUpdateReminder();
-    SSTab1->setCurrentIndex(SettingsTab);
-    SSTab1_Click(SettingsTab);
+    SSTab1->setCurrentIndex(SettingsTab); // disables tabs 2 to 4
     for (int goal = 0; goal < 2; ++goal) {
         txtGoal[size_t(goal)]->setEnabled(false);
         cmdSaveGoal[size_t(goal)]->setEnabled(false);

@@ -23,12 +23,9 @@ private Q_SLOTS:
     void generatedDatabaseHoldsTheDeck();
     void cardQueryText_data();
     void cardQueryText();
-    void selectionFollowsGroups_data();
-    void selectionFollowsGroups();
     void keywordPositionsMatchTheQuery_data();
     void keywordPositionsMatchTheQuery();
     void picturesLoadThroughTemporaryFiles();
-    void listLookups();
     void reportLayout();
     void reportNamesAndBoundaries();
     void descriptionQuestions_data();
@@ -36,7 +33,6 @@ private Q_SLOTS:
     void keywordQuestions_data();
     void keywordQuestions();
     void drawsEndWhenTheDataRunsShort();
-    void wholeTestAsksEveryCardAndFinishes();
 
 private:
     std::shared_ptr<Db::Database> deck_;
@@ -107,35 +103,6 @@ void TestCartomancyLogic::cardQueryText()
     QFETCH(std::vector<int>, groups);
     QFETCH(QString, query);
     QCOMPARE(BuildCardQuery(groups), query);
-}
-
-void TestCartomancyLogic::selectionFollowsGroups_data()
-{
-    QTest::addColumn<std::vector<int>>("groups");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("firstId");
-    QTest::addColumn<int>("lastId");
-    QTest::addRow("face cards") << std::vector<int>{0, 1, 2, 3} << 12 << 11 << 52;
-    QTest::addRow("face clubs and number diamonds") << std::vector<int>{0, 5} << 13 << 11 << 23;
-    QTest::addRow("every card") << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7} << 52 << 1 << 52;
-}
-
-void TestCartomancyLogic::selectionFollowsGroups()
-{
-    QFETCH(std::vector<int>, groups);
-    QFETCH(int, count);
-    QFETCH(int, firstId);
-    QFETCH(int, lastId);
-    Db::RecordSet set = Db::RecordSet::Open(deck_, BuildCardQuery(groups));
-    QCOMPARE(set.RecordCount(), count);
-    QCOMPARE(set.Int(QStringLiteral("Id")), firstId);
-    int previous = 0;
-    for (; !set.IsEOF(); set.MoveNext()) {
-        QVERIFY(set.Int(QStringLiteral("Id")) > previous);
-        QVERIFY(std::count(groups.begin(), groups.end(), set.Int(QStringLiteral("Group"))) == 1);
-        previous = set.Int(QStringLiteral("Id"));
-    }
-    QCOMPARE(previous, lastId);
 }
 
 // The keywords of the other cards, by position, are exactly the rows of the
@@ -215,15 +182,6 @@ void TestCartomancyLogic::picturesLoadThroughTemporaryFiles()
         set.SetFilter(QString());
     }
     QCOMPARE(QDir(TempFolderPath()).entryList(QDir::Files), QStringList());
-}
-
-void TestCartomancyLogic::listLookups()
-{
-    QVERIFY(IsInStringList(QStringLiteral("omen"), {QStringLiteral("luck"), QStringLiteral("omen")}));
-    QVERIFY(!IsInStringList(QStringLiteral("Omen"), {QStringLiteral("omen")}));
-    QVERIFY(!IsInStringList(QString(), {}));
-    QVERIFY(IsInIdList(7, {3, 7}));
-    QVERIFY(!IsInIdList(0, {}));
 }
 
 // The report: title, "-" under it as long as it, a blank line, one line per
@@ -433,30 +391,6 @@ void TestCartomancyLogic::drawsEndWhenTheDataRunsShort()
     keywords = test.AskKeywordQuestion(cards, db);
     QCOMPARE(keywords.toChoose, 0);
     QVERIFY(keywords.correctBoxes.empty());
-}
-
-// N questions for N cards, each card asked once while the draw finds cards not
-// asked yet, then the test is finished with the total of the scores.
-void TestCartomancyLogic::wholeTestAsksEveryCardAndFinishes()
-{
-    Db::RecordSet cards = Db::RecordSet::Open(deck_, BuildCardQuery({0, 1, 2, 3}));
-    Random::Seed(5);
-    CardTest test;
-    test.Start(CardTestType::Keywords, CardTestLevel::Intermediate, cards.RecordCount());
-    int questions = 0;
-    while (!test.Advance(questions == 0 ? 0 : 2)) {
-        ++questions;
-        QCOMPARE(test.TestQuestionNumber, questions);
-        test.DrawQuestionCard(cards);
-        test.AskKeywordQuestion(cards, deck_);
-    }
-    QCOMPARE(questions, 12);
-    QCOMPARE(int(test.TestAskedIds.size()), 12);
-    QCOMPARE(test.TestTotal, 24);
-    const TestReport report = test.BuildTestReport(deck_);
-    QCOMPARE(report.summary, QStringLiteral("24/36 choice(s) from 12 questions were correct"));
-    QVERIFY(report.text.contains(QStringLiteral("2 Out Of 3 Correct")));
-    QVERIFY(QSet<int>(test.TestAskedIds.begin(), test.TestAskedIds.end()).size() >= 10);
 }
 
 QTEST_MAIN(TestCartomancyLogic)
