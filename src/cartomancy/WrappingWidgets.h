@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStaticText>
 
 // Word-wrapping controls that remember the height a width needs: the window's
 // layout asks every wrapped text for it many times whenever a caption
@@ -48,4 +49,5 @@ private:
     QRect textRect(int width) const;
     mutable QHash<int, int> heights_;
     mutable QString measured_;
+    QStaticText caption_; // the caption laid out for painting, kept while its text and width stay
 };

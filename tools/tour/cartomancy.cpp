@@ -22,10 +22,10 @@
 
 namespace {
 
-void walk(frmMDI &mdi)
-{
+void walk(frmMDI &mdi) {
     // The card database is built beside the learning-suite program (build/src).
-    const QString built = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src"));
+    const QString built =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src"));
     if (!QFileInfo::exists(DataLocations::ProgramFile(QStringLiteral("learn.dll"))) &&
         QFileInfo::exists(built + QStringLiteral("/learn.dll")))
         DataLocations::SetProgramFolderForTesting(QDir(built).canonicalPath());
@@ -45,7 +45,9 @@ void walk(frmMDI &mdi)
     QWidget *window = Tour::Find<QWidget>(&mdi, QStringLiteral("frmLearnCartomancyMain"));
     if (!window)
         return;
-    const auto find = [window](const QString &name) { return Tour::Find<QAbstractButton>(window, name); };
+    const auto find = [window](const QString &name) {
+        return Tour::Find<QAbstractButton>(window, name);
+    };
     const auto click = [&](const QString &name) {
         if (QAbstractButton *button = find(name))
             button->click();
@@ -73,8 +75,9 @@ void walk(frmMDI &mdi)
         for (int card = 0; card < 52; ++card) {
             if (card > 0)
                 click(QStringLiteral("cmdNext"));
-            const QRect target(QPoint((card % 13) * cell.width() + 3, (card / 13) * cell.height() + 3),
-                               face->size() / 2);
+            const QRect target(
+                QPoint((card % 13) * cell.width() + 3, (card / 13) * cell.height() + 3),
+                face->size() / 2);
             painter.drawPixmap(target, face->grab());
         }
     }
