@@ -5,7 +5,7 @@
 //
 //   bench-cartomancy [DATABASE]
 //
-// DATABASE defaults to the learn.dll built beside the learning-suite program.
+// DATABASE defaults to the learn.dll the build generated.
 #include "cartomancy/frmLearnCartomancyMain.h"
 #include "cartomancy/modLearnCartomancyStartup.h"
 #include "shell/DataLocations.h"
@@ -30,7 +30,8 @@
 
 namespace {
 
-double median(std::vector<double> values) {
+double median(std::vector<double> values)
+{
     if (values.empty())
         return 0;
     std::sort(values.begin(), values.end());
@@ -40,36 +41,30 @@ double median(std::vector<double> values) {
 
 // The supplied deck copied 100 times over: cards 1..5200 and keyword rows
 // 1..41600, every name and keyword made distinct by its copy number.
-bool makeLargeDeck(const QString &supplied, const QString &path) {
+bool makeLargeDeck(const QString &supplied, const QString &path)
+{
     QFile::remove(path);
     if (!QFile::copy(supplied, path))
         return false;
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     bool ok = true;
     {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("large-deck"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("large-deck"));
         db.setDatabaseName(path);
         ok = db.open() && db.transaction();
         QSqlQuery q(db);
         for (int copy = 1; ok && copy < 100; ++copy) {
-            ok =
-                q.exec(
-                    QStringLiteral(
-                        "INSERT INTO tblCards (Id, Name, \"Group\", NormalMeaning, "
-                        "ReversedMeaning, "
-                        "PictureData) SELECT Id + %1, Name || ' %2', \"Group\", NormalMeaning || ' "
-                        "(%2)', ReversedMeaning, PictureData FROM tblCards WHERE Id <= 52")
-                        .arg(52 * copy)
-                        .arg(copy)) &&
-                q.exec(
-                    QStringLiteral(
-                        "INSERT INTO tblKeywords (Id, CardID, CardName, keyword) SELECT Id + %1, "
-                        "CardID + %2, CardName || ' %3', keyword || ' %3' FROM tblKeywords WHERE "
-                        "Id <= 416")
-                        .arg(416 * copy)
-                        .arg(52 * copy)
-                        .arg(copy));
+            ok = q.exec(QStringLiteral("INSERT INTO tblCards (Id, Name, \"Group\", NormalMeaning, ReversedMeaning, "
+                                       "PictureData) SELECT Id + %1, Name || ' %2', \"Group\", NormalMeaning || ' "
+                                       "(%2)', ReversedMeaning, PictureData FROM tblCards WHERE Id <= 52")
+                            .arg(52 * copy)
+                            .arg(copy)) &&
+                 q.exec(QStringLiteral("INSERT INTO tblKeywords (Id, CardID, CardName, keyword) SELECT Id + %1, "
+                                       "CardID + %2, CardName || ' %3', keyword || ' %3' FROM tblKeywords "
+                                       "WHERE Id <= 416")
+                            .arg(416 * copy)
+                            .arg(52 * copy)
+                            .arg(copy));
         }
         if (!ok)
             std::fprintf(stderr, "large deck: %s\n", qPrintable(q.lastError().text()));
@@ -80,11 +75,13 @@ bool makeLargeDeck(const QString &supplied, const QString &path) {
     return ok;
 }
 
-QAbstractButton *button(QWidget *window, const QString &name) {
+QAbstractButton *button(QWidget *window, const QString &name)
+{
     return window->findChild<QAbstractButton *>(name);
 }
 
-double timed(const std::function<void()> &step) {
+double timed(const std::function<void()> &step)
+{
     QElapsedTimer timer;
     timer.start();
     step();
@@ -98,7 +95,8 @@ struct Figures {
     double keywords = 0;
 };
 
-Figures measure(const QString &folder, int cards, int steps) {
+Figures measure(const QString &folder, int cards, int steps)
+{
     DataLocations::SetProgramFolderForTesting(folder);
     Figures figures;
     auto *window = new frmLearnCartomancyMain();
@@ -126,24 +124,21 @@ Figures measure(const QString &folder, int cards, int steps) {
         button(window, QStringLiteral("optDifficulty(2)"))->click();
         button(window, QStringLiteral("cmdStartTest2"))->click();
         std::vector<double> setUp;
-        const int questions =
-            std::min(steps, cards - 1); // "Test Complete" would wait for an answer
+        const int questions = std::min(steps, cards - 1); // "Test Complete" would wait for an answer
         for (int q = 0; q < questions; ++q) {
             if (type == 0) {
                 button(window, QStringLiteral("optAnswer(0)"))->click();
             } else {
                 int ticked = 0;
                 for (int i = 0; i < 10 && ticked < 5; ++i) {
-                    auto *box = qobject_cast<QCheckBox *>(
-                        button(window, QStringLiteral("chkKeywords(%1)").arg(i)));
+                    auto *box = qobject_cast<QCheckBox *>(button(window, QStringLiteral("chkKeywords(%1)").arg(i)));
                     if (box && box->isVisible()) {
                         box->click();
                         ++ticked;
                     }
                 }
             }
-            setUp.push_back(
-                timed([&] { button(window, QStringLiteral("cmdNextQuestion"))->click(); }));
+            setUp.push_back(timed([&] { button(window, QStringLiteral("cmdNextQuestion"))->click(); }));
         }
         (type == 0 ? figures.description : figures.keywords) = median(setUp);
         window->findChild<QWidget *>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
@@ -154,17 +149,18 @@ Figures measure(const QString &folder, int cards, int steps) {
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    QString supplied =
-        args.size() > 1
-            ? args[1]
-            : QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("../src/learn.dll"));
-    if (!QFileInfo::exists(supplied))
-        supplied = DataLocations::ProgramFile(QStringLiteral("learn.dll"));
+#ifdef CARD_DATABASE
+    const QString built = QStringLiteral(CARD_DATABASE);
+#else
+    const QString built = DataLocations::ProgramFile(QStringLiteral("learn.dll"));
+#endif
+    const QString supplied = args.size() > 1 ? args[1] : built;
     if (!QFileInfo::exists(supplied)) {
         std::fprintf(stderr, "bench-cartomancy: no learn.dll found (give its path)\n");
         return 1;

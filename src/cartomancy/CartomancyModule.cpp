@@ -9,14 +9,14 @@
 #include <QPointer>
 #include <QTimer>
 
-ModuleEntry CartomancyModule() {
+ModuleEntry CartomancyModule()
+{
     ModuleEntry entry;
     entry.name = QStringLiteral("Learn Cartomancy");
     entry.buttonIndex = 3;
     entry.labelIndex = 11;
     entry.picture = QStringLiteral(":/shell/module-cartomancy.svg");
-    entry.windows = {QStringLiteral("frmLearnCartomancyMain"),
-                     QStringLiteral("frmLearnCartomancyPicEntry")};
+    entry.windows = {QStringLiteral("frmLearnCartomancyMain"), QStringLiteral("frmLearnCartomancyPicEntry")};
     entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnCartomancyMain()); };
     // A run started by the login entry (/STARTUP) opens Learn Cartomancy at
     // once, so that its system-tray setting takes effect; --card-picture-entry
@@ -39,8 +39,7 @@ ModuleEntry CartomancyModule() {
             });
         } else if (CommandLineHasStartupSwitch(arguments)) {
             QTimer::singleShot(0, main, [main] {
-                if (auto *button =
-                        main->findChild<QAbstractButton *>(QStringLiteral("cmdSelectOption(3)")))
+                if (auto *button = main->findChild<QAbstractButton *>(QStringLiteral("cmdSelectOption(3)")))
                     button->click();
             });
         }

@@ -41,14 +41,16 @@ struct Keyword {
     QString keyword;
 };
 
-[[noreturn]] void fail(const QString &message) {
+[[noreturn]] void fail(const QString &message)
+{
     std::fprintf(stderr, "make-card-database: %s\n", qPrintable(message));
     std::exit(1);
 }
 
 // The rows of a TAB-separated file: blank lines and lines starting with '#'
 // are skipped; each row keeps its line number for messages.
-std::vector<std::pair<int, QStringList>> readRows(const QString &path, int columns) {
+std::vector<std::pair<int, QStringList>> readRows(const QString &path, int columns)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(path + QStringLiteral(": ") + file.errorString());
@@ -72,7 +74,8 @@ std::vector<std::pair<int, QStringList>> readRows(const QString &path, int colum
     return rows;
 }
 
-int wholeNumber(const QString &text, const QString &where) {
+int wholeNumber(const QString &text, const QString &where)
+{
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok)
@@ -80,7 +83,8 @@ int wholeNumber(const QString &text, const QString &where) {
     return value;
 }
 
-std::vector<Card> readCards(const QString &path) {
+std::vector<Card> readCards(const QString &path)
+{
     std::vector<Card> cards;
     QSet<int> ids;
     for (const auto &[line, fields] : readRows(path, 5)) {
@@ -105,7 +109,8 @@ std::vector<Card> readCards(const QString &path) {
     return cards;
 }
 
-std::vector<Keyword> readKeywords(const QString &path, const std::map<int, QString> &names) {
+std::vector<Keyword> readKeywords(const QString &path, const std::map<int, QString> &names)
+{
     std::vector<Keyword> keywords;
     for (const auto &[line, fields] : readRows(path, 2)) {
         const QString where = path + u':' + QString::number(line);
@@ -122,9 +127,9 @@ std::vector<Keyword> readKeywords(const QString &path, const std::map<int, QStri
 }
 
 // The card face NN.svg drawn at its own size and encoded as PNG.
-QByteArray cardPicture(const QString &folder, int id) {
-    const QString path =
-        QDir(folder).filePath(QStringLiteral("%1.svg").arg(id, 2, 10, QLatin1Char('0')));
+QByteArray cardPicture(const QString &folder, int id)
+{
+    const QString path = QDir(folder).filePath(QStringLiteral("%1.svg").arg(id, 2, 10, QLatin1Char('0')));
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         fail(path + QStringLiteral(": missing or not a drawing"));
@@ -144,29 +149,28 @@ QByteArray cardPicture(const QString &folder, int id) {
     return bytes;
 }
 
-void run(QSqlQuery &query, const QString &text) {
+void run(QSqlQuery &query, const QString &text)
+{
     if (!query.exec(text))
         fail(text + QStringLiteral(": ") + query.lastError().text());
 }
 
 void writeDatabase(const QString &path, const std::vector<Card> &cards,
                    const std::vector<Keyword> &keywords, const std::map<int, QString> &names,
-                   const QString &faces) {
+                   const QString &faces)
+{
     QFile::remove(path);
     {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
         db.setDatabaseName(path);
         if (!db.open())
             fail(path + QStringLiteral(": ") + db.lastError().text());
         QSqlQuery q(db);
-        run(q,
-            QStringLiteral("CREATE TABLE tblCards (Id INTEGER PRIMARY KEY, Name TEXT NOT NULL, "
-                           "\"Group\" INTEGER NOT NULL, NormalMeaning TEXT, ReversedMeaning TEXT, "
-                           "PictureData BLOB)"));
-        run(q, QStringLiteral(
-                   "CREATE TABLE tblKeywords (Id INTEGER PRIMARY KEY, CardID INTEGER NOT NULL, "
-                   "CardName TEXT, keyword TEXT)"));
+        run(q, QStringLiteral("CREATE TABLE tblCards (Id INTEGER PRIMARY KEY, Name TEXT NOT NULL, "
+                              "\"Group\" INTEGER NOT NULL, NormalMeaning TEXT, ReversedMeaning TEXT, "
+                              "PictureData BLOB)"));
+        run(q, QStringLiteral("CREATE TABLE tblKeywords (Id INTEGER PRIMARY KEY, CardID INTEGER NOT NULL, "
+                              "CardName TEXT, keyword TEXT)"));
         // The memorise screen and the keyword test look keywords up by card.
         run(q, QStringLiteral("CREATE INDEX idxKeywordsCardID ON tblKeywords (CardID)"));
         db.transaction();
@@ -184,8 +188,7 @@ void writeDatabase(const QString &path, const std::vector<Card> &cards,
         }
         int rowId = 0;
         for (const Keyword &keyword : keywords) {
-            q.prepare(QStringLiteral(
-                "INSERT INTO tblKeywords (Id, CardID, CardName, keyword) VALUES (?, ?, ?, ?)"));
+            q.prepare(QStringLiteral("INSERT INTO tblKeywords (Id, CardID, CardName, keyword) VALUES (?, ?, ?, ?)"));
             q.addBindValue(++rowId);
             q.addBindValue(keyword.cardId);
             q.addBindValue(names.at(keyword.cardId));
@@ -202,14 +205,14 @@ void writeDatabase(const QString &path, const std::vector<Card> &cards,
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 5)
-        fail(QStringLiteral(
-            "usage: make-card-database OUTPUT cards.tsv keywords.tsv CARD_FACE_FOLDER"));
+        fail(QStringLiteral("usage: make-card-database OUTPUT cards.tsv keywords.tsv CARD_FACE_FOLDER"));
     const QString output = args[1];
 
     const std::vector<Card> cards = readCards(args[2]);
@@ -223,7 +226,7 @@ int main(int argc, char *argv[]) {
     QFile::remove(output);
     if (!QFile::rename(partial, output))
         fail(output + QStringLiteral(": could not be put in place"));
-    std::printf("%s: %zu cards, %zu keywords\n", qPrintable(QFileInfo(output).fileName()),
-                cards.size(), keywords.size());
+    std::printf("%s: %zu cards, %zu keywords\n", qPrintable(QFileInfo(output).fileName()), cards.size(),
+                keywords.size());
     return 0;
 }

@@ -9,7 +9,8 @@ constexpr int kMargin = 2;
 constexpr int kTextFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
 // Forgets remembered heights when the text or the font changed.
-bool stale(QHash<int, int> &heights, QString &measured, const QString &text) {
+bool stale(QHash<int, int> &heights, QString &measured, const QString &text)
+{
     if (measured == text)
         return false;
     heights.clear();
@@ -17,17 +18,20 @@ bool stale(QHash<int, int> &heights, QString &measured, const QString &text) {
     return true;
 }
 
-bool changesTextSize(const QEvent *event) {
+bool changesTextSize(const QEvent *event)
+{
     return event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
 }
 } // namespace
 
-WrappingLabel::WrappingLabel(const QString &text, QWidget *parent) : QLabel(text, parent) {
+WrappingLabel::WrappingLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
 }
 
-int WrappingLabel::heightForWidth(int width) const {
+int WrappingLabel::heightForWidth(int width) const
+{
     stale(heights_, measured_, text());
     const auto known = heights_.constFind(width);
     if (known != heights_.constEnd())
@@ -37,13 +41,15 @@ int WrappingLabel::heightForWidth(int width) const {
     return height;
 }
 
-void WrappingLabel::changeEvent(QEvent *event) {
+void WrappingLabel::changeEvent(QEvent *event)
+{
     if (changesTextSize(event))
         heights_.clear();
     QLabel::changeEvent(event);
 }
 
-void WrappingRadioButton::changeEvent(QEvent *event) {
+void WrappingRadioButton::changeEvent(QEvent *event)
+{
     if (changesTextSize(event)) {
         heights_.clear();
         caption_ = QStaticText();
@@ -51,22 +57,26 @@ void WrappingRadioButton::changeEvent(QEvent *event) {
     QRadioButton::changeEvent(event);
 }
 
-WrappingRadioButton::WrappingRadioButton(QWidget *parent) : QRadioButton(parent) {
+WrappingRadioButton::WrappingRadioButton(QWidget *parent) : QRadioButton(parent)
+{
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
 }
 
-int WrappingRadioButton::indicatorWidth() const {
+int WrappingRadioButton::indicatorWidth() const
+{
     return style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this) +
            style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, this);
 }
 
-QRect WrappingRadioButton::textRect(int width) const {
+QRect WrappingRadioButton::textRect(int width) const
+{
     return QRect(indicatorWidth(), kMargin, qMax(width - indicatorWidth() - kMargin, 10), 100000);
 }
 
-int WrappingRadioButton::heightForWidth(int width) const {
+int WrappingRadioButton::heightForWidth(int width) const
+{
     stale(heights_, measured_, text());
     const auto known = heights_.constFind(width);
     if (known != heights_.constEnd())
@@ -78,28 +88,29 @@ int WrappingRadioButton::heightForWidth(int width) const {
     return height;
 }
 
-QSize WrappingRadioButton::sizeHint() const {
+QSize WrappingRadioButton::sizeHint() const
+{
     const int width = 480;
     return QSize(width, heightForWidth(width));
 }
 
-QSize WrappingRadioButton::minimumSizeHint() const {
+QSize WrappingRadioButton::minimumSizeHint() const
+{
     const int width = indicatorWidth() + fontMetrics().averageCharWidth() * 20;
     return QSize(width, heightForWidth(width));
 }
 
-void WrappingRadioButton::paintEvent(QPaintEvent *) {
+void WrappingRadioButton::paintEvent(QPaintEvent *)
+{
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();
-    const int indicatorHeight =
-        style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this);
+    const int indicatorHeight = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this);
     // The indicator sits level with the first line of the caption.
     const int top = kMargin + qMax(0, (fontMetrics().height() - indicatorHeight) / 2);
-    option.rect =
-        QRect(0, top, style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this),
-              indicatorHeight);
+    option.rect = QRect(0, top, style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this),
+                        indicatorHeight);
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, option);
 
     const QRect text = textRect(width());
@@ -110,8 +121,7 @@ void WrappingRadioButton::paintEvent(QPaintEvent *) {
         caption_.prepare(QTransform(), font());
     }
     painter.setFont(font());
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawStaticText(text.topLeft(), caption_);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
@@ -121,6 +131,4 @@ void WrappingRadioButton::paintEvent(QPaintEvent *) {
     }
 }
 
-bool WrappingRadioButton::hitButton(const QPoint &pos) const {
-    return rect().contains(pos);
-}
+bool WrappingRadioButton::hitButton(const QPoint &pos) const { return rect().contains(pos); }

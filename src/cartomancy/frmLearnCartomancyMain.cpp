@@ -45,30 +45,35 @@ const QString kCaption = QStringLiteral("Vessa Learn Cartomancy");
 const QString kSelectOption = QStringLiteral("Select at least one option.");
 constexpr QSize kCardPictureSize(250, 350); // the card faces' own size
 
-std::optional<bool> &trayOverride() {
+std::optional<bool> &trayOverride()
+{
     static std::optional<bool> available;
     return available;
 }
 
-QString indexed(const char *name, int index) {
+QString indexed(const char *name, int index)
+{
     return QString::fromLatin1(name) + u'(' + QString::number(index) + u')';
 }
 
-QLabel *makeLabel(const QString &text, QWidget *parent, const QString &name = QString()) {
+QLabel *makeLabel(const QString &text, QWidget *parent, const QString &name = QString())
+{
     auto *label = new WrappingLabel(text, parent);
     if (!name.isEmpty())
         label->setObjectName(name);
     return label;
 }
 
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent) {
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
+{
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setMinimumWidth(110);
     return button;
 }
 
-QPlainTextEdit *makeTextBox(const QString &name, bool readOnly, QWidget *parent) {
+QPlainTextEdit *makeTextBox(const QString &name, bool readOnly, QWidget *parent)
+{
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(name);
     box->setReadOnly(readOnly);
@@ -77,24 +82,26 @@ QPlainTextEdit *makeTextBox(const QString &name, bool readOnly, QWidget *parent)
     return box;
 }
 
-QLabel *makePictureBox(const QString &name, QWidget *parent) {
+QLabel *makePictureBox(const QString &name, QWidget *parent)
+{
     auto *box = new QLabel(parent);
     box->setObjectName(name);
     box->setFixedSize(kCardPictureSize);
     box->setAlignment(Qt::AlignCenter);
-    box->setFocusPolicy(
-        Qt::StrongFocus); // the question picture takes the focus after each question
+    box->setFocusPolicy(Qt::StrongFocus); // the question picture takes the focus after each question
     return box;
 }
 
 // A check box caption shows "&" only when it is doubled.
-QString plainCaption(const QString &text) {
+QString plainCaption(const QString &text)
+{
     QString caption = text;
     caption.replace(u'&', QStringLiteral("&&"));
     return caption;
 }
 
-void setBold(QWidget *widget, double factor = 1.0) {
+void setBold(QWidget *widget, double factor = 1.0)
+{
     QFont font = widget->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * factor);
@@ -104,8 +111,8 @@ void setBold(QWidget *widget, double factor = 1.0) {
 } // namespace
 
 frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnCartomancyMain"), parent),
-      globals_(CartomancyGlobals::Shared()) {
+    : ModuleWindow(QStringLiteral("frmLearnCartomancyMain"), parent), globals_(CartomancyGlobals::Shared())
+{
     setWindowTitle(kCaption);
     setWindowIcon(Look::AppIcon());
     setFont(Look::Verdana(8.5));
@@ -138,8 +145,7 @@ frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
     connect(cmdNav, &QPushButton::clicked, this, [this] { CloseModule(); });
 
     layout->addWidget(SSTab1, 1);
-    layout->addWidget(PublisherLinks::Strip(central, QStringLiteral("lblForum"),
-                                            QStringLiteral("lblCobrand"),
+    layout->addWidget(PublisherLinks::Strip(central, QStringLiteral("lblForum"), QStringLiteral("lblCobrand"),
                                             QStringLiteral("lblFullBrand")));
     setCentralWidget(central);
     connect(SSTab1, &QTabWidget::currentChanged, this, [this](int tab) { SSTab1_Click(tab); });
@@ -189,11 +195,10 @@ frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
         QTimer::singleShot(0, this, [this] { GoToSystemTray(); });
 }
 
-frmLearnCartomancyMain::~frmLearnCartomancyMain() {
-    RemoveTrayIcon();
-}
+frmLearnCartomancyMain::~frmLearnCartomancyMain() { RemoveTrayIcon(); }
 
-void frmLearnCartomancyMain::buildMenus() {
+void frmLearnCartomancyMain::buildMenus()
+{
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction *goals = file->addAction(QStringLiteral("&My Personal Goals"));
@@ -206,23 +211,22 @@ void frmLearnCartomancyMain::buildMenus() {
     connect(goals, &QAction::triggered, this, [this] { selectTab(GoalsTab); });
     connect(settings, &QAction::triggered, this, [this] { selectTab(SettingsTab); });
     connect(exit, &QAction::triggered, this, [this] { CloseModule(); });
-    AddHelpMenus(
-        menuBar(), this,
-        HelpMenuCaptions{QStringLiteral("Check for Software &Update"), QStringLiteral("Donate")});
+    AddHelpMenus(menuBar(), this,
+                 HelpMenuCaptions{QStringLiteral("Check for Software &Update"), QStringLiteral("Donate")});
 }
 
-QWidget *frmLearnCartomancyMain::buildGoalsTab() {
+QWidget *frmLearnCartomancyMain::buildGoalsTab()
+{
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("tabGoals"));
     auto *v = new QVBoxLayout(page);
     v->setContentsMargins(16, 12, 16, 12);
     v->setSpacing(10);
-    v->addWidget(makeLabel(
-        QStringLiteral("It is important to set goals and targets to be able to see and measure "
-                       "your achievements. This seemingly small task will yield tremendous "
-                       "results, when taken seriously. Setting goals will help you keep a clear, "
-                       "focussed and dedicated mindset towards fulfilling your aims in life. "),
-        page, QStringLiteral("lblGoalIntro")));
+    v->addWidget(makeLabel(QStringLiteral("It is important to set goals and targets to be able to see and measure "
+                                          "your achievements. This seemingly small task will yield tremendous "
+                                          "results, when taken seriously. Setting goals will help you keep a clear, "
+                                          "focussed and dedicated mindset towards fulfilling your aims in life. "),
+                           page, QStringLiteral("lblGoalIntro")));
     auto *columns = new QHBoxLayout;
     columns->setSpacing(16);
     for (int goal = 0; goal < 2; ++goal) {
@@ -232,8 +236,7 @@ QWidget *frmLearnCartomancyMain::buildGoalsTab() {
         check->setObjectName(QStringLiteral("chkGoal") + number);
         setBold(check);
         auto *text = makeTextBox(QStringLiteral("txtGoal") + number, false, page);
-        auto *save =
-            makeButton(QStringLiteral("cmdSaveGoal") + number, QStringLiteral("&Save"), page);
+        auto *save = makeButton(QStringLiteral("cmdSaveGoal") + number, QStringLiteral("&Save"), page);
         chkGoal[size_t(goal)] = check;
         txtGoal[size_t(goal)] = text;
         cmdSaveGoal[size_t(goal)] = save;
@@ -256,7 +259,8 @@ QWidget *frmLearnCartomancyMain::buildGoalsTab() {
     return page;
 }
 
-QWidget *frmLearnCartomancyMain::buildSettingsTab() {
+QWidget *frmLearnCartomancyMain::buildSettingsTab()
+{
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("tabSettings"));
     auto *grid = new QGridLayout(page);
@@ -274,8 +278,8 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab() {
     for (int half = 0; half < 2; ++half) {
         auto *column = new QVBoxLayout;
         column->setSpacing(2);
-        auto *heading = new QCheckBox(
-            half == 0 ? QStringLiteral("Face Cards") : QStringLiteral("Number Cards"), Frame4);
+        auto *heading =
+            new QCheckBox(half == 0 ? QStringLiteral("Face Cards") : QStringLiteral("Number Cards"), Frame4);
         heading->setObjectName(half == 0 ? QStringLiteral("chkMajor") : QStringLiteral("chkMinor"));
         heading->setChecked(true);
         setBold(heading);
@@ -297,20 +301,17 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab() {
     }
     headings->addStretch(1);
     objectives->addLayout(headings);
-    objectives->addWidget(
-        makeLabel(QStringLiteral("Here you can select the cards you want to practice / memorize. "
-                                 "You can change these whenever you want or when you have cleared "
-                                 "one objective."),
-                  Frame4));
-    objectives->addWidget(makeLabel(
-        QStringLiteral("Since the keywords for both upright & reversed are the same, "
-                       "during keyword test, reversed or upright will not be taken into "
-                       "account. Also during the memorizing process everything - upright, "
-                       "reversed & keywords - are shown in one screen."),
-        Frame4));
+    objectives->addWidget(makeLabel(QStringLiteral("Here you can select the cards you want to practice / memorize. "
+                                                   "You can change these whenever you want or when you have cleared "
+                                                   "one objective."),
+                                    Frame4));
+    objectives->addWidget(makeLabel(QStringLiteral("Since the keywords for both upright & reversed are the same, "
+                                                   "during keyword test, reversed or upright will not be taken into "
+                                                   "account. Also during the memorizing process everything - upright, "
+                                                   "reversed & keywords - are shown in one screen."),
+                                    Frame4));
     objectives->addStretch(1);
-    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"),
-                              QStringLiteral("Memorize Meaning / Keywords"), Frame4);
+    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"), QStringLiteral("Memorize Meaning / Keywords"), Frame4);
     objectives->addWidget(cmdSetOption);
     connect(chkMajor, &QCheckBox::clicked, this, [this] { chkMajor_Click(); });
     connect(chkMinor, &QCheckBox::clicked, this, [this] { chkMinor_Click(); });
@@ -331,11 +332,10 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab() {
         levelLayout->addWidget(option);
     }
     optDifficulty[0]->setChecked(true);
-    levelLayout->addWidget(
-        makeLabel(QStringLiteral("This option applies only when taking the test.\n"
-                                 "Here you can choose the level of difficulty while taking a "
-                                 "test. The difficulty increases with each level."),
-                  level));
+    levelLayout->addWidget(makeLabel(QStringLiteral("This option applies only when taking the test.\n"
+                                                    "Here you can choose the level of difficulty while taking a "
+                                                    "test. The difficulty increases with each level."),
+                                     level));
 
     auto *type = new QGroupBox(QStringLiteral("Test Type"), page);
     type->setObjectName(QStringLiteral("fraTestType"));
@@ -351,14 +351,13 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab() {
         typeLayout->addWidget(option);
     }
     optTestType[1]->setChecked(true);
-    typeLayout->addWidget(
-        makeLabel(QStringLiteral("This option applies only when taking the test.\n"
-                                 "You can choose to take the test based on keywords or "
-                                 "descriptions. It is important to remember that when doing an "
-                                 "actual reading, the meaning of the card changes  depending upon "
-                                 "the question asked. So knowing the keywords related to a "
-                                 "particular card is more important."),
-                  type));
+    typeLayout->addWidget(makeLabel(QStringLiteral("This option applies only when taking the test.\n"
+                                                   "You can choose to take the test based on keywords or "
+                                                   "descriptions. It is important to remember that when doing an "
+                                                   "actual reading, the meaning of the card changes  depending upon "
+                                                   "the question asked. So knowing the keywords related to a "
+                                                   "particular card is more important."),
+                                    type));
     cmdStartTest2 = makeButton(QStringLiteral("cmdStartTest2"), QStringLiteral("Test Me"), page);
     connect(cmdStartTest2, &QPushButton::clicked, this, [this] { cmdStartTest2_Click(); });
 
@@ -381,20 +380,19 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab() {
     indent->addWidget(chkSysTray);
     trayLayout->addLayout(indent);
     trayLayout->addWidget(optDontRun);
-    trayLayout->addWidget(makeLabel(
-        QStringLiteral("This is a very important setting. Remember that if you want to get "
-                       "the most benefit from this program then you must have it running "
-                       "at all times.\nIt is also important that you keep your goals in "
-                       "mind, hence starting in system tray will be a deterrent to those "
-                       "goals."),
-        fraSystemTray));
+    trayLayout->addWidget(makeLabel(QStringLiteral("This is a very important setting. Remember that if you want to get "
+                                                   "the most benefit from this program then you must have it running "
+                                                   "at all times.\nIt is also important that you keep your goals in "
+                                                   "mind, hence starting in system tray will be a deterrent to those "
+                                                   "goals."),
+                                    fraSystemTray));
     trayLayout->addStretch(1);
     connect(optRun, &QRadioButton::clicked, this, [this] { optRun_Click(); });
     connect(optDontRun, &QRadioButton::clicked, this, [this] { optDontRun_Click(); });
     connect(chkSysTray, &QCheckBox::clicked, this, [this] { chkSysTray_Click(); });
 
-    cmdSaveSettings = makeButton(QStringLiteral("cmdSaveSettings"),
-                                 QStringLiteral("Save Current Settings As Default"), page);
+    cmdSaveSettings =
+        makeButton(QStringLiteral("cmdSaveSettings"), QStringLiteral("Save Current Settings As Default"), page);
     connect(cmdSaveSettings, &QPushButton::clicked, this, [this] { cmdSaveSettings_Click(); });
 
     auto *middle = new QVBoxLayout;
@@ -435,7 +433,8 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab() {
     return page;
 }
 
-QWidget *frmLearnCartomancyMain::buildMemorizeTab() {
+QWidget *frmLearnCartomancyMain::buildMemorizeTab()
+{
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("tabMemorize"));
     auto *h = new QHBoxLayout(page);
@@ -450,22 +449,19 @@ QWidget *frmLearnCartomancyMain::buildMemorizeTab() {
 
     auto *v = new QVBoxLayout;
     v->setSpacing(4);
-    lblCardNameMemorize =
-        makeLabel(QStringLiteral("Card Name"), page, QStringLiteral("lblCardNameMemorize"));
+    lblCardNameMemorize = makeLabel(QStringLiteral("Card Name"), page, QStringLiteral("lblCardNameMemorize"));
     setBold(lblCardNameMemorize, 1.5);
     Look::SetTextColour(lblCardNameMemorize, Look::AccentBrown);
     v->addWidget(lblCardNameMemorize);
     v->addSpacing(4);
-    QLabel *meaningLabel =
-        makeLabel(QStringLiteral("Card &Meaning :"), page, QStringLiteral("lblMeaning"));
+    QLabel *meaningLabel = makeLabel(QStringLiteral("Card &Meaning :"), page, QStringLiteral("lblMeaning"));
     meaningLabel->setTextFormat(Qt::AutoText);
     setBold(meaningLabel);
     txtNormalMeaning = makeTextBox(QStringLiteral("txtNormalMeaning"), true, page);
     meaningLabel->setBuddy(txtNormalMeaning);
     v->addWidget(meaningLabel);
     v->addWidget(txtNormalMeaning, 3);
-    QLabel *keywordsLabel =
-        makeLabel(QStringLiteral("&Keywords (same for both)"), page, QStringLiteral("lblKeywords"));
+    QLabel *keywordsLabel = makeLabel(QStringLiteral("&Keywords (same for both)"), page, QStringLiteral("lblKeywords"));
     keywordsLabel->setTextFormat(Qt::AutoText);
     setBold(keywordsLabel);
     txtKeywords = makeTextBox(QStringLiteral("txtKeywords"), true, page);
@@ -499,7 +495,8 @@ QWidget *frmLearnCartomancyMain::buildMemorizeTab() {
     return page;
 }
 
-QWidget *frmLearnCartomancyMain::buildTestTab() {
+QWidget *frmLearnCartomancyMain::buildTestTab()
+{
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("tabTest"));
     auto *h = new QHBoxLayout(page);
@@ -536,8 +533,8 @@ QWidget *frmLearnCartomancyMain::buildTestTab() {
     auto *desc = new QVBoxLayout(picDescContainer);
     desc->setContentsMargins(0, 4, 4, 4);
     desc->setSpacing(5);
-    desc->addWidget(makeLabel(QStringLiteral("Choose one option from the choices given below."),
-                              picDescContainer, QStringLiteral("lblChooseOption")));
+    desc->addWidget(makeLabel(QStringLiteral("Choose one option from the choices given below."), picDescContainer,
+                              QStringLiteral("lblChooseOption")));
     answerGroup_ = new QButtonGroup(picDescContainer);
     for (int i = 0; i < AnswerSlotCount; ++i) {
         auto *shape = new QFrame(picDescContainer);
@@ -579,8 +576,7 @@ QWidget *frmLearnCartomancyMain::buildTestTab() {
     answerPanels_->addWidget(picKeywodContainer);
     v->addWidget(answerPanels_, 1);
 
-    cmdNextQuestion =
-        makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), page);
+    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), page);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNextQuestion);
@@ -590,7 +586,8 @@ QWidget *frmLearnCartomancyMain::buildTestTab() {
     return page;
 }
 
-QWidget *frmLearnCartomancyMain::buildResultsTab() {
+QWidget *frmLearnCartomancyMain::buildResultsTab()
+{
     auto *page = new QWidget(this);
     page->setObjectName(QStringLiteral("tabResults"));
     auto *v = new QVBoxLayout(page);
@@ -620,13 +617,15 @@ QWidget *frmLearnCartomancyMain::buildResultsTab() {
 
 // ---------------------------------------------------------------- tabs
 
-void frmLearnCartomancyMain::selectTab(int tab) {
+void frmLearnCartomancyMain::selectTab(int tab)
+{
     // A disabled tab is made available before it is selected.
     SSTab1->setTabEnabled(tab, true);
     SSTab1->setCurrentIndex(tab);
 }
 
-void frmLearnCartomancyMain::SSTab1_Click(int tab) {
+void frmLearnCartomancyMain::SSTab1_Click(int tab)
+{
     switch (tab) {
     case SettingsTab:
         for (int t : {MemorizeTab, TestTab, ResultsTab})
@@ -655,7 +654,8 @@ void frmLearnCartomancyMain::SSTab1_Click(int tab) {
 
 // ---------------------------------------------------------------- goals
 
-void frmLearnCartomancyMain::loadGoals() {
+void frmLearnCartomancyMain::loadGoals()
+{
     QStringList failures;
     for (int goal = 0; goal < 2; ++goal) {
         const FileWriter::Result created = CartomancySettings::EnsureGoalFile(goal + 1);
@@ -667,7 +667,8 @@ void frmLearnCartomancyMain::loadGoals() {
         ShowMessage(this, failures.join(QStringLiteral("\r\n")), QMessageBox::Warning);
 }
 
-void frmLearnCartomancyMain::chkGoal_Click(int goal) {
+void frmLearnCartomancyMain::chkGoal_Click(int goal)
+{
     const bool on = chkGoal[size_t(goal)]->isChecked();
     txtGoal[size_t(goal)]->setEnabled(on);
     cmdSaveGoal[size_t(goal)]->setEnabled(on);
@@ -675,18 +676,18 @@ void frmLearnCartomancyMain::chkGoal_Click(int goal) {
         txtGoal[size_t(goal)]->setFocus();
 }
 
-void frmLearnCartomancyMain::cmdSaveGoal_Click(int goal) {
-    const FileWriter::Result saved =
-        CartomancySettings::SaveGoal(goal + 1, txtGoal[size_t(goal)]->toPlainText());
+void frmLearnCartomancyMain::cmdSaveGoal_Click(int goal)
+{
+    const FileWriter::Result saved = CartomancySettings::SaveGoal(goal + 1, txtGoal[size_t(goal)]->toPlainText());
     if (!saved)
-        ShowMessage(this,
-                    QStringLiteral("Goal %1 could not be saved.\r\n").arg(goal + 1) + saved.error,
+        ShowMessage(this, QStringLiteral("Goal %1 could not be saved.\r\n").arg(goal + 1) + saved.error,
                     QMessageBox::Critical);
 }
 
 // ---------------------------------------------------------------- objectives
 
-void frmLearnCartomancyMain::LoadObjectiveSettings() {
+void frmLearnCartomancyMain::LoadObjectiveSettings()
+{
     using namespace CartomancySettings;
     const auto load = [](const QString &key, QCheckBox *box, const std::function<void()> &click) {
         const int state = ReadBoxState(key);
@@ -708,19 +709,22 @@ void frmLearnCartomancyMain::LoadObjectiveSettings() {
         optDifficulty[size_t(difficulty)]->setChecked(true);
 }
 
-void frmLearnCartomancyMain::chkMajor_Click() {
+void frmLearnCartomancyMain::chkMajor_Click()
+{
     cmdNext->setEnabled(chkMajor->isChecked() || chkMinor->isChecked());
     for (int i = 0; i < 4; ++i)
         chkGroup[size_t(i)]->setEnabled(chkMajor->isChecked());
 }
 
-void frmLearnCartomancyMain::chkMinor_Click() {
+void frmLearnCartomancyMain::chkMinor_Click()
+{
     cmdNext->setEnabled(chkMajor->isChecked() || chkMinor->isChecked());
     for (int i = 4; i < 8; ++i)
         chkGroup[size_t(i)]->setEnabled(chkMinor->isChecked());
 }
 
-void frmLearnCartomancyMain::chkGroup_Click(int index) {
+void frmLearnCartomancyMain::chkGroup_Click(int index)
+{
     // The last checked suit under "Face Cards" cannot be cleared.
     for (int i = 0; i < 4; ++i)
         if (chkGroup[size_t(i)]->isChecked())
@@ -728,16 +732,17 @@ void frmLearnCartomancyMain::chkGroup_Click(int index) {
     chkGroup[size_t(index)]->setChecked(true);
 }
 
-std::vector<int> frmLearnCartomancyMain::selectedGroups() const {
+std::vector<int> frmLearnCartomancyMain::selectedGroups() const
+{
     std::vector<int> groups;
     for (int i = 0; i < 8; ++i)
-        if (chkGroup[size_t(i)]->isChecked() &&
-            chkGroup[size_t(i)]->isEnabledTo(chkGroup[size_t(i)]->window()))
+        if (chkGroup[size_t(i)]->isChecked() && chkGroup[size_t(i)]->isEnabledTo(chkGroup[size_t(i)]->window()))
             groups.push_back(i);
     return groups;
 }
 
-bool frmLearnCartomancyMain::openSelection() {
+bool frmLearnCartomancyMain::openSelection()
+{
     const std::vector<int> groups = selectedGroups();
     // With "Number Cards" alone checked and all its suits cleared there is no card to ask for.
     if ((!chkMajor->isChecked() && !chkMinor->isChecked()) || groups.empty()) {
@@ -749,7 +754,8 @@ bool frmLearnCartomancyMain::openSelection() {
     return true;
 }
 
-void frmLearnCartomancyMain::cmdSetOption_Click() {
+void frmLearnCartomancyMain::cmdSetOption_Click()
+{
     if (!openSelection())
         return;
     selectTab(MemorizeTab);
@@ -757,7 +763,8 @@ void frmLearnCartomancyMain::cmdSetOption_Click() {
 
 // ---------------------------------------------------------------- memorising
 
-void frmLearnCartomancyMain::cmdNext_Click() {
+void frmLearnCartomancyMain::cmdNext_Click()
+{
     cmdPrevious->setEnabled(true);
     if (MemorizePosition < memorizeCount_) {
         ++MemorizePosition;
@@ -768,7 +775,8 @@ void frmLearnCartomancyMain::cmdNext_Click() {
     }
 }
 
-void frmLearnCartomancyMain::cmdPrevious_Click() {
+void frmLearnCartomancyMain::cmdPrevious_Click()
+{
     cmdNext->setEnabled(true);
     if (MemorizePosition < 2) {
         cmdPrevious->setEnabled(false);
@@ -780,7 +788,8 @@ void frmLearnCartomancyMain::cmdPrevious_Click() {
     ShowMemorizeCard();
 }
 
-void frmLearnCartomancyMain::ShowMemorizeCard() {
+void frmLearnCartomancyMain::ShowMemorizeCard()
+{
     Db::RecordSet &cards = globals_->CardSet;
     const bool onCard = !cards.IsBOF() && !cards.IsEOF();
     // Without a current card (no database, nothing selected) the fields stay as they were.
@@ -792,8 +801,7 @@ void frmLearnCartomancyMain::ShowMemorizeCard() {
     txtKeywords->clear();
     if (!onCard)
         return;
-    Db::RecordSet keywords =
-        OpenCardRecordset(*globals_, CardKeywordsQuery(cards.Int(QStringLiteral("Id"))));
+    Db::RecordSet keywords = OpenCardRecordset(*globals_, CardKeywordsQuery(cards.Int(QStringLiteral("Id"))));
     QString text;
     for (int i = 0; i < 5 && !keywords.IsEOF(); ++i) {
         text += keywords.Text(QStringLiteral("keyword")) + QStringLiteral(", ");
@@ -804,7 +812,8 @@ void frmLearnCartomancyMain::ShowMemorizeCard() {
 
 // ---------------------------------------------------------------- the test
 
-void frmLearnCartomancyMain::cmdStartTest2_Click() {
+void frmLearnCartomancyMain::cmdStartTest2_Click()
+{
     if (!openSelection())
         return;
     SSTab1->setTabEnabled(MemorizeTab, true);
@@ -812,11 +821,10 @@ void frmLearnCartomancyMain::cmdStartTest2_Click() {
     cmdStartTest_Click();
 }
 
-void frmLearnCartomancyMain::cmdStartTest_Click() {
-    const CardTestType type =
-        optTestType[0]->isChecked() ? CardTestType::Description : CardTestType::Keywords;
-    answerPanels_->setCurrentWidget(type == CardTestType::Description ? picDescContainer
-                                                                      : picKeywodContainer);
+void frmLearnCartomancyMain::cmdStartTest_Click()
+{
+    const CardTestType type = optTestType[0]->isChecked() ? CardTestType::Description : CardTestType::Keywords;
+    answerPanels_->setCurrentWidget(type == CardTestType::Description ? picDescContainer : picKeywodContainer);
     CardTestLevel level = CardTestLevel::Advanced;
     if (optDifficulty[0]->isChecked())
         level = CardTestLevel::Beginner;
@@ -830,7 +838,8 @@ void frmLearnCartomancyMain::cmdStartTest_Click() {
     cmdNextQuestion_Click();
 }
 
-int frmLearnCartomancyMain::currentScore() const {
+int frmLearnCartomancyMain::currentScore() const
+{
     if (test_.Type() == CardTestType::Description) {
         const QAbstractButton *chosen = answerGroup_->checkedButton();
         return chosen && chosen->property("tag").toString() == QLatin1String("True") ? 1 : 0;
@@ -841,7 +850,8 @@ int frmLearnCartomancyMain::currentScore() const {
     return test_.KeywordScore(ticked);
 }
 
-void frmLearnCartomancyMain::cmdNextQuestion_Click() {
+void frmLearnCartomancyMain::cmdNextQuestion_Click()
+{
     SSTab1->setTabEnabled(TestTab, true);
     cmdNextQuestion->setEnabled(false);
     globals_->CardSet.SetFilter(QString());
@@ -861,12 +871,14 @@ void frmLearnCartomancyMain::cmdNextQuestion_Click() {
                        QString::number(test_.CardCount()));
 }
 
-void frmLearnCartomancyMain::ShowQuestionPicture(const QByteArray &picture) {
+void frmLearnCartomancyMain::ShowQuestionPicture(const QByteArray &picture)
+{
     // The question's card was current when its picture was read.
     LoadPictureBytes(picResult, picture);
 }
 
-void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &question) {
+void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &question)
+{
     lblCardName->setText(question.cardName);
     answerGroup_->setExclusive(false);
     for (int i = 0; i < AnswerSlotCount; ++i) {
@@ -874,8 +886,7 @@ void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &
         const bool shown = question.shown[size_t(i)];
         option->setChecked(false);
         option->setText(shown ? question.captions[size_t(i)] : QString());
-        option->setProperty("tag", shown && i == question.correctSlot ? QStringLiteral("True")
-                                                                      : QString());
+        option->setProperty("tag", shown && i == question.correctSlot ? QStringLiteral("True") : QString());
         option->setEnabled(shown);
         option->setVisible(shown);
         Shape1[size_t(i)]->setVisible(shown);
@@ -884,7 +895,8 @@ void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &
     ShowQuestionPicture(question.picture);
 }
 
-void frmLearnCartomancyMain::showKeywordQuestion(const KeywordQuestion &question) {
+void frmLearnCartomancyMain::showKeywordQuestion(const KeywordQuestion &question)
+{
     keywordBoxCount_ = question.boxCount;
     keywordsToChoose_ = question.toChoose;
     lblMaxKeyword->setText(KeywordInstruction(question.toChoose));
@@ -904,12 +916,14 @@ void frmLearnCartomancyMain::showKeywordQuestion(const KeywordQuestion &question
         cmdNextQuestion->setEnabled(true);
 }
 
-void frmLearnCartomancyMain::optAnswer_Click() {
+void frmLearnCartomancyMain::optAnswer_Click()
+{
     cmdNextQuestion->setEnabled(true);
     cmdNextQuestion->setFocus();
 }
 
-void frmLearnCartomancyMain::chkKeywords_Click(int index) {
+void frmLearnCartomancyMain::chkKeywords_Click(int index)
+{
     int ticked = 0;
     for (int i = 0; i < keywordBoxCount_; ++i)
         if (chkKeywords[size_t(i)]->isChecked())
@@ -926,7 +940,8 @@ void frmLearnCartomancyMain::chkKeywords_Click(int index) {
     }
 }
 
-void frmLearnCartomancyMain::finishTest() {
+void frmLearnCartomancyMain::finishTest()
+{
     lblQCount->clear();
     selectTab(ResultsTab);
     const TestReport report = test_.BuildTestReport(globals_->CardConnection);
@@ -938,26 +953,27 @@ void frmLearnCartomancyMain::finishTest() {
     ShowMessage(this, QStringLiteral("Test Complete"), QMessageBox::Information);
 }
 
-bool frmLearnCartomancyMain::SaveResultTo(const QString &path) {
-    const FileWriter::Result saved = FileWriter::WriteWholeFile(
-        path, FileWriter::TextFileBytes(txtResult->toPlainText() + u'\n'));
+bool frmLearnCartomancyMain::SaveResultTo(const QString &path)
+{
+    const FileWriter::Result saved =
+        FileWriter::WriteWholeFile(path, FileWriter::TextFileBytes(txtResult->toPlainText() + u'\n'));
     if (!saved)
-        ShowMessage(this, QStringLiteral("The result could not be saved.\r\n") + saved.error,
-                    QMessageBox::Critical);
+        ShowMessage(this, QStringLiteral("The result could not be saved.\r\n") + saved.error, QMessageBox::Critical);
     return saved.ok;
 }
 
-void frmLearnCartomancyMain::Command5_Click() {
-    const QString path =
-        ChooseFileToSave(this, FileKind{QStringLiteral("Save Current Result"),
-                                        QStringLiteral("Text file"), QStringLiteral("txt")});
+void frmLearnCartomancyMain::Command5_Click()
+{
+    const QString path = ChooseFileToSave(
+        this, FileKind{QStringLiteral("Save Current Result"), QStringLiteral("Text file"), QStringLiteral("txt")});
     if (!path.isEmpty())
         SaveResultTo(path);
 }
 
 // ---------------------------------------------------------------- start-up and tray
 
-void frmLearnCartomancyMain::optRun_Click() {
+void frmLearnCartomancyMain::optRun_Click()
+{
     const StartupChange change =
         SetRunAtStartup(AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), true);
     if (!change.ok)
@@ -965,7 +981,8 @@ void frmLearnCartomancyMain::optRun_Click() {
     chkSysTray->setEnabled(true);
 }
 
-void frmLearnCartomancyMain::optDontRun_Click() {
+void frmLearnCartomancyMain::optDontRun_Click()
+{
     const StartupChange change =
         SetRunAtStartup(AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), false);
     if (!change.ok)
@@ -977,12 +994,14 @@ void frmLearnCartomancyMain::optDontRun_Click() {
     }
 }
 
-void frmLearnCartomancyMain::chkSysTray_Click() {
+void frmLearnCartomancyMain::chkSysTray_Click()
+{
     if (!CartomancySettings::SaveRunAtSysTray(chkSysTray->isChecked()))
         ShowMessage(this, QStringLiteral("The setting could not be saved."), QMessageBox::Critical);
 }
 
-void frmLearnCartomancyMain::cmdSaveSettings_Click() {
+void frmLearnCartomancyMain::cmdSaveSettings_Click()
+{
     CartomancySettings::Defaults defaults;
     defaults.faceCards = chkMajor->isChecked();
     defaults.numberCards = chkMinor->isChecked();
@@ -992,30 +1011,31 @@ void frmLearnCartomancyMain::cmdSaveSettings_Click() {
     defaults.difficulty = optDifficulty[0]->isChecked() ? 0 : optDifficulty[1]->isChecked() ? 1 : 2;
     defaults.runAtSysTray = chkSysTray->isChecked();
     if (!CartomancySettings::SaveDefaults(defaults))
-        ShowMessage(this, QStringLiteral("The settings could not be saved."),
-                    QMessageBox::Critical);
+        ShowMessage(this, QStringLiteral("The settings could not be saved."), QMessageBox::Critical);
 }
 
-bool frmLearnCartomancyMain::SystemTrayAvailable() {
+bool frmLearnCartomancyMain::SystemTrayAvailable()
+{
     return trayOverride() ? *trayOverride() : QSystemTrayIcon::isSystemTrayAvailable();
 }
 
-void frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::optional<bool> available) {
+void frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::optional<bool> available)
+{
     trayOverride() = available;
 }
 
-bool frmLearnCartomancyMain::GoToSystemTray() {
+bool frmLearnCartomancyMain::GoToSystemTray()
+{
     // Without a tray the icon could not bring the window back: it stays shown.
     if (!SystemTrayAvailable() || tray_)
         return false;
     tray_ = new QSystemTrayIcon(windowIcon(), this);
     tray_->setToolTip(QStringLiteral("Recent"));
     tray_->setContextMenu(mnuPopUp);
-    connect(tray_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::DoubleClick)
-                    mnuShow_Click();
-            });
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick)
+            mnuShow_Click();
+    });
     tray_->show();
     if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
         frame->showMinimized();
@@ -1025,7 +1045,8 @@ bool frmLearnCartomancyMain::GoToSystemTray() {
     return true;
 }
 
-void frmLearnCartomancyMain::mnuShow_Click() {
+void frmLearnCartomancyMain::mnuShow_Click()
+{
     SetModuleVisible(true);
     if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
         frame->showNormal();
@@ -1034,7 +1055,8 @@ void frmLearnCartomancyMain::mnuShow_Click() {
     RemoveTrayIcon();
 }
 
-void frmLearnCartomancyMain::RemoveTrayIcon() {
+void frmLearnCartomancyMain::RemoveTrayIcon()
+{
     if (!tray_)
         return;
     tray_->hide();
@@ -1042,6 +1064,4 @@ void frmLearnCartomancyMain::RemoveTrayIcon() {
     tray_ = nullptr;
 }
 
-void frmLearnCartomancyMain::OnClosing() {
-    RemoveTrayIcon();
-}
+void frmLearnCartomancyMain::OnClosing() { RemoveTrayIcon(); }

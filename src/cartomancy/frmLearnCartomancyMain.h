@@ -68,8 +68,7 @@ private:
     void chkMinor_Click();
     void chkGroup_Click(int index);
     std::vector<int> selectedGroups() const;
-    // Opens the database and the selected cards; false (after the message) when nothing is
-    // selected.
+    // Opens the database and the selected cards; false (after the message) when nothing is selected.
     bool openSelection();
     void cmdSetOption_Click();
     void cmdNext_Click();

@@ -13,7 +13,8 @@
 #include <QVBoxLayout>
 
 namespace {
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent) {
+QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
+{
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setMinimumWidth(100);
@@ -22,8 +23,8 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
 } // namespace
 
 frmLearnCartomancyPicEntry::frmLearnCartomancyPicEntry(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnCartomancyPicEntry"), parent),
-      globals_(CartomancyGlobals::Shared()) {
+    : ModuleWindow(QStringLiteral("frmLearnCartomancyPicEntry"), parent), globals_(CartomancyGlobals::Shared())
+{
     setWindowTitle(QStringLiteral("Vessa Learn Cartomancy"));
     setWindowIcon(Look::AppIcon());
     setFont(Look::Verdana(9));
@@ -49,8 +50,7 @@ frmLearnCartomancyPicEntry::frmLearnCartomancyPicEntry(QWidget *parent)
 
     auto *prev = makeButton(QStringLiteral("Command3"), QStringLiteral("Prev"), central);
     auto *next = makeButton(QStringLiteral("Command2"), QStringLiteral("Next"), central);
-    auto *select =
-        makeButton(QStringLiteral("cmdSetPicture"), QStringLiteral("SelectPicture"), central);
+    auto *select = makeButton(QStringLiteral("cmdSetPicture"), QStringLiteral("SelectPicture"), central);
     auto *seed = makeButton(QStringLiteral("Command4"), QStringLiteral("Command4"), central);
     auto *none = makeButton(QStringLiteral("Command1"), QStringLiteral("Command1"), central);
     auto *buttons = new QHBoxLayout;
@@ -70,7 +70,8 @@ frmLearnCartomancyPicEntry::frmLearnCartomancyPicEntry(QWidget *parent)
     globals_->CardSet.MoveFirst();
 }
 
-void frmLearnCartomancyPicEntry::showCard() {
+void frmLearnCartomancyPicEntry::showCard()
+{
     const Db::RecordSet &cards = globals_->CardSet;
     if (cards.IsBOF() || cards.IsEOF())
         return;
@@ -78,19 +79,22 @@ void frmLearnCartomancyPicEntry::showCard() {
     LoadPictureData(Picture1, cards, QStringLiteral("PictureData"));
 }
 
-void frmLearnCartomancyPicEntry::Command2_Click() {
+void frmLearnCartomancyPicEntry::Command2_Click()
+{
     if (!globals_->CardSet.IsEOF())
         globals_->CardSet.MoveNext();
     showCard();
 }
 
-void frmLearnCartomancyPicEntry::Command3_Click() {
+void frmLearnCartomancyPicEntry::Command3_Click()
+{
     if (!globals_->CardSet.IsBOF())
         globals_->CardSet.MovePrevious();
     showCard();
 }
 
-void frmLearnCartomancyPicEntry::cmdSetPicture_Click() {
+void frmLearnCartomancyPicEntry::cmdSetPicture_Click()
+{
     QFileDialog cdlg(this, QStringLiteral("SelectPicture"));
     cdlg.setObjectName(QStringLiteral("cdlg"));
     cdlg.setOption(QFileDialog::DontUseNativeDialog);
@@ -102,7 +106,8 @@ void frmLearnCartomancyPicEntry::cmdSetPicture_Click() {
     StorePictureFile(cdlg.selectedFiles().constFirst());
 }
 
-bool frmLearnCartomancyPicEntry::StorePictureFile(const QString &path) {
+bool frmLearnCartomancyPicEntry::StorePictureFile(const QString &path)
+{
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull())
@@ -113,7 +118,8 @@ bool frmLearnCartomancyPicEntry::StorePictureFile(const QString &path) {
     return SavePictureData(globals_->CardSet, path);
 }
 
-void frmLearnCartomancyPicEntry::Command4_Click() {
+void frmLearnCartomancyPicEntry::Command4_Click()
+{
     Db::RecordSet &cards = globals_->CardSet;
     cards.MoveFirst();
     Db::RecordSet keywords = OpenCardRecordset(*globals_, AllKeywordsQuery());

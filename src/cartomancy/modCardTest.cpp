@@ -14,16 +14,14 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr int kNameWidth = 36;
 
-QString idFilter(int id) {
-    return QStringLiteral("ID=") + QString::number(id);
-}
+QString idFilter(int id) { return QStringLiteral("ID=") + QString::number(id); }
 
 // Draws a position 1..count uniformly until `accept` takes one, never trying a
 // position twice: a refused position stays refused, so remembering it keeps the
 // distribution of the plain redraw while making sure the loop ends once every
 // position has been refused. Returns 0 when none is left.
-template <class Accept>
-int drawPosition(int count, std::unordered_set<int> &refused, Accept accept) {
+template <class Accept> int drawPosition(int count, std::unordered_set<int> &refused, Accept accept)
+{
     while (int(refused.size()) < count) {
         const int position = Random::DrawWhole(count) + 1;
         if (refused.count(position))
@@ -37,7 +35,8 @@ int drawPosition(int count, std::unordered_set<int> &refused, Accept accept) {
 
 } // namespace
 
-LevelRule RuleForLevel(CardTestLevel level) {
+LevelRule RuleForLevel(CardTestLevel level)
+{
     switch (level) {
     case CardTestLevel::Beginner:
         return {1, 2, 5, 1};
@@ -49,23 +48,22 @@ LevelRule RuleForLevel(CardTestLevel level) {
     return {0, 3, 10, 5};
 }
 
-QString KeywordInstruction(int toChoose) {
+QString KeywordInstruction(int toChoose)
+{
     return QStringLiteral("You must choose ") + QString::number(toChoose) +
            (toChoose == 1 ? QStringLiteral(" keyword") : QStringLiteral(" keywords"));
 }
 
-QString TooManyKeywordsMessage(int toChoose) {
-    return QStringLiteral("You can select only ") + QString::number(toChoose) +
-           QStringLiteral(" keywords.") + kCrLf +
-           QStringLiteral("Please unselect one before selecting another keyword");
+QString TooManyKeywordsMessage(int toChoose)
+{
+    return QStringLiteral("You can select only ") + QString::number(toChoose) + QStringLiteral(" keywords.") +
+           kCrLf + QStringLiteral("Please unselect one before selecting another keyword");
 }
 
-QString ReportTitle() {
-    return QStringLiteral("Test Report For ") + AppInfo::ApplicationTitle();
-}
+QString ReportTitle() { return QStringLiteral("Test Report For ") + AppInfo::ApplicationTitle(); }
 
-TestReport FormatTestReport(CardTestType type, const std::vector<ReportRow> &rows, int cardCount,
-                            int total) {
+TestReport FormatTestReport(CardTestType type, const std::vector<ReportRow> &rows, int cardCount, int total)
+{
     const QString title = ReportTitle();
     QString text = title + kCrLf + QString(title.size(), u'-') + kCrLf;
     int possible = 0;
@@ -78,17 +76,17 @@ TestReport FormatTestReport(CardTestType type, const std::vector<ReportRow> &row
         if (type == CardTestType::Description)
             result = row.score != 0 ? QStringLiteral("Correct") : QStringLiteral("Wrong");
         else
-            result = QString::number(row.score) + QStringLiteral(" Out Of ") +
-                     QString::number(row.outOf) + QStringLiteral(" Correct");
-        text += kCrLf + QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')) +
-                QStringLiteral(". ") + QString(5, u' ') + row.name + QString(blanks, u' ') + result;
+            result = QString::number(row.score) + QStringLiteral(" Out Of ") + QString::number(row.outOf) +
+                     QStringLiteral(" Correct");
+        text += kCrLf + QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')) + QStringLiteral(". ") +
+                QString(5, u' ') + row.name + QString(blanks, u' ') + result;
     }
     text += kCrLf + QString(64, u'_') + kCrLf;
 
     TestReport report;
     if (type == CardTestType::Description)
-        report.summary = QString::number(total) + QStringLiteral(" out of ") +
-                         QString::number(cardCount) + QStringLiteral(" questions correct");
+        report.summary = QString::number(total) + QStringLiteral(" out of ") + QString::number(cardCount) +
+                         QStringLiteral(" questions correct");
     else
         report.summary = QString::number(total) + u'/' + QString::number(possible) +
                          QStringLiteral(" choice(s) from ") + QString::number(cardCount) +
@@ -97,7 +95,8 @@ TestReport FormatTestReport(CardTestType type, const std::vector<ReportRow> &row
     return report;
 }
 
-void CardTest::Start(CardTestType type, CardTestLevel level, int cardCount) {
+void CardTest::Start(CardTestType type, CardTestLevel level, int cardCount)
+{
     type_ = type;
     level_ = level;
     cardCount_ = std::max(cardCount, 0);
@@ -113,7 +112,8 @@ void CardTest::Start(CardTestType type, CardTestLevel level, int cardCount) {
     currentOutOf_ = 1;
 }
 
-bool CardTest::Advance(int score) {
+bool CardTest::Advance(int score)
+{
     ++TestQuestionNumber;
     if (!TestFirstQuestion) {
         TestAskedIds.push_back(TestCardId);
@@ -131,7 +131,8 @@ bool CardTest::Advance(int score) {
     return true;
 }
 
-void CardTest::DrawQuestionCard(Db::RecordSet &cards) {
+void CardTest::DrawQuestionCard(Db::RecordSet &cards)
+{
     const int n = cards.RecordCount();
     for (int attempt = 0; attempt < n; ++attempt) {
         cards.MoveFirst();
@@ -143,7 +144,8 @@ void CardTest::DrawQuestionCard(Db::RecordSet &cards) {
     cards.SetFilter(QString());
 }
 
-DescriptionQuestion CardTest::AskDescriptionQuestion(Db::RecordSet &cards) {
+DescriptionQuestion CardTest::AskDescriptionQuestion(Db::RecordSet &cards)
+{
     DescriptionQuestion question;
     question.cardId = TestCardId;
     cards.MoveFirst();
@@ -187,8 +189,8 @@ DescriptionQuestion CardTest::AskDescriptionQuestion(Db::RecordSet &cards) {
     return question;
 }
 
-KeywordQuestion CardTest::AskKeywordQuestion(Db::RecordSet &cards,
-                                             const std::shared_ptr<Db::Database> &db) {
+KeywordQuestion CardTest::AskKeywordQuestion(Db::RecordSet &cards, const std::shared_ptr<Db::Database> &db)
+{
     KeywordQuestion question;
     question.cardId = TestCardId;
     const LevelRule rule = RuleForLevel(level_);
@@ -238,8 +240,7 @@ KeywordQuestion CardTest::AskKeywordQuestion(Db::RecordSet &cards,
         QString keyword;
         const int position = drawPosition(others.Count(), refused, [&](int p) {
             keyword = others.At(p);
-            return !keyword.isEmpty() && !IsInStringList(keyword, placed) &&
-                   !IsInStringList(keyword, own);
+            return !keyword.isEmpty() && !IsInStringList(keyword, placed) && !IsInStringList(keyword, own);
         });
         if (position == 0)
             break; // no other keyword left
@@ -262,7 +263,8 @@ KeywordQuestion CardTest::AskKeywordQuestion(Db::RecordSet &cards,
     return question;
 }
 
-int CardTest::KeywordScore(const std::array<bool, KeywordBoxTotal> &ticked) const {
+int CardTest::KeywordScore(const std::array<bool, KeywordBoxTotal> &ticked) const
+{
     int score = 0;
     for (int box : CorrectBoxes)
         if (box >= 0 && box < KeywordBoxTotal && ticked[size_t(box)])
@@ -270,7 +272,8 @@ int CardTest::KeywordScore(const std::array<bool, KeywordBoxTotal> &ticked) cons
     return score;
 }
 
-TestReport CardTest::BuildTestReport(const std::shared_ptr<Db::Database> &db) const {
+TestReport CardTest::BuildTestReport(const std::shared_ptr<Db::Database> &db) const
+{
     // All cards, looked up by Id (one pass instead of a filter per line).
     Db::RecordSet all = Db::RecordSet::Open(db, AllCardsQuery());
     QHash<int, QString> names;

@@ -43,7 +43,7 @@ struct KeywordQuestion {
     int cardId = 0;
     QString cardName;
     QByteArray picture; // the card's PictureData
-    int boxCount = 0;   // boxes 0 .. boxCount-1 belong to the question
+    int boxCount = 0; // boxes 0 .. boxCount-1 belong to the question
     // Boxes the user must tick: the level's number, or fewer when the card has
     // fewer distinct keywords.
     int toChoose = 0;
@@ -96,8 +96,7 @@ public:
     void DrawQuestionCard(Db::RecordSet &cards);
 
     DescriptionQuestion AskDescriptionQuestion(Db::RecordSet &cards);
-    KeywordQuestion AskKeywordQuestion(Db::RecordSet &cards,
-                                       const std::shared_ptr<Db::Database> &db);
+    KeywordQuestion AskKeywordQuestion(Db::RecordSet &cards, const std::shared_ptr<Db::Database> &db);
 
     // The keyword score: how many of the card's own boxes are ticked.
     int KeywordScore(const std::array<bool, KeywordBoxTotal> &ticked) const;

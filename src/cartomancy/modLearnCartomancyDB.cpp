@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-std::shared_ptr<CartomancyGlobals> CartomancyGlobals::Shared() {
+std::shared_ptr<CartomancyGlobals> CartomancyGlobals::Shared()
+{
     // Only a weak reference is kept here: the windows own the object.
     static std::weak_ptr<CartomancyGlobals> held;
     std::shared_ptr<CartomancyGlobals> globals = held.lock();
@@ -17,19 +18,20 @@ std::shared_ptr<CartomancyGlobals> CartomancyGlobals::Shared() {
     return globals;
 }
 
-QString CardDatabasePath() {
-    return DataLocations::ProgramFile(QStringLiteral("learn.dll"));
-}
+QString CardDatabasePath() { return DataLocations::ProgramFile(QStringLiteral("learn.dll")); }
 
-void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool readOnly) {
+void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool readOnly)
+{
     globals.CardConnection = Db::Database::Open(path, readOnly);
 }
 
-Db::RecordSet OpenCardRecordset(const CartomancyGlobals &globals, const QString &query) {
+Db::RecordSet OpenCardRecordset(const CartomancyGlobals &globals, const QString &query)
+{
     return Db::RecordSet::Open(globals.CardConnection, query);
 }
 
-QString BuildCardQuery(const std::vector<int> &groups) {
+QString BuildCardQuery(const std::vector<int> &groups)
+{
     std::vector<int> sorted = groups;
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
@@ -44,27 +46,27 @@ QString BuildCardQuery(const std::vector<int> &groups) {
     return query;
 }
 
-QString CardKeywordsQuery(int cardId) {
-    return QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=") +
-           QString::number(cardId);
+QString CardKeywordsQuery(int cardId)
+{
+    return QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE CardID=") + QString::number(cardId);
 }
 
-QString OtherKeywordsQuery(int cardId) {
-    return QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE Not CardID=") +
-           QString::number(cardId);
+QString OtherKeywordsQuery(int cardId)
+{
+    return QStringLiteral("SELECT DISTINCT * FROM tblKeywords WHERE Not CardID=") + QString::number(cardId);
 }
 
-bool IsInStringList(const QString &text, const QStringList &list) {
-    return list.contains(text, Qt::CaseSensitive);
-}
+bool IsInStringList(const QString &text, const QStringList &list) { return list.contains(text, Qt::CaseSensitive); }
 
-bool IsInIdList(int number, const std::vector<int> &list) {
+bool IsInIdList(int number, const std::vector<int> &list)
+{
     return std::find(list.begin(), list.end(), number) != list.end();
 }
 
 namespace {
 // The first column of the first row of a query, or an invalid value.
-QVariant scalar(const std::shared_ptr<Db::Database> &db, const QString &text) {
+QVariant scalar(const std::shared_ptr<Db::Database> &db, const QString &text)
+{
     QSqlQuery q(db->Handle());
     if (!q.exec(text) || !q.next())
         return {};
@@ -72,8 +74,8 @@ QVariant scalar(const std::shared_ptr<Db::Database> &db, const QString &text) {
 }
 } // namespace
 
-OtherKeywords::OtherKeywords(std::shared_ptr<Db::Database> db, int cardId)
-    : db_(std::move(db)), cardId_(cardId) {
+OtherKeywords::OtherKeywords(std::shared_ptr<Db::Database> db, int cardId) : db_(std::move(db)), cardId_(cardId)
+{
     if (!db_ || !db_->IsOpen())
         return;
     // Id is the row id when it is the table's only key, declared INTEGER: then
@@ -87,23 +89,17 @@ OtherKeywords::OtherKeywords(std::shared_ptr<Db::Database> db, int cardId)
                 if (info.value(5).toInt() == 0)
                     continue;
                 ++keys;
-                idIsRowId = info.value(1).toString().compare(QLatin1String("Id"),
-                                                             Qt::CaseInsensitive) == 0 &&
-                            info.value(2).toString().compare(QLatin1String("INTEGER"),
-                                                             Qt::CaseInsensitive) == 0;
+                idIsRowId = info.value(1).toString().compare(QLatin1String("Id"), Qt::CaseInsensitive) == 0 &&
+                            info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
             }
         }
     }
     if (keys == 1 && idIsRowId) {
-        const qint64 total =
-            scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords")).toLongLong();
+        const qint64 total = scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords")).toLongLong();
         const qint64 unset =
-            scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords WHERE CardID IS NULL"))
-                .toLongLong();
-        const qint64 first =
-            scalar(db_, QStringLiteral("SELECT MIN(Id) FROM tblKeywords")).toLongLong();
-        const qint64 last =
-            scalar(db_, QStringLiteral("SELECT MAX(Id) FROM tblKeywords")).toLongLong();
+            scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords WHERE CardID IS NULL")).toLongLong();
+        const qint64 first = scalar(db_, QStringLiteral("SELECT MIN(Id) FROM tblKeywords")).toLongLong();
+        const qint64 last = scalar(db_, QStringLiteral("SELECT MAX(Id) FROM tblKeywords")).toLongLong();
         if (total > 0 && unset == 0 && last - first + 1 == total) {
             QSqlQuery own(db_->Handle());
             own.prepare(QStringLiteral("SELECT Id FROM tblKeywords WHERE CardID=? ORDER BY Id"));
@@ -120,13 +116,11 @@ OtherKeywords::OtherKeywords(std::shared_ptr<Db::Database> db, int cardId)
         }
     }
     // Otherwise count the rows "Not CardID=n" selects: those whose CardID is set and differs.
-    count_ =
-        scalar(db_,
-               QStringLiteral("SELECT COUNT(*) FROM tblKeywords WHERE NOT CardID=%1").arg(cardId_))
-            .toInt();
+    count_ = scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords WHERE NOT CardID=%1").arg(cardId_)).toInt();
 }
 
-QString OtherKeywords::At(int position) const {
+QString OtherKeywords::At(int position) const
+{
     if (!db_ || !db_->IsOpen() || position < 1 || position > count_)
         return QString();
     QSqlQuery q(db_->Handle());
@@ -139,8 +133,7 @@ QString OtherKeywords::At(int position) const {
         q.prepare(QStringLiteral("SELECT keyword FROM tblKeywords WHERE Id=?"));
         q.addBindValue(id);
     } else {
-        q.prepare(QStringLiteral(
-            "SELECT keyword FROM tblKeywords WHERE NOT CardID=? ORDER BY Id LIMIT 1 OFFSET ?"));
+        q.prepare(QStringLiteral("SELECT keyword FROM tblKeywords WHERE NOT CardID=? ORDER BY Id LIMIT 1 OFFSET ?"));
         q.addBindValue(cardId_);
         q.addBindValue(position - 1);
     }

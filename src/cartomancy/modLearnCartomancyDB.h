@@ -37,12 +37,8 @@ Db::RecordSet OpenCardRecordset(const CartomancyGlobals &globals, const QString 
 // nothing to select).
 QString BuildCardQuery(const std::vector<int> &groups);
 
-inline QString AllCardsQuery() {
-    return QStringLiteral("SELECT * FROM tblCards");
-}
-inline QString AllKeywordsQuery() {
-    return QStringLiteral("SELECT * FROM tblKeywords");
-}
+inline QString AllCardsQuery() { return QStringLiteral("SELECT * FROM tblCards"); }
+inline QString AllKeywordsQuery() { return QStringLiteral("SELECT * FROM tblKeywords"); }
 QString CardKeywordsQuery(int cardId);
 QString OtherKeywordsQuery(int cardId);
 

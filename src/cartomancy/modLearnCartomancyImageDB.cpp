@@ -9,24 +9,25 @@
 #include <QTemporaryFile>
 
 namespace {
-QString &tempFolderOverride() {
+QString &tempFolderOverride()
+{
     static QString folder;
     return folder;
 }
 } // namespace
 
-QString TempFolderPath() {
+QString TempFolderPath()
+{
     if (!tempFolderOverride().isEmpty())
         return tempFolderOverride();
     static const QString folder = QDir::tempPath();
     return folder;
 }
 
-void SetTempFolderForTesting(const QString &folder) {
-    tempFolderOverride() = folder;
-}
+void SetTempFolderForTesting(const QString &folder) { tempFolderOverride() = folder; }
 
-QString NewTempFileName(const QString &prefix) {
+QString NewTempFileName(const QString &prefix)
+{
     QTemporaryFile file(QDir(TempFolderPath()).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
     file.setAutoRemove(false);
     if (!file.open())
@@ -36,21 +37,22 @@ QString NewTempFileName(const QString &prefix) {
     return path;
 }
 
-void ShowPicture(QLabel *box, const QImage &image) {
+void ShowPicture(QLabel *box, const QImage &image)
+{
     QSize size = box->contentsRect().size();
     if (size.isEmpty())
         size = image.size();
-    box->setPixmap(
-        QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    box->setPixmap(QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-bool LoadPictureBytes(QLabel *box, const QByteArray &bytes) {
+bool LoadPictureBytes(QLabel *box, const QByteArray &bytes)
+{
     const QString path = NewTempFileName(QStringLiteral("TMP"));
     QImage image;
     if (!path.isEmpty()) {
         QFile file(path);
-        if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) &&
-            file.write(bytes) == bytes.size() && file.flush()) {
+        if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+            file.flush()) {
             file.close();
             QImageReader reader(path);
             image = reader.read();
@@ -66,11 +68,13 @@ bool LoadPictureBytes(QLabel *box, const QByteArray &bytes) {
     return true;
 }
 
-bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column) {
+bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column)
+{
     return LoadPictureBytes(box, set.Bytes(column));
 }
 
-bool SavePictureData(Db::RecordSet &set, const QString &path) {
+bool SavePictureData(Db::RecordSet &set, const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -8,23 +8,20 @@
 
 namespace CartomancySettings {
 
-QString GoalFilePath(int goal) {
-    return DataLocations::UserFile(QStringLiteral("goal%1.txt").arg(goal));
-}
+QString GoalFilePath(int goal) { return DataLocations::UserFile(QStringLiteral("goal%1.txt").arg(goal)); }
 
-QString DefaultGoalText(int goal) {
-    return QStringLiteral("This is Goal %1.").arg(goal);
-}
+QString DefaultGoalText(int goal) { return QStringLiteral("This is Goal %1.").arg(goal); }
 
-FileWriter::Result EnsureGoalFile(int goal) {
+FileWriter::Result EnsureGoalFile(int goal)
+{
     const QString path = GoalFilePath(goal);
     if (QFileInfo::exists(path))
         return FileWriter::Result{true, {}};
-    return FileWriter::WriteWholeFile(
-        path, FileWriter::TextFileBytes(DefaultGoalText(goal) + QStringLiteral("\r\n")));
+    return FileWriter::WriteWholeFile(path, FileWriter::TextFileBytes(DefaultGoalText(goal) + QStringLiteral("\r\n")));
 }
 
-QString ReadGoalText(int goal) {
+QString ReadGoalText(int goal)
+{
     QFile file(GoalFilePath(goal));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
@@ -37,7 +34,8 @@ QString ReadGoalText(int goal) {
     return text;
 }
 
-QString TrimBlanks(const QString &text) {
+QString TrimBlanks(const QString &text)
+{
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text.at(first) == u' ')
@@ -47,30 +45,27 @@ QString TrimBlanks(const QString &text) {
     return text.mid(first, last - first);
 }
 
-FileWriter::Result SaveGoal(int goal, const QString &text) {
-    return FileWriter::WriteWholeFile(
-        GoalFilePath(goal), FileWriter::TextFileBytes(TrimBlanks(text) + QStringLiteral("\r\n")));
+FileWriter::Result SaveGoal(int goal, const QString &text)
+{
+    return FileWriter::WriteWholeFile(GoalFilePath(goal),
+                                      FileWriter::TextFileBytes(TrimBlanks(text) + QStringLiteral("\r\n")));
 }
 
 namespace {
-QString boxValue(bool checked) {
-    return checked ? QStringLiteral("1") : QStringLiteral("0");
-}
-QString trueFalse(bool on) {
-    return on ? QStringLiteral("True") : QStringLiteral("False");
-}
+QString boxValue(bool checked) { return checked ? QStringLiteral("1") : QStringLiteral("0"); }
+QString trueFalse(bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); }
 } // namespace
 
-bool SaveDefaults(const Defaults &defaults) {
+bool SaveDefaults(const Defaults &defaults)
+{
     bool ok = Settings::WriteSetting(Key::MajorArcana, boxValue(defaults.faceCards));
     ok = Settings::WriteSetting(Key::MinorArcana, boxValue(defaults.numberCards)) && ok;
     ok = Settings::WriteSetting(Key::Cups, boxValue(defaults.faceSuits[0])) && ok;
     ok = Settings::WriteSetting(Key::Wands, boxValue(defaults.faceSuits[1])) && ok;
     ok = Settings::WriteSetting(Key::Pentacles, boxValue(defaults.faceSuits[2])) && ok;
     ok = Settings::WriteSetting(Key::Swords, boxValue(defaults.faceSuits[3])) && ok;
-    ok = Settings::WriteSetting(Key::TestType, defaults.testType == 0 ? QStringLiteral("0")
-                                                                      : QStringLiteral("1")) &&
-         ok;
+    const QString testType = defaults.testType == 0 ? QStringLiteral("0") : QStringLiteral("1");
+    ok = Settings::WriteSetting(Key::TestType, testType) && ok;
     const QString difficulty = defaults.difficulty == 0   ? QStringLiteral("0")
                                : defaults.difficulty == 1 ? QStringLiteral("1")
                                                           : QStringLiteral("2");
@@ -79,16 +74,15 @@ bool SaveDefaults(const Defaults &defaults) {
     return ok;
 }
 
-bool SaveRunAtSysTray(bool on) {
-    return Settings::WriteSetting(Key::RunAtSysTray, trueFalse(on));
+bool SaveRunAtSysTray(bool on) { return Settings::WriteSetting(Key::RunAtSysTray, trueFalse(on)); }
+
+bool ReadRunAtSysTray()
+{
+    return Settings::ReadSetting(Key::RunAtSysTray, QStringLiteral("False")) == QLatin1String("True");
 }
 
-bool ReadRunAtSysTray() {
-    return Settings::ReadSetting(Key::RunAtSysTray, QStringLiteral("False")) ==
-           QLatin1String("True");
-}
-
-int ReadBoxState(const QString &key) {
+int ReadBoxState(const QString &key)
+{
     const QString value = Settings::ReadSetting(key, QStringLiteral("1")).trimmed();
     if (value == QLatin1String("0"))
         return 0;
@@ -97,7 +91,8 @@ int ReadBoxState(const QString &key) {
     return -1;
 }
 
-int ReadOptionIndex(const QString &key, const QString &defaultValue, int count) {
+int ReadOptionIndex(const QString &key, const QString &defaultValue, int count)
+{
     bool ok = false;
     const int index = Settings::ReadSetting(key, defaultValue).trimmed().toInt(&ok);
     return ok && index >= 0 && index < count ? index : -1;

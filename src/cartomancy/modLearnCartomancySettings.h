@@ -36,11 +36,11 @@ inline const QString RunAtSysTray = QStringLiteral("RunAtSysTray");
 
 // The settings "Save Current Settings As Default" stores.
 struct Defaults {
-    bool faceCards = true;                        // "MajorArcana"
-    bool numberCards = true;                      // "MinorArcana"
+    bool faceCards = true;   // "MajorArcana"
+    bool numberCards = true; // "MinorArcana"
     bool faceSuits[4] = {true, true, true, true}; // "Cups", "Wands", "Pentacles", "Swords"
-    int testType = 1;                             // 0 Description, 1 Keywords
-    int difficulty = 0;                           // 0 Beginner, 1 Intermediate, 2 Advanced
+    int testType = 1;        // 0 Description, 1 Keywords
+    int difficulty = 0;      // 0 Beginner, 1 Intermediate, 2 Advanced
     bool runAtSysTray = false;
 };
 // Writes every key in the fixed order; false when the store could not be written.

@@ -18,56 +18,60 @@
 #include <unistd.h>
 
 namespace {
-std::optional<QStringList> &argumentsOverride() {
+std::optional<QStringList> &argumentsOverride()
+{
     static std::optional<QStringList> arguments;
     return arguments;
 }
-QString &autostartOverride() {
+QString &autostartOverride()
+{
     static QString folder;
     return folder;
 }
-std::filesystem::path fsPath(const QString &path) {
+std::filesystem::path fsPath(const QString &path)
+{
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 } // namespace
 
-QStringList CommandLineArguments() {
+QStringList CommandLineArguments()
+{
     if (argumentsOverride())
         return *argumentsOverride();
     return QCoreApplication::arguments();
 }
 
-void SetCommandLineForTesting(const QStringList &arguments) {
+void SetCommandLineForTesting(const QStringList &arguments)
+{
     if (arguments.isEmpty())
         argumentsOverride().reset();
     else
         argumentsOverride() = arguments;
 }
 
-bool CommandLineHasStartupSwitch(const QStringList &arguments) {
+bool CommandLineHasStartupSwitch(const QStringList &arguments)
+{
     return arguments.mid(1).join(u' ').contains(StartupSwitch(), Qt::CaseSensitive);
 }
 
-bool CommandLineHasPictureEntrySwitch(const QStringList &arguments) {
+bool CommandLineHasPictureEntrySwitch(const QStringList &arguments)
+{
     return arguments.mid(1).contains(PictureEntrySwitch(), Qt::CaseSensitive);
 }
 
-QString AutostartFolder() {
+QString AutostartFolder()
+{
     if (!autostartOverride().isEmpty())
         return autostartOverride();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/autostart");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
 }
 
-void SetAutostartFolderForTesting(const QString &folder) {
-    autostartOverride() = folder;
-}
+void SetAutostartFolderForTesting(const QString &folder) { autostartOverride() = folder; }
 
-QString AutostartFilePath(const QString &name) {
-    return AutostartFolder() + u'/' + name + QStringLiteral(".desktop");
-}
+QString AutostartFilePath(const QString &name) { return AutostartFolder() + u'/' + name + QStringLiteral(".desktop"); }
 
-QString QuoteExecArgument(const QString &argument) {
+QString QuoteExecArgument(const QString &argument)
+{
     // The quoting of the Exec key ...
     QString quoted = QStringLiteral("\"");
     for (const QChar ch : argument) {
@@ -95,7 +99,8 @@ QString QuoteExecArgument(const QString &argument) {
     return escaped;
 }
 
-QString AutostartEntryText(const QString &programPath) {
+QString AutostartEntryText(const QString &programPath)
+{
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=") +
@@ -109,11 +114,10 @@ QString AutostartEntryText(const QString &programPath) {
                           "X-GNOME-Autostart-enabled=true\n");
 }
 
-bool IsRunAtStartup(const QString &name) {
-    return QFileInfo(AutostartFilePath(name)).isFile();
-}
+bool IsRunAtStartup(const QString &name) { return QFileInfo(AutostartFilePath(name)).isFile(); }
 
-StartupChange SetRunAtStartup(const QString &name, const QString &programPath, bool on) {
+StartupChange SetRunAtStartup(const QString &name, const QString &programPath, bool on)
+{
     StartupChange change;
     const QString path = AutostartFilePath(name);
     std::error_code ec;
@@ -122,8 +126,8 @@ StartupChange SetRunAtStartup(const QString &name, const QString &programPath, b
         if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT) {
             const int code = errno;
             change.ok = false;
-            change.message = QString::fromLocal8Bit(std::strerror(code)) + u' ' +
-                             QString::number(code) + QStringLiteral("\r\n");
+            change.message = QString::fromLocal8Bit(std::strerror(code)) + u' ' + QString::number(code) +
+                             QStringLiteral("\r\n");
         }
         return change;
     }
@@ -135,13 +139,11 @@ StartupChange SetRunAtStartup(const QString &name, const QString &programPath, b
         return change;
     }
     errno = 0;
-    const FileWriter::Result written =
-        FileWriter::WriteWholeFile(path, AutostartEntryText(programPath).toUtf8());
+    const FileWriter::Result written = FileWriter::WriteWholeFile(path, AutostartEntryText(programPath).toUtf8());
     if (!written) {
         const int code = errno != 0 ? errno : EIO;
         change.ok = false;
-        change.message =
-            QStringLiteral("Error ") + QString::number(code) + QStringLiteral(" setting key\r\n");
+        change.message = QStringLiteral("Error ") + QString::number(code) + QStringLiteral(" setting key\r\n");
     }
     return change;
 }

@@ -9,13 +9,9 @@
 
 // The switch the autostart entry adds; the Learn Cartomancy window goes to
 // the system tray when it opens in such a run (if the user asked for that).
-inline QString StartupSwitch() {
-    return QStringLiteral("/STARTUP");
-}
+inline QString StartupSwitch() { return QStringLiteral("/STARTUP"); }
 // Opens the card picture maintenance window instead of the main window's start panel.
-inline QString PictureEntrySwitch() {
-    return QStringLiteral("--card-picture-entry");
-}
+inline QString PictureEntrySwitch() { return QStringLiteral("--card-picture-entry"); }
 
 // The program's arguments (tests may replace them).
 QStringList CommandLineArguments();

@@ -19,11 +19,10 @@
 
 namespace CartomancyTest {
 
-inline QString BuiltDatabase() {
-    return QStringLiteral(CARD_DATABASE);
-}
+inline QString BuiltDatabase() { return QStringLiteral(CARD_DATABASE); }
 
-inline QByteArray FileHash(const QString &path) {
+inline QByteArray FileHash(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -39,21 +38,19 @@ struct DeckCard {
 // A card database with the tables of learn.dll: the given cards (meaning
 // "Meaning of <name>", no picture) and keyword rows numbered from 1.
 inline bool MakeDeck(const QString &path, const std::vector<DeckCard> &cards,
-                     const std::vector<std::pair<int, QString>> &keywords) {
+                     const std::vector<std::pair<int, QString>> &keywords)
+{
     bool ok = true;
     {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make-deck"));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make-deck"));
         db.setDatabaseName(path);
         ok = db.open();
         QSqlQuery q(db);
         ok = ok &&
-             q.exec(QStringLiteral(
-                 "CREATE TABLE tblCards (Id INTEGER PRIMARY KEY, Name TEXT, \"Group\" INTEGER, "
-                 "NormalMeaning TEXT, ReversedMeaning TEXT, PictureData BLOB)")) &&
-             q.exec(
-                 QStringLiteral("CREATE TABLE tblKeywords (Id INTEGER PRIMARY KEY, CardID INTEGER, "
-                                "CardName TEXT, keyword TEXT)"));
+             q.exec(QStringLiteral("CREATE TABLE tblCards (Id INTEGER PRIMARY KEY, Name TEXT, \"Group\" INTEGER, "
+                                   "NormalMeaning TEXT, ReversedMeaning TEXT, PictureData BLOB)")) &&
+             q.exec(QStringLiteral("CREATE TABLE tblKeywords (Id INTEGER PRIMARY KEY, CardID INTEGER, "
+                                   "CardName TEXT, keyword TEXT)"));
         db.transaction();
         for (const DeckCard &card : cards) {
             q.prepare(QStringLiteral("INSERT INTO tblCards VALUES (?, ?, ?, ?, ?, NULL)"));
@@ -84,7 +81,8 @@ inline bool MakeDeck(const QString &path, const std::vector<DeckCard> &cards,
 // folder; the command line is just the program.
 class Sandbox : public TestSupport::Sandbox {
 public:
-    explicit Sandbox(bool withDatabase = true) {
+    explicit Sandbox(bool withDatabase = true)
+    {
         QDir(folder()).mkpath(QStringLiteral("autostart"));
         QDir(folder()).mkpath(QStringLiteral("temp"));
         SetAutostartFolderForTesting(AutostartFolderPath());
@@ -93,7 +91,8 @@ public:
         if (withDatabase)
             QFile::copy(BuiltDatabase(), DatabasePath());
     }
-    ~Sandbox() {
+    ~Sandbox()
+    {
         SetAutostartFolderForTesting(QString());
         SetTempFolderForTesting(QString());
         SetCommandLineForTesting({});

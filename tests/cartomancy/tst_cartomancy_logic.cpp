@@ -39,7 +39,8 @@ private:
     QTemporaryDir dir_;
 };
 
-void TestCartomancyLogic::initTestCase() {
+void TestCartomancyLogic::initTestCase()
+{
     QVERIFY2(QFile::exists(BuiltDatabase()), qPrintable(BuiltDatabase()));
     deck_ = Db::Database::Open(BuiltDatabase());
     QVERIFY(deck_->IsOpen());
@@ -50,9 +51,9 @@ void TestCartomancyLogic::initTestCase() {
 // The database built from content/cartomancy: 52 cards with Ids 1 to 52, three
 // face cards and ten number cards per suit, eight distinct keywords per card
 // (distinct over the whole deck too) and a 250 x 350 picture each.
-void TestCartomancyLogic::generatedDatabaseHoldsTheDeck() {
-    Db::RecordSet cards =
-        Db::RecordSet::Open(deck_, QStringLiteral("SELECT * FROM tblCards ORDER BY Id"));
+void TestCartomancyLogic::generatedDatabaseHoldsTheDeck()
+{
+    Db::RecordSet cards = Db::RecordSet::Open(deck_, QStringLiteral("SELECT * FROM tblCards ORDER BY Id"));
     QCOMPARE(cards.RecordCount(), 52);
     QMap<int, int> perGroup;
     int expectedId = 1;
@@ -65,8 +66,7 @@ void TestCartomancyLogic::generatedDatabaseHoldsTheDeck() {
         const QImage face = QImage::fromData(cards.Bytes(QStringLiteral("PictureData")));
         QCOMPARE(face.size(), QSize(250, 350));
     }
-    QCOMPARE(perGroup,
-             (QMap<int, int>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 10}, {5, 10}, {6, 10}, {7, 10}}));
+    QCOMPARE(perGroup, (QMap<int, int>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 10}, {5, 10}, {6, 10}, {7, 10}}));
 
     Db::RecordSet keywords = Db::RecordSet::Open(deck_, AllKeywordsQuery());
     QCOMPARE(keywords.RecordCount(), 416);
@@ -83,24 +83,23 @@ void TestCartomancyLogic::generatedDatabaseHoldsTheDeck() {
     QVERIFY(std::all_of(perCard.cbegin(), perCard.cend(), [](int n) { return n == 8; }));
 }
 
-void TestCartomancyLogic::cardQueryText_data() {
+void TestCartomancyLogic::cardQueryText_data()
+{
     QTest::addColumn<std::vector<int>>("groups");
     QTest::addColumn<QString>("query");
     QTest::addRow("0 and 5") << std::vector<int>{0, 5}
                              << "SELECT * FROM tblCards WHERE (Group=0) OR (Group=5) ORDER BY ID";
-    QTest::addRow("1, 2 and 6")
-        << std::vector<int>{1, 2, 6}
-        << "SELECT * FROM tblCards WHERE (Group=1) OR (Group=2) OR (Group=6) ORDER BY ID";
-    QTest::addRow("one") << std::vector<int>{7}
-                         << "SELECT * FROM tblCards WHERE (Group=7) ORDER BY ID";
-    QTest::addRow("all, any order")
-        << std::vector<int>{7, 3, 0, 1, 2, 6, 5, 4}
-        << "SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR "
-           "(Group=3) OR (Group=4) OR (Group=5) OR (Group=6) OR (Group=7) ORDER BY ID";
+    QTest::addRow("1, 2 and 6") << std::vector<int>{1, 2, 6}
+                                << "SELECT * FROM tblCards WHERE (Group=1) OR (Group=2) OR (Group=6) ORDER BY ID";
+    QTest::addRow("one") << std::vector<int>{7} << "SELECT * FROM tblCards WHERE (Group=7) ORDER BY ID";
+    QTest::addRow("all, any order") << std::vector<int>{7, 3, 0, 1, 2, 6, 5, 4}
+                                    << "SELECT * FROM tblCards WHERE (Group=0) OR (Group=1) OR (Group=2) OR "
+                                       "(Group=3) OR (Group=4) OR (Group=5) OR (Group=6) OR (Group=7) ORDER BY ID";
     QTest::addRow("none") << std::vector<int>{} << QString();
 }
 
-void TestCartomancyLogic::cardQueryText() {
+void TestCartomancyLogic::cardQueryText()
+{
     QFETCH(std::vector<int>, groups);
     QFETCH(QString, query);
     QCOMPARE(BuildCardQuery(groups), query);
@@ -109,7 +108,8 @@ void TestCartomancyLogic::cardQueryText() {
 // The keywords of the other cards, by position, are exactly the rows of the
 // query "Not CardID=n" in Id order: with the Ids running without gaps (found
 // by arithmetic) and with gaps (read by offset).
-void TestCartomancyLogic::keywordPositionsMatchTheQuery_data() {
+void TestCartomancyLogic::keywordPositionsMatchTheQuery_data()
+{
     QTest::addColumn<bool>("withGaps");
     QTest::addColumn<int>("cardId");
     QTest::addRow("no gaps, first card") << false << 1;
@@ -118,11 +118,11 @@ void TestCartomancyLogic::keywordPositionsMatchTheQuery_data() {
     QTest::addRow("gaps") << true << 27;
 }
 
-void TestCartomancyLogic::keywordPositionsMatchTheQuery() {
+void TestCartomancyLogic::keywordPositionsMatchTheQuery()
+{
     QFETCH(bool, withGaps);
     QFETCH(int, cardId);
-    const QString path =
-        dir_.filePath(QStringLiteral("keywords-%1-%2.db").arg(withGaps).arg(cardId));
+    const QString path = dir_.filePath(QStringLiteral("keywords-%1-%2.db").arg(withGaps).arg(cardId));
     QVERIFY(QFile::copy(BuiltDatabase(), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     if (withGaps) {
@@ -131,8 +131,7 @@ void TestCartomancyLogic::keywordPositionsMatchTheQuery() {
         QVERIFY(q.exec(QStringLiteral("DELETE FROM tblKeywords WHERE Id IN (3, 100, 215, 216)")));
     }
     auto db = Db::Database::Open(path);
-    Db::RecordSet expected =
-        Db::RecordSet::Open(db, OtherKeywordsQuery(cardId) + QStringLiteral(" ORDER BY Id"));
+    Db::RecordSet expected = Db::RecordSet::Open(db, OtherKeywordsQuery(cardId) + QStringLiteral(" ORDER BY Id"));
     OtherKeywords others(db, cardId);
     QCOMPARE(others.Count(), expected.RecordCount());
     QCOMPARE(others.Count(), withGaps ? 406 : 408); // two of the removed rows were the card's own
@@ -145,7 +144,8 @@ void TestCartomancyLogic::keywordPositionsMatchTheQuery() {
 // A picture is shown through a temporary file that is gone afterwards; an
 // empty column, bytes that are no picture and a set without a current record
 // leave the box empty and report false.
-void TestCartomancyLogic::picturesLoadThroughTemporaryFiles() {
+void TestCartomancyLogic::picturesLoadThroughTemporaryFiles()
+{
     const QString first = NewTempFileName(QStringLiteral("TMP"));
     const QString second = NewTempFileName(QStringLiteral("TMP"));
     QVERIFY(!first.isEmpty() && first != second);
@@ -156,11 +156,9 @@ void TestCartomancyLogic::picturesLoadThroughTemporaryFiles() {
     QFile::remove(second);
 
     const QString path = dir_.filePath(QStringLiteral("pictures.db"));
-    QVERIFY(MakeDeck(path,
-                     {{1, QStringLiteral("One"), 0},
-                      {2, QStringLiteral("Two"), 0},
-                      {3, QStringLiteral("Three"), 0}},
-                     {}));
+    const std::vector<DeckCard> three = {
+        {1, QStringLiteral("One"), 0}, {2, QStringLiteral("Two"), 0}, {3, QStringLiteral("Three"), 0}};
+    QVERIFY(MakeDeck(path, three, {}));
     {
         auto writable = Db::Database::Open(path, false);
         QSqlQuery q(writable->Handle());
@@ -190,7 +188,8 @@ void TestCartomancyLogic::picturesLoadThroughTemporaryFiles() {
 
 // The report: title, "-" under it as long as it, a blank line, one line per
 // question with the name padded to 36 characters, 64 "_" and the summary.
-void TestCartomancyLogic::reportLayout() {
+void TestCartomancyLogic::reportLayout()
+{
     const QString title = QStringLiteral("Test Report For ") + AppInfo::ApplicationTitle();
     QCOMPARE(ReportTitle(), title);
     const std::vector<ReportRow> three = {{QStringLiteral("King of Hearts"), 1, 1},
@@ -202,10 +201,8 @@ void TestCartomancyLogic::reportLayout() {
     QCOMPARE(lines[0], title);
     QCOMPARE(lines[1], QString(title.size(), u'-'));
     QCOMPARE(lines[2], QString());
-    QCOMPARE(lines[3], QStringLiteral("01.      King of Hearts") + QString(36 - 14, u' ') +
-                           QStringLiteral("Correct"));
-    QCOMPARE(lines[4], QStringLiteral("02.      Two of Spades") + QString(36 - 13, u' ') +
-                           QStringLiteral("Wrong"));
+    QCOMPARE(lines[3], QStringLiteral("01.      King of Hearts") + QString(36 - 14, u' ') + QStringLiteral("Correct"));
+    QCOMPARE(lines[4], QStringLiteral("02.      Two of Spades") + QString(36 - 13, u' ') + QStringLiteral("Wrong"));
     QCOMPARE(lines[5].indexOf(QLatin1String("Correct")), 9 + 36);
     QCOMPARE(lines[6], QString(64, u'_'));
     QCOMPARE(lines[7], QStringLiteral("2 out of 3 questions correct"));
@@ -229,41 +226,40 @@ void TestCartomancyLogic::reportLayout() {
     const TestReport keywords = FormatTestReport(CardTestType::Keywords, twelve, 12, 30);
     QCOMPARE(keywords.summary, QStringLiteral("30/36 choice(s) from 12 questions were correct"));
     const QStringList keywordLines = keywords.text.split(QStringLiteral("\r\n"));
-    QCOMPARE(keywordLines[3], QStringLiteral("01.      Card 1") + QString(36 - 6, u' ') +
-                                  QStringLiteral("2 Out Of 3 Correct"));
-    QCOMPARE(keywordLines[14], QStringLiteral("12.      Card 12") + QString(36 - 7, u' ') +
-                                   QStringLiteral("3 Out Of 3 Correct"));
+    QCOMPARE(keywordLines[3],
+             QStringLiteral("01.      Card 1") + QString(36 - 6, u' ') + QStringLiteral("2 Out Of 3 Correct"));
+    QCOMPARE(keywordLines[14],
+             QStringLiteral("12.      Card 12") + QString(36 - 7, u' ') + QStringLiteral("3 Out Of 3 Correct"));
 }
 
-void TestCartomancyLogic::reportNamesAndBoundaries() {
+void TestCartomancyLogic::reportNamesAndBoundaries()
+{
     // No questions (a selection without cards).
     const TestReport none = FormatTestReport(CardTestType::Description, {}, 0, 0);
     QCOMPARE(none.text.split(QStringLiteral("\r\n")),
-             (QStringList{ReportTitle(), QString(ReportTitle().size(), u'-'), QString(),
-                          QString(64, u'_'), QStringLiteral("0 out of 0 questions correct")}));
+             (QStringList{ReportTitle(), QString(ReportTitle().size(), u'-'), QString(), QString(64, u'_'),
+                          QStringLiteral("0 out of 0 questions correct")}));
     QCOMPARE(FormatTestReport(CardTestType::Keywords, {}, 0, 0).summary,
              QStringLiteral("0/0 choice(s) from 0 questions were correct"));
 
     // Names as long as the column or longer keep one blank before the result.
     const QString exact(36, u'x');
     const QString longer(41, u'y');
-    const QStringList lines =
-        FormatTestReport(CardTestType::Description,
-                         {{exact, 1, 1}, {longer, 0, 1}, {QString(35, u'z'), 1, 1}}, 3, 2)
-            .text.split(QStringLiteral("\r\n"));
+    const QStringList lines = FormatTestReport(CardTestType::Description,
+                                               {{exact, 1, 1}, {longer, 0, 1}, {QString(35, u'z'), 1, 1}}, 3, 2)
+                                  .text.split(QStringLiteral("\r\n"));
     QCOMPARE(lines[3], QStringLiteral("01.      ") + exact + QStringLiteral(" Correct"));
     QCOMPARE(lines[4], QStringLiteral("02.      ") + longer + QStringLiteral(" Wrong"));
-    QCOMPARE(lines[5],
-             QStringLiteral("03.      ") + QString(35, u'z') + QStringLiteral(" Correct"));
+    QCOMPARE(lines[5], QStringLiteral("03.      ") + QString(35, u'z') + QStringLiteral(" Correct"));
 
     QCOMPARE(KeywordInstruction(1), QStringLiteral("You must choose 1 keyword"));
     QCOMPARE(KeywordInstruction(3), QStringLiteral("You must choose 3 keywords"));
-    QCOMPARE(TooManyKeywordsMessage(1),
-             QStringLiteral("You can select only 1 keywords.\r\n"
-                            "Please unselect one before selecting another keyword"));
+    QCOMPARE(TooManyKeywordsMessage(1), QStringLiteral("You can select only 1 keywords.\r\n"
+                                                       "Please unselect one before selecting another keyword"));
 }
 
-void TestCartomancyLogic::descriptionQuestions_data() {
+void TestCartomancyLogic::descriptionQuestions_data()
+{
     QTest::addColumn<int>("level");
     QTest::addColumn<QList<int>>("slots");
     QTest::addRow("beginner") << 0 << QList<int>{1, 2};
@@ -273,14 +269,14 @@ void TestCartomancyLogic::descriptionQuestions_data() {
 
 // Every question shows the level's slots: the card's own meaning on the
 // correct one, the meanings of other, distinct cards on the rest.
-void TestCartomancyLogic::descriptionQuestions() {
+void TestCartomancyLogic::descriptionQuestions()
+{
     QFETCH(int, level);
     QFETCH(QList<int>, slots);
     Db::RecordSet cards = Db::RecordSet::Open(deck_, BuildCardQuery({0, 1, 2, 3, 4, 5, 6, 7}));
     QMap<QString, int> idByMeaning;
     for (; !cards.IsEOF(); cards.MoveNext())
-        idByMeaning.insert(cards.Text(QStringLiteral("NormalMeaning")),
-                           cards.Int(QStringLiteral("Id")));
+        idByMeaning.insert(cards.Text(QStringLiteral("NormalMeaning")), cards.Int(QStringLiteral("Id")));
     Random::Seed(11 + level);
     CardTest test;
     test.Start(CardTestType::Description, CardTestLevel(level), cards.RecordCount());
@@ -291,8 +287,7 @@ void TestCartomancyLogic::descriptionQuestions() {
         const DescriptionQuestion question = test.AskDescriptionQuestion(cards);
         QVERIFY(slots.contains(question.correctSlot));
         correctSlots.insert(question.correctSlot);
-        QCOMPARE(idByMeaning.value(question.captions[size_t(question.correctSlot)]),
-                 question.cardId);
+        QCOMPARE(idByMeaning.value(question.captions[size_t(question.correctSlot)]), question.cardId);
         QSet<int> shownCards;
         for (int slot = 0; slot < AnswerSlotCount; ++slot) {
             QCOMPARE(question.shown[size_t(slot)], slots.contains(slot));
@@ -306,7 +301,8 @@ void TestCartomancyLogic::descriptionQuestions() {
     QCOMPARE(correctSlots.size(), slots.size()); // the right answer moves about
 }
 
-void TestCartomancyLogic::keywordQuestions_data() {
+void TestCartomancyLogic::keywordQuestions_data()
+{
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("boxes");
     QTest::addColumn<int>("toChoose");
@@ -317,7 +313,8 @@ void TestCartomancyLogic::keywordQuestions_data() {
 
 // The card's own keywords sit on the correct boxes, keywords of other cards
 // on the rest; every caption differs.
-void TestCartomancyLogic::keywordQuestions() {
+void TestCartomancyLogic::keywordQuestions()
+{
     QFETCH(int, level);
     QFETCH(int, boxes);
     QFETCH(int, toChoose);
@@ -325,8 +322,7 @@ void TestCartomancyLogic::keywordQuestions() {
     QMap<QString, int> cardOfKeyword;
     Db::RecordSet all = Db::RecordSet::Open(deck_, AllKeywordsQuery());
     for (; !all.IsEOF(); all.MoveNext())
-        cardOfKeyword.insert(all.Text(QStringLiteral("keyword")),
-                             all.Int(QStringLiteral("CardID")));
+        cardOfKeyword.insert(all.Text(QStringLiteral("keyword")), all.Int(QStringLiteral("CardID")));
     Random::Seed(29 + level);
     CardTest test;
     test.Start(CardTestType::Keywords, CardTestLevel(level), cards.RecordCount());
@@ -345,8 +341,7 @@ void TestCartomancyLogic::keywordQuestions() {
                 continue;
             const QString caption = question.captions[size_t(box)];
             captions.insert(caption);
-            const bool own =
-                std::count(question.correctBoxes.begin(), question.correctBoxes.end(), box) == 1;
+            const bool own = std::count(question.correctBoxes.begin(), question.correctBoxes.end(), box) == 1;
             QCOMPARE(cardOfKeyword.value(caption) == question.cardId, own);
             QVERIFY(cardOfKeyword.contains(caption));
         }
@@ -360,7 +355,8 @@ void TestCartomancyLogic::keywordQuestions() {
 
 // Too few cards or keywords: the draws stop, the options and boxes that
 // cannot be filled stay hidden and the rest still make a fair question.
-void TestCartomancyLogic::drawsEndWhenTheDataRunsShort() {
+void TestCartomancyLogic::drawsEndWhenTheDataRunsShort()
+{
     const QString path = dir_.filePath(QStringLiteral("short.db"));
     QVERIFY(MakeDeck(path,
                      {{1, QStringLiteral("Ace of Cups"), 0},
@@ -397,8 +393,7 @@ void TestCartomancyLogic::drawsEndWhenTheDataRunsShort() {
         if (keywords.shown[size_t(box)])
             shown << keywords.captions[size_t(box)];
     shown.sort();
-    QCOMPARE(shown, (QStringList{QStringLiteral("beginning"), QStringLiteral("pairing"),
-                                 QStringLiteral("union")}));
+    QCOMPARE(shown, (QStringList{QStringLiteral("beginning"), QStringLiteral("pairing"), QStringLiteral("union")}));
 
     test.TestCardId = 4; // no such card, no keywords: nothing to tick
     keywords = test.AskKeywordQuestion(cards, db);

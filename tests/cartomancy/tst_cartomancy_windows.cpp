@@ -26,8 +26,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
+#include <QRadioButton>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTest>
@@ -39,20 +39,20 @@ using TestSupport::MessageRecorder;
 
 namespace {
 
-template <class T = QWidget> T *get(QObject *root, const QString &name) {
+template <class T = QWidget> T *get(QObject *root, const QString &name)
+{
     T *child = root->findChild<T *>(name);
     if (!child)
         qFatal("no control %s", qPrintable(name));
     return child;
 }
 
-void click(QObject *root, const QString &name) {
-    get<QAbstractButton>(root, name)->click();
-}
+void click(QObject *root, const QString &name) { get<QAbstractButton>(root, name)->click(); }
 
 // A window opened for one test and closed (deleted) at its end.
 struct Window {
-    Window() {
+    Window()
+    {
         w = new frmLearnCartomancyMain();
         w->show();
         QTest::qWait(20); // the steps queued at load
@@ -65,15 +65,14 @@ struct Window {
 
 // Name -> Id and Id -> keywords of the built deck.
 struct Deck {
-    Deck() {
+    Deck()
+    {
         auto db = Db::Database::Open(BuiltDatabase());
-        for (Db::RecordSet cards = Db::RecordSet::Open(db, AllCardsQuery()); !cards.IsEOF();
-             cards.MoveNext()) {
+        for (Db::RecordSet cards = Db::RecordSet::Open(db, AllCardsQuery()); !cards.IsEOF(); cards.MoveNext()) {
             idOf.insert(cards.Text(QStringLiteral("Name")), cards.Int(QStringLiteral("Id")));
             names.insert(cards.Int(QStringLiteral("Id")), cards.Text(QStringLiteral("Name")));
         }
-        for (Db::RecordSet k = Db::RecordSet::Open(db, AllKeywordsQuery()); !k.IsEOF();
-             k.MoveNext())
+        for (Db::RecordSet k = Db::RecordSet::Open(db, AllKeywordsQuery()); !k.IsEOF(); k.MoveNext())
             keywords[k.Int(QStringLiteral("CardID"))] << k.Text(QStringLiteral("keyword"));
     }
     QHash<QString, int> idOf;
@@ -84,7 +83,8 @@ struct Deck {
 // The arguments of an Exec line, undoing the escapes of a desktop entry value
 // and then the Exec quoting; a character that must be escaped but is not
 // makes the line invalid (an empty list).
-QStringList parseExec(const QString &value) {
+QStringList parseExec(const QString &value)
+{
     QString unescaped;
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] != u'\\') {
@@ -142,19 +142,22 @@ QStringList parseExec(const QString &value) {
     return arguments;
 }
 
-QString execValue(const QString &entry) {
+QString execValue(const QString &entry)
+{
     for (const QString &line : entry.split(u'\n'))
         if (line.startsWith(QLatin1String("Exec=")))
             return line.mid(5);
     return QString();
 }
 
-QString readText(const QString &path) {
+QString readText(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-QByteArray pictureBytes(const QColor &colour, int paddedSize) {
+QByteArray pictureBytes(const QColor &colour, int paddedSize)
+{
     QImage image(40, 56, QImage::Format_RGB32);
     image.fill(colour);
     QByteArray bytes;
@@ -162,8 +165,7 @@ QByteArray pictureBytes(const QColor &colour, int paddedSize) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     if (paddedSize > 0)
-        bytes.append(
-            QByteArray(paddedSize - bytes.size(), '\0')); // data after the image end is ignored
+        bytes.append(QByteArray(paddedSize - bytes.size(), '\0')); // data after the image end is ignored
     return bytes;
 }
 
@@ -203,17 +205,20 @@ private:
     Deck deck_;
 };
 
-void TestCartomancyWindows::init() {
+void TestCartomancyWindows::init()
+{
     sandbox_ = std::make_unique<Sandbox>();
     frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(false);
 }
 
-void TestCartomancyWindows::cleanup() {
+void TestCartomancyWindows::cleanup()
+{
     frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::nullopt);
     sandbox_.reset();
 }
 
-void TestCartomancyWindows::windowOpensOnSettings() {
+void TestCartomancyWindows::windowOpensOnSettings()
+{
     Window w;
     QCOMPARE(w->windowTitle(), QStringLiteral("Vessa Learn Cartomancy"));
     auto *tabs = get<QTabWidget>(w, QStringLiteral("SSTab1"));
@@ -237,11 +242,9 @@ void TestCartomancyWindows::windowOpensOnSettings() {
     QVERIFY(!get<QCheckBox>(w, QStringLiteral("chkSysTray"))->isEnabled());
     QVERIFY(get<QRadioButton>(w, QStringLiteral("optTestType(1)"))->isChecked());
     QVERIFY(get<QRadioButton>(w, QStringLiteral("optDifficulty(0)"))->isChecked());
-    QVERIFY(!get(w, QStringLiteral("txtGoal1"))->isEnabled() &&
-            !get(w, QStringLiteral("cmdSaveGoal2"))->isEnabled());
+    QVERIFY(!get(w, QStringLiteral("txtGoal1"))->isEnabled() && !get(w, QStringLiteral("cmdSaveGoal2"))->isEnabled());
     QCOMPARE(get<QAction>(w, QStringLiteral("mnuDonate"))->text(), QStringLiteral("Donate"));
-    QCOMPARE(get<QAction>(w, QStringLiteral("mnuTabGoals"))->text(),
-             QStringLiteral("&My Personal Goals"));
+    QCOMPARE(get<QAction>(w, QStringLiteral("mnuTabGoals"))->text(), QStringLiteral("&My Personal Goals"));
 
     get<QAction>(w, QStringLiteral("mnuTabGoals"))->trigger();
     QCOMPARE(tabs->currentIndex(), 0);
@@ -254,11 +257,10 @@ void TestCartomancyWindows::windowOpensOnSettings() {
     QVERIFY(w.w.isNull()); // "Exit" closes the window
 }
 
-void TestCartomancyWindows::objectiveBoxRules() {
+void TestCartomancyWindows::objectiveBoxRules()
+{
     Window w;
-    const auto group = [&](int i) {
-        return get<QCheckBox>(w, QStringLiteral("chkGroup(%1)").arg(i));
-    };
+    const auto group = [&](int i) { return get<QCheckBox>(w, QStringLiteral("chkGroup(%1)").arg(i)); };
     auto *button = get<QPushButton>(w, QStringLiteral("cmdNext"));
     // "Next >>" sits on the Memorize tab, which is not available yet: its own state counts.
     struct {
@@ -306,10 +308,10 @@ void TestCartomancyWindows::objectiveBoxRules() {
 
 // Stored box states and test options come back when the window opens;
 // "Save Current Settings As Default" stores what is shown.
-void TestCartomancyWindows::storedSettingsLoadAndSave() {
+void TestCartomancyWindows::storedSettingsLoadAndSave()
+{
     using namespace CartomancySettings;
-    for (const QString &key :
-         {Key::MajorArcana, Key::Cups, Key::Wands, Key::Pentacles, Key::Swords})
+    for (const QString &key : {Key::MajorArcana, Key::Cups, Key::Wands, Key::Pentacles, Key::Swords})
         Settings::WriteSetting(key, QStringLiteral("0"));
     Settings::WriteSetting(Key::TestType, QStringLiteral("0"));
     Settings::WriteSetting(Key::Difficulty, QStringLiteral("2"));
@@ -341,7 +343,8 @@ void TestCartomancyWindows::storedSettingsLoadAndSave() {
     QVERIFY(get<QRadioButton>(again, QStringLiteral("optTestType(0)"))->isChecked());
 }
 
-void TestCartomancyWindows::memoriseWalksTheSelection() {
+void TestCartomancyWindows::memoriseWalksTheSelection()
+{
     const QByteArray before = FileHash(sandbox_->DatabasePath());
     Window w;
     auto *tabs = get<QTabWidget>(w, QStringLiteral("SSTab1"));
@@ -364,8 +367,7 @@ void TestCartomancyWindows::memoriseWalksTheSelection() {
         QVERIFY(!picture->pixmap().isNull());
         QVERIFY(meaning->toPlainText().size() > 80);
         QCOMPARE(keywords->toPlainText(),
-                 deck_.keywords.value(id).mid(0, 5).join(QStringLiteral(", ")) +
-                     QStringLiteral(", "));
+                 deck_.keywords.value(id).mid(0, 5).join(QStringLiteral(", ")) + QStringLiteral(", "));
     }
     next->click();
     QVERIFY(!next->isEnabled());
@@ -400,7 +402,8 @@ void TestCartomancyWindows::memoriseWalksTheSelection() {
     QCOMPARE(FileHash(sandbox_->DatabasePath()), before); // read, never written
 }
 
-void TestCartomancyWindows::descriptionTest_data() {
+void TestCartomancyWindows::descriptionTest_data()
+{
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("options");
     QTest::addRow("beginner") << 0 << 2;
@@ -410,7 +413,8 @@ void TestCartomancyWindows::descriptionTest_data() {
 
 // Twelve face cards, the first seven answered right: the report lists them in
 // the order asked, "Test Complete" comes once, and the result saves as text.
-void TestCartomancyWindows::descriptionTest() {
+void TestCartomancyWindows::descriptionTest()
+{
     QFETCH(int, level);
     QFETCH(int, options);
     const QByteArray before = FileHash(sandbox_->DatabasePath());
@@ -427,8 +431,7 @@ void TestCartomancyWindows::descriptionTest() {
     MessageRecorder messages;
     QStringList asked;
     for (int q = 1; q <= 12; ++q) {
-        QCOMPARE(get<QLabel>(w, QStringLiteral("lblQCount"))->text(),
-                 QStringLiteral("%1 of 12").arg(q));
+        QCOMPARE(get<QLabel>(w, QStringLiteral("lblQCount"))->text(), QStringLiteral("%1 of 12").arg(q));
         QVERIFY(!nextQuestion->isEnabled());
         asked << get<QLabel>(w, QStringLiteral("lblCardName"))->text();
         QVERIFY(!get<QLabel>(w, QStringLiteral("picResult"))->pixmap().isNull());
@@ -436,8 +439,7 @@ void TestCartomancyWindows::descriptionTest() {
         QAbstractButton *wrong = nullptr;
         int shown = 0;
         for (int i = 0; i < 7; ++i) {
-            QAbstractButton *option =
-                get<QAbstractButton>(w, QStringLiteral("optAnswer(%1)").arg(i));
+            QAbstractButton *option = get<QAbstractButton>(w, QStringLiteral("optAnswer(%1)").arg(i));
             QCOMPARE(option->isVisible(), level == 0 ? (i == 1 || i == 2) : i < options);
             if (!option->isVisible())
                 continue;
@@ -455,8 +457,7 @@ void TestCartomancyWindows::descriptionTest() {
     QCOMPARE(messages.messages[0].icon, QMessageBox::Information);
     QCOMPARE(tabs->currentIndex(), 4);
     QVERIFY(!tabs->isTabEnabled(3) && tabs->isTabEnabled(4));
-    QCOMPARE(get<QLabel>(w, QStringLiteral("lblResultInfo"))->text(),
-             QStringLiteral("7 out of 12 questions correct"));
+    QCOMPARE(get<QLabel>(w, QStringLiteral("lblResultInfo"))->text(), QStringLiteral("7 out of 12 questions correct"));
 
     auto *result = get<QPlainTextEdit>(w, QStringLiteral("txtResult"));
     QCOMPARE(result->font().family(), QStringLiteral("Courier New"));
@@ -476,8 +477,7 @@ void TestCartomancyWindows::descriptionTest() {
     QVERIFY(w->SaveResultTo(path));
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(),
-             QString(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    QCOMPARE(saved.readAll(), QString(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     // Through the dialog, with the suffix added.
     QTimer answer;
     QString title;
@@ -507,19 +507,20 @@ void TestCartomancyWindows::descriptionTest() {
     QCOMPARE(FileHash(sandbox_->DatabasePath()), before);
 }
 
-void TestCartomancyWindows::keywordTest_data() {
+void TestCartomancyWindows::keywordTest_data()
+{
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("boxes");
     QTest::addColumn<int>("toChoose");
     QTest::addColumn<QString>("summary");
     QTest::addRow("beginner") << 0 << 5 << 1 << "6/12 choice(s) from 12 questions were correct";
-    QTest::addRow("intermediate") << 1 << 7 << 3
-                                  << "30/36 choice(s) from 12 questions were correct";
+    QTest::addRow("intermediate") << 1 << 7 << 3 << "30/36 choice(s) from 12 questions were correct";
     QTest::addRow("advanced") << 2 << 10 << 5 << "54/60 choice(s) from 12 questions were correct";
 }
 
 // Twelve face cards; the first six questions get one wrong box ticked.
-void TestCartomancyWindows::keywordTest() {
+void TestCartomancyWindows::keywordTest()
+{
     QFETCH(int, level);
     QFETCH(int, boxes);
     QFETCH(int, toChoose);
@@ -558,8 +559,7 @@ void TestCartomancyWindows::keywordTest() {
     }
     QCOMPARE(messages.messages.size(), 1);
     QCOMPARE(get<QLabel>(w, QStringLiteral("lblResultInfo"))->text(), summary);
-    const QStringList lines =
-        get<QPlainTextEdit>(w, QStringLiteral("txtResult"))->toPlainText().split(u'\n');
+    const QStringList lines = get<QPlainTextEdit>(w, QStringLiteral("txtResult"))->toPlainText().split(u'\n');
     for (int q = 0; q < 12; ++q) {
         QVERIFY(lines[3 + q].endsWith(lineEnds[q]));
         QCOMPARE(lines[3 + q].size(), 9 + 36 + lineEnds[q].size());
@@ -567,7 +567,8 @@ void TestCartomancyWindows::keywordTest() {
     QCOMPARE(lines.last(), summary);
 }
 
-void TestCartomancyWindows::keywordBoxLimit() {
+void TestCartomancyWindows::keywordBoxLimit()
+{
     Window w;
     click(w, QStringLiteral("cmdStartTest2")); // keywords at "Beginner" by default
     auto *nextQuestion = get<QPushButton>(w, QStringLiteral("cmdNextQuestion"));
@@ -578,9 +579,8 @@ void TestCartomancyWindows::keywordBoxLimit() {
     MessageRecorder messages;
     second->click();
     QCOMPARE(messages.messages.size(), 1);
-    QCOMPARE(messages.messages[0].text,
-             QStringLiteral("You can select only 1 keywords.\r\n"
-                            "Please unselect one before selecting another keyword"));
+    QCOMPARE(messages.messages[0].text, QStringLiteral("You can select only 1 keywords.\r\n"
+                                                       "Please unselect one before selecting another keyword"));
     QCOMPARE(messages.messages[0].icon, QMessageBox::Warning);
     QVERIFY(first->isChecked() && !second->isChecked());
     QVERIFY(nextQuestion->isEnabled());
@@ -588,19 +588,18 @@ void TestCartomancyWindows::keywordBoxLimit() {
     QVERIFY(!nextQuestion->isEnabled());
 }
 
-void TestCartomancyWindows::goalNotes() {
+void TestCartomancyWindows::goalNotes()
+{
     using CartomancySettings::GoalFilePath;
     {
         Window w;
         for (int goal = 1; goal <= 2; ++goal) {
-            QCOMPARE(readText(GoalFilePath(goal)),
-                     QStringLiteral("This is Goal %1.\r\n").arg(goal));
+            QCOMPARE(readText(GoalFilePath(goal)), QStringLiteral("This is Goal %1.\r\n").arg(goal));
             QCOMPARE(get<QPlainTextEdit>(w, QStringLiteral("txtGoal%1").arg(goal))->toPlainText(),
                      QStringLiteral("This is Goal %1.\n").arg(goal));
         }
         click(w, QStringLiteral("chkGoal1"));
-        QVERIFY(get(w, QStringLiteral("txtGoal1"))->isEnabled() &&
-                get(w, QStringLiteral("cmdSaveGoal1"))->isEnabled());
+        QVERIFY(get(w, QStringLiteral("txtGoal1"))->isEnabled() && get(w, QStringLiteral("cmdSaveGoal1"))->isEnabled());
         QVERIFY(!get(w, QStringLiteral("txtGoal2"))->isEnabled());
         get<QPlainTextEdit>(w, QStringLiteral("txtGoal1"))
             ->setPlainText(QStringLiteral("  Learn the twelve face cards\nthen the Spades  "));
@@ -608,18 +607,17 @@ void TestCartomancyWindows::goalNotes() {
         click(w, QStringLiteral("chkGoal1"));
         QVERIFY(!get(w, QStringLiteral("txtGoal1"))->isEnabled());
     }
-    QCOMPARE(readText(GoalFilePath(1)),
-             QStringLiteral("Learn the twelve face cards\r\nthen the Spades\r\n"));
+    QCOMPARE(readText(GoalFilePath(1)), QStringLiteral("Learn the twelve face cards\r\nthen the Spades\r\n"));
     Window again;
     auto *box = get<QPlainTextEdit>(again, QStringLiteral("txtGoal1"));
     QCOMPARE(box->toPlainText(), QStringLiteral("Learn the twelve face cards\nthen the Spades\n"));
     click(again, QStringLiteral("chkGoal1"));
     click(again, QStringLiteral("cmdSaveGoal1")); // unchanged: one more line break
-    QCOMPARE(readText(GoalFilePath(1)),
-             QStringLiteral("Learn the twelve face cards\r\nthen the Spades\r\n\r\n"));
+    QCOMPARE(readText(GoalFilePath(1)), QStringLiteral("Learn the twelve face cards\r\nthen the Spades\r\n\r\n"));
 }
 
-void TestCartomancyWindows::goalNotesThatCannotBeWritten() {
+void TestCartomancyWindows::goalNotesThatCannotBeWritten()
+{
     // The user folder is a file: nothing can be created inside it.
     const QString blocked = sandbox_->folder() + QStringLiteral("/blocked");
     QFile file(blocked);
@@ -632,8 +630,7 @@ void TestCartomancyWindows::goalNotesThatCannotBeWritten() {
     QVERIFY(messages.messages[0].text.contains(QLatin1String("Goal 1 could not be kept")));
     QVERIFY(messages.messages[0].text.contains(QLatin1String("Goal 2 could not be kept")));
     click(w, QStringLiteral("chkGoal2"));
-    get<QPlainTextEdit>(w, QStringLiteral("txtGoal2"))
-        ->setPlainText(QStringLiteral("Practise daily"));
+    get<QPlainTextEdit>(w, QStringLiteral("txtGoal2"))->setPlainText(QStringLiteral("Practise daily"));
     click(w, QStringLiteral("cmdSaveGoal2"));
     QCOMPARE(messages.messages.size(), 2);
     QVERIFY(messages.messages[1].text.startsWith(QLatin1String("Goal 2 could not be saved.")));
@@ -641,10 +638,10 @@ void TestCartomancyWindows::goalNotesThatCannotBeWritten() {
     QCOMPARE(QFileInfo(blocked).size(), 0);
 }
 
-void TestCartomancyWindows::runAtLoginEntry() {
+void TestCartomancyWindows::runAtLoginEntry()
+{
     const QString entry = AutostartFilePath(AppInfo::ApplicationName());
-    QCOMPARE(QFileInfo(entry).absolutePath(),
-             QFileInfo(sandbox_->AutostartFolderPath()).absoluteFilePath());
+    QCOMPARE(QFileInfo(entry).absolutePath(), QFileInfo(sandbox_->AutostartFolderPath()).absoluteFilePath());
     {
         Window w;
         auto *tray = get<QCheckBox>(w, QStringLiteral("chkSysTray"));
@@ -654,16 +651,14 @@ void TestCartomancyWindows::runAtLoginEntry() {
         const QString text = readText(entry);
         QVERIFY(text.startsWith(QLatin1String("[Desktop Entry]\n")));
         QVERIFY(text.contains(QLatin1String("\nType=Application\n")));
-        QCOMPARE(parseExec(execValue(text)), (QStringList{QCoreApplication::applicationFilePath(),
-                                                          QStringLiteral("/STARTUP")}));
+        QCOMPARE(parseExec(execValue(text)),
+                 (QStringList{QCoreApplication::applicationFilePath(), QStringLiteral("/STARTUP")}));
         tray->click();
-        QCOMPARE(Settings::ReadSetting(CartomancySettings::Key::RunAtSysTray, QString()),
-                 QStringLiteral("True"));
+        QCOMPARE(Settings::ReadSetting(CartomancySettings::Key::RunAtSysTray, QString()), QStringLiteral("True"));
         click(w, QStringLiteral("optDontRun"));
         QVERIFY(!QFile::exists(entry));
         QVERIFY(!tray->isEnabled() && !tray->isChecked());
-        QCOMPARE(Settings::ReadSetting(CartomancySettings::Key::RunAtSysTray, QString()),
-                 QStringLiteral("False"));
+        QCOMPARE(Settings::ReadSetting(CartomancySettings::Key::RunAtSysTray, QString()), QStringLiteral("False"));
     }
     // With an entry (here an old one) the window opens on "Run at start-up"
     // with the stored tray choice and writes the entry again.
@@ -676,12 +671,12 @@ void TestCartomancyWindows::runAtLoginEntry() {
     QVERIFY(get<QRadioButton>(w, QStringLiteral("optRun"))->isChecked());
     QVERIFY(get<QCheckBox>(w, QStringLiteral("chkSysTray"))->isEnabled());
     QVERIFY(get<QCheckBox>(w, QStringLiteral("chkSysTray"))->isChecked());
-    QCOMPARE(parseExec(execValue(readText(entry))).value(0),
-             QCoreApplication::applicationFilePath());
+    QCOMPARE(parseExec(execValue(readText(entry))).value(0), QCoreApplication::applicationFilePath());
     QVERIFY(w->isVisible()); // no /STARTUP on this command line
 }
 
-void TestCartomancyWindows::runAtLoginErrors() {
+void TestCartomancyWindows::runAtLoginErrors()
+{
     Window w;
     // The autostart folder cannot be made (a file is in the way).
     const QString file = sandbox_->folder() + QStringLiteral("/not-a-folder");
@@ -693,48 +688,41 @@ void TestCartomancyWindows::runAtLoginErrors() {
         MessageRecorder messages;
         click(w, QStringLiteral("optRun"));
         QCOMPARE(messages.messages.size(), 1);
-        QCOMPARE(messages.messages[0].text,
-                 QStringLiteral("Error %1 opening key\r\n").arg(ENOTDIR));
+        QCOMPARE(messages.messages[0].text, QStringLiteral("Error %1 opening key\r\n").arg(ENOTDIR));
         QCOMPARE(messages.messages[0].icon, QMessageBox::NoIcon);
     }
     // The entry cannot be written (a folder has its name).
     SetAutostartFolderForTesting(sandbox_->AutostartFolderPath());
-    QVERIFY(
-        QDir().mkpath(AutostartFilePath(AppInfo::ApplicationName()) + QStringLiteral("/inside")));
+    QVERIFY(QDir().mkpath(AutostartFilePath(AppInfo::ApplicationName()) + QStringLiteral("/inside")));
     MessageRecorder messages;
     click(w, QStringLiteral("optDontRun"));
     click(w, QStringLiteral("optRun"));
     QCOMPARE(messages.messages.size(), 2); // neither removed nor written
-    QVERIFY(!messages.messages[0].text.isEmpty() &&
-            messages.messages[0].text.endsWith(QLatin1String("\r\n")));
-    QVERIFY(QRegularExpression(QStringLiteral("^Error [1-9][0-9]* setting key\r\n$"))
-                .match(messages.messages[1].text)
-                .hasMatch());
+    QVERIFY(!messages.messages[0].text.isEmpty() && messages.messages[0].text.endsWith(QLatin1String("\r\n")));
+    const QRegularExpression settingKey(QStringLiteral("^Error [1-9][0-9]* setting key\r\n$"));
+    QVERIFY(settingKey.match(messages.messages[1].text).hasMatch());
     QVERIFY(QFileInfo(AutostartFilePath(AppInfo::ApplicationName())).isDir());
 }
 
-void TestCartomancyWindows::execLineQuoting_data() {
+void TestCartomancyWindows::execLineQuoting_data()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("exec");
-    QTest::addRow("plain") << "/opt/suite/learning-suite"
-                           << R"("/opt/suite/learning-suite" /STARTUP)";
+    QTest::addRow("plain") << "/opt/suite/learning-suite" << R"("/opt/suite/learning-suite" /STARTUP)";
     QTest::addRow("blanks") << "/home/ann/My Programs/learning-suite"
                             << R"("/home/ann/My Programs/learning-suite" /STARTUP)";
     QTest::addRow("double quote") << R"(/tmp/say "hi"/learning-suite)"
                                   << R"("/tmp/say \\"hi\\"/learning-suite" /STARTUP)";
-    QTest::addRow("dollar") << "/tmp/$HOME/learning-suite"
-                            << R"("/tmp/\\$HOME/learning-suite" /STARTUP)";
-    QTest::addRow("backquote") << "/tmp/`reboot`/learning-suite"
-                               << R"("/tmp/\\`reboot\\`/learning-suite" /STARTUP)";
-    QTest::addRow("percent") << "/tmp/100%u/learning-suite"
-                             << R"("/tmp/100%%u/learning-suite" /STARTUP)";
-    QTest::addRow("backslash") << R"(/tmp/a\b/learning-suite)"
-                               << R"("/tmp/a\\\\b/learning-suite" /STARTUP)";
+    QTest::addRow("dollar") << "/tmp/$HOME/learning-suite" << R"("/tmp/\\$HOME/learning-suite" /STARTUP)";
+    QTest::addRow("backquote") << "/tmp/`reboot`/learning-suite" << R"("/tmp/\\`reboot\\`/learning-suite" /STARTUP)";
+    QTest::addRow("percent") << "/tmp/100%u/learning-suite" << R"("/tmp/100%%u/learning-suite" /STARTUP)";
+    QTest::addRow("backslash") << R"(/tmp/a\b/learning-suite)" << R"("/tmp/a\\\\b/learning-suite" /STARTUP)";
     QTest::addRow("everything") << "/tmp/x \" ` $ % \\ ; & | 'y'/learning-suite" << QString();
 }
 
 // The Exec line runs exactly the program at that path, whatever its folder is called.
-void TestCartomancyWindows::execLineQuoting() {
+void TestCartomancyWindows::execLineQuoting()
+{
     QFETCH(QString, path);
     QFETCH(QString, exec);
     const QString value = execValue(AutostartEntryText(path));
@@ -743,7 +731,8 @@ void TestCartomancyWindows::execLineQuoting() {
     QCOMPARE(parseExec(value), (QStringList{path, QStringLiteral("/STARTUP")}));
 }
 
-void TestCartomancyWindows::systemTrayAtLogin_data() {
+void TestCartomancyWindows::systemTrayAtLogin_data()
+{
     QTest::addColumn<bool>("startupSwitch");
     QTest::addColumn<bool>("trayAvailable");
     QTest::addColumn<bool>("toTray");
@@ -752,18 +741,16 @@ void TestCartomancyWindows::systemTrayAtLogin_data() {
     QTest::addRow("at login") << true << true << true;
 }
 
-void TestCartomancyWindows::systemTrayAtLogin() {
+void TestCartomancyWindows::systemTrayAtLogin()
+{
     QFETCH(bool, startupSwitch);
     QFETCH(bool, trayAvailable);
     QFETCH(bool, toTray);
-    QVERIFY(
-        SetRunAtStartup(AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), true)
-            .ok);
+    QVERIFY(SetRunAtStartup(AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), true).ok);
     CartomancySettings::SaveRunAtSysTray(true);
     frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(trayAvailable);
-    SetCommandLineForTesting({QStringLiteral("learning-suite"), startupSwitch
-                                                                    ? QStringLiteral("/STARTUP")
-                                                                    : QStringLiteral("--other")});
+    SetCommandLineForTesting(
+        {QStringLiteral("learning-suite"), startupSwitch ? QStringLiteral("/STARTUP") : QStringLiteral("--other")});
     Window w;
     QCOMPARE(w->isVisible(), !toTray);
     QCOMPARE(w->IsInSystemTray(), toTray);
@@ -787,19 +774,20 @@ void TestCartomancyWindows::systemTrayAtLogin() {
     QVERIFY(w.w.isNull());
 }
 
-void TestCartomancyWindows::damagedDatabase_data() {
+void TestCartomancyWindows::damagedDatabase_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("present");
     QTest::addRow("missing") << QByteArray() << false;
     QTest::addRow("empty") << QByteArray() << true;
     QTest::addRow("damaged") << QByteArray(4096, 'x') << true;
-    QTest::addRow("truncated") << QByteArray("SQLite format 3\0", 16) + QByteArray(200, '\0')
-                               << true;
+    QTest::addRow("truncated") << QByteArray("SQLite format 3\0", 16) + QByteArray(200, '\0') << true;
 }
 
 // Without a usable learn.dll the window stays usable with empty fields; the
 // file is left as it was.
-void TestCartomancyWindows::damagedDatabase() {
+void TestCartomancyWindows::damagedDatabase()
+{
     QFETCH(QByteArray, content);
     QFETCH(bool, present);
     QFile::remove(sandbox_->DatabasePath());
@@ -811,8 +799,7 @@ void TestCartomancyWindows::damagedDatabase() {
     Window w;
     click(w, QStringLiteral("cmdSetOption"));
     QCOMPARE(get<QTabWidget>(w, QStringLiteral("SSTab1"))->currentIndex(), 2);
-    QCOMPARE(get<QLabel>(w, QStringLiteral("lblCardNameMemorize"))->text(),
-             QStringLiteral("Card Name"));
+    QCOMPARE(get<QLabel>(w, QStringLiteral("lblCardNameMemorize"))->text(), QStringLiteral("Card Name"));
     QVERIFY(get<QPlainTextEdit>(w, QStringLiteral("txtNormalMeaning"))->toPlainText().isEmpty());
     QVERIFY(get<QPlainTextEdit>(w, QStringLiteral("txtKeywords"))->toPlainText().isEmpty());
     QVERIFY(get<QLabel>(w, QStringLiteral("picCardMemorize"))->pixmap().isNull());
@@ -829,7 +816,8 @@ void TestCartomancyWindows::damagedDatabase() {
         QCOMPARE(readText(sandbox_->DatabasePath()).toLatin1(), content);
 }
 
-void TestCartomancyWindows::pictureEntry() {
+void TestCartomancyWindows::pictureEntry()
+{
     QPointer<frmLearnCartomancyPicEntry> w = new frmLearnCartomancyPicEntry();
     w->show();
     auto *label = get<QLabel>(w, QStringLiteral("Label1"));
@@ -842,8 +830,7 @@ void TestCartomancyWindows::pictureEntry() {
     QVERIFY(!picture->pixmap().isNull());
 
     const auto stored = [this](int id) {
-        Db::RecordSet set =
-            Db::RecordSet::Open(Db::Database::Open(sandbox_->DatabasePath()), AllCardsQuery());
+        Db::RecordSet set = Db::RecordSet::Open(Db::Database::Open(sandbox_->DatabasePath()), AllCardsQuery());
         set.SetFilter(QStringLiteral("ID=%1").arg(id));
         return set.Bytes(QStringLiteral("PictureData"));
     };
@@ -861,8 +848,7 @@ void TestCartomancyWindows::pictureEntry() {
         QCOMPARE(stored(1), bytes); // exactly the file, replacing the earlier picture completely
         click(w, QStringLiteral("Command2"));
         click(w, QStringLiteral("Command3"));
-        QCOMPARE(picture->pixmap().toImage().pixelColor(picture->pixmap().width() / 2,
-                                                        picture->pixmap().height() / 2),
+        QCOMPARE(picture->pixmap().toImage().pixelColor(picture->pixmap().width() / 2, picture->pixmap().height() / 2),
                  QColor(bytes == big ? Qt::darkGreen : Qt::darkRed));
     }
     QCOMPARE(stored(2), second); // other cards untouched
@@ -882,7 +868,8 @@ void TestCartomancyWindows::pictureEntry() {
     delete w.data();
 }
 
-void TestCartomancyWindows::pictureEntrySeedsKeywords() {
+void TestCartomancyWindows::pictureEntrySeedsKeywords()
+{
     // A deck whose keyword table is still empty gets seven numbered rows per card.
     std::vector<DeckCard> cards;
     for (int id = 1; id <= 52; ++id)
@@ -896,31 +883,27 @@ void TestCartomancyWindows::pictureEntrySeedsKeywords() {
     }
     auto db = Db::Database::Open(sandbox_->DatabasePath());
     QCOMPARE(Db::RecordSet::Open(db, AllKeywordsQuery()).RecordCount(), 364);
-    Db::RecordSet five =
-        Db::RecordSet::Open(db, CardKeywordsQuery(5) + QStringLiteral(" ORDER BY Id"));
+    Db::RecordSet five = Db::RecordSet::Open(db, CardKeywordsQuery(5) + QStringLiteral(" ORDER BY Id"));
     QCOMPARE(five.RecordCount(), 7);
     for (int k = 1; k <= 7; five.MoveNext(), ++k) {
         QCOMPARE(five.Int(QStringLiteral("Id")), 28 + k);
-        QCOMPARE(five.Text(QStringLiteral("keyword")),
-                 deck_.names.value(5) + QStringLiteral(" %1").arg(k));
+        QCOMPARE(five.Text(QStringLiteral("keyword")), deck_.names.value(5) + QStringLiteral(" %1").arg(k));
         QCOMPARE(five.Text(QStringLiteral("CardName")), deck_.names.value(5));
     }
 }
 
-void TestCartomancyWindows::commandLineOpensTheModule_data() {
+void TestCartomancyWindows::commandLineOpensTheModule_data()
+{
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("opened");
-    QTest::addRow("login") << "/STARTUP"
-                           << "frmLearnCartomancyMain";
-    QTest::addRow("picture entry") << "--card-picture-entry"
-                                   << "frmLearnCartomancyPicEntry";
-    QTest::addRow("lower case") << "/startup"
-                                << "";
-    QTest::addRow("none") << ""
-                          << "";
+    QTest::addRow("login") << "/STARTUP" << "frmLearnCartomancyMain";
+    QTest::addRow("picture entry") << "--card-picture-entry" << "frmLearnCartomancyPicEntry";
+    QTest::addRow("lower case") << "/startup" << "";
+    QTest::addRow("none") << "" << "";
 }
 
-void TestCartomancyWindows::commandLineOpensTheModule() {
+void TestCartomancyWindows::commandLineOpensTheModule()
+{
     QFETCH(QString, argument);
     QFETCH(QString, opened);
     ClearModulesForTesting();

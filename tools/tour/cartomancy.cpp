@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -22,13 +21,14 @@
 
 namespace {
 
-void walk(frmMDI &mdi) {
-    // The card database is built beside the learning-suite program (build/src).
-    const QString built =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src"));
-    if (!QFileInfo::exists(DataLocations::ProgramFile(QStringLiteral("learn.dll"))) &&
-        QFileInfo::exists(built + QStringLiteral("/learn.dll")))
-        DataLocations::SetProgramFolderForTesting(QDir(built).canonicalPath());
+void walk(frmMDI &mdi)
+{
+    // The card database the build generated, when the program folder has none.
+#ifdef CARD_DATABASE
+    const QFileInfo built(QStringLiteral(CARD_DATABASE));
+    if (!QFileInfo::exists(DataLocations::ProgramFile(QStringLiteral("learn.dll"))) && built.exists())
+        DataLocations::SetProgramFolderForTesting(built.absolutePath());
+#endif
     // The run-at-login entry goes to a folder of the tour's own.
     static QTemporaryDir autostart;
     SetAutostartFolderForTesting(autostart.path());
@@ -45,9 +45,7 @@ void walk(frmMDI &mdi) {
     QWidget *window = Tour::Find<QWidget>(&mdi, QStringLiteral("frmLearnCartomancyMain"));
     if (!window)
         return;
-    const auto find = [window](const QString &name) {
-        return Tour::Find<QAbstractButton>(window, name);
-    };
+    const auto find = [window](const QString &name) { return Tour::Find<QAbstractButton>(window, name); };
     const auto click = [&](const QString &name) {
         if (QAbstractButton *button = find(name))
             button->click();
@@ -75,9 +73,8 @@ void walk(frmMDI &mdi) {
         for (int card = 0; card < 52; ++card) {
             if (card > 0)
                 click(QStringLiteral("cmdNext"));
-            const QRect target(
-                QPoint((card % 13) * cell.width() + 3, (card / 13) * cell.height() + 3),
-                face->size() / 2);
+            const QRect target(QPoint((card % 13) * cell.width() + 3, (card / 13) * cell.height() + 3),
+                               face->size() / 2);
             painter.drawPixmap(target, face->grab());
         }
     }
