@@ -1,55 +1,35 @@
 #include "modLearnCartomancySettings.h"
 
 #include "shell/DataLocations.h"
+#include "shell/GoalNotes.h"
 #include "shell/modSettings.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace CartomancySettings {
 
-QString GoalFilePath(int goal) { return DataLocations::UserFile(QStringLiteral("goal%1.txt").arg(goal)); }
+namespace {
+QString goalFileName(int goal) { return QStringLiteral("goal%1.txt").arg(goal); }
+} // namespace
 
-QString DefaultGoalText(int goal) { return QStringLiteral("This is Goal %1.").arg(goal); }
+QString GoalFilePath(int goal) { return DataLocations::UserFile(goalFileName(goal)); }
 
-FileWriter::Result EnsureGoalFile(int goal)
-{
-    const QString path = GoalFilePath(goal);
-    if (QFileInfo::exists(path))
-        return FileWriter::Result{true, {}};
-    return FileWriter::WriteWholeFile(path, FileWriter::TextFileBytes(DefaultGoalText(goal) + QStringLiteral("\r\n")));
-}
+QString DefaultGoalText(int goal) { return GoalNotes::DefaultText(goal); }
+
+FileWriter::Result EnsureGoalFile(int goal) { return GoalNotes::EnsureFile(goalFileName(goal), goal); }
 
 QString ReadGoalText(int goal)
 {
     QFile file(GoalFilePath(goal));
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    QString text = QString::fromUtf8(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    // Each line followed by a line break: a last line without one gets one.
-    if (!text.isEmpty() && !text.endsWith(u'\n'))
-        text += u'\n';
-    return text;
+    // Each line followed by a line break, as the box shows it.
+    return GoalNotes::LinesWithLineEnds(file.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QString TrimBlanks(const QString &text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
+QString TrimBlanks(const QString &text) { return GoalNotes::TrimBlanks(text); }
 
-FileWriter::Result SaveGoal(int goal, const QString &text)
-{
-    return FileWriter::WriteWholeFile(GoalFilePath(goal),
-                                      FileWriter::TextFileBytes(TrimBlanks(text) + QStringLiteral("\r\n")));
-}
+FileWriter::Result SaveGoal(int goal, const QString &text) { return GoalNotes::Save(goalFileName(goal), text); }
 
 namespace {
 QString boxValue(bool checked) { return checked ? QStringLiteral("1") : QStringLiteral("0"); }

@@ -1,0 +1,92 @@
+#include "GoalNotes.h"
+
+#include "DataLocations.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace GoalNotes {
+
+namespace {
+
+QString decode(const QByteArray &bytes)
+{
+    // Goal files are written as UTF-8; one brought over from elsewhere in a
+    // single-byte code page still reads letter for letter.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
+bool isBlank(QChar ch) { return ch == u' ' || ch == u'\t'; }
+
+} // namespace
+
+QString DefaultText(int goal) { return QStringLiteral("This is Goal %1.").arg(goal); }
+
+FileWriter::Result EnsureFile(const QString &fileName, int goal)
+{
+    const QString path = DataLocations::UserFile(fileName);
+    if (QFileInfo::exists(path))
+        return FileWriter::Result{true, {}};
+    return FileWriter::WriteWholeFile(path, FileWriter::TextFileBytes(DefaultText(goal) + u'\n'));
+}
+
+QString LinesWithLineEnds(const QByteArray &bytes)
+{
+    const QString text = decode(bytes);
+    QString lines;
+    lines.reserve(text.size() + 2);
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && text.at(end) != u'\r' && text.at(end) != u'\n')
+            ++end;
+        lines += QStringView(text).mid(start, end - start);
+        lines += QStringLiteral("\r\n");
+        if (end < size && text.at(end) == u'\r' && end + 1 < size && text.at(end + 1) == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+Loaded PrepareAndLoad(const QString &fileName, int goal)
+{
+    Loaded loaded;
+    const FileWriter::Result created = EnsureFile(fileName, goal);
+    if (!created) {
+        loaded.text = DefaultText(goal) + QStringLiteral("\r\n");
+        loaded.error = created.error;
+        return loaded;
+    }
+    QFile file(DataLocations::UserFile(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        loaded.error = QStringLiteral("The file could not be read: ") + file.errorString();
+        return loaded;
+    }
+    loaded.text = LinesWithLineEnds(file.readAll());
+    return loaded;
+}
+
+QString TrimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isBlank(text.at(first)))
+        ++first;
+    while (last > first && isBlank(text.at(last - 1)))
+        --last;
+    return text.mid(first, last - first);
+}
+
+QByteArray FileBytes(const QString &text) { return FileWriter::TextFileBytes(TrimBlanks(text) + u'\n'); }
+
+FileWriter::Result Save(const QString &fileName, const QString &text)
+{
+    return FileWriter::WriteWholeFile(DataLocations::UserFile(fileName), FileBytes(text));
+}
+
+} // namespace GoalNotes
