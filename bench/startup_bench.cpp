@@ -4,6 +4,7 @@
 //   suite-bench bare N         a bare main window with a document area and N plain
 //                              widgets, for comparison
 // Prints one line of "key=value" figures. bench/run.sh runs both several times.
+#include "BenchSupport.h"
 #include "shell/UpdateReminder.h"
 #include "app/SuiteModules.h"
 #include "shell/frmMDI.h"
@@ -24,29 +25,6 @@
 
 namespace {
 
-// Waits until the window has been painted once after `since`.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget *window) { window->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-void waitForPaint(QWidget *window)
-{
-    PaintWatch watch(window);
-    window->update();
-    while (!watch.painted)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
-}
-
 long peakRssKb()
 {
     rusage usage{};
@@ -59,7 +37,7 @@ double switchModule(QWidget *mdi, int button)
     QElapsedTimer timer;
     timer.start();
     mdi->findChild<QAbstractButton *>(QStringLiteral("cmdSelectOption(%1)").arg(button))->click();
-    waitForPaint(mdi);
+    Bench::WaitForPaint(mdi);
     return timer.nsecsElapsed() / 1e6;
 }
 
@@ -89,7 +67,7 @@ int main(int argc, char *argv[])
         window.setCentralWidget(central);
         window.setGeometry(screen);
         window.show();
-        waitForPaint(&window);
+        Bench::WaitForPaint(&window);
         printf("mode=bare startup_ms=%.1f widgets=%lld peak_rss_kb=%ld\n", clock.nsecsElapsed() / 1e6,
                qlonglong(window.findChildren<QWidget *>().size()), peakRssKb());
         return 0;
@@ -101,7 +79,7 @@ int main(int argc, char *argv[])
     frmMDI mdi;
     mdi.setGeometry(screen);
     mdi.show();
-    waitForPaint(&mdi);
+    Bench::WaitForPaint(&mdi);
     const double startup = clock.nsecsElapsed() / 1e6;
     const qlonglong widgets = mdi.findChildren<QWidget *>().size();
     // First opening of each module, then a second round with everything warm.

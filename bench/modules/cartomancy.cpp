@@ -6,6 +6,7 @@
 //   bench-cartomancy [DATABASE]
 //
 // DATABASE defaults to the learn.dll the build generated.
+#include "BenchSupport.h"
 #include "cartomancy/frmLearnCartomancyMain.h"
 #include "cartomancy/modLearnCartomancyStartup.h"
 #include "shell/DataLocations.h"
@@ -29,15 +30,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 // The supplied deck copied 100 times over: cards 1..5200 and keyword rows
 // 1..41600, every name and keyword made distinct by its copy number.
@@ -116,7 +108,7 @@ Figures measure(const QString &folder, int cards, int steps)
             forward = true;
         memorise.push_back(timed([&] { (forward ? next : previous)->click(); }));
     }
-    figures.memorise = median(memorise);
+    figures.memorise = Bench::Median(memorise);
 
     // Questions at "Advanced", answered and moved on; the test is left before its end.
     for (int type = 0; type < 2; ++type) {
@@ -140,7 +132,7 @@ Figures measure(const QString &folder, int cards, int steps)
             }
             setUp.push_back(timed([&] { button(window, QStringLiteral("cmdNextQuestion"))->click(); }));
         }
-        (type == 0 ? figures.description : figures.keywords) = median(setUp);
+        (type == 0 ? figures.description : figures.keywords) = Bench::Median(setUp);
         window->findChild<QWidget *>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
     }
     delete window;

@@ -3,6 +3,7 @@
 // and 100 times larger (generated here into temporary files). Each figure is
 // the median over many steps, measured from the click to the window updated.
 //   bench-dream_interpretation
+#include "BenchSupport.h"
 #include "dream_interpretation/KeywordSource.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
 #include "db/RecordSet.h"
@@ -24,15 +25,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // Milliseconds from running `action` to the window having handled what it caused.
 double timed(const std::function<void()> &action)
@@ -118,8 +110,8 @@ Figures measure(const QString &folder)
             steps.push_back(timed([&] { click(QStringLiteral("cmdBackLearn")); }));
         click(QStringLiteral("cmdBackToMain"));
     }
-    f.learnStep = median(steps);
-    f.learnList = median(listTimes);
+    f.learnStep = Bench::Median(steps);
+    f.learnList = Bench::Median(listTimes);
 
     // Tests of both kinds on three letter choices, every question answered.
     std::vector<double> draws, setUps, reports;
@@ -142,9 +134,9 @@ Figures measure(const QString &folder)
         }
         click(QStringLiteral("cmdGoToMain"));
     }
-    f.draw = median(draws);
-    f.questionSetUp = median(setUps);
-    f.report = median(reports);
+    f.draw = Bench::Median(draws);
+    f.questionSetUp = Bench::Median(setUps);
+    f.report = Bench::Median(reports);
     delete window;
 
     // The database part of the same steps alone, without the window.
@@ -166,8 +158,8 @@ Figures measure(const QString &folder)
             session.RecordAnswer(0);
         }
     }
-    f.learnStepData = median(dataSteps);
-    f.questionSetUpData = median(dataSetUps);
+    f.learnStepData = Bench::Median(dataSteps);
+    f.questionSetUpData = Bench::Median(dataSetUps);
 
     // For comparison: reading the whole table in keyword order once, which
     // is what each step would cost if it walked the table.
@@ -179,7 +171,7 @@ Figures measure(const QString &folder)
             for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
                 (void)set.Text(QStringLiteral("keyword"));
         }));
-    f.tableWalk = median(walks);
+    f.tableWalk = Bench::Median(walks);
     DataLocations::SetProgramFolderForTesting(QString());
     return f;
 }

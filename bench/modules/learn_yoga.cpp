@@ -6,6 +6,7 @@
 //   lesson_page_ms   a lesson button (all 21 lessons)
 //   asana_page_ms    an asana's picture and page (all 32 asanas)
 // Prints "learn_yoga <name> <value>" lines.
+#include "BenchSupport.h"
 #include "app/SuiteModules.h"
 #include "learn_yoga/LearnYogaStrips.h"
 #include "shell/frmMDI.h"
@@ -21,49 +22,6 @@
 #include <functional>
 #include <vector>
 
-namespace {
-
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget *window) { window->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-void waitForPaint(QWidget *window)
-{
-    PaintWatch watch(window);
-    window->update();
-    while (!watch.painted)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
-}
-
-// Runs the action, lets the window paint, and returns the time it took.
-double timed(QWidget *window, const std::function<void()> &action)
-{
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    waitForPaint(window);
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -73,7 +31,7 @@ int main(int argc, char *argv[])
     frmMDI mdi;
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.show();
-    waitForPaint(&mdi);
+    Bench::WaitForPaint(&mdi);
 
     const auto button = [&](const QString &name) {
         return mdi.findChild<QAbstractButton *>(name);
@@ -89,15 +47,15 @@ int main(int argc, char *argv[])
     std::vector<double> switches, reselects;
     for (int i = 0; i < rounds; ++i) {
         click(other);
-        waitForPaint(&mdi);
-        switches.push_back(timed(&mdi, [&] { click(learnYoga); }));
-        reselects.push_back(timed(&mdi, [&] { click(learnYoga); }));
+        Bench::WaitForPaint(&mdi);
+        switches.push_back(Bench::Timed(&mdi, [&] { click(learnYoga); }));
+        reselects.push_back(Bench::Timed(&mdi, [&] { click(learnYoga); }));
     }
 
     std::vector<double> sections;
     for (int i = 0; i < rounds; ++i)
         for (int section : {1, 3, 5, 2, 6, 4, 7})
-            sections.push_back(timed(&mdi, [&] { click(QStringLiteral("Command%1").arg(section)); }));
+            sections.push_back(Bench::Timed(&mdi, [&] { click(QStringLiteral("Command%1").arg(section)); }));
 
     std::vector<double> lessons;
     for (int i = 0; i < 5; ++i) {
@@ -106,7 +64,7 @@ int main(int argc, char *argv[])
                 click(QStringLiteral("Command%1").arg(section));
             for (int lesson = 1; lesson <= 6; ++lesson)
                 if (QAbstractButton *b = button(QStringLiteral("Command%1%2").arg(section).arg(lesson)))
-                    lessons.push_back(timed(&mdi, [b] { b->click(); }));
+                    lessons.push_back(Bench::Timed(&mdi, [b] { b->click(); }));
         }
     }
 
@@ -117,13 +75,13 @@ int main(int argc, char *argv[])
         LearnYoga::LoadYogasanaCatalogue(records);
         for (int i = 0; i < 3; ++i)
             for (const LearnYoga::YogasanaRecord &record : records)
-                asanas.push_back(timed(&mdi, [&] { strips->ShowYogasana(record.AsanaName); }));
+                asanas.push_back(Bench::Timed(&mdi, [&] { strips->ShowYogasana(record.AsanaName); }));
     }
 
-    printf("learn_yoga switch_ms %.1f\n", median(switches));
-    printf("learn_yoga reselect_ms %.1f\n", median(reselects));
-    printf("learn_yoga section_ms %.1f\n", median(sections));
-    printf("learn_yoga lesson_page_ms %.1f\n", lessons.empty() ? 0.0 : median(lessons));
-    printf("learn_yoga asana_page_ms %.1f\n", asanas.empty() ? 0.0 : median(asanas));
+    printf("learn_yoga switch_ms %.1f\n", Bench::Median(switches));
+    printf("learn_yoga reselect_ms %.1f\n", Bench::Median(reselects));
+    printf("learn_yoga section_ms %.1f\n", Bench::Median(sections));
+    printf("learn_yoga lesson_page_ms %.1f\n", lessons.empty() ? 0.0 : Bench::Median(lessons));
+    printf("learn_yoga asana_page_ms %.1f\n", asanas.empty() ? 0.0 : Bench::Median(asanas));
     return 0;
 }

@@ -6,6 +6,7 @@
 //   question_ms        answering a question and showing the next one
 //   result_ms          answering the tenth question and showing the result list
 // Prints "palmistry <name> <value>" lines.
+#include "BenchSupport.h"
 #include "app/SuiteModules.h"
 #include "palmistry/modLearnPalmistry.h"
 #include "shell/DataLocations.h"
@@ -23,50 +24,6 @@
 #include <functional>
 #include <vector>
 
-namespace {
-
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget *window) { window->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-void waitForPaint(QWidget *window)
-{
-    PaintWatch watch(window);
-    window->update();
-    while (!watch.painted)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents, 50);
-}
-
-double timed(QWidget *window, const std::function<void()> &action)
-{
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    waitForPaint(window);
-    return timer.nsecsElapsed() / 1e6;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -77,7 +34,7 @@ int main(int argc, char *argv[])
     frmMDI mdi;
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.show();
-    waitForPaint(&mdi);
+    Bench::WaitForPaint(&mdi);
 
     const auto click = [&](const QString &name) {
         if (auto *b = mdi.findChild<QAbstractButton *>(name))
@@ -90,33 +47,33 @@ int main(int argc, char *argv[])
     std::vector<double> switches, steps, starts, questions, results;
     for (int round = 0; round < rounds; ++round) {
         click(other);
-        waitForPaint(&mdi);
+        Bench::WaitForPaint(&mdi);
         // The entry lives for the whole run: start each round on the first entry,
         // so "Next" never reaches the end (which would show a message).
         PalmEntry() = 0;
-        switches.push_back(timed(&mdi, [&] { click(palmistry); }));
+        switches.push_back(Bench::Timed(&mdi, [&] { click(palmistry); }));
 
         click(QStringLiteral("optOption(0)"));
         click(QStringLiteral("cmdProceed"));
         for (int i = 0; i < 22; ++i)
-            steps.push_back(timed(&mdi, [&] { click(QStringLiteral("cmdNext")); }));
+            steps.push_back(Bench::Timed(&mdi, [&] { click(QStringLiteral("cmdNext")); }));
         click(QStringLiteral("cmdBackToMain(0)"));
 
         click(QStringLiteral("optOption(1)"));
         click(QStringLiteral("cmdProceed"));
         click(QStringLiteral("optTestOption(1)"));
-        starts.push_back(timed(&mdi, [&] { click(QStringLiteral("cmdTestOptionNext")); }));
+        starts.push_back(Bench::Timed(&mdi, [&] { click(QStringLiteral("cmdTestOptionNext")); }));
         for (int q = 0; q < 10; ++q) {
             click(QStringLiteral("Option1(%1)").arg(q % 4));
-            const double ms = timed(&mdi, [&] { click(QStringLiteral("cmdNextQuestion")); });
+            const double ms = Bench::Timed(&mdi, [&] { click(QStringLiteral("cmdNextQuestion")); });
             (q < 9 ? questions : results).push_back(ms);
         }
     }
 
-    std::printf("palmistry switch_ms %.1f\n", median(switches));
-    std::printf("palmistry entry_step_ms %.1f\n", median(steps));
-    std::printf("palmistry test_start_ms %.1f\n", median(starts));
-    std::printf("palmistry question_ms %.1f\n", median(questions));
-    std::printf("palmistry result_ms %.1f\n", median(results));
+    std::printf("palmistry switch_ms %.1f\n", Bench::Median(switches));
+    std::printf("palmistry entry_step_ms %.1f\n", Bench::Median(steps));
+    std::printf("palmistry test_start_ms %.1f\n", Bench::Median(starts));
+    std::printf("palmistry question_ms %.1f\n", Bench::Median(questions));
+    std::printf("palmistry result_ms %.1f\n", Bench::Median(results));
     return 0;
 }
