@@ -1,6 +1,7 @@
 #include "frmLearnAromatherapyMain.h"
 
 #include "modAromaTest.h"
+#include "shell/Controls.h"
 #include "shell/LinkLabel.h"
 #include "shell/MsgBox.h"
 #include "shell/modHelp.h"
@@ -25,34 +26,12 @@ namespace {
 
 const QString kCaption = QStringLiteral("Vessa Learn Aromatherapy");
 
-QString indexed(const char *name, int index)
-{
-    return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
-
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
 QFont scaledFont(const QWidget *widget, double factor, bool bold)
 {
     QFont font = widget->font();
     font.setPointSizeF(font.pointSizeF() * factor);
     font.setBold(bold);
     return font;
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setMinimumWidth(120);
-    return button;
 }
 
 // A bordered panel that groups one option with its lists.
@@ -115,23 +94,23 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     v->setContentsMargins(24, 16, 24, 16);
     v->setSpacing(10);
 
-    QLabel *welcome = makeLabel(indexed("Label1", 0),
+    QLabel *welcome = Controls::Label(Controls::Indexed("Label1", 0),
                                 QStringLiteral("Welcome to the world of learning the significance "
                                                "of aromatherapy oils and essences."),
                                 frame);
     welcome->setFont(scaledFont(welcome, 1.35, true));
     v->addWidget(welcome);
-    v->addWidget(makeLabel(indexed("Label1", 1),
+    v->addWidget(Controls::Label(Controls::Indexed("Label1", 1),
                            QStringLiteral("This software aims to help you understand the "
                                           "importance of aromatherapy better and learn the uses "
                                           "of different oils."),
                            frame));
-    v->addWidget(makeLabel(indexed("Label1", 2),
+    v->addWidget(Controls::Label(Controls::Indexed("Label1", 2),
                            QStringLiteral("Select one option below and click on the Next button "
                                           "to continue."),
                            frame));
     v->addSpacing(6);
-    v->addWidget(makeLabel(indexed("Label1", 5),
+    v->addWidget(Controls::Label(Controls::Indexed("Label1", 5),
                            QStringLiteral("Select one option from the given choices below."),
                            frame));
 
@@ -170,8 +149,8 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     cboTestLevel->setObjectName(QStringLiteral("cboTestLevel"));
     cboTestLevel->addItems(
         {QStringLiteral("Basic"), QStringLiteral("Intermediate"), QStringLiteral("Advanced")});
-    QLabel *criteria = makeLabel(indexed("Label1", 3), QStringLiteral("Test Criteria"), testPanel);
-    QLabel *level = makeLabel(indexed("Label1", 4), QStringLiteral("Test Level"), testPanel);
+    QLabel *criteria = Controls::Label(Controls::Indexed("Label1", 3), QStringLiteral("Test Criteria"), testPanel);
+    QLabel *level = Controls::Label(Controls::Indexed("Label1", 4), QStringLiteral("Test Level"), testPanel);
     criteria->setWordWrap(false);
     level->setWordWrap(false);
     criteria->setBuddy(cboTest);
@@ -192,7 +171,7 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     choiceGroup->addButton(optChoice2);
 
     cmdNext =
-        makeButton(QStringLiteral("cmdNext"), QStringLiteral("Learn / Test Aromatherapy"), frame);
+        Controls::Button(QStringLiteral("cmdNext"), QStringLiteral("Learn / Test Aromatherapy"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNext);
@@ -251,13 +230,13 @@ QWidget *frmLearnAromatherapyMain::buildLearnFrame()
     grid->setVerticalSpacing(12);
     for (int i = 0; i < 7; ++i) {
         QLabel *caption =
-            makeLabel(indexed("lblLabel", i), QString::fromLatin1(captions[std::size_t(i)]), frame);
+            Controls::Label(Controls::Indexed("lblLabel", i), QString::fromLatin1(captions[std::size_t(i)]), frame);
         caption->setWordWrap(false);
         caption->setFont(scaledFont(caption, 1.0, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Level with the text inside the framed value label (frame 1 + margin 3).
         caption->setContentsMargins(0, 4, 0, 0);
-        QLabel *value = makeLabel(indexed("lblDesc", i), QString(), frame);
+        QLabel *value = Controls::Label(Controls::Indexed("lblDesc", i), QString(), frame);
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         value->setFrameShape(QFrame::StyledPanel);
         value->setMinimumHeight(caption->sizeHint().height() + 6);
@@ -272,10 +251,10 @@ QWidget *frmLearnAromatherapyMain::buildLearnFrame()
     v->addLayout(grid);
     v->addStretch(1);
 
-    cmdBackDesc = makeButton(QStringLiteral("cmdBackDesc"), QStringLiteral("Back"), frame);
-    cmdNextDesc = makeButton(QStringLiteral("cmdNextDesc"), QStringLiteral("Next"), frame);
+    cmdBackDesc = Controls::Button(QStringLiteral("cmdBackDesc"), QStringLiteral("Back"), frame);
+    cmdNextDesc = Controls::Button(QStringLiteral("cmdNextDesc"), QStringLiteral("Next"), frame);
     cmdBackToMain[0] =
-        makeButton(indexed("cmdBackToMain", 0), QStringLiteral("&Back To Main"), frame);
+        Controls::Button(Controls::Indexed("cmdBackToMain", 0), QStringLiteral("&Back To Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdBackDesc);
     buttons->addWidget(cmdNextDesc);
@@ -300,20 +279,20 @@ QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
     v->setContentsMargins(24, 16, 24, 16);
     v->setSpacing(10);
 
-    lblQuestionNo = makeLabel(QStringLiteral("lblQuestionNo"), QString(), frame);
+    lblQuestionNo = Controls::Label(QStringLiteral("lblQuestionNo"), QString(), frame);
     lblQuestionNo->setFont(scaledFont(lblQuestionNo, 1.0, true));
-    lblTestSubject = makeLabel(QStringLiteral("lblTestSubject"), QString(), frame);
+    lblTestSubject = Controls::Label(QStringLiteral("lblTestSubject"), QString(), frame);
     lblTestSubject->setFont(scaledFont(lblTestSubject, 1.6, true));
     v->addWidget(lblQuestionNo);
     v->addWidget(lblTestSubject);
     v->addSpacing(6);
-    v->addWidget(makeLabel(QStringLiteral("Label2"),
+    v->addWidget(Controls::Label(QStringLiteral("Label2"),
                            QStringLiteral("Select One of the following options"), frame));
 
     answerGroup_ = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(frame);
-        option->setObjectName(indexed("optAnswerOption", i));
+        option->setObjectName(Controls::Indexed("optAnswerOption", i));
         answerGroup_->addButton(option, i);
         optAnswerOption[std::size_t(i)] = option;
         v->addWidget(option);
@@ -321,7 +300,7 @@ QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
     v->addSpacing(10);
 
     cmdNextQuestion =
-        makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), frame);
+        Controls::Button(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdNextQuestion);
     buttons->addStretch(1);
@@ -346,7 +325,7 @@ QWidget *frmLearnAromatherapyMain::buildResultFrame()
     v->addWidget(rtbResult_, 1);
 
     cmdBackToMain[1] =
-        makeButton(indexed("cmdBackToMain", 1), QStringLiteral("&Back To Main"), frame);
+        Controls::Button(Controls::Indexed("cmdBackToMain", 1), QStringLiteral("&Back To Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdBackToMain[1]);

@@ -5,6 +5,7 @@
 #include "modLearnCartomancyImageDB.h"
 #include "modLearnCartomancySettings.h"
 #include "modLearnCartomancyStartup.h"
+#include "shell/Controls.h"
 #include "shell/AppInfo.h"
 #include "shell/FileWriter.h"
 #include "shell/LinkLabel.h"
@@ -51,11 +52,6 @@ std::optional<bool> &trayOverride()
     return available;
 }
 
-QString indexed(const char *name, int index)
-{
-    return QString::fromLatin1(name) + u'(' + QString::number(index) + u')';
-}
-
 QLabel *makeLabel(const QString &text, QWidget *parent, const QString &name = QString())
 {
     auto *label = new WrappingLabel(text, parent);
@@ -66,10 +62,7 @@ QLabel *makeLabel(const QString &text, QWidget *parent, const QString &name = QS
 
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setMinimumWidth(110);
-    return button;
+    return Controls::Button(name, caption, parent, 110);
 }
 
 QPlainTextEdit *makeTextBox(const QString &name, bool readOnly, QWidget *parent)
@@ -135,7 +128,7 @@ frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
     auto *cornerLayout = new QHBoxLayout(corner);
     cornerLayout->setContentsMargins(0, 0, 2, 2);
     auto *cmdReset = makeButton(QStringLiteral("cmdReset"), QStringLiteral("Donate"), corner);
-    auto *cmdNav = makeButton(indexed("cmdNav", 1), QStringLiteral("Exit"), corner);
+    auto *cmdNav = makeButton(Controls::Indexed("cmdNav", 1), QStringLiteral("Exit"), corner);
     cmdReset->setMinimumWidth(80);
     cmdNav->setMinimumWidth(80);
     cornerLayout->addWidget(cmdReset);
@@ -288,7 +281,7 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
         for (int s = 0; s < 4; ++s) {
             const int i = half * 4 + s;
             auto *box = new QCheckBox(QString::fromLatin1(suits[s]), Frame4);
-            box->setObjectName(indexed("chkGroup", i));
+            box->setObjectName(Controls::Indexed("chkGroup", i));
             box->setChecked(true);
             chkGroup[size_t(i)] = box;
             auto *indent = new QHBoxLayout;
@@ -326,7 +319,7 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
     static const char *const levels[] = {"Beginner", "Intermediate", "Advanced"};
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(levels[i]), level);
-        option->setObjectName(indexed("optDifficulty", i));
+        option->setObjectName(Controls::Indexed("optDifficulty", i));
         levelGroup->addButton(option, i);
         optDifficulty[size_t(i)] = option;
         levelLayout->addWidget(option);
@@ -345,7 +338,7 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
     static const char *const types[] = {"Description", "Keywords"};
     for (int i = 0; i < 2; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(types[i]), type);
-        option->setObjectName(indexed("optTestType", i));
+        option->setObjectName(Controls::Indexed("optTestType", i));
         typeGroup->addButton(option, i);
         optTestType[size_t(i)] = option;
         typeLayout->addWidget(option);
@@ -538,13 +531,13 @@ QWidget *frmLearnCartomancyMain::buildTestTab()
     answerGroup_ = new QButtonGroup(picDescContainer);
     for (int i = 0; i < AnswerSlotCount; ++i) {
         auto *shape = new QFrame(picDescContainer);
-        shape->setObjectName(indexed("Shape1", i));
+        shape->setObjectName(Controls::Indexed("Shape1", i));
         shape->setFrameShape(QFrame::Box);
         shape->setFrameShadow(QFrame::Plain);
         auto *inner = new QVBoxLayout(shape);
         inner->setContentsMargins(6, 3, 6, 3);
         auto *option = new WrappingRadioButton(shape);
-        option->setObjectName(indexed("optAnswer", i));
+        option->setObjectName(Controls::Indexed("optAnswer", i));
         inner->addWidget(option);
         answerGroup_->addButton(option, i);
         optAnswer[size_t(i)] = option;
@@ -564,7 +557,7 @@ QWidget *frmLearnCartomancyMain::buildTestTab()
     keys->addWidget(lblMaxKeyword);
     for (int i = 0; i < KeywordBoxTotal; ++i) {
         auto *box = new QCheckBox(picKeywodContainer);
-        box->setObjectName(indexed("chkKeywords", i));
+        box->setObjectName(Controls::Indexed("chkKeywords", i));
         box->setFont(Look::Verdana(9.5));
         chkKeywords[size_t(i)] = box;
         keys->addWidget(box);

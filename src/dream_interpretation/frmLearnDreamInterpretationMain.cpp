@@ -1,5 +1,6 @@
 #include "frmLearnDreamInterpretationMain.h"
 
+#include "shell/Controls.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/MsgBox.h"
@@ -33,20 +34,6 @@ const QString kTestLetters =
 const QString kNoQuestions = QStringLiteral(
     "No dream symbols could be read for the letters you chose, so there are no questions to ask.");
 
-QString indexed(const char *name, int index)
-{
-    return QString::fromLatin1(name) + u'(' + QString::number(index) + u')';
-}
-
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent, bool wrap = true)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(wrap);
-    return label;
-}
-
 QFont resized(const QWidget *widget, double points, bool bold)
 {
     QFont font = widget->font();
@@ -57,9 +44,7 @@ QFont resized(const QWidget *widget, double points, bool bold)
 
 QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setMinimumWidth(110);
+    QPushButton *button = Controls::Button(name, caption, parent, 110);
     // Return presses the button that has the focus, as in a dialog.
     button->setAutoDefault(true);
     return button;
@@ -142,7 +127,7 @@ frmLearnDreamInterpretationMain::frmLearnDreamInterpretationMain(QWidget *parent
 QGroupBox *frmLearnDreamInterpretationMain::newFrame(Screen screen, const QString &title)
 {
     auto *frame = new QGroupBox(title, stack_);
-    frame->setObjectName(indexed("fraOption", screen));
+    frame->setObjectName(Controls::Indexed("fraOption", screen));
     fraOption[size_t(screen)] = frame;
     return frame;
 }
@@ -174,7 +159,7 @@ QWidget *frmLearnDreamInterpretationMain::buildStartFrame()
                        "learnt."),
         QStringLiteral("Select one option below and click on the button to continue.")};
     for (int i = 0; i < 4; ++i) {
-        QLabel *label = makeLabel(indexed("lblCaption", i), texts[i], frame);
+        QLabel *label = Controls::Label(Controls::Indexed("lblCaption", i), texts[i], frame);
         if (i == 0) {
             label->setFont(resized(label, 11, true));
             Look::SetTextColour(label, Look::HeadingGreen);
@@ -183,8 +168,8 @@ QWidget *frmLearnDreamInterpretationMain::buildStartFrame()
     }
 
     mainGroup_ = new QButtonGroup(frame);
-    optMain[0] = makeRadio(indexed("optMain", 0), QStringLiteral("Learn Dream Interpretation"), frame);
-    optMain[1] = makeRadio(indexed("optMain", 1), QStringLiteral("Test Dream Interpretation"), frame);
+    optMain[0] = makeRadio(Controls::Indexed("optMain", 0), QStringLiteral("Learn Dream Interpretation"), frame);
+    optMain[1] = makeRadio(Controls::Indexed("optMain", 1), QStringLiteral("Test Dream Interpretation"), frame);
     auto *choices = new QVBoxLayout;
     choices->setContentsMargins(16, 4, 0, 4);
     for (int i = 0; i < 2; ++i) {
@@ -209,15 +194,15 @@ QWidget *frmLearnDreamInterpretationMain::buildTestOptionsFrame()
     auto *v = new QVBoxLayout(frame);
     v->setContentsMargins(24, 16, 24, 16);
     v->setSpacing(12);
-    v->addWidget(makeLabel(
-        indexed("lblCaption", 4),
+    v->addWidget(Controls::Label(
+        Controls::Indexed("lblCaption", 4),
         QStringLiteral("Select one of the following options and click on Next to continue."),
         frame));
 
     optionGroup_ = new QButtonGroup(frame);
-    optOption[0] = makeRadio(indexed("optOption", 0), QStringLiteral("Test By Keyword"), frame);
+    optOption[0] = makeRadio(Controls::Indexed("optOption", 0), QStringLiteral("Test By Keyword"), frame);
     optOption[1] =
-        makeRadio(indexed("optOption", 1), QStringLiteral("Test By Interpretation"), frame);
+        makeRadio(Controls::Indexed("optOption", 1), QStringLiteral("Test By Interpretation"), frame);
     for (int i = 0; i < 2; ++i) {
         optOption[size_t(i)]->setFont(resized(optOption[size_t(i)], 10, true));
         optionGroup_->addButton(optOption[size_t(i)], i);
@@ -244,23 +229,23 @@ QWidget *frmLearnDreamInterpretationMain::buildLearnFrame()
     grid->setHorizontalSpacing(24);
     grid->setVerticalSpacing(6);
 
-    QLabel *letter = makeLabel(indexed("lblLearnSubject", 0), QString(), frame, false);
+    QLabel *letter = Controls::Label(Controls::Indexed("lblLearnSubject", 0), QString(), frame, false);
     letter->setFont(resized(letter, 44, true));
     letter->setAlignment(Qt::AlignCenter);
     letter->setFrameShape(QFrame::StyledPanel);
     letter->setFixedSize(120, 120);
     Look::SetTextColour(letter, Look::AccentBrown);
 
-    QLabel *keywordHeading = makeLabel(QStringLiteral("lblKeywordHeading"),
+    QLabel *keywordHeading = Controls::Label(QStringLiteral("lblKeywordHeading"),
                                        QStringLiteral("Keyword"), frame, false);
     keywordHeading->setFont(resized(keywordHeading, 9, true));
-    QLabel *keyword = makeLabel(indexed("lblLearnSubject", 1), QString(), frame);
+    QLabel *keyword = Controls::Label(Controls::Indexed("lblLearnSubject", 1), QString(), frame);
     keyword->setFont(resized(keyword, 16, true));
     Look::SetTextColour(keyword, Look::ValuePurple);
-    QLabel *meaningHeading = makeLabel(QStringLiteral("lblInterpretationHeading"),
+    QLabel *meaningHeading = Controls::Label(QStringLiteral("lblInterpretationHeading"),
                                        QStringLiteral("Interpretation"), frame, false);
     meaningHeading->setFont(resized(meaningHeading, 9, true));
-    QLabel *meaning = makeLabel(indexed("lblLearnSubject", 2), QString(), frame);
+    QLabel *meaning = Controls::Label(Controls::Indexed("lblLearnSubject", 2), QString(), frame);
     meaning->setFont(resized(meaning, 11, false));
     meaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     meaning->setFrameShape(QFrame::StyledPanel);
@@ -298,7 +283,7 @@ QWidget *frmLearnDreamInterpretationMain::buildLetterFrame()
     auto *v = new QVBoxLayout(frame);
     v->setContentsMargins(24, 16, 24, 16);
     v->setSpacing(14);
-    lblLetterInstruction = makeLabel(indexed("lblCaption", 5), QString(), frame);
+    lblLetterInstruction = Controls::Label(Controls::Indexed("lblCaption", 5), QString(), frame);
     v->addWidget(lblLetterInstruction);
 
     auto *grid = new QGridLayout;
@@ -306,7 +291,7 @@ QWidget *frmLearnDreamInterpretationMain::buildLetterFrame()
     grid->setVerticalSpacing(12);
     for (int i = 0; i < 26; ++i) {
         auto *box = new QCheckBox(QString(QChar(u'A' + i)), frame);
-        box->setObjectName(indexed("chkSubject", i));
+        box->setObjectName(Controls::Indexed("chkSubject", i));
         box->setFont(resized(box, 12, true));
         chkSubject[size_t(i)] = box;
         grid->addWidget(box, i / 13, i % 13);
@@ -337,9 +322,9 @@ QWidget *frmLearnDreamInterpretationMain::buildQuestionFrame(
     v->setContentsMargins(20, 12, 20, 12);
     v->setSpacing(8);
 
-    parts.instruction = makeLabel(indexed("lblCaption", instructionIndex), QString(), frame);
+    parts.instruction = Controls::Label(Controls::Indexed("lblCaption", instructionIndex), QString(), frame);
     v->addWidget(parts.instruction);
-    parts.subject = makeLabel(QString::fromLatin1(subjectName), QString(), frame);
+    parts.subject = Controls::Label(QString::fromLatin1(subjectName), QString(), frame);
     if (screen == KeywordQuestion) {
         parts.subject->setFont(resized(parts.subject, 16, true));
         Look::SetTextColour(parts.subject, Look::ValuePurple);
@@ -357,9 +342,9 @@ QWidget *frmLearnDreamInterpretationMain::buildQuestionFrame(
         auto *h = new QHBoxLayout(row);
         h->setContentsMargins(0, 0, 0, 0);
         h->setSpacing(6);
-        QRadioButton *radio = makeRadio(indexed(choiceName, i), QString(), row);
+        QRadioButton *radio = makeRadio(Controls::Indexed(choiceName, i), QString(), row);
         // The option's text is the label beside the button, which wraps.
-        QLabel *text = makeLabel(indexed(choiceName, i).replace(0, 3, QStringLiteral("lbl")),
+        QLabel *text = Controls::Label(Controls::Indexed(choiceName, i).replace(0, 3, QStringLiteral("lbl")),
                                  QString(), row);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         text->installEventFilter(this);
@@ -374,7 +359,7 @@ QWidget *frmLearnDreamInterpretationMain::buildQuestionFrame(
     }
     v->addStretch(1);
 
-    parts.progress = makeLabel(QString::fromLatin1(progressName), QString(), frame, false);
+    parts.progress = Controls::Label(QString::fromLatin1(progressName), QString(), frame, false);
     parts.progress->setFont(resized(parts.progress, 9, true));
     parts.next = makeButton(QString::fromLatin1(nextName), QStringLiteral("Next &Question"), frame);
     v->addLayout(buttonRow({parts.progress}, {parts.next}));

@@ -2,6 +2,7 @@
 
 #include "modLearnPalmistry.h"
 #include "modPalmistryGoals.h"
+#include "shell/Controls.h"
 #include "shell/AppInfo.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
@@ -47,34 +48,12 @@ constexpr int kStart = 5;
 constexpr double kPictureScale = 1.5;
 const QSize kPictureBox(int(154 * kPictureScale) + 8, int(180 * kPictureScale) + 8);
 
-QString indexed(const char *name, int index)
-{
-    return QString::fromLatin1(name) + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
-}
-
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
-}
-
 QFont scaledFont(const QWidget *widget, double factor, bool bold)
 {
     QFont font = widget->font();
     font.setPointSizeF(font.pointSizeF() * factor);
     font.setBold(bold);
     return font;
-}
-
-QPushButton *makeButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setMinimumWidth(120);
-    return button;
 }
 
 QLabel *makePictureBox(const QString &name, QWidget *parent)
@@ -213,7 +192,7 @@ frmLearnPalmistryMain::frmLearnPalmistryMain(QWidget *parent)
 QGroupBox *frmLearnPalmistryMain::makeFrame(int index, const QString &caption)
 {
     auto *frame = new QGroupBox(caption, stack_);
-    frame->setObjectName(indexed("fraOption", index));
+    frame->setObjectName(Controls::Indexed("fraOption", index));
     return frame;
 }
 
@@ -226,7 +205,7 @@ QGroupBox *frmLearnPalmistryMain::buildStartFrame()
 
     auto *v = new QVBoxLayout;
     v->setSpacing(12);
-    QLabel *intro = makeLabel(indexed("lblCaption", 2),
+    QLabel *intro = Controls::Label(Controls::Indexed("lblCaption", 2),
                               QStringLiteral("Vessa Free Learn Palmistry helps you learn the basics "
                                              "of palm reading and the interpretation of the "
                                              "different lines on your hands. "),
@@ -234,12 +213,12 @@ QGroupBox *frmLearnPalmistryMain::buildStartFrame()
     intro->setFont(scaledFont(intro, 1.25, true));
     Look::SetTextColour(intro, Look::HeadingGreen);
     v->addWidget(intro);
-    v->addWidget(makeLabel(indexed("lblCaption", 3),
+    v->addWidget(Controls::Label(Controls::Indexed("lblCaption", 3),
                            QStringLiteral("This software is a great tool for beginners and novices "
                                           "who are new to the fascinating world of palmistry."),
                            frame));
     v->addSpacing(8);
-    v->addWidget(makeLabel(indexed("lblCaption", 4),
+    v->addWidget(Controls::Label(Controls::Indexed("lblCaption", 4),
                            QStringLiteral("Select one of the three options to start the learning "
                                           "process."),
                            frame));
@@ -249,14 +228,14 @@ QGroupBox *frmLearnPalmistryMain::buildStartFrame()
     optionGroup_ = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(captions[std::size_t(i)]), frame);
-        option->setObjectName(indexed("optOption", i));
+        option->setObjectName(Controls::Indexed("optOption", i));
         option->setFont(scaledFont(option, 1.0, true));
         optionGroup_->addButton(option, i);
         optOption[std::size_t(i)] = option;
         v->addWidget(option);
     }
     v->addSpacing(8);
-    cmdProceed = makeButton(QStringLiteral("cmdProceed"), QStringLiteral("&Click Here To Proceed"), frame);
+    cmdProceed = Controls::Button(QStringLiteral("cmdProceed"), QStringLiteral("&Click Here To Proceed"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdProceed);
     buttons->addStretch(1);
@@ -289,19 +268,19 @@ QGroupBox *frmLearnPalmistryMain::buildMemorizeFrame()
     auto *t = new QVBoxLayout(texts);
     t->setContentsMargins(0, 0, 6, 0);
     t->setSpacing(6);
-    lblDesc[0] = makeLabel(indexed("lblDesc", 0), QString(), texts);
+    lblDesc[0] = Controls::Label(Controls::Indexed("lblDesc", 0), QString(), texts);
     lblDesc[0]->setFont(scaledFont(lblDesc[0], 1.3, true));
     Look::SetTextColour(lblDesc[0], Look::AccentBrown);
     t->addWidget(lblDesc[0]);
     t->addSpacing(4);
-    QLabel *shapeHeading = makeLabel(indexed("lblCaption", 1), QStringLiteral("Shape / Location"), texts);
-    QLabel *significanceHeading = makeLabel(indexed("lblCaption", 0), QStringLiteral("Significance"), texts);
+    QLabel *shapeHeading = Controls::Label(Controls::Indexed("lblCaption", 1), QStringLiteral("Shape / Location"), texts);
+    QLabel *significanceHeading = Controls::Label(Controls::Indexed("lblCaption", 0), QStringLiteral("Significance"), texts);
     for (QLabel *heading : {shapeHeading, significanceHeading}) {
         heading->setFont(scaledFont(heading, 1.0, true));
         Look::SetTextColour(heading, Look::HeadingGreen);
     }
-    lblDesc[2] = makeLabel(indexed("lblDesc", 2), QString(), texts);
-    lblDesc[1] = makeLabel(indexed("lblDesc", 1), QString(), texts);
+    lblDesc[2] = Controls::Label(Controls::Indexed("lblDesc", 2), QString(), texts);
+    lblDesc[1] = Controls::Label(Controls::Indexed("lblDesc", 1), QString(), texts);
     t->addWidget(shapeHeading);
     t->addWidget(lblDesc[2]);
     t->addSpacing(6);
@@ -312,9 +291,9 @@ QGroupBox *frmLearnPalmistryMain::buildMemorizeFrame()
     columns->addWidget(memorizeScroller_, 1);
     v->addLayout(columns, 1);
 
-    cmdBack = makeButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), frame);
-    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Next"), frame);
-    cmdBackToMain[0] = makeButton(indexed("cmdBackToMain", 0), QStringLiteral("Back To &Main"), frame);
+    cmdBack = Controls::Button(QStringLiteral("cmdBack"), QStringLiteral("&Back"), frame);
+    cmdNext = Controls::Button(QStringLiteral("cmdNext"), QStringLiteral("&Next"), frame);
+    cmdBackToMain[0] = Controls::Button(Controls::Indexed("cmdBackToMain", 0), QStringLiteral("Back To &Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdBack);
     buttons->addWidget(cmdNext);
@@ -339,11 +318,11 @@ QGroupBox *frmLearnPalmistryMain::buildTestOptionsFrame()
     v->setSpacing(10);
 
     QLabel *ready =
-        makeLabel(indexed("lblCaption", 5), QStringLiteral("Now prepare yourself for the test!"), frame);
+        Controls::Label(Controls::Indexed("lblCaption", 5), QStringLiteral("Now prepare yourself for the test!"), frame);
     ready->setFont(scaledFont(ready, 1.25, true));
     Look::SetTextColour(ready, Look::HeadingGreen);
     v->addWidget(ready);
-    v->addWidget(makeLabel(indexed("lblCaption", 6),
+    v->addWidget(Controls::Label(Controls::Indexed("lblCaption", 6),
                            QStringLiteral("Select one option below and click on the button to "
                                           "continue."),
                            frame));
@@ -362,11 +341,11 @@ QGroupBox *frmLearnPalmistryMain::buildTestOptionsFrame()
     testOptionGroup_ = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(captions[std::size_t(i)]), frame);
-        option->setObjectName(indexed("optTestOption", i));
+        option->setObjectName(Controls::Indexed("optTestOption", i));
         option->setFont(scaledFont(option, 1.0, true));
         testOptionGroup_->addButton(option, i);
         optTestOption[std::size_t(i)] = option;
-        auto *explanation = new OptionText(indexed("lblCaption", 7 + i), option, frame);
+        auto *explanation = new OptionText(Controls::Indexed("lblCaption", 7 + i), option, frame);
         explanation->setText(QString::fromLatin1(explanations[std::size_t(i)]));
         grid->addWidget(option, i, 0, Qt::AlignTop);
         grid->addWidget(explanation, i, 1);
@@ -375,9 +354,9 @@ QGroupBox *frmLearnPalmistryMain::buildTestOptionsFrame()
     v->addLayout(grid);
     v->addSpacing(10);
 
-    cmdTestOptionNext = makeButton(QStringLiteral("cmdTestOptionNext"),
+    cmdTestOptionNext = Controls::Button(QStringLiteral("cmdTestOptionNext"),
                                    QStringLiteral("&Click Here To Start The Test"), frame);
-    cmdBackToMain[2] = makeButton(indexed("cmdBackToMain", 2), QStringLiteral("Back To &Main"), frame);
+    cmdBackToMain[2] = Controls::Button(Controls::Indexed("cmdBackToMain", 2), QStringLiteral("Back To &Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdTestOptionNext);
     buttons->addStretch(1);
@@ -401,14 +380,14 @@ QGroupBox *frmLearnPalmistryMain::buildQuestionFrame()
     // Left: where the test stands, the picture, the title and the way on.
     auto *left = new QVBoxLayout;
     left->setSpacing(8);
-    lblQuestionNo = makeLabel(QStringLiteral("lblQuestionNo"), QString(), frame);
+    lblQuestionNo = Controls::Label(QStringLiteral("lblQuestionNo"), QString(), frame);
     lblQuestionNo->setFont(scaledFont(lblQuestionNo, 1.0, true));
     picTest = makePictureBox(QStringLiteral("picTest"), frame);
-    lblName = makeLabel(QStringLiteral("lblName"), QString(), frame);
+    lblName = Controls::Label(QStringLiteral("lblName"), QString(), frame);
     lblName->setFont(scaledFont(lblName, 1.15, true));
     Look::SetTextColour(lblName, Look::AccentBrown);
     lblName->setFixedWidth(kPictureBox.width());
-    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("&Next Question"), frame);
+    cmdNextQuestion = Controls::Button(QStringLiteral("cmdNextQuestion"), QStringLiteral("&Next Question"), frame);
     left->addWidget(lblQuestionNo);
     left->addWidget(picTest);
     left->addWidget(lblName);
@@ -425,10 +404,10 @@ QGroupBox *frmLearnPalmistryMain::buildQuestionFrame()
     answerGroup_ = new QButtonGroup(frame);
     for (int i = 0; i < PalmAnswerButtons; ++i) {
         auto *option = new QRadioButton(answers);
-        option->setObjectName(indexed("Option1", i));
+        option->setObjectName(Controls::Indexed("Option1", i));
         answerGroup_->addButton(option, i);
         Option1[std::size_t(i)] = option;
-        auto *text = new OptionText(indexed("lblOption1", i), option, answers);
+        auto *text = new OptionText(Controls::Indexed("lblOption1", i), option, answers);
         answerText_[std::size_t(i)] = text;
         grid->addWidget(option, i, 0, Qt::AlignTop);
         grid->addWidget(text, i, 1);
@@ -457,8 +436,8 @@ QGroupBox *frmLearnPalmistryMain::buildResultFrame()
     RTB::MakeDisplay(rtbPrint_, QStringLiteral("Verdana"), 9);
     rtbPrint_->hide();
 
-    cmdPrint = makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print Test Results"), frame);
-    cmdStartTest = makeButton(QStringLiteral("cmdStartTest"), QStringLiteral("&Start Test Once More"), frame);
+    cmdPrint = Controls::Button(QStringLiteral("cmdPrint"), QStringLiteral("&Print Test Results"), frame);
+    cmdStartTest = Controls::Button(QStringLiteral("cmdStartTest"), QStringLiteral("&Start Test Once More"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrint);
     buttons->addStretch(1);
@@ -488,7 +467,7 @@ QGroupBox *frmLearnPalmistryMain::buildGoalFrame()
         text->setObjectName(QStringLiteral("txtGoal%1").arg(goal));
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setTabChangesFocus(true);
-        auto *save = makeButton(QStringLiteral("cmdGoal%1").arg(goal), QStringLiteral("Save"), frame);
+        auto *save = Controls::Button(QStringLiteral("cmdGoal%1").arg(goal), QStringLiteral("Save"), frame);
         chkGoal[std::size_t(g)] = check;
         txtGoal[std::size_t(g)] = text;
         cmdGoal[std::size_t(g)] = save;
@@ -506,7 +485,7 @@ QGroupBox *frmLearnPalmistryMain::buildGoalFrame()
     v->addLayout(grid, 1);
     v->addSpacing(4);
 
-    cmdBackToMain[1] = makeButton(indexed("cmdBackToMain", 1), QStringLiteral("Back To Main"), frame);
+    cmdBackToMain[1] = Controls::Button(Controls::Indexed("cmdBackToMain", 1), QStringLiteral("Back To Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdBackToMain[1]);
