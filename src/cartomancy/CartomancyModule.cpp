@@ -18,6 +18,11 @@ ModuleEntry CartomancyModule()
     entry.picture = QStringLiteral(":/shell/module-cartomancy.svg");
     entry.windows = {QStringLiteral("frmLearnCartomancyMain"), QStringLiteral("frmLearnCartomancyPicEntry")};
     entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnCartomancyMain()); };
+    entry.options = {QCommandLineOption(
+        PictureEntrySwitch().mid(2),
+        QStringLiteral("Opens the card picture window, which stores a chosen picture in each card."))};
+    entry.switches = {{StartupSwitch(), QStringLiteral("Opens Learn Cartomancy at once (the run-at-login entry "
+                                                       "starts the suite this way).")}};
     // A run started by the login entry (/STARTUP) opens Learn Cartomancy at
     // once, so that its system-tray setting takes effect; --card-picture-entry
     // opens the picture maintenance window instead. Both wait until the main

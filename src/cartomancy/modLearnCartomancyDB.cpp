@@ -18,7 +18,7 @@ std::shared_ptr<CartomancyGlobals> CartomancyGlobals::Shared()
     return globals;
 }
 
-QString CardDatabasePath() { return DataLocations::ProgramFile(QStringLiteral("learn.dll")); }
+QString CardDatabasePath() { return DataLocations::RequiredProgramFile(QStringLiteral("learn.dll")); }
 
 void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool readOnly)
 {

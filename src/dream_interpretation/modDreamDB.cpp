@@ -21,7 +21,7 @@ QString letterCondition(QChar lower)
 
 QString DreamDatabase::ProgramDatabasePath()
 {
-    return DataLocations::ProgramFile(QStringLiteral("keywords.dll"));
+    return DataLocations::RequiredProgramFile(QStringLiteral("keywords.dll"));
 }
 
 void DreamDatabase::OpenDreamDatabase(const QString &path)

@@ -10,6 +10,8 @@ namespace AppInfo {
 
 QString ApplicationTitle() { return QStringLiteral("Vessa Orrenic Learning Suite II v1.20"); }
 
+QString Version() { return QStringLiteral(SUITE_VERSION); }
+
 QString ApplicationName()
 {
     const QString path = QCoreApplication::applicationFilePath();

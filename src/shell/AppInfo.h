@@ -9,6 +9,9 @@ namespace AppInfo {
 // The caption of the main window, the About and exit windows and every message box.
 QString ApplicationTitle();
 
+// The version, as the build gives it (1.20).
+QString Version();
+
 // The program's file name without folder and extension; names the settings store.
 QString ApplicationName();
 

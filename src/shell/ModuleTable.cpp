@@ -38,6 +38,19 @@ const ModuleEntry *ModuleByLabel(int labelIndex)
     return nullptr;
 }
 
+const ModuleEntry *ModuleForFile(const QString &path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    if (dot < 0 || path.indexOf(u'/', dot) >= 0)
+        return nullptr;
+    const QString suffix = path.mid(dot + 1);
+    for (const ModuleEntry &entry : table())
+        if (!entry.fileSuffix.isEmpty() && entry.openFile &&
+            entry.fileSuffix.compare(suffix, Qt::CaseInsensitive) == 0)
+            return &entry;
+    return nullptr;
+}
+
 void ClearModulesForTesting() { table().clear(); }
 
 int WindowClosingRank(const QString &objectName)

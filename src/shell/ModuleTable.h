@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,18 @@ struct ModuleEntry {
     std::function<void(ModuleHost &)> open;
     // Runs once when the main window has been built (fills its strips).
     std::function<void(ModuleHost &)> attach;
+
+    // What the module reads from the command line, for the parser and --help:
+    // options (--name) and switches given as plain words (/STARTUP), each a
+    // word and its description.
+    QList<QCommandLineOption> options;
+    QList<std::pair<QString, QString>> switches;
+    // A file named on the command line whose suffix is fileSuffix (without
+    // the dot, compared without regard to case) is handed to openFile once the
+    // module has been selected; fileHelp describes it for --help.
+    QString fileSuffix;
+    QString fileHelp;
+    std::function<void(ModuleHost &, const QString &path)> openFile;
 };
 
 // Adds a module; a module with the same button index replaces the earlier one.
@@ -34,6 +48,8 @@ void RegisterModule(ModuleEntry entry);
 const std::vector<ModuleEntry> &ModuleTable();
 const ModuleEntry *ModuleByButton(int buttonIndex);
 const ModuleEntry *ModuleByLabel(int labelIndex);
+// The module that opens files named like `path`, or nullptr.
+const ModuleEntry *ModuleForFile(const QString &path);
 // Empties the table (tests that register modules of their own).
 void ClearModulesForTesting();
 

@@ -1,18 +1,25 @@
 #include "Startup.h"
 
 #include "AppInfo.h"
+#include "CommandLine.h"
 #include "Look.h"
 #include "MsgBox.h"
 #include "UpdateReminder.h"
 #include "frmMDI.h"
 #include "modHelp.h"
 #include "modRandom.h"
+#include "ModuleTable.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
 
 SingleInstance::SingleInstance(const QString &lockPath)
     : lock_(std::make_unique<QLockFile>(lockPath))
@@ -33,10 +40,38 @@ QString SingleInstance::DefaultLockPath()
     return folder + u'/' + AppInfo::ApplicationName() + QStringLiteral(".lock");
 }
 
+namespace {
+
+int answerInText(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(AppInfo::ApplicationName());
+    QCoreApplication::setApplicationVersion(AppInfo::Version());
+    return CommandLine::AnswerInText(CommandLine::Parse(QCoreApplication::arguments()));
+}
+
+} // namespace
+
 int RunSuite(int argc, char *argv[])
 {
+    // --help, --version and --data-paths are answered before the window
+    // system starts, so they work without a display.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw.append(QString::fromLocal8Bit(argv[i]));
+    if (CommandLine::AsksForText(raw))
+        return answerInText(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::ApplicationName());
+    QApplication::setApplicationVersion(AppInfo::Version());
+    // Qt has taken its own options (-platform, -style) out of the arguments by now.
+    const CommandLine::Parsed parsed = CommandLine::Parse(QApplication::arguments());
+    if (parsed.action != CommandLine::Action::RunSuite)
+        return CommandLine::AnswerInText(parsed);
+    for (const QString &word : parsed.unused)
+        std::fprintf(stderr, "%s: %s is not a file the suite opens; it is ignored.\n",
+                     qPrintable(AppInfo::ApplicationName()), qPrintable(word));
     QApplication::setWindowIcon(Look::AppIcon());
     // The program ends when the exit window closes, not when the main window does.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -56,5 +91,8 @@ int RunSuite(int argc, char *argv[])
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         mainWindow.setGeometry(screen->availableGeometry());
     mainWindow.showMaximized();
+    if (!parsed.files.isEmpty())
+        QTimer::singleShot(0, &mainWindow,
+                           [&mainWindow, files = parsed.files] { mainWindow.OpenFiles(files); });
     return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -309,6 +310,16 @@ void frmMDI::SelectModule(const ModuleEntry &module)
     }
     if (module.open)
         module.open(*this);
+}
+
+void frmMDI::OpenFiles(const QStringList &files)
+{
+    for (const QString &file : files) {
+        if (const ModuleEntry *module = ModuleForFile(file)) {
+            SelectModule(*module);
+            module->openFile(*this, QFileInfo(file).absoluteFilePath());
+        }
+    }
 }
 
 void frmMDI::lblCaption_Click(int index)

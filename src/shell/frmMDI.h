@@ -22,6 +22,9 @@ public:
     // Selects the module of the module table (closes every module window,
     // hides the start panel, opens the module fresh).
     void SelectModule(const ModuleEntry &module);
+    // Selects the module that opens each file (named on the command line), the
+    // way its button does, and hands it the file.
+    void OpenFiles(const QStringList &files);
 
     QMdiArea *DocumentArea() const { return mdiArea_; }
 

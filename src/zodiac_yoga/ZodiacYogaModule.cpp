@@ -13,5 +13,13 @@ ModuleEntry ZodiacYogaModule()
     entry.windows = {QStringLiteral("frmZodiacYogaDisplay"), QStringLiteral("frmZodiacYogaMain"),
                      QStringLiteral("frmZodiacYogaSave")};
     entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmZodiacYogaMain()); };
+    // A saved reading named on the command line (a double-click in the file
+    // manager) opens as "Open" does with the same file, damaged files included.
+    entry.fileSuffix = QStringLiteral("zoy");
+    entry.fileHelp = QStringLiteral("A saved reading to open in Zodiac Yoga.");
+    entry.openFile = [](ModuleHost &host, const QString &path) {
+        if (auto *form = host.MainWindow()->findChild<frmZodiacYogaMain *>())
+            form->OpenReadingFile(path);
+    };
     return entry;
 }
