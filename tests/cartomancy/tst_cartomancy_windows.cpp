@@ -796,8 +796,15 @@ void TestCartomancyWindows::damagedDatabase()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
+    // A missing file is reported once, with where it was looked for.
+    DataLocations::ForgetReportedFilesForTesting();
+    auto opening = std::make_unique<MessageRecorder>();
     Window w;
     click(w, QStringLiteral("cmdSetOption"));
+    QCOMPARE(opening->messages.size(), present ? 0 : 1);
+    if (!present)
+        QVERIFY(opening->messages[0].text.contains(sandbox_->DatabasePath()));
+    opening.reset();
     QCOMPARE(get<QTabWidget>(w, QStringLiteral("SSTab1"))->currentIndex(), 2);
     QCOMPARE(get<QLabel>(w, QStringLiteral("lblCardNameMemorize"))->text(), QStringLiteral("Card Name"));
     QVERIFY(get<QPlainTextEdit>(w, QStringLiteral("txtNormalMeaning"))->toPlainText().isEmpty());
