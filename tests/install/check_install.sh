@@ -61,7 +61,8 @@ version=$(run "$prefix/bin/learning-suite" --version)
 
 # The suite itself starts from the installed path with a saved reading and keeps
 # running until stopped (exit 124 from timeout), writing nothing under the prefix.
-printf 'GRJM\r\n21\r\nMarch\r\n1980\r\n' >"$work/reading.zoy"
+# ANNA, 21, March, 1980 as the suite saves it: each character shifted up by 7, CR LF lines.
+printf 'HUUH\r\n98\r\nThyjo\r\n8@?7\r\n' >"$work/reading.zoy"
 touch "$work/marker"
 sleep 1
 status=0
