@@ -797,7 +797,11 @@ void TestCartomancyWindows::damagedDatabase()
         file.write(content);
     }
     Window w;
-    click(w, QStringLiteral("cmdSetOption"));
+    {
+        MessageRecorder told; // that the database cannot be read
+        click(w, QStringLiteral("cmdSetOption"));
+        QCOMPARE(told.messages.size(), 1);
+    }
     QCOMPARE(get<QTabWidget>(w, QStringLiteral("SSTab1"))->currentIndex(), 2);
     QCOMPARE(get<QLabel>(w, QStringLiteral("lblCardNameMemorize"))->text(), QStringLiteral("Card Name"));
     QVERIFY(get<QPlainTextEdit>(w, QStringLiteral("txtNormalMeaning"))->toPlainText().isEmpty());
