@@ -28,15 +28,18 @@ template <class T = QWidget> T *get(QObject *root, const QString &name)
     return child;
 }
 
-void click(QObject *root, const QString &name) { get<QAbstractButton>(root, name)->click(); }
+void click(QObject *root, const QString &name)
+{
+    get<QAbstractButton>(root, name)->click();
+}
 
 // What the window is expected to show for a kind of damage.
 enum class Shows {
-    Nothing,      // no card can be read: the fields keep their first contents
-    NoMeanings,   // the cards without their meanings
-    NoKeywords,   // the cards without their keywords
-    EmptyFields,  // cards whose texts are all empty
-    HugeFields,   // the first card's name, meaning and a keyword are a megabyte each
+    Nothing,     // no card can be read: the fields keep their first contents
+    NoMeanings,  // the cards without their meanings
+    NoKeywords,  // the cards without their keywords
+    EmptyFields, // cards whose texts are all empty
+    HugeFields,  // the first card's name, meaning and a keyword are a megabyte each
 };
 
 int countMessages(const MessageRecorder &messages, const QString &start)
@@ -90,15 +93,16 @@ void TestCartomancyDamagedDatabase::damagedDatabase_data()
     const QStringList none;
     QTest::addRow("missing file") << "missing" << QByteArray() << none << Shows::Nothing << true;
     QTest::addRow("empty file") << "bytes" << QByteArray() << none << Shows::Nothing << true;
-    QTest::addRow("random bytes") << "bytes" << TestSupport::RandomBytes(64 * 1024) << none << Shows::Nothing
-                                  << true;
+    QTest::addRow("random bytes") << "bytes" << TestSupport::RandomBytes(64 * 1024) << none
+                                  << Shows::Nothing << true;
     QTest::addRow("random bytes after the header")
         << "bytes" << QByteArray("SQLite format 3\0", 16) + TestSupport::RandomBytes(8192) << none
         << Shows::Nothing << true;
-    QTest::addRow("card table missing") << "sql" << QByteArray() << QStringList{"DROP TABLE tblCards"}
-                                        << Shows::Nothing << true;
+    QTest::addRow("card table missing")
+        << "sql" << QByteArray() << QStringList{"DROP TABLE tblCards"} << Shows::Nothing << true;
     QTest::addRow("keyword table missing")
-        << "sql" << QByteArray() << QStringList{"DROP TABLE tblKeywords"} << Shows::NoKeywords << true;
+        << "sql" << QByteArray() << QStringList{"DROP TABLE tblKeywords"} << Shows::NoKeywords
+        << true;
     QTest::addRow("meaning column missing")
         << "sql" << QByteArray() << QStringList{"ALTER TABLE tblCards DROP COLUMN NormalMeaning"}
         << Shows::NoMeanings << true;
@@ -111,10 +115,12 @@ void TestCartomancyDamagedDatabase::damagedDatabase_data()
     const QString huge = TestSupport::HugeTextSql();
     QTest::addRow("huge fields")
         << "sql" << QByteArray()
-        << QStringList{"UPDATE tblCards SET Name = " + TestSupport::HugeTextSql(QStringLiteral("name")) +
-                           ", NormalMeaning = " + huge + ", PictureData = randomblob(1048576) WHERE Id = 1",
-                       "UPDATE tblKeywords SET keyword = " + huge + " WHERE Id = (SELECT MIN(Id) FROM "
-                       "tblKeywords WHERE CardID = 1)"}
+        << QStringList{"UPDATE tblCards SET Name = " +
+                           TestSupport::HugeTextSql(QStringLiteral("name")) + ", NormalMeaning = " +
+                           huge + ", PictureData = randomblob(1048576) WHERE Id = 1",
+                       "UPDATE tblKeywords SET keyword = " + huge +
+                           " WHERE Id = (SELECT MIN(Id) FROM "
+                           "tblKeywords WHERE CardID = 1)"}
         << Shows::HugeFields << false;
 }
 
@@ -156,7 +162,8 @@ void TestCartomancyDamagedDatabase::damagedDatabase()
     if (kind != QLatin1String("missing"))
         QVERIFY(TestSupport::AgeFile(path));
     const TestSupport::FileState before = TestSupport::StateOf(path);
-    const QStringList folderBefore = QDir(sandbox_->programFolder()).entryList(QDir::AllEntries | QDir::Hidden);
+    const QStringList folderBefore =
+        QDir(sandbox_->programFolder()).entryList(QDir::AllEntries | QDir::Hidden);
 
     MessageRecorder messages;
     QPointer<frmLearnCartomancyMain> w = new frmLearnCartomancyMain();
@@ -223,9 +230,11 @@ void TestCartomancyDamagedDatabase::damagedDatabase()
             continue;
         }
         QCOMPARE(tabs->currentIndex(), int(frmLearnCartomancyMain::TestTab));
-        QVERIFY(get<QLabel>(w, QStringLiteral("lblQCount"))->text().startsWith(QLatin1String("1 of ")));
+        QVERIFY(
+            get<QLabel>(w, QStringLiteral("lblQCount"))->text().startsWith(QLatin1String("1 of ")));
         answerQuestions(w, 5);
-        QVERIFY(get<QLabel>(w, QStringLiteral("lblQCount"))->text().startsWith(QLatin1String("6 of ")));
+        QVERIFY(
+            get<QLabel>(w, QStringLiteral("lblQCount"))->text().startsWith(QLatin1String("6 of ")));
     }
 
     // Told once, however often the database is opened again; the window still answers.
@@ -241,7 +250,8 @@ void TestCartomancyDamagedDatabase::damagedDatabase()
     QCOMPARE(after.exists, before.exists);
     QVERIFY(after.bytes == before.bytes);
     QCOMPARE(after.modified, before.modified);
-    QCOMPARE(QDir(sandbox_->programFolder()).entryList(QDir::AllEntries | QDir::Hidden), folderBefore);
+    QCOMPARE(QDir(sandbox_->programFolder()).entryList(QDir::AllEntries | QDir::Hidden),
+             folderBefore);
 }
 
 QTEST_MAIN(TestCartomancyDamagedDatabase)
