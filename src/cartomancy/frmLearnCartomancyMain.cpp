@@ -20,6 +20,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -744,6 +746,17 @@ bool frmLearnCartomancyMain::openSelection()
     }
     OpenCardDatabase(*globals_, CardDatabasePath());
     globals_->CardSet = OpenCardRecordset(*globals_, BuildCardQuery(groups));
+    // The screens carry on with whatever can be read, but an unusable
+    // database would otherwise look like a deck without cards.
+    // A missing file has been reported already, with where it was looked for.
+    const QString problem = CardDatabaseProblem(*globals_);
+    if (!problem.isEmpty() && !databaseProblemShown_ && QFileInfo::exists(CardDatabasePath())) {
+        databaseProblemShown_ = true;
+        ShowMessage(this,
+                    QStringLiteral("The card database cannot be read, so the cards cannot be shown.\r\n") +
+                        QDir::toNativeSeparators(CardDatabasePath()) + QStringLiteral(": ") + problem + u'.',
+                    QMessageBox::Warning);
+    }
     return true;
 }
 

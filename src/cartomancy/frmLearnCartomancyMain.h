@@ -97,6 +97,8 @@ private:
     void RemoveTrayIcon();
 
     std::shared_ptr<CartomancyGlobals> globals_;
+    // The user is told about an unreadable card database once per window.
+    bool databaseProblemShown_ = false;
     CardTest test_;
     int memorizeCount_ = 0;
     int keywordBoxCount_ = 0;

@@ -25,6 +25,16 @@ void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool read
     globals.CardConnection = Db::Database::Open(path, readOnly);
 }
 
+QString CardDatabaseProblem(const CartomancyGlobals &globals)
+{
+    return Db::CheckTables(globals.CardConnection,
+                           {{QStringLiteral("tblCards"),
+                             {QStringLiteral("Id"), QStringLiteral("Name"), QStringLiteral("Group"),
+                              QStringLiteral("NormalMeaning"), QStringLiteral("PictureData")}},
+                            {QStringLiteral("tblKeywords"),
+                             {QStringLiteral("Id"), QStringLiteral("CardID"), QStringLiteral("keyword")}}});
+}
+
 Db::RecordSet OpenCardRecordset(const CartomancyGlobals &globals, const QString &query)
 {
     return Db::RecordSet::Open(globals.CardConnection, query);

@@ -28,6 +28,9 @@ QString CardDatabasePath();
 // Opens the database file; the connection replaces the previous one. Only the
 // picture-entry window opens it for writing.
 void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool readOnly = true);
+// Why the shared connection cannot give the cards (missing file, not a
+// database, a table or column the windows read is missing); empty when it can.
+QString CardDatabaseProblem(const CartomancyGlobals &globals);
 // A record set on the shared connection (empty when the query fails).
 Db::RecordSet OpenCardRecordset(const CartomancyGlobals &globals, const QString &query);
 

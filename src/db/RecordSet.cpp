@@ -57,6 +57,31 @@ QString AdaptQuery(const QString &query)
     return adapted;
 }
 
+QString CheckTables(const std::shared_ptr<Database> &db, const std::vector<TableNeed> &needs)
+{
+    if (!db || !QFileInfo(db->Path()).isFile())
+        return QStringLiteral("the file is missing");
+    if (!db->IsOpen())
+        return QStringLiteral("the file cannot be opened");
+    for (const TableNeed &need : needs) {
+        QSqlQuery info(db->Handle());
+        // An empty file is an empty database; bytes of another kind fail here.
+        if (!info.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(need.table)))
+            return QStringLiteral("the file is not a database the program can read (") +
+                   info.lastError().databaseText() + u')';
+        QStringList present;
+        while (info.next())
+            present << info.value(1).toString();
+        if (present.isEmpty())
+            return QStringLiteral("the table ") + need.table + QStringLiteral(" is missing");
+        for (const QString &column : need.columns)
+            if (!present.contains(column, Qt::CaseInsensitive))
+                return QStringLiteral("the column ") + column + QStringLiteral(" of the table ") +
+                       need.table + QStringLiteral(" is missing");
+    }
+    return QString();
+}
+
 RecordSet RecordSet::Open(std::shared_ptr<Database> db, const QString &query)
 {
     RecordSet set;

@@ -41,6 +41,17 @@ private:
 // name Group, a keyword, is quoted).
 QString AdaptQuery(const QString &query);
 
+// A table a reader relies on and the columns it reads from it.
+struct TableNeed {
+    QString table;
+    QStringList columns;
+};
+
+// Why the connection cannot give its readers what they rely on: the file is
+// missing or cannot be opened, it is not a database, or a table or a column
+// is missing. Empty when every table and column is there. Reads only.
+QString CheckTables(const std::shared_ptr<Database> &db, const std::vector<TableNeed> &needs);
+
 class RecordSet {
 public:
     RecordSet() = default;

@@ -10,6 +10,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -507,6 +509,7 @@ void frmLearnDreamInterpretationMain::cmdNext3_Click()
     }
     if (session_.DreamLearnMode) {
         session_.BuildLearnList();
+        reportUnreadableDatabase();
         // With nothing to learn the screen shows nothing rather than an
         // entry of an earlier choice of letters.
         if (session_.LearnList.isEmpty())
@@ -517,7 +520,8 @@ void frmLearnDreamInterpretationMain::cmdNext3_Click()
         return;
     }
     if (session_.DrawDreamQuestions() == 0) {
-        ShowMessage(this, kNoQuestions, QMessageBox::Information);
+        if (!reportUnreadableDatabase())
+            ShowMessage(this, kNoQuestions, QMessageBox::Information);
         return;
     }
     const bool byKeyword = session_.DreamTestByKeyword;
@@ -621,4 +625,31 @@ void frmLearnDreamInterpretationMain::cmdGoToMain_Click()
 {
     clearChoices();
     showScreen(Start, optMain[0]);
+}
+
+bool frmLearnDreamInterpretationMain::reportUnreadableDatabase()
+{
+    if (databaseProblemShown_)
+        return false;
+    const QString problem = session_.Data.Problem();
+    if (problem.isEmpty())
+        return false;
+    // A missing file has been reported already, with where it was looked for;
+    // the screens still need to know there is nothing to show.
+    const QString path = session_.Data.DreamConnection ? session_.Data.DreamConnection->Path()
+                                                        : DreamDatabase::ProgramDatabasePath();
+    if (!QFileInfo::exists(path)) {
+        databaseProblemShown_ = true;
+        return true;
+    }
+    databaseProblemShown_ = true;
+    // The screens carry on with whatever can be read; without this the user
+    // would see an empty list and not know why.
+    ShowMessage(this,
+                QStringLiteral("The dream symbol database cannot be read, so no dream symbols can be "
+                               "shown.\r\n") +
+                    QDir::toNativeSeparators(path) +
+                    QStringLiteral(": ") + problem + u'.',
+                QMessageBox::Warning);
+    return true;
 }

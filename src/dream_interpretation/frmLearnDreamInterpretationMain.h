@@ -77,8 +77,12 @@ private:
     void BuildDreamReport();
     void cmdPrint_Click();
     void cmdGoToMain_Click();
+    // Tells the user, once per window, that the symbol database cannot be
+    // read; true when it did so now.
+    bool reportUnreadableDatabase();
 
     DreamSession session_;
+    bool databaseProblemShown_ = false;
 
     QStackedWidget *stack_ = nullptr;
     std::array<QGroupBox *, 7> fraOption{};

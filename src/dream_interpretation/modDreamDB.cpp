@@ -33,6 +33,13 @@ void DreamDatabase::OpenDreamDatabase(const QString &path)
     DreamConnection = Db::Database::Open(cleaned, true);
 }
 
+QString DreamDatabase::Problem() const
+{
+    return Db::CheckTables(DreamConnection,
+                           {{QStringLiteral("tblkeywords"),
+                             {QStringLiteral("keyword"), QStringLiteral("Description")}}});
+}
+
 Db::RecordSet &DreamDatabase::OpenDreamRecordset(const QString &query)
 {
     DreamSet = Db::RecordSet::Open(DreamConnection, query);

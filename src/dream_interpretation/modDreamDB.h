@@ -47,6 +47,10 @@ public:
     // its first row is current. A failing query gives an empty set.
     Db::RecordSet &OpenDreamRecordset(const QString &query);
 
+    // Why the current connection cannot give the symbols (missing file, not a
+    // database, the table or one of its two columns missing); empty when it can.
+    QString Problem() const;
+
     // Reads on the current connection.
     int RowCount();
     // The symbol at a position (from 0) of the table read in keyword order.

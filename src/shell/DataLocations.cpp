@@ -94,7 +94,7 @@ QString RequiredProgramFile(const QString &name)
     const QString path = ProgramFile(name);
     if (!QFileInfo(path).isFile() && !reportedFiles().contains(name)) {
         reportedFiles().insert(name);
-        ShowMessage(nullptr, MissingFileMessage(name, ProgramFolders()), QMessageBox::Critical);
+        ShowMessage(nullptr, MissingFileMessage(name, ProgramFolders()), QMessageBox::Warning);
     }
     return path;
 }

@@ -126,7 +126,7 @@ void TestCommandLine::missingDataFileReportedOnceWithItsPath()
         QCOMPARE(DataLocations::RequiredProgramFile(u"keywords.dll"_s), expected);
         QCOMPARE(DataLocations::RequiredProgramFile(u"keywords.dll"_s), expected);
         QCOMPARE(recorder.messages.size(), 1);
-        QCOMPARE(recorder.messages[0].icon, QMessageBox::Critical);
+        QCOMPARE(recorder.messages[0].icon, QMessageBox::Warning);
         QVERIFY2(recorder.messages[0].text.contains(QDir::toNativeSeparators(expected)),
                  qPrintable(recorder.messages[0].text));
         QVERIFY(recorder.messages[0].text.startsWith(u"The file keywords.dll was not found."_s));
