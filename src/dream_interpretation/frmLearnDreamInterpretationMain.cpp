@@ -634,12 +634,13 @@ bool frmLearnDreamInterpretationMain::reportUnreadableDatabase()
     const QString problem = session_.Data.Problem();
     if (problem.isEmpty())
         return false;
-    // A missing file has been reported already, with where it was looked for;
-    // the screens still need to know there is nothing to show.
+    // A missing file is reported where it is looked for, with the folders
+    // looked in (once a run, so not again if the window found it missing).
     const QString path = session_.Data.DreamConnection ? session_.Data.DreamConnection->Path()
                                                         : DreamDatabase::ProgramDatabasePath();
     if (!QFileInfo::exists(path)) {
         databaseProblemShown_ = true;
+        DreamDatabase::ProgramDatabasePath();
         return true;
     }
     databaseProblemShown_ = true;

@@ -6,6 +6,7 @@
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
 #include "shell/modRandom.h"
 #include "support/DamagedFiles.h"
+#include "shell/DataLocations.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -154,6 +155,7 @@ void TestDreamDamagedDatabase::damagedDatabase()
     const QStringList folderBefore =
         QDir(sandbox_->programFolder()).entryList(QDir::AllEntries | QDir::Hidden);
 
+    DataLocations::ForgetReportedFilesForTesting();
     messages_ = std::make_unique<MessageRecorder>();
     window_ = new frmLearnDreamInterpretationMain();
     window_->show();

@@ -9,6 +9,7 @@
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "shell/modRandom.h"
+#include "shell/DataLocations.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -372,8 +373,13 @@ void tst_frmLearnDreamInterpretationMain::unusableDatabaseLeavesWindowUsable()
     // Learn: nothing to show (nothing left from before), and the ends of the empty list hold.
     chooseLearn();
     tickLetters(QStringLiteral("AB"));
-    QVERIFY(clickForMessage("cmdNext3").text.startsWith(
-        QLatin1String("The dream symbol database cannot be read")));
+    // A missing file is reported with where it was looked for, a damaged one by the module.
+    DataLocations::ForgetReportedFilesForTesting();
+    const QString told = clickForMessage("cmdNext3").text;
+    QVERIFY2(told.startsWith(bytes == "<none>" ? QLatin1String("The file keywords.dll was not found.")
+                                               : QLatin1String("The dream symbol database cannot be read")),
+             qPrintable(told));
+    QVERIFY(told.contains(QDir::toNativeSeparators(programDatabase())));
     QCOMPARE(screen(), QStringLiteral("fraOption(2)"));
     for (int i = 0; i < 3; ++i)
         QCOMPARE(text(QStringLiteral("lblLearnSubject(%1)").arg(i)), QString());
