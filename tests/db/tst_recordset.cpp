@@ -177,7 +177,7 @@ void TestRecordSet::checkTablesNamesWhatIsMissing_data()
     QTest::addRow("empty file") << "empty" << "tblCards" << cardColumns
                                 << "the table tblCards is missing";
     QTest::addRow("not a database") << "bytes" << "tblCards" << cardColumns
-                                    << "the file is not a database the program can read (";
+                                    << "the file cannot be read as a database (";
 }
 
 // The check says what a reader would miss, and only reads the file.
