@@ -199,9 +199,12 @@ int main(int argc, char *argv[])
     // Messages the tests end with ("Test Complete" and the like) are answered at once.
     QTimer answer;
     answer.setInterval(0);
-    QObject::connect(&answer, &QTimer::timeout, [] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+    int answered = 0;
+    QObject::connect(&answer, &QTimer::timeout, [&answered] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             box->done(QMessageBox::Ok);
+            ++answered;
+        }
     });
     answer.start();
 
@@ -254,6 +257,7 @@ int main(int argc, char *argv[])
     for (int m = 0; m < 6; ++m)
         if (failed[size_t(m)] > 0)
             std::printf("long_use module_%d_tests_not_completed %d\n", m, failed[size_t(m)]);
+    std::printf("long_use messages_answered %d\n", answered);
     std::printf("long_use seconds %.1f\n", double(clock.elapsed()) / 1000.0);
     std::printf("long_use rss_start_kb %ld\n", start);
     std::printf("long_use rss_after_100_kb %ld\n", after100);
