@@ -753,7 +753,7 @@ bool frmLearnCartomancyMain::openSelection()
     if (!problem.isEmpty() && !databaseProblemShown_ && QFileInfo::exists(CardDatabasePath())) {
         databaseProblemShown_ = true;
         ShowMessage(this,
-                    QStringLiteral("The card database cannot be read, so the cards cannot be shown.\r\n") +
+                    QStringLiteral("The card database cannot be read, so card fields may stay empty.\r\n") +
                         QDir::toNativeSeparators(CardDatabasePath()) + QStringLiteral(": ") + problem + u'.',
                     QMessageBox::Warning);
     }

@@ -67,7 +67,7 @@ QString CheckTables(const std::shared_ptr<Database> &db, const std::vector<Table
         QSqlQuery info(db->Handle());
         // An empty file is an empty database; bytes of another kind fail here.
         if (!info.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(need.table)))
-            return QStringLiteral("the file is not a database the program can read (") +
+            return QStringLiteral("the file cannot be read as a database (") +
                    info.lastError().databaseText() + u')';
         QStringList present;
         while (info.next())

@@ -647,8 +647,8 @@ bool frmLearnDreamInterpretationMain::reportUnreadableDatabase()
     // The screens carry on with whatever can be read; without this the user
     // would see an empty list and not know why.
     ShowMessage(this,
-                QStringLiteral("The dream symbol database cannot be read, so no dream symbols can be "
-                               "shown.\r\n") +
+                QStringLiteral("The dream symbol database cannot be read, so dream symbols may be "
+                               "missing or incomplete.\r\n") +
                     QDir::toNativeSeparators(path) +
                     QStringLiteral(": ") + problem + u'.',
                 QMessageBox::Warning);

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void picturesReadOnDemandAndRoundTrip();
     void newRowsAndReadOnlyFiles();
     void missingOrDamagedFileGivesEmptySets();
+    void checkTablesNamesWhatIsMissing_data();
+    void checkTablesNamesWhatIsMissing();
 
 private:
     QString path_;
@@ -156,6 +158,56 @@ void TestRecordSet::missingOrDamagedFileGivesEmptySets()
     }
     QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("missing.db"))));
     QCOMPARE(QFile(damaged).size(), 4096);
+}
+
+void TestRecordSet::checkTablesNamesWhatIsMissing_data()
+{
+    QTest::addColumn<QString>("file"); // "cards", "missing", "empty" or "bytes"
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QStringList>("columns");
+    QTest::addColumn<QString>("problem"); // how the answer starts; "" for none
+    const QStringList cardColumns{"Id", "Name", "Group", "PictureData"};
+    QTest::addRow("all there") << "cards" << "tblCards" << cardColumns << "";
+    QTest::addRow("names in any case") << "cards" << "tblcards" << QStringList{"ID", "group"} << "";
+    QTest::addRow("column missing") << "cards" << "tblCards" << QStringList{"Id", "NormalMeaning"}
+                                    << "the column NormalMeaning of the table tblCards is missing";
+    QTest::addRow("table missing") << "cards" << "tblKeywords" << QStringList{"keyword"}
+                                   << "the table tblKeywords is missing";
+    QTest::addRow("no file") << "missing" << "tblCards" << cardColumns << "the file is missing";
+    QTest::addRow("empty file") << "empty" << "tblCards" << cardColumns
+                                << "the table tblCards is missing";
+    QTest::addRow("not a database") << "bytes" << "tblCards" << cardColumns
+                                    << "the file cannot be read as a database (";
+}
+
+// The check says what a reader would miss, and only reads the file.
+void TestRecordSet::checkTablesNamesWhatIsMissing()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, table);
+    QFETCH(QStringList, columns);
+    QFETCH(QString, problem);
+    QString path = path_;
+    if (file != QLatin1String("cards")) {
+        path = dir_.filePath(file + QStringLiteral(".db"));
+        QFile::remove(path);
+        if (file != QLatin1String("missing")) {
+            QFile damaged(path);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            damaged.write(file == QLatin1String("bytes") ? QByteArray(3000, '\x5a') : QByteArray());
+        }
+    }
+    QFile before(path);
+    const QByteArray bytes = before.open(QIODevice::ReadOnly) ? before.readAll() : QByteArray();
+    before.close();
+    const QString answer = Db::CheckTables(Database::Open(path), {{table, columns}});
+    if (problem.isEmpty())
+        QCOMPARE(answer, QString());
+    else
+        QVERIFY2(answer.startsWith(problem), qPrintable(answer));
+    QCOMPARE(QFile::exists(path), file != QLatin1String("missing"));
+    QFile after(path);
+    QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestRecordSet)
