@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "ModuleButtonRow.h"
 #include "ModuleTable.h"
 #include "frmNagScreen2.h"
 #include "modHelp.h"
@@ -119,24 +120,11 @@ QWidget *frmMDI::buildButtonStrip()
     auto *strip = new Strip(QStringLiteral("picTop"), this);
     picTop_ = strip;
     strip->setFixedHeight(64);
-    picButtonContainer_ = new QWidget(strip);
-    picButtonContainer_->setObjectName(QStringLiteral("picButtonContainer"));
-    auto *row = new QHBoxLayout(picButtonContainer_);
-    row->setContentsMargins(4, 6, 4, 6);
-    row->setSpacing(6);
+    picButtonContainer_ = new ModuleButtonRow(strip);
     for (const ModuleEntry &module : ModuleTable()) {
-        const int i = module.buttonIndex;
-        auto *picture = new QLabel(picButtonContainer_);
-        picture->setObjectName(QStringLiteral("Picture%1").arg(8 + i));
-        picture->setPixmap(Look::Picture(module.picture, QSize(40, 40)));
-        picture->setFixedSize(42, 42);
-        auto *button = new QPushButton(module.name, picButtonContainer_);
-        button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(i));
-        button->setFont(Look::Verdana(9, true));
-        button->setMinimumHeight(40);
+        QPushButton *button =
+            picButtonContainer_->AddModule(module.buttonIndex, module.name, module.picture);
         connect(button, &QPushButton::clicked, this, [this, &module] { SelectModule(module); });
-        row->addWidget(picture);
-        row->addWidget(button);
     }
     picButtonContainer_->adjustSize();
     strip->onResize = [this](int w) { fitButtonRow(w); };
@@ -274,20 +262,17 @@ QWidget *frmMDI::buildBottomStrip()
     return strip;
 }
 
-// The module buttons keep their pictures while the row fits the width; on a
-// narrower window the pictures go, so no button is cut off.
+// The module buttons shrink in readable steps until the row fits the width
+// (smaller pictures, two-line captions, no pictures, shortened captions), so
+// no button is cut off; the row stays centred.
 void frmMDI::fitButtonRow(int width)
 {
-    const QList<QLabel *> pictures = picButtonContainer_->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
-    for (QLabel *picture : pictures)
-        picture->show();
-    picButtonContainer_->adjustSize();
-    if (picButtonContainer_->width() > width) {
-        for (QLabel *picture : pictures)
-            picture->hide();
-        picButtonContainer_->adjustSize();
-    }
+    picButtonContainer_->FitToWidth(width);
     centreIn(picButtonContainer_, width);
+    // Two-line captions may make the row taller than the strip.
+    picTop_->setFixedHeight(qMax(64, picButtonContainer_->height()));
+    picButtonContainer_->move(picButtonContainer_->x(),
+                              (picTop_->height() - picButtonContainer_->height()) / 2);
 }
 
 void frmMDI::layOutStrips(int width)

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QMdiArea;
+class ModuleButtonRow;
 class QPushButton;
 struct ModuleEntry;
 
@@ -54,7 +55,7 @@ private:
 
     QWidget *picTopMain_ = nullptr;
     QWidget *picTop_ = nullptr;
-    QWidget *picButtonContainer_ = nullptr;
+    ModuleButtonRow *picButtonContainer_ = nullptr;
     QWidget *picMain_ = nullptr;
     QWidget *picTop1_ = nullptr;
     QWidget *picContainer_ = nullptr;
