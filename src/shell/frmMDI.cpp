@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kStartPanelHeightTwips = 10000;
@@ -340,20 +342,29 @@ void frmMDI::ShowModuleWindow(QWidget *window, Placement placement)
         frame->show();
         return;
     }
+    // A window larger than the document area gets a smaller frame and scrolls its contents.
+    if (auto *module = qobject_cast<ModuleWindow *>(window))
+        module->ScrollContents();
     QMdiSubWindow *frame = mdiArea_->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(window->windowIcon().isNull() ? windowIcon() : window->windowIcon());
     const QSize wanted = window->size().expandedTo(window->minimumSizeHint());
     // The frame's margins include its title bar.
     const QMargins border = frame->contentsMargins();
-    int height = wanted.height() + border.top() + border.bottom();
-    const int available = mdiArea_->viewport()->height();
-    if (available > 100)
-        height = qMin(height, available);
-    frame->resize(wanted.width() + border.left() + border.right(), height);
+    QSize size = wanted.grownBy(border);
+    const QSize available = mdiArea_->viewport()->size();
+    if (available.height() > 100)
+        size.setHeight(qMin(size.height(), available.height()));
+    if (available.width() > 100)
+        size.setWidth(qMin(size.width(), available.width()));
+    frame->resize(size);
     frame->show();
-    // Centred on the screen's width, top edge at the top of the document area.
-    frame->move((AppInfo::ScreenWidthPixels() - frame->width()) / 2, 0);
+    // Centred on the screen's width, top edge at the top of the document area;
+    // a window wider than the screen starts at the area's left edge instead of
+    // being cut off there, and one that would reach past the right edge moves left.
+    const int centred = (AppInfo::ScreenWidthPixels() - frame->width()) / 2;
+    const int room = mdiArea_->viewport()->width() - frame->width();
+    frame->move(std::clamp(centred, 0, std::max(0, room)), 0);
     window->activateWindow();
 }
 

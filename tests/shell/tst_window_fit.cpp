@@ -1,0 +1,259 @@
+// The main window's module buttons and every module window at common screen
+// sizes: nothing outside the window, nothing overlapping, no caption cut off.
+#include "app/SuiteModules.h"
+#include "shell/ModuleButtonRow.h"
+#include "shell/ModuleTable.h"
+#include "shell/frmMDI.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractScrollArea>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+
+using Step = ModuleButtonRow::Step;
+Q_DECLARE_METATYPE(ModuleButtonRow::Step)
+
+class TestWindowFit : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { RegisterSuiteModules(); }
+    void init();
+    void cleanup();
+    void moduleButtonsFitTheWindow_data();
+    void moduleButtonsFitTheWindow();
+    void narrowerWindowsShrinkStepByStep();
+    void moduleWindowsFitTheScreen_data();
+    void moduleWindowsFitTheScreen();
+
+private:
+    void layOut(int width, int height);
+    QList<CaptionButton *> buttons() const;
+    std::unique_ptr<TestSupport::Sandbox> sandbox;
+    std::unique_ptr<frmMDI> mdi;
+};
+
+void TestWindowFit::init()
+{
+    sandbox = std::make_unique<TestSupport::Sandbox>();
+    mdi = std::make_unique<frmMDI>();
+    mdi->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
+}
+
+void TestWindowFit::cleanup()
+{
+    mdi.reset();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmNagScreen2"))
+            delete w;
+    sandbox.reset();
+}
+
+void TestWindowFit::layOut(int width, int height)
+{
+    mdi->resize(width, height);
+    QTRY_COMPARE(mdi->size(), QSize(width, height));
+    QApplication::processEvents();
+}
+
+QList<CaptionButton *> TestWindowFit::buttons() const
+{
+    QList<CaptionButton *> all;
+    for (int i = 0; i < 6; ++i)
+        all.append(mdi->findChild<CaptionButton *>(QStringLiteral("cmdSelectOption(%1)").arg(i)));
+    return all;
+}
+
+void TestWindowFit::moduleButtonsFitTheWindow_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("fullPictures");
+    QTest::addRow("1920") << 1920 << true;
+    QTest::addRow("1366") << 1366 << true;
+    QTest::addRow("1280") << 1280 << true;
+    QTest::addRow("1024") << 1024 << false;
+    QTest::addRow("800") << 800 << false;
+    QTest::addRow("640") << 640 << false;
+}
+
+void TestWindowFit::moduleButtonsFitTheWindow()
+{
+    QFETCH(int, width);
+    QFETCH(bool, fullPictures);
+    layOut(width, 768);
+    auto *row = mdi->findChild<ModuleButtonRow *>(QStringLiteral("picButtonContainer"));
+    QVERIFY(row);
+    if (fullPictures)
+        QCOMPARE(row->CurrentStep(), Step::FullPictures);
+    else
+        QVERIFY(row->CurrentStep() != Step::FullPictures);
+
+    QList<QRect> taken;
+    const QRect window = mdi->rect();
+    const QList<CaptionButton *> all = buttons();
+    const ModuleEntry *previousModule = nullptr;
+    int previousRight = -1;
+    for (int i = 0; i < all.size(); ++i) {
+        CaptionButton *button = all.at(i);
+        QVERIFY(button && button->isVisible());
+        const QString name = ModuleByButton(i)->name;
+        const QRect rect(button->mapTo(mdi.get(), QPoint(0, 0)), button->size());
+        QVERIFY2(window.contains(rect), qPrintable(name));
+        // The caption as shown fits the button: the button got at least what it asked for.
+        QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(name));
+        QVERIFY2(button->height() >= button->sizeHint().height(), qPrintable(name));
+        // The full caption is the button's text; a shorter form on screen brings it as tooltip.
+        QCOMPARE(button->text(), name);
+        if (button->ShownCaption() == name)
+            QVERIFY(button->toolTip().isEmpty());
+        else
+            QCOMPARE(button->toolTip(), name);
+        taken.append(rect);
+
+        auto *picture = mdi->findChild<QLabel *>(QStringLiteral("Picture%1").arg(8 + i));
+        QVERIFY(picture);
+        if (picture->isVisible()) {
+            const QRect pictureRect(picture->mapTo(mdi.get(), QPoint(0, 0)), picture->size());
+            QVERIFY(window.contains(pictureRect));
+            // The picture sits left of its own button and right of the previous one.
+            QVERIFY(pictureRect.right() < rect.left());
+            QVERIFY(pictureRect.left() > previousRight);
+            QVERIFY(picture->pixmap().width() <= picture->width());
+            QVERIFY(picture->pixmap().height() <= picture->height());
+            taken.append(pictureRect);
+        }
+        QVERIFY2(rect.left() > previousRight, qPrintable(name)); // button order kept
+        previousRight = rect.right();
+        previousModule = ModuleByButton(i);
+    }
+    QVERIFY(previousModule);
+    for (int a = 0; a < taken.size(); ++a)
+        for (int b = a + 1; b < taken.size(); ++b)
+            QVERIFY2(!taken.at(a).intersects(taken.at(b)), qPrintable(QStringLiteral("%1 %2").arg(a).arg(b)));
+    // The row is centred in its strip and the strip keeps its place under the banner.
+    const int leftGap = row->x();
+    const int rightGap = row->parentWidget()->width() - row->x() - row->width();
+    QVERIFY(qAbs(leftGap - rightGap) <= 1);
+    QVERIFY(mdi->findChild<QWidget *>(QStringLiteral("picTop"))->y() >
+            mdi->findChild<QWidget *>(QStringLiteral("picTopMain"))->y());
+}
+
+// Narrowing the window step by step never goes back to a larger step, and the
+// pictures and captions change as each step says.
+void TestWindowFit::narrowerWindowsShrinkStepByStep()
+{
+    auto *row = mdi->findChild<ModuleButtonRow *>(QStringLiteral("picButtonContainer"));
+    QList<Step> seen;
+    for (int width = 1920; width >= 520; width -= 40) {
+        layOut(width, 700);
+        const Step step = row->CurrentStep();
+        if (!seen.isEmpty())
+            QVERIFY2(step >= seen.constLast(), qPrintable(QString::number(width)));
+        if (seen.isEmpty() || seen.constLast() != step)
+            seen.append(step);
+        QVERIFY2(row->x() >= 0 && row->x() + row->width() <= width, qPrintable(QString::number(width)));
+
+        auto *picture = mdi->findChild<QLabel *>(QStringLiteral("Picture8"));
+        switch (step) {
+        case Step::FullPictures:
+        case Step::SmallPictures: {
+            const int size = step == Step::FullPictures ? ModuleButtonRow::FullPictureSize
+                                                        : ModuleButtonRow::SmallPictureSize;
+            QVERIFY(picture->isVisible());
+            QCOMPARE(qMax(picture->pixmap().width(), picture->pixmap().height()), size);
+            for (CaptionButton *button : buttons())
+                QCOMPARE(button->ShownCaption(), button->text());
+            break;
+        }
+        case Step::WrappedCaptions:
+        case Step::NoPictures:
+            QCOMPARE(picture->isVisible(), step == Step::WrappedCaptions);
+            for (CaptionButton *button : buttons()) {
+                QCOMPARE(QString(button->ShownCaption()).replace(u'\n', u' '), button->text());
+                QCOMPARE(button->toolTip(), button->text());
+            }
+            break;
+        case Step::ShortenedCaptions: {
+            QVERIFY(!picture->isVisible());
+            bool anyShortened = false;
+            for (CaptionButton *button : buttons()) {
+                anyShortened = anyShortened || button->ShownCaption().contains(QChar(0x2026));
+                QCOMPARE(button->toolTip(), button->text());
+            }
+            QVERIFY(anyShortened);
+            break;
+        }
+        }
+    }
+    // Every step was used on the way from 1920 pixels down to 520.
+    QCOMPARE(seen, (QList<Step>{Step::FullPictures, Step::SmallPictures, Step::WrappedCaptions,
+                                Step::NoPictures, Step::ShortenedCaptions}));
+    // Widening the window again brings the full pictures back.
+    layOut(1920, 1080);
+    QCOMPARE(row->CurrentStep(), Step::FullPictures);
+    for (CaptionButton *button : buttons())
+        QVERIFY(button->toolTip().isEmpty());
+}
+
+void TestWindowFit::moduleWindowsFitTheScreen_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QSize>("size");
+    for (const QSize &size : {QSize(1024, 768), QSize(1024, 600), QSize(1920, 1080)}) {
+        const QString screen = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        for (int button = 0; button < 6; ++button)
+            QTest::addRow("%s %s", qPrintable(ModuleByButton(button)->name), qPrintable(screen))
+                << button << size;
+    }
+}
+
+// Opened in a main window of the screen's size, a module window lies inside
+// the document area, and every control in it lies inside its parent, so
+// nothing is cut off or out of reach.
+void TestWindowFit::moduleWindowsFitTheScreen()
+{
+    QFETCH(int, button);
+    QFETCH(QSize, size);
+    TestSupport::MessageRecorder answerAll;
+    layOut(size.width(), size.height());
+    buttons().at(button)->click();
+    QApplication::processEvents();
+    QMdiArea *area = mdi->DocumentArea();
+    const QList<QMdiSubWindow *> open = area->subWindowList();
+    QCOMPARE(open.size(), 1);
+    QMdiSubWindow *frame = open.constFirst();
+    const QRect visible = area->viewport()->rect();
+    QVERIFY2(frame->x() >= 0, qPrintable(QString::number(frame->x())));
+    QVERIFY2(frame->geometry().right() <= visible.right(), qPrintable(QString::number(frame->geometry().right())));
+    QCOMPARE(frame->y(), 0);
+    QVERIFY2(frame->geometry().bottom() <= visible.bottom(),
+             qPrintable(QStringLiteral("%1 > %2").arg(frame->geometry().bottom()).arg(visible.bottom())));
+
+    QWidget *window = frame->widget();
+    // The window fills its frame, which would cut off any part of it outside.
+    QVERIFY(frame->contentsRect().contains(window->geometry()));
+    QStringList outside;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || w->isWindow())
+            continue;
+        // Contents of a scrolled view may be larger than what it shows.
+        bool scrolled = false;
+        for (QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget())
+            if (auto *view = qobject_cast<QAbstractScrollArea *>(p->parentWidget()); view && view->viewport() == p)
+                scrolled = true;
+        if (scrolled)
+            continue;
+        if (!w->parentWidget()->rect().contains(w->geometry()))
+            outside << w->objectName() + u'/' + QString::fromLatin1(w->metaObject()->className());
+        else if (auto *pushButton = qobject_cast<QPushButton *>(w);
+                 pushButton && pushButton->width() < pushButton->minimumSizeHint().width())
+            outside << pushButton->objectName() + QStringLiteral(" (caption cut)");
+    }
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
+}
+
+QTEST_MAIN(TestWindowFit)
+#include "tst_window_fit.moc"
