@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -353,8 +354,11 @@ void frmMDI::ShowModuleWindow(QWidget *window, Placement placement)
     const QMargins border = frame->contentsMargins();
     QSize size = wanted.grownBy(border);
     const QSize available = mdiArea_->viewport()->size();
-    if (available.height() > 100)
-        size.setHeight(qMin(size.height(), available.height()));
+    if (available.height() > 100 && size.height() > available.height()) {
+        // The contents will scroll: room for the scroll bar beside them.
+        size.setHeight(available.height());
+        size.rwidth() += window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    }
     if (available.width() > 100)
         size.setWidth(qMin(size.width(), available.width()));
     frame->resize(size);

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using Step = ModuleButtonRow::Step;
@@ -235,6 +236,13 @@ void TestWindowFit::moduleWindowsFitTheScreen()
     QWidget *window = frame->widget();
     // The window fills its frame, which would cut off any part of it outside.
     QVERIFY(frame->contentsRect().contains(window->geometry()));
+    // Contents scroll only when the area is too small for the window.
+    if (auto *scroll = window->findChild<QAbstractScrollArea *>(QStringLiteral("ModuleScrollArea"))) {
+        const bool tooLow = frame->height() >= visible.height();
+        const bool tooNarrow = frame->width() >= visible.width();
+        QVERIFY(tooLow || !scroll->verticalScrollBar()->isVisible());
+        QVERIFY(tooNarrow || !scroll->horizontalScrollBar()->isVisible());
+    }
     QStringList outside;
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!w->isVisibleTo(window) || w->isWindow())
