@@ -32,7 +32,11 @@ public:
         QWidget *contents = widget();
         if (!contents)
             return;
-        const QSize least = contents->minimumSize().expandedTo(contents->minimumSizeHint());
+        // The minimum the window was given is what its contents were laid out
+        // for; without one, what their layout asks for. (Wrapped texts ask for
+        // the height they would take at their narrowest, far more than needed.)
+        const QSize least = contents->minimumSize().isEmpty() ? contents->minimumSizeHint()
+                                                              : contents->minimumSize();
         QSize room = maximumViewportSize();
         // A scroll bar in one direction takes room from the other.
         const int barWidth = verticalScrollBar()->sizeHint().width();

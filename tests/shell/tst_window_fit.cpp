@@ -2,6 +2,7 @@
 // sizes: nothing outside the window, nothing overlapping, no caption cut off.
 #include "app/SuiteModules.h"
 #include "shell/ModuleButtonRow.h"
+#include "shell/ModuleHost.h"
 #include "shell/ModuleTable.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
@@ -10,11 +11,23 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QVBoxLayout>
 
 using Step = ModuleButtonRow::Step;
+
+namespace {
+// A wrapped text whose minimum is the height it would take at its narrowest,
+// as some word-wrapping controls report it; it reads fine with far less.
+class TallWhenNarrow : public QLabel {
+public:
+    explicit TallWhenNarrow(const QString &text) : QLabel(text) { setWordWrap(true); }
+    QSize minimumSizeHint() const override { return QSize(100, heightForWidth(100)); }
+};
+} // namespace
 Q_DECLARE_METATYPE(ModuleButtonRow::Step)
 
 class TestWindowFit : public QObject {
@@ -28,6 +41,8 @@ private Q_SLOTS:
     void narrowerWindowsShrinkStepByStep();
     void moduleWindowsFitTheScreen_data();
     void moduleWindowsFitTheScreen();
+    void contentsScrollOnlyBelowTheirMinimum_data();
+    void contentsScrollOnlyBelowTheirMinimum();
 
 private:
     void layOut(int width, int height);
@@ -261,6 +276,57 @@ void TestWindowFit::moduleWindowsFitTheScreen()
             outside << pushButton->objectName() + QStringLiteral(" (caption cut)");
     }
     QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
+}
+
+void TestWindowFit::contentsScrollOnlyBelowTheirMinimum_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addRow("roomy") << QSize(700, 420) << false << false;
+    QTest::addRow("at the minimum") << QSize(600, 300) << false << false;
+    QTest::addRow("too low") << QSize(700, 200) << true << false;
+    QTest::addRow("too narrow") << QSize(400, 420) << false << true;
+    QTest::addRow("too small") << QSize(300, 150) << true << true;
+}
+
+// A window with a long wrapped text and a minimum size of its own: its
+// contents fill the window down to that minimum and scroll below it.
+void TestWindowFit::contentsScrollOnlyBelowTheirMinimum()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, vertical);
+    QFETCH(bool, horizontal);
+    ModuleWindow window(QStringLiteral("frmSample"));
+    window.menuBar()->addMenu(QStringLiteral("&File"));
+    auto *contents = new QWidget;
+    auto *layout = new QVBoxLayout(contents);
+    auto *text = new TallWhenNarrow(QStringLiteral("A long paragraph that wraps onto many lines. ").repeated(30));
+    layout->addWidget(text);
+    auto *button = new QPushButton(QStringLiteral("Next"));
+    layout->addWidget(button);
+    window.setCentralWidget(contents);
+    window.setMinimumSize(600, 300);
+    window.resize(600, 300);
+    window.ScrollContents();
+    QCOMPARE(window.minimumSize(), QSize(0, 0));
+    window.resize(size);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.size(), size);
+    auto *scroll = window.findChild<QAbstractScrollArea *>(QStringLiteral("ModuleScrollArea"));
+    QVERIFY(scroll);
+    QCOMPARE(scroll->verticalScrollBar()->isVisible(), vertical);
+    QCOMPARE(scroll->horizontalScrollBar()->isVisible(), horizontal);
+    // The contents never get less than the window's old minimum, less its menu bar.
+    QVERIFY(contents->width() >= 600);
+    QVERIFY(contents->height() >= 300 - window.menuBar()->height());
+    // Scrolled to the end, the bottom right corner of the contents (where the
+    // button is) comes into view.
+    scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+    scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+    const QRect shown(button->mapTo(scroll->viewport(), QPoint(0, 0)), button->size());
+    QVERIFY(scroll->viewport()->rect().contains(shown.bottomRight()));
 }
 
 QTEST_MAIN(TestWindowFit)
