@@ -26,6 +26,9 @@ namespace {
 constexpr int kStartPanelHeightTwips = 10000;
 constexpr int kExitButtonMarginTwips = 120;
 constexpr int kYogaContainerLeft = 260;
+// The start panel takes the window's height before the spacer above the
+// bottom strip does.
+constexpr int kFillStretch = 1000;
 
 // A strip whose children are placed by hand; it re-runs the placement when it is resized.
 class Strip : public QWidget {
@@ -63,9 +66,15 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     layout->setSpacing(0);
     layout->addWidget(buildBannerStrip());
     layout->addWidget(buildButtonStrip());
-    layout->addWidget(buildStartPanel(), 1);
-    layout->addWidget(buildYogaStrips(), 1);
+    layout->addWidget(buildStartPanel(), kFillStretch);
+    layout->addWidget(buildYogaStrips(), kFillStretch);
+    // Room the start panel leaves below its full height goes above the bottom
+    // strip, not between the strips at the top (the spacer stretches only
+    // while the start panel is shown).
+    layout->addStretch(0);
+    spacerIndex_ = layout->count() - 1;
     layout->addWidget(buildBottomStrip());
+    centralLayout_ = layout;
     setCentralWidget(central);
 
     // Load step: place the banner, the button box, the start-panel labels and
@@ -387,11 +396,13 @@ void frmMDI::ShowStartPanel(bool resetHeight)
     picMain_->show();
     // The start panel covers the document area while it is shown.
     documentRow_->parentWidget()->hide();
+    centralLayout_->setStretch(spacerIndex_, 1);
 }
 
 void frmMDI::HideStartPanel()
 {
     picMain_->hide();
+    centralLayout_->setStretch(spacerIndex_, 0);
     documentRow_->parentWidget()->show();
 }
 

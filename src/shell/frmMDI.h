@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QBoxLayout;
 class QLabel;
 class QMdiArea;
 class ModuleButtonRow;
@@ -67,5 +68,7 @@ private:
     QLabel *label7_ = nullptr;
     QLabel *lblCaption_[14] = {};
     QMdiArea *mdiArea_ = nullptr;
+    QBoxLayout *centralLayout_ = nullptr;
+    int spacerIndex_ = 0;
     QList<QPointer<QWidget>> moduleWindows_; // in the order they were opened
 };

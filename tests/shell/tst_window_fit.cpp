@@ -39,6 +39,8 @@ private Q_SLOTS:
     void moduleButtonsFitTheWindow_data();
     void moduleButtonsFitTheWindow();
     void narrowerWindowsShrinkStepByStep();
+    void stripsStayTogetherOnTallScreens_data();
+    void stripsStayTogetherOnTallScreens();
     void moduleWindowsFitTheScreen_data();
     void moduleWindowsFitTheScreen();
     void contentsScrollOnlyBelowTheirMinimum_data();
@@ -214,6 +216,37 @@ void TestWindowFit::narrowerWindowsShrinkStepByStep()
         QVERIFY(button->toolTip().isEmpty());
 }
 
+void TestWindowFit::stripsStayTogetherOnTallScreens_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addRow("1024x768") << QSize(1024, 768);
+    QTest::addRow("1366x768") << QSize(1366, 768);
+    QTest::addRow("1920x1080") << QSize(1920, 1080);
+    QTest::addRow("1920x1600") << QSize(1920, 1600);
+}
+
+// The banner, the button strip and the start panel follow one another from
+// the menu bar down, and the bottom strip sits at the bottom edge; room the
+// start panel does not take goes between the panel and the bottom strip.
+void TestWindowFit::stripsStayTogetherOnTallScreens()
+{
+    QFETCH(QSize, size);
+    layOut(size.width(), size.height());
+    const auto top = [this](const char *name) {
+        QWidget *w = mdi->findChild<QWidget *>(QLatin1String(name));
+        return w->mapTo(mdi.get(), QPoint(0, 0)).y();
+    };
+    const auto bottom = [this](const char *name) {
+        QWidget *w = mdi->findChild<QWidget *>(QLatin1String(name));
+        return w->mapTo(mdi.get(), QPoint(0, w->height())).y();
+    };
+    QCOMPARE(top("picTopMain"), mdi->centralWidget()->y());
+    QCOMPARE(top("picTop"), bottom("picTopMain"));
+    QCOMPARE(top("picMain"), bottom("picTop"));
+    QCOMPARE(bottom("PicCoBrand"), mdi->height());
+    QCOMPARE(mdi->findChild<QWidget *>(QStringLiteral("PicCoBrand"))->height(), 44);
+}
+
 void TestWindowFit::moduleWindowsFitTheScreen_data()
 {
     QTest::addColumn<int>("button");
@@ -238,6 +271,9 @@ void TestWindowFit::moduleWindowsFitTheScreen()
     buttons().at(button)->click();
     QApplication::processEvents();
     QMdiArea *area = mdi->DocumentArea();
+    // The document area reaches down to the bottom strip.
+    QWidget *bottomStrip = mdi->findChild<QWidget *>(QStringLiteral("PicCoBrand"));
+    QCOMPARE(area->mapTo(mdi.get(), QPoint(0, area->height())).y(), bottomStrip->mapTo(mdi.get(), QPoint(0, 0)).y());
     const QList<QMdiSubWindow *> open = area->subWindowList();
     QCOMPARE(open.size(), 1);
     QMdiSubWindow *frame = open.constFirst();
