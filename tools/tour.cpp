@@ -103,10 +103,12 @@ Options parseOptions(int argc, char *argv[])
     return options;
 }
 
-// Starts Xvfb with one screen of the given size and points DISPLAY at it.
-// Xvfb picks a free display number and reports it on a pipe once it accepts
-// connections. Returns the server's process id, or -1.
-pid_t startVirtualDisplay(const std::string &size)
+void stopVirtualDisplay(pid_t server);
+
+// Starts Xvfb with one screen of the given size. Xvfb picks a free display
+// number and reports it on a pipe once it accepts connections. Returns the
+// server's process id and its display number, or -1.
+pid_t launchVirtualDisplay(const std::string &size, std::string &display)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -127,16 +129,31 @@ pid_t startVirtualDisplay(const std::string &size)
         got = read(pipeEnds[0], number, sizeof number - 1);
     close(pipeEnds[0]);
     if (server < 0 || got <= 0) {
-        if (server > 0) {
-            kill(server, SIGTERM);
-            waitpid(server, nullptr, 0);
-        }
+        stopVirtualDisplay(server);
         return -1;
     }
     number[std::strcspn(number, "\n")] = 0;
-    setenv("DISPLAY", (std::string(":") + number).c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    display = std::string(":") + number;
     return server;
+}
+
+// Other programs may start X servers at the same moment and take the display
+// number Xvfb chose, which ends it; then it is started again.
+pid_t startVirtualDisplay(const std::string &size)
+{
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        std::string display;
+        const pid_t server = launchVirtualDisplay(size, display);
+        if (server < 0)
+            continue;
+        usleep(300 * 1000);
+        if (waitpid(server, nullptr, WNOHANG) != 0)
+            continue; // it has ended already
+        setenv("DISPLAY", display.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return server;
+    }
+    return -1;
 }
 
 void stopVirtualDisplay(pid_t server)
