@@ -118,8 +118,8 @@ pid_t launchVirtualDisplay(const std::string &size, std::string &display)
         close(pipeEnds[0]);
         const std::string fd = std::to_string(pipeEnds[1]);
         const std::string screen = size + "x24";
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten",
-               "tcp", static_cast<char *>(nullptr));
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", static_cast<char *>(nullptr));
         _exit(127);
     }
     close(pipeEnds[1]);
@@ -172,7 +172,8 @@ int main(int argc, char *argv[])
 {
     const Options options = parseOptions(argc, argv);
     if (!options.ok) {
-        std::fprintf(stderr, "usage: suite-tour [--size WIDTHxHEIGHT] [--scale FACTOR] [OUTPUT_FOLDER]\n");
+        std::fprintf(stderr,
+                     "usage: suite-tour [--size WIDTHxHEIGHT] [--scale FACTOR] [OUTPUT_FOLDER]\n");
         return 2;
     }
     if (!options.scale.empty())

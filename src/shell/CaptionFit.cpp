@@ -14,7 +14,8 @@ QString WrapCaption(const QString &caption, const QFontMetrics &metrics)
     for (qsizetype space = text.indexOf(u' '); space >= 0; space = text.indexOf(u' ', space + 1)) {
         const QString first = text.left(space);
         const QString second = text.mid(space + 1);
-        const int width = std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
+        const int width =
+            std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
         if (bestWidth < 0 || width < bestWidth) {
             bestWidth = width;
             best = first + u'\n' + second;

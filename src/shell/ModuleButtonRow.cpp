@@ -75,7 +75,8 @@ QPushButton *ModuleButtonRow::AddModule(int index, const QString &caption,
 ModuleButtonRow::Step ModuleButtonRow::FitToWidth(int width)
 {
     Step chosen = Step::ShortenedCaptions;
-    for (Step step : {Step::FullPictures, Step::SmallPictures, Step::WrappedCaptions, Step::NoPictures}) {
+    for (Step step :
+         {Step::FullPictures, Step::SmallPictures, Step::WrappedCaptions, Step::NoPictures}) {
         apply(step);
         if (rowWidth() <= width) {
             chosen = step;
@@ -106,7 +107,8 @@ void ModuleButtonRow::apply(Step step)
         }
         entry.picture->setVisible(pictures);
         CaptionButton *button = entry.button;
-        button->SetShownCaption(wrapped ? CaptionFit::WrapCaption(button->text(), button->fontMetrics())
+        const QFontMetrics metrics = button->fontMetrics();
+        button->SetShownCaption(wrapped ? CaptionFit::WrapCaption(button->text(), metrics)
                                         : QString());
     }
 }
@@ -118,7 +120,8 @@ void ModuleButtonRow::shortenCaptions(int width)
     QList<int> widths;
     int textTotal = 0;
     for (const Entry &entry : std::as_const(entries_)) {
-        const int w = CaptionFit::WidestLine(entry.button->ShownCaption(), entry.button->fontMetrics());
+        const QFontMetrics metrics = entry.button->fontMetrics();
+        const int w = CaptionFit::WidestLine(entry.button->ShownCaption(), metrics);
         widths.append(w);
         textTotal += w;
     }
@@ -130,8 +133,9 @@ void ModuleButtonRow::shortenCaptions(int width)
     for (;; lineWidth -= 2) {
         for (Entry &entry : entries_) {
             CaptionButton *button = entry.button;
-            const QString wrapped = CaptionFit::WrapCaption(button->text(), button->fontMetrics());
-            button->SetShownCaption(CaptionFit::ShortenCaption(wrapped, button->fontMetrics(), lineWidth));
+            const QFontMetrics metrics = button->fontMetrics();
+            const QString wrapped = CaptionFit::WrapCaption(button->text(), metrics);
+            button->SetShownCaption(CaptionFit::ShortenCaption(wrapped, metrics, lineWidth));
         }
         if (rowWidth() <= width || lineWidth <= 0)
             break;

@@ -29,7 +29,8 @@ void TestCaptionFit::wrapBreaksWhereTheLongerLineIsShortest_data()
     QTest::addRow("three words, long first")
         << QStringLiteral("Interpretation of Dreams") << QStringLiteral("Interpretation\nof Dreams");
     QTest::addRow("one word stays") << QStringLiteral("Aromatherapy") << QStringLiteral("Aromatherapy");
-    QTest::addRow("extra spaces") << QStringLiteral("  Learn   Palmistry ") << QStringLiteral("Learn\nPalmistry");
+    QTest::addRow("extra spaces") << QStringLiteral("  Learn   Palmistry ")
+                                  << QStringLiteral("Learn\nPalmistry");
     QTest::addRow("empty") << QString() << QString();
 }
 

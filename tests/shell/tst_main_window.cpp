@@ -225,7 +225,8 @@ void TestMainWindow::moduleButtonsAndLabelsOpenTheSameModule()
         QMdiSubWindow *frame = open.constFirst();
         QCOMPARE(frame->y(), 0);
         const int room = mdi->DocumentArea()->viewport()->width() - frame->width();
-        QCOMPARE(frame->x(), std::clamp((AppInfo::ScreenWidthPixels() - frame->width()) / 2, 0, std::max(0, room)));
+        QCOMPARE(frame->x(), std::clamp((AppInfo::ScreenWidthPixels() - frame->width()) / 2, 0,
+                                        std::max(0, room)));
     }
 }
 

@@ -150,7 +150,8 @@ void TestWindowFit::moduleButtonsFitTheWindow()
     QVERIFY(previousModule);
     for (int a = 0; a < taken.size(); ++a)
         for (int b = a + 1; b < taken.size(); ++b)
-            QVERIFY2(!taken.at(a).intersects(taken.at(b)), qPrintable(QStringLiteral("%1 %2").arg(a).arg(b)));
+            QVERIFY2(!taken.at(a).intersects(taken.at(b)),
+                     qPrintable(QStringLiteral("%1 %2").arg(a).arg(b)));
     // The row is centred in its strip and the strip keeps its place under the banner.
     const int leftGap = row->x();
     const int rightGap = row->parentWidget()->width() - row->x() - row->width();
@@ -172,7 +173,8 @@ void TestWindowFit::narrowerWindowsShrinkStepByStep()
             QVERIFY2(step >= seen.constLast(), qPrintable(QString::number(width)));
         if (seen.isEmpty() || seen.constLast() != step)
             seen.append(step);
-        QVERIFY2(row->x() >= 0 && row->x() + row->width() <= width, qPrintable(QString::number(width)));
+        QVERIFY2(row->x() >= 0 && row->x() + row->width() <= width,
+                 qPrintable(QString::number(width)));
 
         auto *picture = mdi->findChild<QLabel *>(QStringLiteral("Picture8"));
         switch (step) {
@@ -273,22 +275,27 @@ void TestWindowFit::moduleWindowsFitTheScreen()
     QMdiArea *area = mdi->DocumentArea();
     // The document area reaches down to the bottom strip.
     QWidget *bottomStrip = mdi->findChild<QWidget *>(QStringLiteral("PicCoBrand"));
-    QCOMPARE(area->mapTo(mdi.get(), QPoint(0, area->height())).y(), bottomStrip->mapTo(mdi.get(), QPoint(0, 0)).y());
+    QCOMPARE(area->mapTo(mdi.get(), QPoint(0, area->height())).y(),
+             bottomStrip->mapTo(mdi.get(), QPoint(0, 0)).y());
     const QList<QMdiSubWindow *> open = area->subWindowList();
     QCOMPARE(open.size(), 1);
     QMdiSubWindow *frame = open.constFirst();
     const QRect visible = area->viewport()->rect();
     QVERIFY2(frame->x() >= 0, qPrintable(QString::number(frame->x())));
-    QVERIFY2(frame->geometry().right() <= visible.right(), qPrintable(QString::number(frame->geometry().right())));
+    QVERIFY2(frame->geometry().right() <= visible.right(),
+             qPrintable(QString::number(frame->geometry().right())));
     QCOMPARE(frame->y(), 0);
     QVERIFY2(frame->geometry().bottom() <= visible.bottom(),
-             qPrintable(QStringLiteral("%1 > %2").arg(frame->geometry().bottom()).arg(visible.bottom())));
+             qPrintable(QStringLiteral("%1 > %2")
+                            .arg(frame->geometry().bottom())
+                            .arg(visible.bottom())));
 
     QWidget *window = frame->widget();
     // The window fills its frame, which would cut off any part of it outside.
     QVERIFY(frame->contentsRect().contains(window->geometry()));
     // Contents scroll only when the area is too small for the window.
-    if (auto *scroll = window->findChild<QAbstractScrollArea *>(QStringLiteral("ModuleScrollArea"))) {
+    if (auto *scroll =
+            window->findChild<QAbstractScrollArea *>(QStringLiteral("ModuleScrollArea"))) {
         const bool tooLow = frame->height() >= visible.height();
         const bool tooNarrow = frame->width() >= visible.width();
         QVERIFY(tooLow || !scroll->verticalScrollBar()->isVisible());
@@ -301,7 +308,8 @@ void TestWindowFit::moduleWindowsFitTheScreen()
         // Contents of a scrolled view may be larger than what it shows.
         bool scrolled = false;
         for (QWidget *p = w->parentWidget(); p && p != window; p = p->parentWidget())
-            if (auto *view = qobject_cast<QAbstractScrollArea *>(p->parentWidget()); view && view->viewport() == p)
+            if (auto *view = qobject_cast<QAbstractScrollArea *>(p->parentWidget());
+                view && view->viewport() == p)
                 scrolled = true;
         if (scrolled)
             continue;
@@ -337,7 +345,8 @@ void TestWindowFit::contentsScrollOnlyBelowTheirMinimum()
     window.menuBar()->addMenu(QStringLiteral("&File"));
     auto *contents = new QWidget;
     auto *layout = new QVBoxLayout(contents);
-    auto *text = new TallWhenNarrow(QStringLiteral("A long paragraph that wraps onto many lines. ").repeated(30));
+    auto *text = new TallWhenNarrow(
+        QStringLiteral("A long paragraph that wraps onto many lines. ").repeated(30));
     layout->addWidget(text);
     auto *button = new QPushButton(QStringLiteral("Next"));
     layout->addWidget(button);
