@@ -39,8 +39,6 @@ private Q_SLOTS:
     void moduleButtonsFitTheWindow_data();
     void moduleButtonsFitTheWindow();
     void narrowerWindowsShrinkStepByStep();
-    void stripsStayTogetherOnTallScreens_data();
-    void stripsStayTogetherOnTallScreens();
     void moduleWindowsFitTheScreen_data();
     void moduleWindowsFitTheScreen();
     void contentsScrollOnlyBelowTheirMinimum_data();
@@ -87,21 +85,22 @@ QList<CaptionButton *> TestWindowFit::buttons() const
 
 void TestWindowFit::moduleButtonsFitTheWindow_data()
 {
-    QTest::addColumn<int>("width");
+    QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("fullPictures");
-    QTest::addRow("1920") << 1920 << true;
-    QTest::addRow("1366") << 1366 << true;
-    QTest::addRow("1280") << 1280 << true;
-    QTest::addRow("1024") << 1024 << false;
-    QTest::addRow("800") << 800 << false;
-    QTest::addRow("640") << 640 << false;
+    QTest::addRow("1920x1600") << QSize(1920, 1600) << true;
+    QTest::addRow("1920x1080") << QSize(1920, 1080) << true;
+    QTest::addRow("1366x768") << QSize(1366, 768) << true;
+    QTest::addRow("1280x720") << QSize(1280, 720) << true;
+    QTest::addRow("1024x768") << QSize(1024, 768) << false;
+    QTest::addRow("800x600") << QSize(800, 600) << false;
+    QTest::addRow("640x520") << QSize(640, 520) << false;
 }
 
 void TestWindowFit::moduleButtonsFitTheWindow()
 {
-    QFETCH(int, width);
+    QFETCH(QSize, size);
     QFETCH(bool, fullPictures);
-    layOut(width, 768);
+    layOut(size.width(), size.height());
     auto *row = mdi->findChild<ModuleButtonRow *>(QStringLiteral("picButtonContainer"));
     QVERIFY(row);
     if (fullPictures)
@@ -112,7 +111,6 @@ void TestWindowFit::moduleButtonsFitTheWindow()
     QList<QRect> taken;
     const QRect window = mdi->rect();
     const QList<CaptionButton *> all = buttons();
-    const ModuleEntry *previousModule = nullptr;
     int previousRight = -1;
     for (int i = 0; i < all.size(); ++i) {
         CaptionButton *button = all.at(i);
@@ -139,25 +137,30 @@ void TestWindowFit::moduleButtonsFitTheWindow()
             // The picture sits left of its own button and right of the previous one.
             QVERIFY(pictureRect.right() < rect.left());
             QVERIFY(pictureRect.left() > previousRight);
-            QVERIFY(picture->pixmap().width() <= picture->width());
-            QVERIFY(picture->pixmap().height() <= picture->height());
             taken.append(pictureRect);
         }
         QVERIFY2(rect.left() > previousRight, qPrintable(name)); // button order kept
         previousRight = rect.right();
-        previousModule = ModuleByButton(i);
     }
-    QVERIFY(previousModule);
     for (int a = 0; a < taken.size(); ++a)
         for (int b = a + 1; b < taken.size(); ++b)
             QVERIFY2(!taken.at(a).intersects(taken.at(b)),
                      qPrintable(QStringLiteral("%1 %2").arg(a).arg(b)));
-    // The row is centred in its strip and the strip keeps its place under the banner.
-    const int leftGap = row->x();
+    // The row is centred in its strip.
     const int rightGap = row->parentWidget()->width() - row->x() - row->width();
-    QVERIFY(qAbs(leftGap - rightGap) <= 1);
-    QVERIFY(mdi->findChild<QWidget *>(QStringLiteral("picTop"))->y() >
-            mdi->findChild<QWidget *>(QStringLiteral("picTopMain"))->y());
+    QVERIFY(qAbs(row->x() - rightGap) <= 1);
+
+    // The banner, the button strip and the start panel follow one another from
+    // the menu bar down, and the bottom strip sits at the bottom edge: room the
+    // start panel does not take goes between the panel and the bottom strip.
+    const auto edge = [this](const char *name, bool bottom) {
+        QWidget *w = mdi->findChild<QWidget *>(QLatin1String(name));
+        return w->mapTo(mdi.get(), QPoint(0, bottom ? w->height() : 0)).y();
+    };
+    QCOMPARE(edge("picTopMain", false), mdi->centralWidget()->y());
+    QCOMPARE(edge("picTop", false), edge("picTopMain", true));
+    QCOMPARE(edge("picMain", false), edge("picTop", true));
+    QCOMPARE(edge("PicCoBrand", true), mdi->height());
 }
 
 // Narrowing the window step by step never goes back to a larger step, and the
@@ -216,37 +219,6 @@ void TestWindowFit::narrowerWindowsShrinkStepByStep()
     QCOMPARE(row->CurrentStep(), Step::FullPictures);
     for (CaptionButton *button : buttons())
         QVERIFY(button->toolTip().isEmpty());
-}
-
-void TestWindowFit::stripsStayTogetherOnTallScreens_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addRow("1024x768") << QSize(1024, 768);
-    QTest::addRow("1366x768") << QSize(1366, 768);
-    QTest::addRow("1920x1080") << QSize(1920, 1080);
-    QTest::addRow("1920x1600") << QSize(1920, 1600);
-}
-
-// The banner, the button strip and the start panel follow one another from
-// the menu bar down, and the bottom strip sits at the bottom edge; room the
-// start panel does not take goes between the panel and the bottom strip.
-void TestWindowFit::stripsStayTogetherOnTallScreens()
-{
-    QFETCH(QSize, size);
-    layOut(size.width(), size.height());
-    const auto top = [this](const char *name) {
-        QWidget *w = mdi->findChild<QWidget *>(QLatin1String(name));
-        return w->mapTo(mdi.get(), QPoint(0, 0)).y();
-    };
-    const auto bottom = [this](const char *name) {
-        QWidget *w = mdi->findChild<QWidget *>(QLatin1String(name));
-        return w->mapTo(mdi.get(), QPoint(0, w->height())).y();
-    };
-    QCOMPARE(top("picTopMain"), mdi->centralWidget()->y());
-    QCOMPARE(top("picTop"), bottom("picTopMain"));
-    QCOMPARE(top("picMain"), bottom("picTop"));
-    QCOMPARE(bottom("PicCoBrand"), mdi->height());
-    QCOMPARE(mdi->findChild<QWidget *>(QStringLiteral("PicCoBrand"))->height(), 44);
 }
 
 void TestWindowFit::moduleWindowsFitTheScreen_data()
