@@ -1,8 +1,10 @@
 // Walks through the suite's windows the way a user would and saves a picture
 // of the main window at each step, for looking at the layout:
-//   suite-tour OUTPUT_FOLDER
-// Run it on a real display (for example under Xvfb at 1366x768). Each
-// module's walk is in tools/tour/.
+//   suite-tour [--size WIDTHxHEIGHT] [--scale FACTOR] [OUTPUT_FOLDER]
+// With --size the tour starts a virtual X display (Xvfb) of that size of its
+// own and ends it afterwards; without it, it runs on the current display.
+// --scale sets QT_SCALE_FACTOR (for example --size 2732x1536 --scale 2).
+// Each module's walk is in tools/tour/.
 #include "Tour.h"
 
 #include "app/SuiteModules.h"
@@ -19,7 +21,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 QString outDir;
@@ -62,11 +71,134 @@ Walk::Walk(int order, void (*run)(frmMDI &)) { walks().emplace(order, run); }
 
 } // namespace Tour
 
+namespace {
+
+struct Options {
+    std::string size;  // WIDTHxHEIGHT, empty for the current display
+    std::string scale; // QT_SCALE_FACTOR, empty to leave it as it is
+    std::string outDir;
+    bool ok = true;
+};
+
+Options parseOptions(int argc, char *argv[])
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--size" || arg == "--scale") && i + 1 < argc)
+            (arg == "--size" ? options.size : options.scale) = argv[++i];
+        else if (arg.rfind("--", 0) == 0)
+            options.ok = false;
+        else
+            options.outDir = arg;
+    }
+    int width = 0, height = 0;
+    char rest = 0;
+    if (!options.size.empty() &&
+        (std::sscanf(options.size.c_str(), "%dx%d%c", &width, &height, &rest) != 2 ||
+         width < 320 || height < 200))
+        options.ok = false;
+    if (!options.scale.empty() && std::atof(options.scale.c_str()) <= 0)
+        options.ok = false;
+    return options;
+}
+
+void stopVirtualDisplay(pid_t server);
+
+// Starts Xvfb with one screen of the given size. Xvfb picks a free display
+// number and reports it on a pipe once it accepts connections. Returns the
+// server's process id and its display number, or -1.
+pid_t launchVirtualDisplay(const std::string &size, std::string &display)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return -1;
+    const pid_t server = fork();
+    if (server == 0) {
+        close(pipeEnds[0]);
+        const std::string fd = std::to_string(pipeEnds[1]);
+        const std::string screen = size + "x24";
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    char number[16] = {};
+    ssize_t got = 0;
+    if (server > 0)
+        got = read(pipeEnds[0], number, sizeof number - 1);
+    close(pipeEnds[0]);
+    if (server < 0 || got <= 0) {
+        stopVirtualDisplay(server);
+        return -1;
+    }
+    number[std::strcspn(number, "\n")] = 0;
+    display = std::string(":") + number;
+    return server;
+}
+
+// Other programs may start X servers at the same moment and take the display
+// number Xvfb chose, which ends it; then it is started again.
+pid_t startVirtualDisplay(const std::string &size)
+{
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        std::string display;
+        const pid_t server = launchVirtualDisplay(size, display);
+        if (server < 0)
+            continue;
+        usleep(300 * 1000);
+        if (waitpid(server, nullptr, WNOHANG) != 0)
+            continue; // it has ended already
+        setenv("DISPLAY", display.c_str(), 1);
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return server;
+    }
+    return -1;
+}
+
+void stopVirtualDisplay(pid_t server)
+{
+    if (server <= 0)
+        return;
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+}
+
+int runTour(int argc, char *argv[], const QString &folder);
+
+} // namespace
+
 int main(int argc, char *argv[])
+{
+    const Options options = parseOptions(argc, argv);
+    if (!options.ok) {
+        std::fprintf(stderr,
+                     "usage: suite-tour [--size WIDTHxHEIGHT] [--scale FACTOR] [OUTPUT_FOLDER]\n");
+        return 2;
+    }
+    if (!options.scale.empty())
+        setenv("QT_SCALE_FACTOR", options.scale.c_str(), 1);
+    pid_t server = -1;
+    if (!options.size.empty()) {
+        server = startVirtualDisplay(options.size);
+        if (server < 0) {
+            std::fprintf(stderr, "suite-tour: could not start Xvfb for a %s screen\n",
+                         options.size.c_str());
+            return 1;
+        }
+    }
+    const int result = runTour(argc, argv, QString::fromLocal8Bit(options.outDir.c_str()));
+    stopVirtualDisplay(server);
+    return result;
+}
+
+namespace {
+
+int runTour(int argc, char *argv[], const QString &folder)
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath();
+    outDir = folder.isEmpty() ? QDir::tempPath() : folder;
     QDir().mkpath(outDir);
     // Settings and the user's files go to a folder of the tour's own.
     QTemporaryDir sandbox;
@@ -99,3 +231,5 @@ int main(int argc, char *argv[])
             Tour::SaveWindow(w, QStringLiteral("exit-window"));
     return 0;
 }
+
+} // namespace

@@ -44,6 +44,10 @@ public:
     void CloseModule();
     // Shows or hides the window together with its frame inside the main window.
     void SetModuleVisible(bool visible);
+    // Puts the window's contents into a scroll area that keeps them at their
+    // minimum size, so the window itself can be made smaller than that (on a
+    // small screen) and the user scrolls to what does not fit. Runs once.
+    void ScrollContents();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

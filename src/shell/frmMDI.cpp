@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "ModuleButtonRow.h"
 #include "ModuleTable.h"
 #include "frmNagScreen2.h"
 #include "modHelp.h"
@@ -16,13 +17,19 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kStartPanelHeightTwips = 10000;
 constexpr int kExitButtonMarginTwips = 120;
 constexpr int kYogaContainerLeft = 260;
+// The start panel takes the window's height before the spacer above the
+// bottom strip does.
+constexpr int kFillStretch = 1000;
 
 // A strip whose children are placed by hand; it re-runs the placement when it is resized.
 class Strip : public QWidget {
@@ -60,9 +67,15 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     layout->setSpacing(0);
     layout->addWidget(buildBannerStrip());
     layout->addWidget(buildButtonStrip());
-    layout->addWidget(buildStartPanel(), 1);
-    layout->addWidget(buildYogaStrips(), 1);
+    layout->addWidget(buildStartPanel(), kFillStretch);
+    layout->addWidget(buildYogaStrips(), kFillStretch);
+    // Room the start panel leaves below its full height goes above the bottom
+    // strip, not between the strips at the top (the spacer stretches only
+    // while the start panel is shown).
+    layout->addStretch(0);
+    spacerIndex_ = layout->count() - 1;
     layout->addWidget(buildBottomStrip());
+    centralLayout_ = layout;
     setCentralWidget(central);
 
     // Load step: place the banner, the button box, the start-panel labels and
@@ -120,24 +133,11 @@ QWidget *frmMDI::buildButtonStrip()
     auto *strip = new Strip(QStringLiteral("picTop"), this);
     picTop_ = strip;
     strip->setFixedHeight(64);
-    picButtonContainer_ = new QWidget(strip);
-    picButtonContainer_->setObjectName(QStringLiteral("picButtonContainer"));
-    auto *row = new QHBoxLayout(picButtonContainer_);
-    row->setContentsMargins(4, 6, 4, 6);
-    row->setSpacing(6);
+    picButtonContainer_ = new ModuleButtonRow(strip);
     for (const ModuleEntry &module : ModuleTable()) {
-        const int i = module.buttonIndex;
-        auto *picture = new QLabel(picButtonContainer_);
-        picture->setObjectName(QStringLiteral("Picture%1").arg(8 + i));
-        picture->setPixmap(Look::Picture(module.picture, QSize(40, 40)));
-        picture->setFixedSize(42, 42);
-        auto *button = new QPushButton(module.name, picButtonContainer_);
-        button->setObjectName(QStringLiteral("cmdSelectOption(%1)").arg(i));
-        button->setFont(Look::Verdana(9, true));
-        button->setMinimumHeight(40);
+        QPushButton *button =
+            picButtonContainer_->AddModule(module.buttonIndex, module.name, module.picture);
         connect(button, &QPushButton::clicked, this, [this, &module] { SelectModule(module); });
-        row->addWidget(picture);
-        row->addWidget(button);
     }
     picButtonContainer_->adjustSize();
     strip->onResize = [this](int w) { fitButtonRow(w); };
@@ -275,20 +275,17 @@ QWidget *frmMDI::buildBottomStrip()
     return strip;
 }
 
-// The module buttons keep their pictures while the row fits the width; on a
-// narrower window the pictures go, so no button is cut off.
+// The module buttons shrink in readable steps until the row fits the width
+// (smaller pictures, two-line captions, no pictures, shortened captions), so
+// no button is cut off; the row stays centred.
 void frmMDI::fitButtonRow(int width)
 {
-    const QList<QLabel *> pictures = picButtonContainer_->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
-    for (QLabel *picture : pictures)
-        picture->show();
-    picButtonContainer_->adjustSize();
-    if (picButtonContainer_->width() > width) {
-        for (QLabel *picture : pictures)
-            picture->hide();
-        picButtonContainer_->adjustSize();
-    }
+    picButtonContainer_->FitToWidth(width);
     centreIn(picButtonContainer_, width);
+    // Two-line captions may make the row taller than the strip.
+    picTop_->setFixedHeight(qMax(64, picButtonContainer_->height()));
+    picButtonContainer_->move(picButtonContainer_->x(),
+                              (picTop_->height() - picButtonContainer_->height()) / 2);
 }
 
 void frmMDI::layOutStrips(int width)
@@ -366,20 +363,32 @@ void frmMDI::ShowModuleWindow(QWidget *window, Placement placement)
         frame->show();
         return;
     }
+    // A window larger than the document area gets a smaller frame and scrolls its contents.
+    if (auto *module = qobject_cast<ModuleWindow *>(window))
+        module->ScrollContents();
     QMdiSubWindow *frame = mdiArea_->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(window->windowIcon().isNull() ? windowIcon() : window->windowIcon());
     const QSize wanted = window->size().expandedTo(window->minimumSizeHint());
     // The frame's margins include its title bar.
     const QMargins border = frame->contentsMargins();
-    int height = wanted.height() + border.top() + border.bottom();
-    const int available = mdiArea_->viewport()->height();
-    if (available > 100)
-        height = qMin(height, available);
-    frame->resize(wanted.width() + border.left() + border.right(), height);
+    QSize size = wanted.grownBy(border);
+    const QSize available = mdiArea_->viewport()->size();
+    if (available.height() > 100 && size.height() > available.height()) {
+        // The contents will scroll: room for the scroll bar beside them.
+        size.setHeight(available.height());
+        size.rwidth() += window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    }
+    if (available.width() > 100)
+        size.setWidth(qMin(size.width(), available.width()));
+    frame->resize(size);
     frame->show();
-    // Centred on the screen's width, top edge at the top of the document area.
-    frame->move((AppInfo::ScreenWidthPixels() - frame->width()) / 2, 0);
+    // Centred on the screen's width, top edge at the top of the document area;
+    // a window wider than the screen starts at the area's left edge instead of
+    // being cut off there, and one that would reach past the right edge moves left.
+    const int centred = (AppInfo::ScreenWidthPixels() - frame->width()) / 2;
+    const int room = mdiArea_->viewport()->width() - frame->width();
+    frame->move(std::clamp(centred, 0, std::max(0, room)), 0);
     window->activateWindow();
 }
 
@@ -398,11 +407,13 @@ void frmMDI::ShowStartPanel(bool resetHeight)
     picMain_->show();
     // The start panel covers the document area while it is shown.
     documentRow_->parentWidget()->hide();
+    centralLayout_->setStretch(spacerIndex_, 1);
 }
 
 void frmMDI::HideStartPanel()
 {
     picMain_->hide();
+    centralLayout_->setStretch(spacerIndex_, 0);
     documentRow_->parentWidget()->show();
 }
 

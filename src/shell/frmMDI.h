@@ -6,8 +6,10 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QBoxLayout;
 class QLabel;
 class QMdiArea;
+class ModuleButtonRow;
 class QPushButton;
 struct ModuleEntry;
 
@@ -57,7 +59,7 @@ private:
 
     QWidget *picTopMain_ = nullptr;
     QWidget *picTop_ = nullptr;
-    QWidget *picButtonContainer_ = nullptr;
+    ModuleButtonRow *picButtonContainer_ = nullptr;
     QWidget *picMain_ = nullptr;
     QWidget *picTop1_ = nullptr;
     QWidget *picContainer_ = nullptr;
@@ -69,5 +71,7 @@ private:
     QLabel *label7_ = nullptr;
     QLabel *lblCaption_[14] = {};
     QMdiArea *mdiArea_ = nullptr;
+    QBoxLayout *centralLayout_ = nullptr;
+    int spacerIndex_ = 0;
     QList<QPointer<QWidget>> moduleWindows_; // in the order they were opened
 };

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -51,7 +52,9 @@ frmZodiacYogaSave::frmZodiacYogaSave(frmZodiacYogaDisplay *display)
     layout->addWidget(RTB_, 1);
     layout->addLayout(buttons);
     layout->addWidget(PublisherLinks::Strip(this, QStringLiteral("Label14")));
-    resize(900, 600);
+    // On a small screen the dialog keeps below its size, title bar included; the report scrolls.
+    const QSize room = screen()->availableGeometry().size() - QSize(0, 40);
+    resize(QSize(900, 600).boundedTo(room));
 
     if (ModuleHost *host = ModuleHost::Current())
         host->TrackModuleWindow(this);

@@ -137,6 +137,7 @@ private Q_SLOTS:
     void openFile_data();
     void openFile();
     void failedSave();
+    void reportFitsTheScreen();
     void signGroups_data();
     void signGroups();
     void piscesAfterAries();
@@ -374,6 +375,19 @@ void TestZodiacWindows::failedSave()
     QCOMPARE(recorder.messages.size(), 0);
     QCOMPARE(readAll(fixture_.Path(u"second.zoy"_s)),
              readingBytes({"ANNA", "21", "March", "1980"}));
+}
+
+// The report window is never taller or wider than the screen (here the
+// offscreen screen, smaller than the window's usual size).
+void TestZodiacWindows::reportFitsTheScreen()
+{
+    frmZodiacYogaDisplay *display = ReadSign(u"Aries"_s, u"ANNA"_s);
+    QVERIFY(display);
+    frmZodiacYogaSave report(display);
+    const QSize room = report.screen()->availableGeometry().size();
+    QVERIFY(report.width() <= room.width());
+    QVERIFY(report.height() < room.height());
+    QVERIFY(report.width() >= report.minimumSizeHint().width());
 }
 
 void TestZodiacWindows::signGroups_data()

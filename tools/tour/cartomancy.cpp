@@ -1,8 +1,10 @@
 // Learn Cartomancy: every tab, a description and a keyword test to their reports.
 #include "Tour.h"
 
+#include "cartomancy/frmLearnCartomancyPicEntry.h"
 #include "cartomancy/modLearnCartomancyStartup.h"
 #include "shell/DataLocations.h"
+#include "shell/ModuleHost.h"
 #include "shell/frmMDI.h"
 
 #include <QAbstractButton>
@@ -128,6 +130,13 @@ void walk(frmMDI &mdi)
         click(QStringLiteral("cmdNextQuestion"));
     }
     Tour::Shot(&mdi, QStringLiteral("cartomancy-keyword-report"));
+
+    // The card picture window, opened the way --card-picture-entry opens it.
+    if (auto *module = qobject_cast<ModuleWindow *>(window))
+        module->CloseModule();
+    mdi.HideStartPanel();
+    mdi.ShowModuleWindow(new frmLearnCartomancyPicEntry());
+    Tour::Shot(&mdi, QStringLiteral("cartomancy-picture-entry"));
     answer.stop();
 }
 
