@@ -7,6 +7,7 @@ packages=(
     fonts-dejavu-core fonts-liberation
     xvfb xauth x11-utils imagemagick poppler-utils
     desktop-file-utils appstream shared-mime-info dpkg-dev file
+    clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

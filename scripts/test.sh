@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the suite and runs every test headless:
 # once in a normal build (with the benchmark and the tour, so they keep building), once built
-# with AddressSanitizer and UndefinedBehaviorSanitizer (the tests only).
+# with AddressSanitizer and UndefinedBehaviorSanitizer (the tests only); then every fuzz target
+# briefly, so a regression in a file reader fails here too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -17,4 +18,8 @@ if [ "${SKIP_SANITIZERS:-0}" != 1 ]; then
     cmake --build build/asan -j"$jobs"
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build/asan --output-on-failure -j"$jobs"
+fi
+
+if [ "${SKIP_FUZZ:-0}" != 1 ]; then
+    scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
 fi

@@ -1,0 +1,64 @@
+// The dream symbol database read from damaged bytes, the way Learn Dream
+// Interpretation reads it: the count, symbols by position, the letter ranges
+// and lookups. Nothing is written; positions outside the table give nothing;
+// on a file with the expected columns that SQLite finds consistent, a symbol
+// read by position is found by its keyword.
+#include "FuzzSupport.h"
+#include "dream_interpretation/modDreamDB.h"
+
+#include <QFileInfo>
+#include <QSqlQuery>
+
+// True when SQLite finds the file's tables and indexes consistent; a damaged
+// index may rightly disagree with its table, so lookups are compared only then.
+static bool intact(const DreamDatabase &dreams)
+{
+    if (!dreams.DreamConnection || !dreams.DreamConnection->IsOpen())
+        return false;
+    QSqlQuery check(dreams.DreamConnection->Handle());
+    return check.exec(QStringLiteral("PRAGMA quick_check")) && check.next() &&
+           check.value(0).toString() == QLatin1String("ok");
+}
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    Fuzz::StartApplication();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString path = Fuzz::WriteScratchFile(QStringLiteral("keywords.dll"), data, size);
+    const QDateTime written = QFileInfo(path).lastModified();
+    {
+        DreamDatabase dreams;
+        dreams.OpenDreamDatabase(path);
+        const int rows = dreams.RowCount();
+        Fuzz::Require(rows >= 0, "the count is not negative");
+        Fuzz::Require(!dreams.SymbolAt(-1) && !dreams.SymbolAt(rows), "no symbol outside the table");
+        const bool consistent = dreams.Problem().isEmpty() && intact(dreams);
+        for (int position : {0, rows / 2, rows - 1}) {
+            if (position < 0)
+                continue;
+            const std::optional<DreamSymbol> symbol = dreams.SymbolAt(position);
+            if (consistent && symbol && !symbol->keyword.isEmpty()) {
+                const std::optional<DreamSymbol> found = dreams.FindSymbol(symbol->keyword);
+                Fuzz::Require(found.has_value(), "a symbol read by position is found by its keyword");
+            }
+        }
+        const QStringList letters = {QStringLiteral("A"), QStringLiteral("M"), QStringLiteral("Z")};
+        const std::vector<DreamLetterRange> ranges = dreams.LetterRanges(letters);
+        Fuzz::Require(ranges.size() == size_t(letters.size()), "one range per letter");
+        for (const DreamLetterRange &range : ranges) {
+            Fuzz::Require(range.first >= 0 && range.first <= range.end && range.end <= rows,
+                          "a letter range lies inside the table");
+            Fuzz::Require(range.exact >= 0 && range.exact <= range.end - range.first,
+                          "exact matches are part of the range");
+        }
+        for (const QString &keyword : dreams.KeywordsStartingWith(QChar(u'A')))
+            Fuzz::Require(keyword.startsWith(u'A'), "keywords of a letter start with it");
+    }
+    Fuzz::Require(QFileInfo(path).size() == qint64(size) && QFileInfo(path).lastModified() == written,
+                  "reading never writes the database");
+    return 0;
+}
