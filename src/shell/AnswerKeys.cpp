@@ -18,7 +18,7 @@ AnswerKeys *AnswerKeys::Install(QWidget *screen, QList<QAbstractButton *> answer
 {
     auto *keys = new AnswerKeys(screen, std::move(answers), next);
     for (QAbstractButton *answer : keys->answers_)
-        answer->setProperty(kAnswerProperty, true);
+        MarkChosenByKey(answer);
     // A key the focused widget does not take goes up to the screen; watching
     // every widget as well catches keys that a widget would otherwise keep.
     keys->watch(screen);
@@ -28,6 +28,11 @@ AnswerKeys *AnswerKeys::Install(QWidget *screen, QList<QAbstractButton *> answer
 }
 
 void AnswerKeys::watch(QWidget *widget) { widget->installEventFilter(this); }
+
+void AnswerKeys::MarkChosenByKey(QAbstractButton *button)
+{
+    button->setProperty(kAnswerProperty, true);
+}
 
 bool AnswerKeys::IsAnswerButton(const QAbstractButton *button)
 {

@@ -30,6 +30,9 @@ public:
     QList<QAbstractButton *> ShownAnswers() const;
 
     static bool IsAnswerButton(const QAbstractButton *button);
+    // Marks a button that is chosen by a key of its own (a number, or the
+    // letter it shows) rather than by an access key.
+    static void MarkChosenByKey(QAbstractButton *button);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
