@@ -21,14 +21,14 @@ namespace {
 
 constexpr QSize kPictureBox(210, 270);
 
-// Image-file bytes as a picture that fits the box: bitmap formats through
-// QImage, SVG drawn at the box's size.
+// Image-file bytes as a picture that fits the box: SVG drawn at the largest
+// size that fits, bitmaps at their own size unless they are larger.
 QPixmap pictureFromBytes(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         return {};
     QImage image;
-    if (!image.loadFromData(bytes)) {
+    if (bytes.left(1024).contains("<svg")) {
         QSvgRenderer svg(bytes);
         if (!svg.isValid())
             return {};
@@ -38,6 +38,8 @@ QPixmap pictureFromBytes(const QByteArray &bytes)
         image.fill(Qt::transparent);
         QPainter painter(&image);
         svg.render(&painter);
+    } else if (!image.loadFromData(bytes)) {
+        return {};
     }
     if (image.width() > kPictureBox.width() || image.height() > kPictureBox.height())
         image = image.scaled(kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -155,17 +157,16 @@ void frmReviewMissed::ShowItem(int index)
 
     const bool atFirst = position_ == 0;
     const bool atLast = position_ == int(items_.size()) - 1;
-    // The focus leaves a button before it is disabled, so the keyboard keeps going:
-    // it stays on "Previous" while stepping back, else goes to "Next", and to
+    // The focus goes where the keyboard can go on: it stays on "Previous" while stepping back, else goes to "Next", and to
     // "Close" on the last item.
     QWidget *focus = cmdNext_;
     if (cmdPrevious_->hasFocus() && !atFirst)
         focus = cmdPrevious_;
     else if (atLast)
         focus = cmdClose_;
-    focus->setFocus();
     cmdPrevious_->setEnabled(!atFirst);
     cmdNext_->setEnabled(!atLast);
+    focus->setFocus();
 }
 
 frmReviewMissed *OpenReviewMissed(QWidget *parent, const ReviewItems &items)
