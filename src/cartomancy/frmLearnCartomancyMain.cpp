@@ -366,12 +366,12 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
     fraSystemTray->setObjectName(QStringLiteral("fraSystemTray"));
     auto *trayLayout = new QVBoxLayout(fraSystemTray);
     trayLayout->setSpacing(3);
-    optRun = new QRadioButton(QStringLiteral("Run at start-up"), fraSystemTray);
+    optRun = new QRadioButton(QStringLiteral("Run at start-&up"), fraSystemTray);
     optRun->setObjectName(QStringLiteral("optRun"));
-    chkSysTray = new QCheckBox(QStringLiteral("Start at system tray"), fraSystemTray);
+    chkSysTray = new QCheckBox(QStringLiteral("Start at s&ystem tray"), fraSystemTray);
     chkSysTray->setObjectName(QStringLiteral("chkSysTray"));
     chkSysTray->setEnabled(false);
-    optDontRun = new QRadioButton(QStringLiteral("Don't run at start-up"), fraSystemTray);
+    optDontRun = new QRadioButton(QStringLiteral("&Don't run at start-up"), fraSystemTray);
     optDontRun->setObjectName(QStringLiteral("optDontRun"));
     optDontRun->setChecked(true);
     trayLayout->addWidget(optRun);
@@ -986,6 +986,8 @@ void frmLearnCartomancyMain::finishTest()
     txtResult->setPlainText(shown);
     lblResultInfo->setText(report.summary);
     txtResult->moveCursor(QTextCursor::End);
+    // The question's controls are gone with their tab; the keyboard goes on from the results.
+    cmdReviewMissed->setFocus();
     ShowMessage(this, QStringLiteral("Test Complete"), QMessageBox::Information);
 }
 

@@ -175,6 +175,7 @@ private Q_SLOTS:
         press(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
         QTRY_VERIFY(qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget()));
         auto *review = qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget());
+        QVERIFY(QTest::qWaitForWindowActive(review));
         QCOMPARE(review->Count(), missed);
         QCOMPARE(review->findChild<QLabel *>(QStringLiteral("lblReviewPosition"))->text(),
                  QStringLiteral("1 of %1").arg(missed));
