@@ -106,6 +106,7 @@ void walk(frmMDI &mdi)
         click(QStringLiteral("cmdNextQuestion"));
     }
     Tour::Shot(&mdi, QStringLiteral("cartomancy-description-report"));
+    Tour::ShotReview(window, QStringLiteral("cartomancy-description-review"));
 
     // A keyword test at "Intermediate", three boxes ticked each time.
     tabs->setCurrentIndex(1);
@@ -128,6 +129,7 @@ void walk(frmMDI &mdi)
         click(QStringLiteral("cmdNextQuestion"));
     }
     Tour::Shot(&mdi, QStringLiteral("cartomancy-keyword-report"));
+    Tour::ShotReview(window, QStringLiteral("cartomancy-keyword-review"));
     answer.stop();
 }
 
