@@ -71,7 +71,8 @@ void ShotReview(QWidget *moduleWindow, const QString &name)
     if (!review || review->objectName() != QLatin1String("frmReviewMissed"))
         return;
     Shot(review, name);
-    if (auto *next = Find<QAbstractButton>(review, QStringLiteral("cmdReviewNext")); next && next->isEnabled()) {
+    if (auto *next = Find<QAbstractButton>(review, QStringLiteral("cmdReviewNext"));
+        next && next->isEnabled()) {
         next->click();
         Shot(review, name + QStringLiteral("-next"));
     }

@@ -152,8 +152,10 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     cboTestLevel->setObjectName(QStringLiteral("cboTestLevel"));
     cboTestLevel->addItems(
         {QStringLiteral("Basic"), QStringLiteral("Intermediate"), QStringLiteral("Advanced")});
-    QLabel *criteria = Controls::Label(Controls::Indexed("Label1", 3), QStringLiteral("Test &Criteria"), testPanel);
-    QLabel *level = Controls::Label(Controls::Indexed("Label1", 4), QStringLiteral("Test Le&vel"), testPanel);
+    QLabel *criteria = Controls::Label(Controls::Indexed("Label1", 3),
+                                       QStringLiteral("Test &Criteria"), testPanel);
+    QLabel *level =
+        Controls::Label(Controls::Indexed("Label1", 4), QStringLiteral("Test Le&vel"), testPanel);
     // Access keys through the buddies (a plain-text label shows "&" as it is).
     for (QLabel *label : {criteria, level}) {
         label->setWordWrap(false);
@@ -176,8 +178,8 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     choiceGroup->addButton(optChoice1);
     choiceGroup->addButton(optChoice2);
 
-    cmdNext =
-        Controls::Button(QStringLiteral("cmdNext"), QStringLiteral("Lear&n / Test Aromatherapy"), frame);
+    cmdNext = Controls::Button(QStringLiteral("cmdNext"),
+                               QStringLiteral("Lear&n / Test Aromatherapy"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNext);
@@ -305,8 +307,8 @@ QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
     }
     v->addSpacing(10);
 
-    cmdNextQuestion =
-        Controls::Button(QStringLiteral("cmdNextQuestion"), QStringLiteral("&Next Question"), frame);
+    cmdNextQuestion = Controls::Button(QStringLiteral("cmdNextQuestion"),
+                                       QStringLiteral("&Next Question"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdNextQuestion);
     buttons->addStretch(1);

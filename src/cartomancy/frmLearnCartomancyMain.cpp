@@ -233,8 +233,9 @@ QWidget *frmLearnCartomancyMain::buildGoalsTab()
         check->setObjectName(QStringLiteral("chkGoal") + number);
         setBold(check);
         auto *text = makeTextBox(QStringLiteral("txtGoal") + number, false, page);
-        auto *save = makeButton(QStringLiteral("cmdSaveGoal") + number,
-                                goal == 0 ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"), page);
+        auto *save =
+            makeButton(QStringLiteral("cmdSaveGoal") + number,
+                       goal == 0 ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"), page);
         chkGoal[size_t(goal)] = check;
         txtGoal[size_t(goal)] = text;
         cmdSaveGoal[size_t(goal)] = save;
@@ -278,8 +279,8 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
     for (int half = 0; half < 2; ++half) {
         auto *column = new QVBoxLayout;
         column->setSpacing(2);
-        auto *heading =
-            new QCheckBox(half == 0 ? QStringLiteral("F&ace Cards") : QStringLiteral("Number &Cards"), Frame4);
+        auto *heading = new QCheckBox(
+            half == 0 ? QStringLiteral("F&ace Cards") : QStringLiteral("Number &Cards"), Frame4);
         heading->setObjectName(half == 0 ? QStringLiteral("chkMajor") : QStringLiteral("chkMinor"));
         heading->setChecked(true);
         setBold(heading);
@@ -311,7 +312,8 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
                                                    "reversed & keywords - are shown in one screen."),
                                     Frame4));
     objectives->addStretch(1);
-    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"), QStringLiteral("Memori&ze Meaning / Keywords"), Frame4);
+    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"),
+                              QStringLiteral("Memori&ze Meaning / Keywords"), Frame4);
     objectives->addWidget(cmdSetOption);
     connect(chkMajor, &QCheckBox::clicked, this, [this] { chkMajor_Click(); });
     connect(chkMinor, &QCheckBox::clicked, this, [this] { chkMinor_Click(); });
@@ -576,7 +578,8 @@ QWidget *frmLearnCartomancyMain::buildTestTab()
     answerPanels_->addWidget(picKeywodContainer);
     v->addWidget(answerPanels_, 1);
 
-    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("&Next Question"), page);
+    cmdNextQuestion =
+        makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("&Next Question"), page);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNextQuestion);
@@ -613,7 +616,8 @@ QWidget *frmLearnCartomancyMain::buildResultsTab()
     setBold(lblResultInfo, 1.15);
     Look::SetTextColour(lblResultInfo, Look::HeadingGreen);
     Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("&Save Current Result"), page);
-    cmdReviewMissed = makeButton(QStringLiteral("cmdReviewMissed"), QStringLiteral("&Review Missed Answers"), page);
+    cmdReviewMissed = makeButton(QStringLiteral("cmdReviewMissed"),
+                                 QStringLiteral("&Review Missed Answers"), page);
     bottom->addWidget(lblResultInfo, 1);
     bottom->addWidget(cmdReviewMissed);
     bottom->addWidget(Command5);
@@ -908,7 +912,8 @@ void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &
     for (int i = 0; i < AnswerSlotCount; ++i)
         if (question.shown[size_t(i)])
             answerTexts_[size_t(i)] = question.captions[size_t(i)];
-    correctAnswer_ = question.correctSlot >= 0 ? question.captions[size_t(question.correctSlot)] : QString();
+    correctAnswer_ =
+        question.correctSlot >= 0 ? question.captions[size_t(question.correctSlot)] : QString();
     answerGroup_->setExclusive(false);
     for (int i = 0; i < AnswerSlotCount; ++i) {
         QRadioButton *option = optAnswer[size_t(i)];

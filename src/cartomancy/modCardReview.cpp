@@ -22,9 +22,8 @@ ReviewItems CardMissedItems(const CardTest &test, const CartomancyGlobals &globa
         if (test.TestScores[i] >= outOf)
             continue;
         const int id = i < test.TestAskedIds.size() ? test.TestAskedIds[i] : 0;
-        Db::RecordSet card =
-            OpenCardRecordset(globals, QStringLiteral("SELECT * FROM tblCards WHERE ID=") +
-                                           QString::number(id));
+        Db::RecordSet card = OpenCardRecordset(
+            globals, QStringLiteral("SELECT * FROM tblCards WHERE ID=") + QString::number(id));
         ReviewItem item;
         if (card.IsValid() && !card.IsEOF()) {
             item.title = card.Text(QStringLiteral("Name"));

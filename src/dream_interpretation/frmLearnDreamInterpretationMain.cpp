@@ -7,8 +7,8 @@
 #include "shell/Look.h"
 #include "shell/MsgBox.h"
 #include "shell/ReportView.h"
-#include "shell/modHelp.h"
 #include "shell/frmReviewMissed.h"
+#include "shell/modHelp.h"
 #include "shell/modRTB.h"
 
 #include <QButtonGroup>
@@ -16,8 +16,8 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -172,8 +172,10 @@ QWidget *frmLearnDreamInterpretationMain::buildStartFrame()
     }
 
     mainGroup_ = new QButtonGroup(frame);
-    optMain[0] = makeRadio(Controls::Indexed("optMain", 0), QStringLiteral("&Learn Dream Interpretation"), frame);
-    optMain[1] = makeRadio(Controls::Indexed("optMain", 1), QStringLiteral("&Test Dream Interpretation"), frame);
+    optMain[0] = makeRadio(Controls::Indexed("optMain", 0),
+                           QStringLiteral("&Learn Dream Interpretation"), frame);
+    optMain[1] = makeRadio(Controls::Indexed("optMain", 1),
+                           QStringLiteral("&Test Dream Interpretation"), frame);
     auto *choices = new QVBoxLayout;
     choices->setContentsMargins(16, 4, 0, 4);
     for (int i = 0; i < 2; ++i) {
@@ -183,7 +185,8 @@ QWidget *frmLearnDreamInterpretationMain::buildStartFrame()
     }
     v->addLayout(choices);
 
-    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Click Here To Proceed"), frame);
+    cmdNext =
+        makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Click Here To Proceed"), frame);
     cmdNext->setMinimumWidth(200);
     v->addLayout(buttonRow({cmdNext}, {}));
     v->addStretch(1);
@@ -204,9 +207,10 @@ QWidget *frmLearnDreamInterpretationMain::buildTestOptionsFrame()
         frame));
 
     optionGroup_ = new QButtonGroup(frame);
-    optOption[0] = makeRadio(Controls::Indexed("optOption", 0), QStringLiteral("Test By &Keyword"), frame);
-    optOption[1] =
-        makeRadio(Controls::Indexed("optOption", 1), QStringLiteral("Test By &Interpretation"), frame);
+    optOption[0] =
+        makeRadio(Controls::Indexed("optOption", 0), QStringLiteral("Test By &Keyword"), frame);
+    optOption[1] = makeRadio(Controls::Indexed("optOption", 1),
+                             QStringLiteral("Test By &Interpretation"), frame);
     for (int i = 0; i < 2; ++i) {
         optOption[size_t(i)]->setFont(resized(optOption[size_t(i)], 10, true));
         optionGroup_->addButton(optOption[size_t(i)], i);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "modDreamInterpretation.h"
-#include "shell/ReviewItem.h"
 #include "shell/ModuleHost.h"
+#include "shell/ReviewItem.h"
 
 #include <array>
 

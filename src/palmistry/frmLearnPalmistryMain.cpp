@@ -226,8 +226,8 @@ QGroupBox *frmLearnPalmistryMain::buildStartFrame()
                                           "process."),
                            frame));
 
-    static const std::array<const char *, 3> captions = {"&Memorize Palmistry", "&Test Myself on Palmistry",
-                                                         "Set &Goals"};
+    static const std::array<const char *, 3> captions = {"&Memorize Palmistry",
+                                                         "&Test Myself on Palmistry", "Set &Goals"};
     optionGroup_ = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(captions[std::size_t(i)]), frame);
@@ -331,8 +331,8 @@ QGroupBox *frmLearnPalmistryMain::buildTestOptionsFrame()
                            frame));
     v->addSpacing(6);
 
-    static const std::array<const char *, 3> captions = {"Test By &Name of Line / Shape",
-                                                         "Test By &Significance", "Test By &Location / Shape"};
+    static const std::array<const char *, 3> captions = {
+        "Test By &Name of Line / Shape", "Test By &Significance", "Test By &Location / Shape"};
     static const std::array<const char *, 3> explanations = {
         "See the Image and Choose the Name of the Line / Shape from the given options.",
         "See the Image and Choose the Appropriate Significance of the Line / Shape from the given "
@@ -422,7 +422,8 @@ QGroupBox *frmLearnPalmistryMain::buildQuestionFrame()
 
     connect(cmdNextQuestion, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
     defaultButton(frame, cmdNextQuestion);
-    AnswerKeys::Install(frame, QList<QAbstractButton *>(Option1.begin(), Option1.end()), cmdNextQuestion);
+    AnswerKeys::Install(frame, QList<QAbstractButton *>(Option1.begin(), Option1.end()),
+                        cmdNextQuestion);
     return frame;
 }
 
@@ -450,7 +451,8 @@ QGroupBox *frmLearnPalmistryMain::buildResultFrame()
     buttons->addStretch(1);
     buttons->addWidget(cmdStartTest);
     v->addLayout(buttons);
-    connect(cmdReviewMissed, &QPushButton::clicked, this, [this] { OpenReviewMissed(this, missed_); });
+    connect(cmdReviewMissed, &QPushButton::clicked, this,
+            [this] { OpenReviewMissed(this, missed_); });
 
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdStartTest, &QPushButton::clicked, this, [this] { cmdStartTest_Click(); });
@@ -475,8 +477,9 @@ QGroupBox *frmLearnPalmistryMain::buildGoalFrame()
         text->setObjectName(QStringLiteral("txtGoal%1").arg(goal));
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setTabChangesFocus(true);
-        auto *save = Controls::Button(QStringLiteral("cmdGoal%1").arg(goal),
-                                      goal == 1 ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"), frame);
+        auto *save =
+            Controls::Button(QStringLiteral("cmdGoal%1").arg(goal),
+                             goal == 1 ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"), frame);
         chkGoal[std::size_t(g)] = check;
         txtGoal[std::size_t(g)] = text;
         cmdGoal[std::size_t(g)] = save;
@@ -494,7 +497,8 @@ QGroupBox *frmLearnPalmistryMain::buildGoalFrame()
     v->addLayout(grid, 1);
     v->addSpacing(4);
 
-    cmdBackToMain[1] = Controls::Button(Controls::Indexed("cmdBackToMain", 1), QStringLiteral("Back To &Main"), frame);
+    cmdBackToMain[1] = Controls::Button(Controls::Indexed("cmdBackToMain", 1),
+                                        QStringLiteral("Back To &Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdBackToMain[1]);

@@ -27,7 +27,10 @@ AnswerKeys *AnswerKeys::Install(QWidget *screen, QList<QAbstractButton *> answer
     return keys;
 }
 
-void AnswerKeys::watch(QWidget *widget) { widget->installEventFilter(this); }
+void AnswerKeys::watch(QWidget *widget)
+{
+    widget->installEventFilter(this);
+}
 
 void AnswerKeys::MarkChosenByKey(QAbstractButton *button)
 {

@@ -119,9 +119,12 @@ frmReviewMissed::frmReviewMissed(ReviewItems items, QWidget *parent)
     answers->setColumnStretch(1, 1);
     v->addLayout(answers);
 
-    cmdPrevious_ = Controls::Button(QStringLiteral("cmdReviewPrevious"), QStringLiteral("&Previous"), this, 100);
-    cmdNext_ = Controls::Button(QStringLiteral("cmdReviewNext"), QStringLiteral("&Next"), this, 100);
-    cmdClose_ = Controls::Button(QStringLiteral("cmdReviewClose"), QStringLiteral("&Close"), this, 100);
+    cmdPrevious_ = Controls::Button(QStringLiteral("cmdReviewPrevious"),
+                                    QStringLiteral("&Previous"), this, 100);
+    cmdNext_ =
+        Controls::Button(QStringLiteral("cmdReviewNext"), QStringLiteral("&Next"), this, 100);
+    cmdClose_ =
+        Controls::Button(QStringLiteral("cmdReviewClose"), QStringLiteral("&Close"), this, 100);
     // Enter moves on only through the button that has the focus.
     for (QPushButton *button : {cmdPrevious_, cmdNext_, cmdClose_})
         button->setAutoDefault(false);
@@ -157,8 +160,8 @@ void frmReviewMissed::ShowItem(int index)
 
     const bool atFirst = position_ == 0;
     const bool atLast = position_ == int(items_.size()) - 1;
-    // The focus goes where the keyboard can go on: it stays on "Previous" while stepping back, else goes to "Next", and to
-    // "Close" on the last item.
+    // The focus goes where the keyboard can go on: it stays on "Previous" while stepping back, else
+    // goes to "Next", and to "Close" on the last item.
     QWidget *focus = cmdNext_;
     if (cmdPrevious_->hasFocus() && !atFirst)
         focus = cmdPrevious_;

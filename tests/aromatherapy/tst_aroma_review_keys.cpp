@@ -50,7 +50,10 @@ class tst_aroma_review_keys : public QObject {
             qWarning("no control named %s", qPrintable(name));
         return found;
     }
-    QString frame() { return window_->findChild<QStackedWidget *>()->currentWidget()->objectName(); }
+    QString frame()
+    {
+        return window_->findChild<QStackedWidget *>()->currentWidget()->objectName();
+    }
 
 private Q_SLOTS:
     void init()
@@ -122,13 +125,12 @@ private Q_SLOTS:
             QCOMPARE(item.given, answers[question]);
             QCOMPARE(item.correct, AromaLabelText(AromaCorrectAnswer(kind, oil)));
             // The oil's associations as the learn screen lists them.
-            for (const QString &part : {QStringLiteral("Planetary Association"), OilPlanet(oil),
-                                        QStringLiteral("Astrological Association"), OilSign(oil),
-                                        QStringLiteral("Element"), OilElement(oil),
-                                        QStringLiteral("Gender"), OilGender(oil),
-                                        QStringLiteral("Magical Properties"), OilMagical(oil, 0),
-                                        QStringLiteral("Therapeutic Properties"),
-                                        OilTherapeutic(oil, 0).toHtmlEscaped()})
+            for (const QString &part :
+                 {QStringLiteral("Planetary Association"), OilPlanet(oil),
+                  QStringLiteral("Astrological Association"), OilSign(oil),
+                  QStringLiteral("Element"), OilElement(oil), QStringLiteral("Gender"),
+                  OilGender(oil), QStringLiteral("Magical Properties"), OilMagical(oil, 0),
+                  QStringLiteral("Therapeutic Properties"), OilTherapeutic(oil, 0).toHtmlEscaped()})
                 QVERIFY2(item.body.contains(part), qPrintable(part));
             QVERIFY(item.picture.isEmpty());
         }
@@ -143,7 +145,7 @@ private Q_SLOTS:
         QTRY_VERIFY(child<QRadioButton>(QStringLiteral("optChoice2"))->isChecked());
         press(Qt::Key_C, Qt::AltModifier); // "Test &Criteria" goes to its list
         QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("cboTest")));
-        press(Qt::Key_Down); // the sign test
+        press(Qt::Key_Down);               // the sign test
         press(Qt::Key_V, Qt::AltModifier); // "Test Le&vel"
         QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("cboTestLevel")));
         press(Qt::Key_Down);
@@ -171,7 +173,7 @@ private Q_SLOTS:
 
         const AromaResult result = window_->Model().Score();
         const int missed = result.count - result.score;
-        QVERIFY(missed > 0); // answering by position misses some
+        QVERIFY(missed > 0);               // answering by position misses some
         press(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
         QTRY_VERIFY(qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget()));
         auto *review = qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget());

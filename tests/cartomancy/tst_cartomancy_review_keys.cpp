@@ -44,9 +44,11 @@ struct CardRow {
 
 CardRow readCard(const CartomancyGlobals &globals, int id)
 {
-    Db::RecordSet card = OpenCardRecordset(globals, QStringLiteral("SELECT * FROM tblCards WHERE ID=%1").arg(id));
+    Db::RecordSet card =
+        OpenCardRecordset(globals, QStringLiteral("SELECT * FROM tblCards WHERE ID=%1").arg(id));
     CardRow row{card.Text(QStringLiteral("Name")), card.Text(QStringLiteral("NormalMeaning")), {}};
-    for (Db::RecordSet k = OpenCardRecordset(globals, CardKeywordsQuery(id)); !k.IsEOF(); k.MoveNext())
+    for (Db::RecordSet k = OpenCardRecordset(globals, CardKeywordsQuery(id)); !k.IsEOF();
+         k.MoveNext())
         row.keywords << k.Text(QStringLiteral("keyword"));
     return row;
 }
@@ -85,8 +87,10 @@ private Q_SLOTS:
         QVERIFY(!test.Advance(0, QStringLiteral("given"), QStringLiteral("right")));
         test.TestCardId = 9;
         QVERIFY(test.Advance(1, QStringLiteral("right 2"), QStringLiteral("right 2")));
-        QCOMPARE(test.TestGiven, (std::vector<QString>{QStringLiteral("given"), QStringLiteral("right 2")}));
-        QCOMPARE(test.TestCorrect, (std::vector<QString>{QStringLiteral("right"), QStringLiteral("right 2")}));
+        QCOMPARE(test.TestGiven,
+                 (std::vector<QString>{QStringLiteral("given"), QStringLiteral("right 2")}));
+        QCOMPARE(test.TestCorrect,
+                 (std::vector<QString>{QStringLiteral("right"), QStringLiteral("right 2")}));
         test.Start(CardTestType::Keywords, CardTestLevel::Beginner, 1);
         QVERIFY(test.TestGiven.empty() && test.TestCorrect.empty());
     }
@@ -100,13 +104,16 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("scores");
         QTest::addColumn<QList<int>>("outOf");
         QTest::addColumn<QList<int>>("missed");
-        QTest::addRow("description: the wrong ones") << 0 << QList<int>{1, 5, 52} << QList<int>{1, 0, 0}
-                                                     << QList<int>{1, 1, 1} << QList<int>{5, 52};
-        QTest::addRow("keywords: any box short counts") << 1 << QList<int>{3, 4, 6} << QList<int>{3, 2, 0}
-                                                        << QList<int>{3, 3, 3} << QList<int>{4, 6};
-        QTest::addRow("a card asked twice is listed twice") << 0 << QList<int>{8, 8} << QList<int>{0, 0}
-                                                            << QList<int>{1, 1} << QList<int>{8, 8};
-        QTest::addRow("all right") << 1 << QList<int>{2} << QList<int>{1} << QList<int>{1} << QList<int>{};
+        QTest::addRow("description: the wrong ones")
+            << 0 << QList<int>{1, 5, 52} << QList<int>{1, 0, 0} << QList<int>{1, 1, 1}
+            << QList<int>{5, 52};
+        QTest::addRow("keywords: any box short counts")
+            << 1 << QList<int>{3, 4, 6} << QList<int>{3, 2, 0} << QList<int>{3, 3, 3}
+            << QList<int>{4, 6};
+        QTest::addRow("a card asked twice is listed twice")
+            << 0 << QList<int>{8, 8} << QList<int>{0, 0} << QList<int>{1, 1} << QList<int>{8, 8};
+        QTest::addRow("all right")
+            << 1 << QList<int>{2} << QList<int>{1} << QList<int>{1} << QList<int>{};
     }
     void missedItems()
     {
@@ -139,7 +146,8 @@ private Q_SLOTS:
             QCOMPARE(items[m].correct, QStringLiteral("correct %1").arg(question));
             QVERIFY(items[m].body.contains(card.meaning.left(40).toHtmlEscaped()));
             // The keywords the Memorize tab lists: the card's first five.
-            QCOMPARE(CardKeywordList(globals, missed[m]), card.keywords.mid(0, 5).join(QStringLiteral(", ")));
+            QCOMPARE(CardKeywordList(globals, missed[m]),
+                     card.keywords.mid(0, 5).join(QStringLiteral(", ")));
             QVERIFY(items[m].body.contains(card.keywords.first().toHtmlEscaped()));
             QVERIFY(!QImage::fromData(items[m].picture).isNull()); // the card's picture
         }
@@ -180,7 +188,9 @@ private Q_SLOTS:
         press(Qt::Key_C, Qt::AltModifier); // "Number &Cards" cleared: the twelve face cards
         QTRY_VERIFY(!get<QCheckBox>(window_, QStringLiteral("chkMinor"))->isChecked());
         press(description ? Qt::Key_T : Qt::Key_K, Qt::AltModifier); // "Descrip&tion" / "&Keywords"
-        QTRY_VERIFY(get<QRadioButton>(window_, QStringLiteral("optTestType(%1)").arg(description ? 0 : 1))->isChecked());
+        QTRY_VERIFY(
+            get<QRadioButton>(window_, QStringLiteral("optTestType(%1)").arg(description ? 0 : 1))
+                ->isChecked());
         press(Qt::Key_G, Qt::AltModifier); // "Be&ginner"
         QTRY_VERIFY(get<QRadioButton>(window_, QStringLiteral("optDifficulty(0)"))->isChecked());
         press(Qt::Key_M, Qt::AltModifier); // "Test &Me"
@@ -189,10 +199,13 @@ private Q_SLOTS:
         auto *next = get<QPushButton>(window_, QStringLiteral("cmdNextQuestion"));
         TestSupport::MessageRecorder messages;
         for (int q = 1; q <= 12; ++q) {
-            QCOMPARE(get<QLabel>(window_, QStringLiteral("lblQCount"))->text(), QStringLiteral("%1 of 12").arg(q));
-            QCOMPARE(QApplication::focusWidget(), get<QWidget>(window_, QStringLiteral("picResult")));
+            QCOMPARE(get<QLabel>(window_, QStringLiteral("lblQCount"))->text(),
+                     QStringLiteral("%1 of 12").arg(q));
+            QCOMPARE(QApplication::focusWidget(),
+                     get<QWidget>(window_, QStringLiteral("picResult")));
             press(Qt::Key_Return); // nothing chosen yet: Enter does nothing
-            QCOMPARE(get<QLabel>(window_, QStringLiteral("lblQCount"))->text(), QStringLiteral("%1 of 12").arg(q));
+            QCOMPARE(get<QLabel>(window_, QStringLiteral("lblQCount"))->text(),
+                     QStringLiteral("%1 of 12").arg(q));
             // Beginner shows two options (slots 1 and 2), or five boxes of which one is ticked.
             const int position = q % 2;
             press(Qt::Key(Qt::Key_1 + position));

@@ -41,7 +41,10 @@ class tst_dream_review_keys : public QObject {
             qWarning("no control named %s", qPrintable(name));
         return found;
     }
-    QString screen() { return child<QStackedWidget>(QStringLiteral("fraOptions"))->currentWidget()->objectName(); }
+    QString screen()
+    {
+        return child<QStackedWidget>(QStringLiteral("fraOptions"))->currentWidget()->objectName();
+    }
 
 private Q_SLOTS:
     void init()
@@ -123,29 +126,35 @@ private Q_SLOTS:
         QTRY_COMPARE(screen(), QStringLiteral("fraOption(6)"));
 
         QHash<QString, QString> keywordOf; // interpretation -> keyword
-        for (const KeywordSource::Symbol &s : DreamTestData::OrderedRows(DreamTestData::BuiltDatabase()))
+        for (const KeywordSource::Symbol &s :
+             DreamTestData::OrderedRows(DreamTestData::BuiltDatabase()))
             keywordOf.insert(s.description, s.keyword);
         auto *next = child<QPushButton>(QStringLiteral("cmdNextQuestionForDesc"));
         for (int q = 0; q < 2; ++q) {
             QCOMPARE(child<QLabel>(QStringLiteral("lblQuestionNoForDesc"))->text(),
                      QStringLiteral("Question %1 of 2").arg(q + 1));
-            QVERIFY(child(QStringLiteral("fraOption(6)"))->isAncestorOf(QApplication::focusWidget()));
+            QVERIFY(
+                child(QStringLiteral("fraOption(6)"))->isAncestorOf(QApplication::focusWidget()));
             // The first question is answered wrongly, the second rightly.
             const QString right = keywordOf.value(child<QLabel>(QStringLiteral("lblDesc"))->text());
             QVERIFY(!right.isEmpty());
             int position = -1;
             for (int i = 0; i < 5 && position < 0; ++i)
-                if ((child<QLabel>(QStringLiteral("lblChoiceForDesc(%1)").arg(i))->text() == right) == (q == 1))
+                if ((child<QLabel>(QStringLiteral("lblChoiceForDesc(%1)").arg(i))->text() ==
+                     right) == (q == 1))
                     position = i;
             QVERIFY(position >= 0);
             press(Qt::Key(Qt::Key_1 + position));
-            QVERIFY(child<QRadioButton>(QStringLiteral("optChoiceForDesc(%1)").arg(position))->isChecked());
+            QVERIFY(child<QRadioButton>(QStringLiteral("optChoiceForDesc(%1)").arg(position))
+                        ->isChecked());
             QCOMPARE(QApplication::focusWidget(), next);
             press(Qt::Key_Return);
         }
         QCOMPARE(screen(), QStringLiteral("fraOption(5)"));
-        QVERIFY(child<QWidget>(QStringLiteral("RTBTestResult"))->property("plainText").toString().endsWith(
-            QStringLiteral("1 correct out of 2 questions.")));
+        QVERIFY(child<QWidget>(QStringLiteral("RTBTestResult"))
+                    ->property("plainText")
+                    .toString()
+                    .endsWith(QStringLiteral("1 correct out of 2 questions.")));
 
         press(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
         QTRY_VERIFY(qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget()));

@@ -42,7 +42,10 @@ class tst_palm_review_keys : public QObject {
             qWarning("no control named %s", qPrintable(name));
         return found;
     }
-    QString frame() { return window_->findChild<QStackedWidget *>()->currentWidget()->objectName(); }
+    QString frame()
+    {
+        return window_->findChild<QStackedWidget *>()->currentWidget()->objectName();
+    }
 
 private Q_SLOTS:
     void init()
@@ -83,7 +86,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<int>>("entries");
         QTest::addColumn<QList<bool>>("right");
-        QTest::addRow("two of four wrong") << QList<int>{14, 2, 0, 21} << QList<bool>{false, true, false, true};
+        QTest::addRow("two of four wrong")
+            << QList<int>{14, 2, 0, 21} << QList<bool>{false, true, false, true};
         QTest::addRow("none wrong") << QList<int>{5, 6} << QList<bool>{true, true};
         // Entry 2's significance has a line break, kept in the review.
         QTest::addRow("line break in the answer") << QList<int>{2} << QList<bool>{false};
@@ -109,14 +113,17 @@ private Q_SLOTS:
             const ReviewItem &item = items[k++];
             QCOMPARE(item.title, view.title);
             QCOMPARE(item.given, QStringLiteral("picked %1").arg(i));
-            QCOMPARE(item.correct, QString(view.significance).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            QCOMPARE(
+                item.correct,
+                QString(view.significance).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             QVERIFY(item.body.contains(QStringLiteral("Shape / Location")));
             QVERIFY(item.body.contains(QStringLiteral("Significance")));
             QVERIFY(item.body.contains(view.shapeLocation.left(25).toHtmlEscaped()));
             QVERIFY(QSvgRenderer(item.picture).isValid()); // the entry's own picture
         }
         if (entries == QList<int>{2})
-            QVERIFY(items[0].correct.contains(u'\n') && items[0].body.contains(QStringLiteral("<br>")));
+            QVERIFY(items[0].correct.contains(u'\n') &&
+                    items[0].body.contains(QStringLiteral("<br>")));
     }
 
     // From the start screen to the review with QTest::keyClick only.

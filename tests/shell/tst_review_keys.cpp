@@ -44,8 +44,8 @@ ReviewItems threeItems()
          pngBytes({40, 60}), QStringLiteral("Water"), QStringLiteral("Fire")},
         {QStringLiteral("Life Line"), QStringLiteral("<p>A line</p>"), kSvg,
          QStringLiteral("Given"), QStringLiteral("Correct")},
-        {QStringLiteral("Ace of Cups"), QStringLiteral("<p>Meaning</p>"), QByteArray("not a picture"),
-         QStringLiteral("a, b"), QStringLiteral("c, d")},
+        {QStringLiteral("Ace of Cups"), QStringLiteral("<p>Meaning</p>"),
+         QByteArray("not a picture"), QStringLiteral("a, b"), QStringLiteral("c, d")},
     };
 }
 
@@ -65,8 +65,9 @@ struct QuestionScreen {
         picture->setFocusPolicy(Qt::StrongFocus);
         v->addWidget(picture);
         for (int i = 0; i < 5; ++i) {
-            QAbstractButton *option = checkBoxes ? static_cast<QAbstractButton *>(new QCheckBox(&screen))
-                                                 : new QRadioButton(&screen);
+            QAbstractButton *option = checkBoxes
+                                          ? static_cast<QAbstractButton *>(new QCheckBox(&screen))
+                                          : new QRadioButton(&screen);
             option->setText(QStringLiteral("answer %1").arg(i));
             options << option;
             v->addWidget(option);
@@ -76,7 +77,8 @@ struct QuestionScreen {
         next->setEnabled(false);
         v->addWidget(next);
         for (QAbstractButton *option : options)
-            QObject::connect(option, &QAbstractButton::clicked, next, [this] { next->setEnabled(true); });
+            QObject::connect(option, &QAbstractButton::clicked, next,
+                             [this] { next->setEnabled(true); });
         QObject::connect(next, &QPushButton::clicked, &screen, [this] { ++nextClicks; });
         AnswerKeys::Install(&screen, options, next);
         screen.show();
@@ -129,9 +131,8 @@ private Q_SLOTS:
         QVERIFY(q.active);
         q.picture->setFocus();
         const Qt::KeyboardModifiers modifiers =
-            QByteArray(QTest::currentDataTag()).startsWith("keypad")
-                ? Qt::KeypadModifier
-                : Qt::NoModifier;
+            QByteArray(QTest::currentDataTag()).startsWith("keypad") ? Qt::KeypadModifier
+                                                                     : Qt::NoModifier;
         QTest::keyClick(q.picture, Qt::Key(key), modifiers);
         for (int i = 0; i < 5; ++i)
             QCOMPARE(q.options[i]->isChecked(), i == chosen);
@@ -212,8 +213,8 @@ private Q_SLOTS:
 
     void bodyEscapesAndKeepsLines()
     {
-        const QString html = ReviewBody({{QStringLiteral("Significance"),
-                                          QStringLiteral("Love & <care>\r\nsecond line ")}});
+        const QString html = ReviewBody(
+            {{QStringLiteral("Significance"), QStringLiteral("Love & <care>\r\nsecond line ")}});
         QVERIFY(html.contains(QStringLiteral("<b>Significance</b>")));
         QVERIFY(html.contains(QStringLiteral("Love &amp; &lt;care&gt;<br>second line</p>")));
         QVERIFY(!ReviewBody({{QString(), QStringLiteral("x")}}).contains(QStringLiteral("<b>")));
@@ -344,8 +345,10 @@ private Q_SLOTS:
         const QStringList problems = TestSupport::AccessKeyProblems(&window);
         QCOMPARE(problems.size(), 3);
         QVERIFY(problems.contains(QStringLiteral("no access key: cmdDonate \"Donate\"")));
-        QVERIFY(problems.contains(QStringLiteral("Alt+B shared by cmdBack \"&Back\", lblBold (label)")));
-        QVERIFY(problems.contains(QStringLiteral("Alt+F shared by chkFast \"&Fast\", &File (menu)")));
+        QVERIFY(problems.contains(
+            QStringLiteral("Alt+B shared by cmdBack \"&Back\", lblBold (label)")));
+        QVERIFY(
+            problems.contains(QStringLiteral("Alt+F shared by chkFast \"&Fast\", &File (menu)")));
         QCOMPARE(TestSupport::AccessKeyProblems(&window, {QStringLiteral("cmdDonate")}).size(), 2);
     }
 };

@@ -53,8 +53,8 @@ QStringList AccessKeyProblems(QWidget *window, const QStringList &withoutKey)
 
     for (auto it = owners.cbegin(); it != owners.cend(); ++it)
         if (it.value().size() > 1)
-            problems << QStringLiteral("Alt+") + it.key().toUpper() + QStringLiteral(" shared by ") +
-                            it.value().join(QStringLiteral(", "));
+            problems << QStringLiteral("Alt+") + it.key().toUpper() +
+                            QStringLiteral(" shared by ") + it.value().join(QStringLiteral(", "));
     return problems;
 }
 
