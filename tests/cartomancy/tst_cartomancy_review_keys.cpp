@@ -198,6 +198,7 @@ private Q_SLOTS:
 
         auto *next = get<QPushButton>(window_, QStringLiteral("cmdNextQuestion"));
         TestSupport::MessageRecorder messages;
+        QStringList firstWrong; // card, answer given, correct answer
         for (int q = 1; q <= 12; ++q) {
             QCOMPARE(get<QLabel>(window_, QStringLiteral("lblQCount"))->text(),
                      QStringLiteral("%1 of 12").arg(q));
@@ -211,7 +212,17 @@ private Q_SLOTS:
             press(Qt::Key(Qt::Key_1 + position));
             const QString chosen = description ? QStringLiteral("optAnswer(%1)").arg(position + 1)
                                                : QStringLiteral("chkKeywords(%1)").arg(position);
-            QVERIFY(get<QAbstractButton>(window_, chosen)->isChecked());
+            auto *button = get<QAbstractButton>(window_, chosen);
+            QVERIFY(button->isChecked());
+            // The first description question answered wrongly, as the review must show it.
+            if (description && firstWrong.isEmpty() && button->property("tag").toString().isEmpty()) {
+                firstWrong << get<QLabel>(window_, QStringLiteral("lblCardName"))->text() << button->text();
+                for (int i = 1; i <= 2; ++i) {
+                    auto *option = get<QAbstractButton>(window_, QStringLiteral("optAnswer(%1)").arg(i));
+                    if (option->property("tag").toString() == QLatin1String("True"))
+                        firstWrong << option->text();
+                }
+            }
             QVERIFY(next->isEnabled());
             QCOMPARE(QApplication::focusWidget(), next);
             press(Qt::Key_Enter);
@@ -233,6 +244,15 @@ private Q_SLOTS:
         auto *review = qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget());
         QVERIFY(QTest::qWaitForWindowActive(review));
         QCOMPARE(review->Count(), 12 - right);
+        if (description) {
+            QCOMPARE(firstWrong.size(), 3);
+            const auto shown = [review](const char *name) {
+                return review->findChild<QLabel *>(QLatin1String(name))->text();
+            };
+            QCOMPARE(QStringList({shown("lblReviewTitle"), shown("lblReviewGiven"),
+                                  shown("lblReviewCorrect")}),
+                     firstWrong);
+        }
         QVERIFY(!review->findChild<QLabel *>(QStringLiteral("picReview"))->pixmap().isNull());
         press(Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activeModalWidget());
