@@ -215,10 +215,13 @@ private Q_SLOTS:
             auto *button = get<QAbstractButton>(window_, chosen);
             QVERIFY(button->isChecked());
             // The first description question answered wrongly, as the review must show it.
-            if (description && firstWrong.isEmpty() && button->property("tag").toString().isEmpty()) {
-                firstWrong << get<QLabel>(window_, QStringLiteral("lblCardName"))->text() << button->text();
+            if (description && firstWrong.isEmpty() &&
+                button->property("tag").toString().isEmpty()) {
+                firstWrong << get<QLabel>(window_, QStringLiteral("lblCardName"))->text()
+                           << button->text();
                 for (int i = 1; i <= 2; ++i) {
-                    auto *option = get<QAbstractButton>(window_, QStringLiteral("optAnswer(%1)").arg(i));
+                    auto *option =
+                        get<QAbstractButton>(window_, QStringLiteral("optAnswer(%1)").arg(i));
                     if (option->property("tag").toString() == QLatin1String("True"))
                         firstWrong << option->text();
                 }
