@@ -186,27 +186,6 @@ private Q_SLOTS:
         QCOMPARE(frame(), QStringLiteral("Frame4"));
     }
 
-    // A test without a wrong answer has nothing to review: the user is told.
-    void nothingMissed()
-    {
-        child<QRadioButton>(QStringLiteral("optChoice2"))->click();
-        child<QComboBox>(QStringLiteral("cboTest"))->setCurrentIndex(3); // gender
-        child<QPushButton>(QStringLiteral("cmdNext"))->click();
-        while (frame() == QLatin1String("Frame3")) {
-            const int oil = window_->Model().AromaQuestionOils.value(window_->Model().AromaCurrent);
-            for (int i = 0; i < 2; ++i) {
-                auto *option = child<QRadioButton>(QStringLiteral("optAnswerOption(%1)").arg(i));
-                if (option->text() == OilGender(oil))
-                    option->click();
-            }
-            child<QPushButton>(QStringLiteral("cmdNextQuestion"))->click();
-        }
-        auto seen = TestSupport::AnswerNextMessage();
-        child<QPushButton>(QStringLiteral("cmdReviewMissed"))->click();
-        QTRY_VERIFY(seen->shown);
-        QCOMPARE(seen->text, NothingToReviewText());
-    }
-
     // Every screen: each button has an access key, and none is shared.
     void accessKeysPerScreen()
     {

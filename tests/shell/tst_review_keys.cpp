@@ -94,24 +94,6 @@ class tst_review_keys : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void positionForKey_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("position");
-        QTest::addRow("1") << int(Qt::Key_1) << 0;
-        QTest::addRow("5") << int(Qt::Key_5) << 4;
-        QTest::addRow("9") << int(Qt::Key_9) << 8;
-        QTest::addRow("0 is the tenth") << int(Qt::Key_0) << 9;
-        QTest::addRow("letter") << int(Qt::Key_A) << -1;
-        QTest::addRow("space") << int(Qt::Key_Space) << -1;
-    }
-    void positionForKey()
-    {
-        QFETCH(int, key);
-        QFETCH(int, position);
-        QCOMPARE(AnswerKeys::PositionForKey(key), position);
-    }
-
     // A number counts the answers on show: with the fourth hidden, 4 chooses the fifth.
     void numberChoosesShownAnswer_data()
     {
@@ -141,20 +123,6 @@ private Q_SLOTS:
         QCOMPARE(q.nextClicks, 0);
     }
 
-    void enterPressesNextOnlyWhenEnabled()
-    {
-        QuestionScreen q;
-        QVERIFY(q.active);
-        q.picture->setFocus();
-        QTest::keyClick(q.picture, Qt::Key_Return);
-        QCOMPARE(q.nextClicks, 0); // nothing chosen yet: "next" is disabled
-        QTest::keyClick(q.picture, Qt::Key_2);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
-        QCOMPARE(q.nextClicks, 1);
-        QTest::keyClick(q.options[0], Qt::Key_Return);
-        QCOMPARE(q.nextClicks, 2);
-    }
-
     void modifiedKeysAreNotAnswers()
     {
         QuestionScreen q;
@@ -182,33 +150,6 @@ private Q_SLOTS:
         QTest::keyClick(q.options[1], Qt::Key_1);
         QVERIFY(q.options[0]->isChecked() && !q.options[1]->isChecked());
         QVERIFY(q.next->hasFocus());
-    }
-
-    // The answers are marked as chosen by number, so access-key checks pass them by.
-    void answersAreMarked()
-    {
-        QuestionScreen q;
-        for (QAbstractButton *option : q.options)
-            QVERIFY(AnswerKeys::IsAnswerButton(option));
-        QVERIFY(!AnswerKeys::IsAnswerButton(q.next));
-        QVERIFY(TestSupport::AccessKeyProblems(&q.screen).isEmpty());
-    }
-
-    void positionText_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("text");
-        QTest::addRow("first") << 0 << 7 << QStringLiteral("1 of 7");
-        QTest::addRow("last") << 6 << 7 << QStringLiteral("7 of 7");
-        QTest::addRow("single") << 0 << 1 << QStringLiteral("1 of 1");
-    }
-    void positionText()
-    {
-        QFETCH(int, index);
-        QFETCH(int, count);
-        QFETCH(QString, text);
-        QCOMPARE(ReviewPositionText(index, count), text);
     }
 
     void bodyEscapesAndKeepsLines()
