@@ -17,6 +17,9 @@ void Settle();
 void Shot(QWidget *window, const QString &name);
 // Saves a picture of a window as OUT/name.png (dialogs and top-level windows).
 void SaveWindow(QWidget *window, const QString &name);
+// Presses "Review Missed Answers" on a module window and saves pictures of the
+// review's first and second item as NN-name.png and NN-name-next.png.
+void ShotReview(QWidget *moduleWindow, const QString &name);
 // Clicks the main window's module button with that index.
 void SelectModule(frmMDI &mdi, int button);
 

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,6 +60,33 @@ void Shot(QWidget *window, const QString &name)
 void SaveWindow(QWidget *window, const QString &name)
 {
     window->grab().save(outDir + u'/' + name + QStringLiteral(".png"));
+}
+
+void ShotReview(QWidget *moduleWindow, const QString &name)
+{
+    auto *button = Find<QAbstractButton>(moduleWindow, QStringLiteral("cmdReviewMissed"));
+    if (!button)
+        return;
+    // A test without a wrong answer has nothing to review; its message is answered.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    answer.start(50);
+    button->click();
+    Settle();
+    QWidget *review = QApplication::activeModalWidget();
+    if (!review || review->objectName() != QLatin1String("frmReviewMissed"))
+        return;
+    Shot(review, name);
+    if (auto *next = Find<QAbstractButton>(review, QStringLiteral("cmdReviewNext"));
+        next && next->isEnabled()) {
+        next->click();
+        Shot(review, name + QStringLiteral("-next"));
+    }
+    review->close();
+    Settle();
 }
 
 void SelectModule(frmMDI &mdi, int button)

@@ -1,9 +1,12 @@
 #include "frmLearnAromatherapyMain.h"
 
+#include "modAromaReview.h"
 #include "modAromaTest.h"
+#include "shell/AnswerKeys.h"
 #include "shell/Controls.h"
 #include "shell/LinkLabel.h"
 #include "shell/MsgBox.h"
+#include "shell/frmReviewMissed.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 
@@ -120,7 +123,7 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     QFrame *learnPanel = makePanel(frame);
     auto *learnLayout = new QVBoxLayout(learnPanel);
     learnLayout->setContentsMargins(14, 12, 14, 12);
-    optChoice1 = new QRadioButton(QStringLiteral("Learn Options"), learnPanel);
+    optChoice1 = new QRadioButton(QStringLiteral("&Learn Options"), learnPanel);
     optChoice1->setObjectName(QStringLiteral("optChoice1"));
     optChoice1->setFont(scaledFont(optChoice1, 1.0, true));
     cboLearn = new QComboBox(learnPanel);
@@ -134,7 +137,7 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     QFrame *testPanel = makePanel(frame);
     auto *testLayout = new QGridLayout(testPanel);
     testLayout->setContentsMargins(14, 12, 14, 12);
-    optChoice2 = new QRadioButton(QStringLiteral("Test Options"), testPanel);
+    optChoice2 = new QRadioButton(QStringLiteral("&Test Options"), testPanel);
     optChoice2->setObjectName(QStringLiteral("optChoice2"));
     optChoice2->setFont(scaledFont(optChoice2, 1.0, true));
     cboTest = new QComboBox(testPanel);
@@ -149,10 +152,15 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     cboTestLevel->setObjectName(QStringLiteral("cboTestLevel"));
     cboTestLevel->addItems(
         {QStringLiteral("Basic"), QStringLiteral("Intermediate"), QStringLiteral("Advanced")});
-    QLabel *criteria = Controls::Label(Controls::Indexed("Label1", 3), QStringLiteral("Test Criteria"), testPanel);
-    QLabel *level = Controls::Label(Controls::Indexed("Label1", 4), QStringLiteral("Test Level"), testPanel);
-    criteria->setWordWrap(false);
-    level->setWordWrap(false);
+    QLabel *criteria = Controls::Label(Controls::Indexed("Label1", 3),
+                                       QStringLiteral("Test &Criteria"), testPanel);
+    QLabel *level =
+        Controls::Label(Controls::Indexed("Label1", 4), QStringLiteral("Test Le&vel"), testPanel);
+    // Access keys through the buddies (a plain-text label shows "&" as it is).
+    for (QLabel *label : {criteria, level}) {
+        label->setWordWrap(false);
+        label->setTextFormat(Qt::AutoText);
+    }
     criteria->setBuddy(cboTest);
     level->setBuddy(cboTestLevel);
     testLayout->addWidget(optChoice2, 0, 0, 1, 2);
@@ -170,8 +178,8 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     choiceGroup->addButton(optChoice1);
     choiceGroup->addButton(optChoice2);
 
-    cmdNext =
-        Controls::Button(QStringLiteral("cmdNext"), QStringLiteral("Learn / Test Aromatherapy"), frame);
+    cmdNext = Controls::Button(QStringLiteral("cmdNext"),
+                               QStringLiteral("Lear&n / Test Aromatherapy"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNext);
@@ -251,8 +259,8 @@ QWidget *frmLearnAromatherapyMain::buildLearnFrame()
     v->addLayout(grid);
     v->addStretch(1);
 
-    cmdBackDesc = Controls::Button(QStringLiteral("cmdBackDesc"), QStringLiteral("Back"), frame);
-    cmdNextDesc = Controls::Button(QStringLiteral("cmdNextDesc"), QStringLiteral("Next"), frame);
+    cmdBackDesc = Controls::Button(QStringLiteral("cmdBackDesc"), QStringLiteral("Bac&k"), frame);
+    cmdNextDesc = Controls::Button(QStringLiteral("cmdNextDesc"), QStringLiteral("&Next"), frame);
     cmdBackToMain[0] =
         Controls::Button(Controls::Indexed("cmdBackToMain", 0), QStringLiteral("&Back To Main"), frame);
     auto *buttons = new QHBoxLayout;
@@ -299,8 +307,8 @@ QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
     }
     v->addSpacing(10);
 
-    cmdNextQuestion =
-        Controls::Button(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), frame);
+    cmdNextQuestion = Controls::Button(QStringLiteral("cmdNextQuestion"),
+                                       QStringLiteral("&Next Question"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdNextQuestion);
     buttons->addStretch(1);
@@ -308,6 +316,8 @@ QWidget *frmLearnAromatherapyMain::buildQuestionFrame()
     v->addStretch(1);
 
     connect(cmdNextQuestion, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
+    AnswerKeys::Install(frame, {optAnswerOption[0], optAnswerOption[1], optAnswerOption[2]},
+                        cmdNextQuestion);
     return frame;
 }
 
@@ -326,12 +336,17 @@ QWidget *frmLearnAromatherapyMain::buildResultFrame()
 
     cmdBackToMain[1] =
         Controls::Button(Controls::Indexed("cmdBackToMain", 1), QStringLiteral("&Back To Main"), frame);
+    cmdReviewMissed = Controls::Button(QStringLiteral("cmdReviewMissed"),
+                                       QStringLiteral("&Review Missed Answers"), frame);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdReviewMissed);
     buttons->addStretch(1);
     buttons->addWidget(cmdBackToMain[1]);
     v->addLayout(buttons);
 
     connect(cmdBackToMain[1], &QPushButton::clicked, this, [this] { cmdBackToMain_Click(); });
+    connect(cmdReviewMissed, &QPushButton::clicked, this,
+            [this] { OpenReviewMissed(this, AromaMissedItems(model_)); });
     return frame;
 }
 

@@ -73,4 +73,5 @@ private:
 
     QTextEdit *rtbResult_ = nullptr; // "RTB"
     std::array<QPushButton *, 2> cmdBackToMain{};
+    QPushButton *cmdReviewMissed = nullptr;
 };

@@ -1,18 +1,21 @@
 #include "frmLearnCartomancyMain.h"
 
 #include "WrappingWidgets.h"
+#include "modCardReview.h"
 #include "modLearnCartomancyDB.h"
 #include "modLearnCartomancyImageDB.h"
 #include "modLearnCartomancySettings.h"
 #include "modLearnCartomancyStartup.h"
-#include "shell/Controls.h"
+#include "shell/AnswerKeys.h"
 #include "shell/AppInfo.h"
+#include "shell/Controls.h"
 #include "shell/FileWriter.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/MsgBox.h"
 #include "shell/ReportView.h"
 #include "shell/UpdateReminder.h"
+#include "shell/frmReviewMissed.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 #include "shell/modRandom.h"
@@ -40,6 +43,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -130,7 +134,7 @@ frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
     auto *cornerLayout = new QHBoxLayout(corner);
     cornerLayout->setContentsMargins(0, 0, 2, 2);
     auto *cmdReset = makeButton(QStringLiteral("cmdReset"), QStringLiteral("Donate"), corner);
-    auto *cmdNav = makeButton(Controls::Indexed("cmdNav", 1), QStringLiteral("Exit"), corner);
+    auto *cmdNav = makeButton(Controls::Indexed("cmdNav", 1), QStringLiteral("E&xit"), corner);
     cmdReset->setMinimumWidth(80);
     cmdNav->setMinimumWidth(80);
     cornerLayout->addWidget(cmdReset);
@@ -227,11 +231,13 @@ QWidget *frmLearnCartomancyMain::buildGoalsTab()
     for (int goal = 0; goal < 2; ++goal) {
         const QString number = QString::number(goal + 1);
         auto *column = new QVBoxLayout;
-        auto *check = new QCheckBox(QStringLiteral("Goal ") + number, page);
+        auto *check = new QCheckBox(QStringLiteral("Goal &") + number, page);
         check->setObjectName(QStringLiteral("chkGoal") + number);
         setBold(check);
         auto *text = makeTextBox(QStringLiteral("txtGoal") + number, false, page);
-        auto *save = makeButton(QStringLiteral("cmdSaveGoal") + number, QStringLiteral("&Save"), page);
+        auto *save =
+            makeButton(QStringLiteral("cmdSaveGoal") + number,
+                       goal == 0 ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"), page);
         chkGoal[size_t(goal)] = check;
         txtGoal[size_t(goal)] = text;
         cmdSaveGoal[size_t(goal)] = save;
@@ -269,12 +275,14 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
     auto *objectives = new QVBoxLayout(Frame4);
     objectives->setSpacing(4);
     auto *headings = new QHBoxLayout;
-    static const char *const suits[] = {"Clubs", "Diamond", "Spades", "Hearts"};
+    // The access keys differ between the two columns of suits, which share their names.
+    static const char *const suits[2][4] = {{"C&lubs", "Diam&ond", "S&pades", "Hea&rts"},
+                                            {"Clu&bs", "D&iamond", "&Spades", "H&earts"}};
     for (int half = 0; half < 2; ++half) {
         auto *column = new QVBoxLayout;
         column->setSpacing(2);
-        auto *heading =
-            new QCheckBox(half == 0 ? QStringLiteral("Face Cards") : QStringLiteral("Number Cards"), Frame4);
+        auto *heading = new QCheckBox(
+            half == 0 ? QStringLiteral("F&ace Cards") : QStringLiteral("Number &Cards"), Frame4);
         heading->setObjectName(half == 0 ? QStringLiteral("chkMajor") : QStringLiteral("chkMinor"));
         heading->setChecked(true);
         setBold(heading);
@@ -282,7 +290,7 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
         column->addWidget(heading);
         for (int s = 0; s < 4; ++s) {
             const int i = half * 4 + s;
-            auto *box = new QCheckBox(QString::fromLatin1(suits[s]), Frame4);
+            auto *box = new QCheckBox(QString::fromLatin1(suits[half][s]), Frame4);
             box->setObjectName(Controls::Indexed("chkGroup", i));
             box->setChecked(true);
             chkGroup[size_t(i)] = box;
@@ -306,7 +314,8 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
                                                    "reversed & keywords - are shown in one screen."),
                                     Frame4));
     objectives->addStretch(1);
-    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"), QStringLiteral("Memorize Meaning / Keywords"), Frame4);
+    cmdSetOption = makeButton(QStringLiteral("cmdSetOption"),
+                              QStringLiteral("Memori&ze Meaning / Keywords"), Frame4);
     objectives->addWidget(cmdSetOption);
     connect(chkMajor, &QCheckBox::clicked, this, [this] { chkMajor_Click(); });
     connect(chkMinor, &QCheckBox::clicked, this, [this] { chkMinor_Click(); });
@@ -318,7 +327,7 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
     auto *levelLayout = new QVBoxLayout(level);
     levelLayout->setSpacing(3);
     auto *levelGroup = new QButtonGroup(level);
-    static const char *const levels[] = {"Beginner", "Intermediate", "Advanced"};
+    static const char *const levels[] = {"Be&ginner", "I&ntermediate", "Ad&vanced"};
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(levels[i]), level);
         option->setObjectName(Controls::Indexed("optDifficulty", i));
@@ -337,7 +346,7 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
     auto *typeLayout = new QVBoxLayout(type);
     typeLayout->setSpacing(3);
     auto *typeGroup = new QButtonGroup(type);
-    static const char *const types[] = {"Description", "Keywords"};
+    static const char *const types[] = {"Descrip&tion", "&Keywords"};
     for (int i = 0; i < 2; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(types[i]), type);
         option->setObjectName(Controls::Indexed("optTestType", i));
@@ -353,7 +362,7 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
                                                    "the question asked. So knowing the keywords related to a "
                                                    "particular card is more important."),
                                     type));
-    cmdStartTest2 = makeButton(QStringLiteral("cmdStartTest2"), QStringLiteral("Test Me"), page);
+    cmdStartTest2 = makeButton(QStringLiteral("cmdStartTest2"), QStringLiteral("Test &Me"), page);
     connect(cmdStartTest2, &QPushButton::clicked, this, [this] { cmdStartTest2_Click(); });
 
     // Start-up options.
@@ -361,12 +370,12 @@ QWidget *frmLearnCartomancyMain::buildSettingsTab()
     fraSystemTray->setObjectName(QStringLiteral("fraSystemTray"));
     auto *trayLayout = new QVBoxLayout(fraSystemTray);
     trayLayout->setSpacing(3);
-    optRun = new QRadioButton(QStringLiteral("Run at start-up"), fraSystemTray);
+    optRun = new QRadioButton(QStringLiteral("Run at start-&up"), fraSystemTray);
     optRun->setObjectName(QStringLiteral("optRun"));
-    chkSysTray = new QCheckBox(QStringLiteral("Start at system tray"), fraSystemTray);
+    chkSysTray = new QCheckBox(QStringLiteral("Start at s&ystem tray"), fraSystemTray);
     chkSysTray->setObjectName(QStringLiteral("chkSysTray"));
     chkSysTray->setEnabled(false);
-    optDontRun = new QRadioButton(QStringLiteral("Don't run at start-up"), fraSystemTray);
+    optDontRun = new QRadioButton(QStringLiteral("&Don't run at start-up"), fraSystemTray);
     optDontRun->setObjectName(QStringLiteral("optDontRun"));
     optDontRun->setChecked(true);
     trayLayout->addWidget(optRun);
@@ -468,9 +477,9 @@ QWidget *frmLearnCartomancyMain::buildMemorizeTab()
         InstallClipboardGuard(box);
     }
 
-    cmdPrevious = makeButton(QStringLiteral("cmdPrevious"), QStringLiteral("<< Previous"), page);
-    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Next >>"), page);
-    cmdStartTest = makeButton(QStringLiteral("cmdStartTest"), QStringLiteral("Test Me"), page);
+    cmdPrevious = makeButton(QStringLiteral("cmdPrevious"), QStringLiteral("<< &Previous"), page);
+    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Next >>"), page);
+    cmdStartTest = makeButton(QStringLiteral("cmdStartTest"), QStringLiteral("&Test Me"), page);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrevious);
     buttons->addWidget(cmdNext);
@@ -571,13 +580,19 @@ QWidget *frmLearnCartomancyMain::buildTestTab()
     answerPanels_->addWidget(picKeywodContainer);
     v->addWidget(answerPanels_, 1);
 
-    cmdNextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next Question"), page);
+    cmdNextQuestion =
+        makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("&Next Question"), page);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdNextQuestion);
     v->addLayout(buttons);
     h->addLayout(v, 1);
     connect(cmdNextQuestion, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
+    // Number keys choose among the options or keyword boxes on show, whichever panel is in front.
+    QList<QAbstractButton *> answers(optAnswer.begin(), optAnswer.end());
+    for (QCheckBox *box : chkKeywords)
+        answers << box;
+    AnswerKeys::Install(page, answers, cmdNextQuestion);
     return page;
 }
 
@@ -602,9 +617,14 @@ QWidget *frmLearnCartomancyMain::buildResultsTab()
     lblResultInfo = makeLabel(QString(), page, QStringLiteral("lblResultInfo"));
     setBold(lblResultInfo, 1.15);
     Look::SetTextColour(lblResultInfo, Look::HeadingGreen);
-    Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("Save Current Result"), page);
+    Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("&Save Current Result"), page);
+    cmdReviewMissed = makeButton(QStringLiteral("cmdReviewMissed"),
+                                 QStringLiteral("&Review Missed Answers"), page);
     bottom->addWidget(lblResultInfo, 1);
+    bottom->addWidget(cmdReviewMissed);
     bottom->addWidget(Command5);
+    connect(cmdReviewMissed, &QPushButton::clicked, this,
+            [this] { OpenReviewMissed(this, CardMissedItems(test_, *globals_)); });
     v->addLayout(bottom);
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     return page;
@@ -856,13 +876,28 @@ int frmLearnCartomancyMain::currentScore() const
     return test_.KeywordScore(ticked);
 }
 
+QString frmLearnCartomancyMain::givenAnswer() const
+{
+    if (test_.TestFirstQuestion)
+        return {};
+    if (test_.Type() == CardTestType::Description) {
+        const int chosen = answerGroup_->checkedId();
+        return chosen >= 0 ? answerTexts_[size_t(chosen)] : QString();
+    }
+    QStringList ticked;
+    for (int i = 0; i < keywordBoxCount_; ++i)
+        if (chkKeywords[size_t(i)]->isChecked())
+            ticked << answerTexts_[size_t(i)];
+    return ticked.join(QStringLiteral(", "));
+}
+
 void frmLearnCartomancyMain::cmdNextQuestion_Click()
 {
     SSTab1->setTabEnabled(TestTab, true);
     cmdNextQuestion->setEnabled(false);
     globals_->CardSet.SetFilter(QString());
     const int score = test_.TestFirstQuestion ? 0 : currentScore();
-    if (test_.Advance(score)) {
+    if (test_.Advance(score, givenAnswer(), correctAnswer_)) {
         finishTest();
         return;
     }
@@ -886,6 +921,12 @@ void frmLearnCartomancyMain::ShowQuestionPicture(const QByteArray &picture)
 void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &question)
 {
     lblCardName->setText(question.cardName);
+    answerTexts_.fill(QString());
+    for (int i = 0; i < AnswerSlotCount; ++i)
+        if (question.shown[size_t(i)])
+            answerTexts_[size_t(i)] = question.captions[size_t(i)];
+    correctAnswer_ =
+        question.correctSlot >= 0 ? question.captions[size_t(question.correctSlot)] : QString();
     answerGroup_->setExclusive(false);
     for (int i = 0; i < AnswerSlotCount; ++i) {
         QRadioButton *option = optAnswer[size_t(i)];
@@ -906,6 +947,13 @@ void frmLearnCartomancyMain::showKeywordQuestion(const KeywordQuestion &question
     keywordBoxCount_ = question.boxCount;
     keywordsToChoose_ = question.toChoose;
     lblMaxKeyword->setText(KeywordInstruction(question.toChoose));
+    answerTexts_ = question.captions;
+    std::vector<int> own = question.correctBoxes;
+    std::sort(own.begin(), own.end());
+    QStringList ownKeywords;
+    for (int box : own)
+        ownKeywords << question.captions[size_t(box)];
+    correctAnswer_ = ownKeywords.join(QStringLiteral(", "));
     for (int i = 0; i < KeywordBoxTotal; ++i) {
         QCheckBox *box = chkKeywords[size_t(i)];
         const bool shown = i < question.boxCount && question.shown[size_t(i)];
@@ -956,6 +1004,8 @@ void frmLearnCartomancyMain::finishTest()
     txtResult->setPlainText(shown);
     lblResultInfo->setText(report.summary);
     txtResult->moveCursor(QTextCursor::End);
+    // The question's controls are gone with their tab; the keyboard goes on from the results.
+    cmdReviewMissed->setFocus();
     ShowMessage(this, QStringLiteral("Test Complete"), QMessageBox::Information);
 }
 

@@ -79,6 +79,9 @@ private:
     void cmdStartTest_Click();
     void cmdNextQuestion_Click();
     int currentScore() const;
+    // The current question's chosen answer as text: the option's meaning, or
+    // the ticked keywords in box order.
+    QString givenAnswer() const;
     void showDescriptionQuestion(const DescriptionQuestion &question);
     void showKeywordQuestion(const KeywordQuestion &question);
     void ShowQuestionPicture(const QByteArray &picture);
@@ -103,6 +106,10 @@ private:
     int memorizeCount_ = 0;
     int keywordBoxCount_ = 0;
     int keywordsToChoose_ = 0;
+    // The current question's answer texts (option slots or keyword boxes) and
+    // its correct answer, for the review of missed questions.
+    std::array<QString, KeywordBoxTotal> answerTexts_{};
+    QString correctAnswer_;
 
     QTabWidget *SSTab1 = nullptr;
 
@@ -152,6 +159,7 @@ private:
     QPlainTextEdit *txtResult = nullptr;
     QLabel *lblResultInfo = nullptr;
     QPushButton *Command5 = nullptr;
+    QPushButton *cmdReviewMissed = nullptr;
 
     // Tray
     QMenu *mnuPopUp = nullptr;

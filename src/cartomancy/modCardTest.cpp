@@ -104,6 +104,8 @@ void CardTest::Start(CardTestType type, CardTestLevel level, int cardCount)
     TestAskedIds.clear();
     TestScores.clear();
     TestOutOf.clear();
+    TestGiven.clear();
+    TestCorrect.clear();
     CorrectBoxes.clear();
     asked_.clear();
     TestFirstQuestion = true;
@@ -112,7 +114,7 @@ void CardTest::Start(CardTestType type, CardTestLevel level, int cardCount)
     currentOutOf_ = 1;
 }
 
-bool CardTest::Advance(int score)
+bool CardTest::Advance(int score, const QString &given, const QString &correct)
 {
     ++TestQuestionNumber;
     if (!TestFirstQuestion) {
@@ -120,6 +122,8 @@ bool CardTest::Advance(int score)
         asked_.insert(TestCardId);
         TestScores.push_back(score);
         TestOutOf.push_back(currentOutOf_);
+        TestGiven.push_back(given);
+        TestCorrect.push_back(correct);
     }
     if (TestQuestionNumber <= cardCount_) {
         TestFirstQuestion = false;

@@ -88,8 +88,9 @@ public:
     // The start of "Next Question": counts the new question and, unless it is
     // the first, records the answer to the current one with its score. True
     // when every question has been answered (the test is then finished and
-    // TestTotal is set).
-    bool Advance(int score);
+    // TestTotal is set). `given` and `correct` are the answer chosen and the
+    // correct answer as texts, kept for reviewing the missed questions.
+    bool Advance(int score, const QString &given = QString(), const QString &correct = QString());
 
     // Draws the card of the new question: at most N tries at a card not asked
     // yet; when all tries hit asked cards the last one drawn is used.
@@ -114,6 +115,8 @@ public:
     std::vector<int> TestAskedIds;
     std::vector<int> TestScores;
     std::vector<int> TestOutOf; // parallel to TestScores: the most each could score
+    std::vector<QString> TestGiven;   // parallel to TestScores: the answer chosen
+    std::vector<QString> TestCorrect; // parallel to TestScores: the correct answer
     int TestTotal = 0;
     std::vector<int> CorrectBoxes;
 

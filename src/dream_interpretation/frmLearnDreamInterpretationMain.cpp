@@ -1,10 +1,13 @@
 #include "frmLearnDreamInterpretationMain.h"
 
+#include "modDreamReview.h"
+#include "shell/AnswerKeys.h"
 #include "shell/Controls.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/MsgBox.h"
 #include "shell/ReportView.h"
+#include "shell/frmReviewMissed.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 
@@ -16,6 +19,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -170,8 +174,10 @@ QWidget *frmLearnDreamInterpretationMain::buildStartFrame()
     }
 
     mainGroup_ = new QButtonGroup(frame);
-    optMain[0] = makeRadio(Controls::Indexed("optMain", 0), QStringLiteral("Learn Dream Interpretation"), frame);
-    optMain[1] = makeRadio(Controls::Indexed("optMain", 1), QStringLiteral("Test Dream Interpretation"), frame);
+    optMain[0] = makeRadio(Controls::Indexed("optMain", 0),
+                           QStringLiteral("&Learn Dream Interpretation"), frame);
+    optMain[1] = makeRadio(Controls::Indexed("optMain", 1),
+                           QStringLiteral("&Test Dream Interpretation"), frame);
     auto *choices = new QVBoxLayout;
     choices->setContentsMargins(16, 4, 0, 4);
     for (int i = 0; i < 2; ++i) {
@@ -181,7 +187,8 @@ QWidget *frmLearnDreamInterpretationMain::buildStartFrame()
     }
     v->addLayout(choices);
 
-    cmdNext = makeButton(QStringLiteral("cmdNext"), QStringLiteral("Click Here To Proceed"), frame);
+    cmdNext =
+        makeButton(QStringLiteral("cmdNext"), QStringLiteral("&Click Here To Proceed"), frame);
     cmdNext->setMinimumWidth(200);
     v->addLayout(buttonRow({cmdNext}, {}));
     v->addStretch(1);
@@ -202,9 +209,10 @@ QWidget *frmLearnDreamInterpretationMain::buildTestOptionsFrame()
         frame));
 
     optionGroup_ = new QButtonGroup(frame);
-    optOption[0] = makeRadio(Controls::Indexed("optOption", 0), QStringLiteral("Test By Keyword"), frame);
-    optOption[1] =
-        makeRadio(Controls::Indexed("optOption", 1), QStringLiteral("Test By Interpretation"), frame);
+    optOption[0] =
+        makeRadio(Controls::Indexed("optOption", 0), QStringLiteral("Test By &Keyword"), frame);
+    optOption[1] = makeRadio(Controls::Indexed("optOption", 1),
+                             QStringLiteral("Test By &Interpretation"), frame);
     for (int i = 0; i < 2; ++i) {
         optOption[size_t(i)]->setFont(resized(optOption[size_t(i)], 10, true));
         optionGroup_->addButton(optOption[size_t(i)], i);
@@ -300,7 +308,10 @@ QWidget *frmLearnDreamInterpretationMain::buildLetterFrame()
     }
     v->addLayout(grid);
 
-    chkForAll = new QCheckBox(QStringLiteral("Enable All Options"), frame);
+    // A letter box is ticked by typing its letter (keyPressEvent), so it needs no access key.
+    for (QCheckBox *box : chkSubject)
+        AnswerKeys::MarkChosenByKey(box);
+    chkForAll = new QCheckBox(QStringLiteral("Enable &All Options"), frame);
     chkForAll->setObjectName(QStringLiteral("chkForAll"));
     v->addWidget(chkForAll);
     v->addStretch(1);
@@ -370,6 +381,8 @@ QWidget *frmLearnDreamInterpretationMain::buildQuestionFrame(
     for (QRadioButton *radio : parts.option)
         connect(radio, &QRadioButton::clicked, next, [next] { next->setFocus(); });
     connect(next, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
+    AnswerKeys::Install(frame, QList<QAbstractButton *>(parts.option.begin(), parts.option.end()),
+                        next);
     return frame;
 }
 
@@ -387,8 +400,12 @@ QWidget *frmLearnDreamInterpretationMain::buildResultFrame()
 
     QPushButton *print =
         makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print Test Results"), frame);
-    cmdGoToMain = makeButton(QStringLiteral("cmdGoToMain"), QStringLiteral("Main Screen"), frame);
-    v->addLayout(buttonRow({print}, {cmdGoToMain}));
+    cmdGoToMain = makeButton(QStringLiteral("cmdGoToMain"), QStringLiteral("&Main Screen"), frame);
+    cmdReviewMissed = makeButton(QStringLiteral("cmdReviewMissed"),
+                                 QStringLiteral("&Review Missed Answers"), frame);
+    v->addLayout(buttonRow({print, cmdReviewMissed}, {cmdGoToMain}));
+    connect(cmdReviewMissed, &QPushButton::clicked, this,
+            [this] { OpenReviewMissed(this, missed_); });
 
     connect(print, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdGoToMain, &QPushButton::clicked, this, [this] { cmdGoToMain_Click(); });
@@ -408,6 +425,20 @@ bool frmLearnDreamInterpretationMain::eventFilter(QObject *watched, QEvent *even
                 }
     }
     return ModuleWindow::eventFilter(watched, event);
+}
+
+void frmLearnDreamInterpretationMain::keyPressEvent(QKeyEvent *event)
+{
+    // On the letter screen, typing a letter ticks or clears its box.
+    const int key = event->key();
+    if (stack_->currentIndex() == Letters && key >= Qt::Key_A && key <= Qt::Key_Z &&
+        !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))) {
+        QCheckBox *box = chkSubject[size_t(key - Qt::Key_A)];
+        box->click();
+        box->setFocus();
+        return;
+    }
+    ModuleWindow::keyPressEvent(event);
 }
 
 void frmLearnDreamInterpretationMain::showScreen(Screen screen, QWidget *focus)
@@ -481,8 +512,8 @@ void frmLearnDreamInterpretationMain::cmdBack2_Click()
 
 void frmLearnDreamInterpretationMain::chkForAll_Click(bool ticked)
 {
-    chkForAll->setText(ticked ? QStringLiteral("Disable All Options")
-                              : QStringLiteral("Enable All Options"));
+    chkForAll->setText(ticked ? QStringLiteral("Disable &All Options")
+                              : QStringLiteral("Enable &All Options"));
     for (QCheckBox *box : chkSubject)
         box->setChecked(ticked);
 }
@@ -587,6 +618,8 @@ void frmLearnDreamInterpretationMain::cmdNextQuestion_Click()
     }
     clearGroup(parts.group);
     if (session_.RecordAnswer(chosen)) {
+        // The report ends the test, so the missed questions are gathered first.
+        missed_ = DreamMissedItems(session_);
         BuildDreamReport();
         showScreen(Results, cmdGoToMain);
         return;

@@ -2,6 +2,7 @@
 
 #include "modDreamInterpretation.h"
 #include "shell/ModuleHost.h"
+#include "shell/ReviewItem.h"
 
 #include <array>
 
@@ -9,6 +10,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -29,6 +31,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     enum Screen { Start = 0, TestOptions, Learn, Letters, KeywordQuestion, Results, DescQuestion };
@@ -107,4 +110,6 @@ private:
     ReportView *RTBTestResult = nullptr;
     ReportView *RTB1 = nullptr;
     QPushButton *cmdGoToMain = nullptr;
+    QPushButton *cmdReviewMissed = nullptr;
+    ReviewItems missed_; // the last test's wrongly answered questions
 };

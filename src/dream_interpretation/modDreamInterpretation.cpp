@@ -193,6 +193,14 @@ bool DreamSession::RecordAnswer(int slot)
     return DreamPosition >= DreamQuestionCount;
 }
 
+std::optional<DreamSymbol> DreamSession::QuestionSymbol(int i)
+{
+    if (i < 0 || i >= int(DreamQuestionRows.size()))
+        return std::nullopt;
+    openDatabase();
+    return Data.SymbolAt(DreamQuestionRows[size_t(i)]);
+}
+
 DreamReport DreamSession::BuildDreamReport()
 {
     DreamReport report;

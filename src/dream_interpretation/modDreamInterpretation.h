@@ -65,6 +65,9 @@ public:
     // Stores the text of the chosen option of the current question and moves
     // to the next; true when that was the last question.
     bool RecordAnswer(int slot);
+    // The symbol asked in question i of the running test, read afresh;
+    // nothing when it cannot be read.
+    std::optional<DreamSymbol> QuestionSymbol(int i);
     // The result of the test; ends the test (empties the letters, the learn
     // list and the test lists).
     DreamReport BuildDreamReport();

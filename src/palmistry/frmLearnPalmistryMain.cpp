@@ -2,12 +2,15 @@
 
 #include "modLearnPalmistry.h"
 #include "modPalmistryGoals.h"
-#include "shell/Controls.h"
+#include "modPalmistryReview.h"
+#include "shell/AnswerKeys.h"
 #include "shell/AppInfo.h"
+#include "shell/Controls.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
 #include "shell/MsgBox.h"
 #include "shell/ReportView.h"
+#include "shell/frmReviewMissed.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 
@@ -223,8 +226,8 @@ QGroupBox *frmLearnPalmistryMain::buildStartFrame()
                                           "process."),
                            frame));
 
-    static const std::array<const char *, 3> captions = {"Memorize Palmistry", "Test Myself on Palmistry",
-                                                         "Set Goals"};
+    static const std::array<const char *, 3> captions = {"&Memorize Palmistry",
+                                                         "&Test Myself on Palmistry", "Set &Goals"};
     optionGroup_ = new QButtonGroup(frame);
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(QString::fromLatin1(captions[std::size_t(i)]), frame);
@@ -328,8 +331,8 @@ QGroupBox *frmLearnPalmistryMain::buildTestOptionsFrame()
                            frame));
     v->addSpacing(6);
 
-    static const std::array<const char *, 3> captions = {"Test By Name of Line / Shape",
-                                                         "Test By Significance", "Test By Location / Shape"};
+    static const std::array<const char *, 3> captions = {
+        "Test By &Name of Line / Shape", "Test By &Significance", "Test By &Location / Shape"};
     static const std::array<const char *, 3> explanations = {
         "See the Image and Choose the Name of the Line / Shape from the given options.",
         "See the Image and Choose the Appropriate Significance of the Line / Shape from the given "
@@ -419,6 +422,8 @@ QGroupBox *frmLearnPalmistryMain::buildQuestionFrame()
 
     connect(cmdNextQuestion, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
     defaultButton(frame, cmdNextQuestion);
+    AnswerKeys::Install(frame, QList<QAbstractButton *>(Option1.begin(), Option1.end()),
+                        cmdNextQuestion);
     return frame;
 }
 
@@ -438,11 +443,16 @@ QGroupBox *frmLearnPalmistryMain::buildResultFrame()
 
     cmdPrint = Controls::Button(QStringLiteral("cmdPrint"), QStringLiteral("&Print Test Results"), frame);
     cmdStartTest = Controls::Button(QStringLiteral("cmdStartTest"), QStringLiteral("&Start Test Once More"), frame);
+    cmdReviewMissed = Controls::Button(QStringLiteral("cmdReviewMissed"),
+                                       QStringLiteral("&Review Missed Answers"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdReviewMissed);
     buttons->addStretch(1);
     buttons->addWidget(cmdStartTest);
     v->addLayout(buttons);
+    connect(cmdReviewMissed, &QPushButton::clicked, this,
+            [this] { OpenReviewMissed(this, missed_); });
 
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdStartTest, &QPushButton::clicked, this, [this] { cmdStartTest_Click(); });
@@ -460,14 +470,16 @@ QGroupBox *frmLearnPalmistryMain::buildGoalFrame()
     grid->setVerticalSpacing(6);
     for (int g = 0; g < PalmistryGoals::GoalCount; ++g) {
         const int goal = g + 1;
-        auto *check = new QCheckBox(QStringLiteral("Goal %1").arg(goal), frame);
+        auto *check = new QCheckBox(QStringLiteral("Goal &%1").arg(goal), frame);
         check->setObjectName(QStringLiteral("chkGoal%1").arg(goal));
         check->setFont(scaledFont(check, 1.0, true));
         auto *text = new QPlainTextEdit(frame);
         text->setObjectName(QStringLiteral("txtGoal%1").arg(goal));
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setTabChangesFocus(true);
-        auto *save = Controls::Button(QStringLiteral("cmdGoal%1").arg(goal), QStringLiteral("Save"), frame);
+        auto *save =
+            Controls::Button(QStringLiteral("cmdGoal%1").arg(goal),
+                             goal == 1 ? QStringLiteral("&Save") : QStringLiteral("Sa&ve"), frame);
         chkGoal[std::size_t(g)] = check;
         txtGoal[std::size_t(g)] = text;
         cmdGoal[std::size_t(g)] = save;
@@ -485,7 +497,8 @@ QGroupBox *frmLearnPalmistryMain::buildGoalFrame()
     v->addLayout(grid, 1);
     v->addSpacing(4);
 
-    cmdBackToMain[1] = Controls::Button(Controls::Indexed("cmdBackToMain", 1), QStringLiteral("Back To Main"), frame);
+    cmdBackToMain[1] = Controls::Button(Controls::Indexed("cmdBackToMain", 1),
+                                        QStringLiteral("Back To &Main"), frame);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdBackToMain[1]);
@@ -623,7 +636,9 @@ void frmLearnPalmistryMain::cmdNextQuestion_Click()
 
 void frmLearnPalmistryMain::BuildResult()
 {
-    WritePalmResult(rtbResult_, test_.BuildResult());
+    const PalmResult result = test_.BuildResult();
+    missed_ = PalmMissedItems(result);
+    WritePalmResult(rtbResult_, result);
     // Show the list from its first question rather than wherever writing left the view.
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();

@@ -2,6 +2,7 @@
 
 #include "palmistry/modPalmistryTest.h"
 #include "shell/ModuleHost.h"
+#include "shell/ReviewItem.h"
 
 #include <array>
 
@@ -88,6 +89,8 @@ private:
     QTextEdit *rtbPrint_ = nullptr;   // "RTB1", where the printout is put together
     QPushButton *cmdPrint = nullptr;
     QPushButton *cmdStartTest = nullptr;
+    QPushButton *cmdReviewMissed = nullptr;
+    ReviewItems missed_; // the last test's wrongly answered questions
 
     std::array<QCheckBox *, 2> chkGoal{};
     std::array<QPlainTextEdit *, 2> txtGoal{};

@@ -148,6 +148,7 @@ PalmResult PalmistryTest::BuildResult()
     for (int k = 0; k < PalmQuestionCount; ++k) {
         const int entry = PalmTestQuestion[std::size_t(k)];
         PalmResultLine line;
+        line.entry = entry;
         line.title = tables.PalmTitle[std::size_t(entry)];
         line.answer = PalmTestAnswer[std::size_t(k)];
         line.correct = PalmAnswerText(kind_, entry);

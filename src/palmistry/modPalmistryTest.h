@@ -63,6 +63,7 @@ struct PalmResultLine {
     QString answer;  // the text the user chose
     QString correct; // the asked entry's text for the test kind
     bool right = false;
+    int entry = 0; // the entry asked about
 };
 
 struct PalmResult {

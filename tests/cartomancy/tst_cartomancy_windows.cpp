@@ -237,7 +237,9 @@ void TestCartomancyWindows::windowOpensOnSettings()
     for (int i = 0; i < 8; ++i) {
         auto *box = get<QCheckBox>(w, QStringLiteral("chkGroup(%1)").arg(i));
         QVERIFY(box->isChecked() && box->isEnabled());
-        QCOMPARE(box->text(), QStringList({"Clubs", "Diamond", "Spades", "Hearts"})[i % 4]);
+        // The caption as shown: the access-key mark differs between the two columns.
+        QCOMPARE(box->text().remove(u'&'),
+                 QStringList({"Clubs", "Diamond", "Spades", "Hearts"})[i % 4]);
     }
     QVERIFY(get<QRadioButton>(w, QStringLiteral("optDontRun"))->isChecked());
     QVERIFY(!get<QCheckBox>(w, QStringLiteral("chkSysTray"))->isEnabled());

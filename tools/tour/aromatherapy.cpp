@@ -28,6 +28,7 @@ void walk(frmMDI &mdi)
         for (int i = 0; i < 15; ++i)
             click(QStringLiteral("cmdNextQuestion"));
         Tour::Shot(&mdi, QStringLiteral("aromatherapy-result"));
+        Tour::ShotReview(aroma, QStringLiteral("aromatherapy-review"));
     }
 
 }

@@ -108,6 +108,7 @@ void walk(frmMDI &mdi)
         click(QStringLiteral("cmdNextQuestion"));
     }
     Tour::Shot(&mdi, QStringLiteral("cartomancy-description-report"));
+    Tour::ShotReview(window, QStringLiteral("cartomancy-description-review"));
 
     // A keyword test at "Intermediate", three boxes ticked each time.
     tabs->setCurrentIndex(1);
@@ -130,6 +131,7 @@ void walk(frmMDI &mdi)
         click(QStringLiteral("cmdNextQuestion"));
     }
     Tour::Shot(&mdi, QStringLiteral("cartomancy-keyword-report"));
+    Tour::ShotReview(window, QStringLiteral("cartomancy-keyword-review"));
 
     // The card picture window, opened the way --card-picture-entry opens it.
     if (auto *module = qobject_cast<ModuleWindow *>(window))

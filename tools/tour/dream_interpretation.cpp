@@ -62,6 +62,7 @@ void walk(frmMDI &mdi)
     Tour::Shot(&mdi, QStringLiteral("dream-question-keyword"));
     answerAll(QStringLiteral("ForKeyword"));
     Tour::Shot(&mdi, QStringLiteral("dream-results"));
+    Tour::ShotReview(dream, QStringLiteral("dream-review-keyword"));
     click(QStringLiteral("cmdGoToMain"));
 
     click(QStringLiteral("optMain(1)"));
@@ -73,6 +74,7 @@ void walk(frmMDI &mdi)
     Tour::Shot(&mdi, QStringLiteral("dream-question-interpretation"));
     answerAll(QStringLiteral("ForDesc"));
     Tour::Shot(&mdi, QStringLiteral("dream-results-interpretation"));
+    Tour::ShotReview(dream, QStringLiteral("dream-review-interpretation"));
     DataLocations::SetProgramFolderForTesting(QString());
 }
 const Tour::Walk registered(4, walk);

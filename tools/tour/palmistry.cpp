@@ -48,6 +48,8 @@ void walk(frmMDI &mdi)
             click(QStringLiteral("cmdNextQuestion"));
         }
         Tour::Shot(&mdi, QStringLiteral("palmistry-result-") + kinds[kind]);
+        if (kind == 1)
+            Tour::ShotReview(palm, QStringLiteral("palmistry-review-") + kinds[kind]);
         click(QStringLiteral("cmdStartTest"));
         click(QStringLiteral("cmdBackToMain(2)"));
     }

@@ -1,0 +1,98 @@
+#include "AnswerKeys.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace {
+const char *const kAnswerProperty = "answerChosenByNumber";
+} // namespace
+
+AnswerKeys::AnswerKeys(QWidget *screen, QList<QAbstractButton *> answers, QAbstractButton *next)
+    : QObject(screen), screen_(screen), answers_(std::move(answers)), next_(next)
+{
+}
+
+AnswerKeys *AnswerKeys::Install(QWidget *screen, QList<QAbstractButton *> answers,
+                                QAbstractButton *next)
+{
+    auto *keys = new AnswerKeys(screen, std::move(answers), next);
+    for (QAbstractButton *answer : keys->answers_)
+        MarkChosenByKey(answer);
+    // A key the focused widget does not take goes up to the screen; watching
+    // every widget as well catches keys that a widget would otherwise keep.
+    keys->watch(screen);
+    for (QWidget *child : screen->findChildren<QWidget *>())
+        keys->watch(child);
+    return keys;
+}
+
+void AnswerKeys::watch(QWidget *widget)
+{
+    widget->installEventFilter(this);
+}
+
+void AnswerKeys::MarkChosenByKey(QAbstractButton *button)
+{
+    button->setProperty(kAnswerProperty, true);
+}
+
+bool AnswerKeys::IsAnswerButton(const QAbstractButton *button)
+{
+    return button && button->property(kAnswerProperty).toBool();
+}
+
+int AnswerKeys::PositionForKey(int key)
+{
+    if (key >= Qt::Key_1 && key <= Qt::Key_9)
+        return key - Qt::Key_1;
+    if (key == Qt::Key_0)
+        return 9;
+    return -1;
+}
+
+QList<QAbstractButton *> AnswerKeys::ShownAnswers() const
+{
+    QList<QAbstractButton *> shown;
+    for (QAbstractButton *answer : answers_)
+        if (answer->isVisibleTo(screen_) && answer->isEnabled())
+            shown << answer;
+    return shown;
+}
+
+bool AnswerKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !screen_->isVisible())
+        return QObject::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    // Alt, Ctrl and Meta combinations are access keys and shortcuts, not answers.
+    if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+        return false;
+
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (!next_)
+            return false;
+        if (next_->isVisibleTo(screen_) && next_->isEnabled())
+            next_->click();
+        // While no answer allows moving on, Enter does nothing at all.
+        return true;
+    }
+
+    const int position = PositionForKey(key->key());
+    if (position < 0)
+        return false;
+    const QList<QAbstractButton *> shown = ShownAnswers();
+    if (position >= shown.size())
+        return true; // no answer in that position: the key is used up, nothing changes
+    QAbstractButton *answer = shown[position];
+    answer->click();
+    // The click may have ended the screen (a message, the next question set up by
+    // the window); the focus only moves while the screen is still showing.
+    if (!screen_->isVisible())
+        return true;
+    if (next_ && next_->isVisibleTo(screen_) && next_->isEnabled())
+        next_->setFocus();
+    else if (answer->isVisible())
+        answer->setFocus();
+    return true;
+}
