@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "MainMenus.h"
 #include "ModuleTable.h"
 #include "frmNagScreen2.h"
 #include "modHelp.h"
@@ -95,6 +96,8 @@ void frmMDI::buildMenus()
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     AddHelpMenus(menuBar(), this);
+    for (const MainMenuBuilder &build : MainMenus())
+        build(menuBar(), this);
 }
 
 QWidget *frmMDI::buildBannerStrip()
