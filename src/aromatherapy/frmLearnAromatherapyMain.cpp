@@ -1,11 +1,13 @@
 #include "frmLearnAromatherapyMain.h"
 
+#include "AromaProgress.h"
 #include "modAromaTest.h"
 #include "shell/Controls.h"
 #include "shell/LinkLabel.h"
 #include "shell/MsgBox.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
+#include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -453,6 +455,10 @@ void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
     // Show the list from its heading rather than wherever writing left the view.
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();
+    // Only a test that reached its result goes into the progress record.
+    Progress::RecordFinishedTest(AromaProgressRecord(result, cboTest->itemText(model_.AromaChoice),
+                                                     cboTestLevel->itemText(model_.AromaLevel)),
+                                 this);
 }
 
 void frmLearnAromatherapyMain::cmdBackToMain_Click()

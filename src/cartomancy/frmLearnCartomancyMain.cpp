@@ -1,5 +1,6 @@
 #include "frmLearnCartomancyMain.h"
 
+#include "CardProgress.h"
 #include "WrappingWidgets.h"
 #include "modLearnCartomancyDB.h"
 #include "modLearnCartomancyImageDB.h"
@@ -16,6 +17,7 @@
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 #include "shell/modRandom.h"
+#include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -40,6 +42,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -856,13 +859,37 @@ int frmLearnCartomancyMain::currentScore() const
     return test_.KeywordScore(ticked);
 }
 
+std::pair<QString, QString> frmLearnCartomancyMain::currentAnswerTexts() const
+{
+    if (test_.Type() == CardTestType::Description) {
+        const QAbstractButton *chosen = answerGroup_->checkedButton();
+        QString correct;
+        for (const QRadioButton *option : optAnswer)
+            if (option->property("tag").toString() == QLatin1String("True"))
+                correct = option->text();
+        return {chosen ? chosen->text() : QString(), correct};
+    }
+    QStringList given;
+    for (int i = 0; i < keywordBoxCount_; ++i)
+        if (chkKeywords[size_t(i)]->isChecked())
+            given.append(chkKeywords[size_t(i)]->text());
+    // In box order, like the ticked ones, so a fully right answer reads the same.
+    QStringList correct;
+    for (int i = 0; i < KeywordBoxTotal; ++i)
+        if (std::find(test_.CorrectBoxes.begin(), test_.CorrectBoxes.end(), i) != test_.CorrectBoxes.end())
+            correct.append(chkKeywords[size_t(i)]->text());
+    return {given.join(QStringLiteral(", ")), correct.join(QStringLiteral(", "))};
+}
+
 void frmLearnCartomancyMain::cmdNextQuestion_Click()
 {
     SSTab1->setTabEnabled(TestTab, true);
     cmdNextQuestion->setEnabled(false);
     globals_->CardSet.SetFilter(QString());
     const int score = test_.TestFirstQuestion ? 0 : currentScore();
-    if (test_.Advance(score)) {
+    const auto [given, correct] =
+        test_.TestFirstQuestion ? std::pair<QString, QString>() : currentAnswerTexts();
+    if (test_.Advance(score, given, correct)) {
         finishTest();
         return;
     }
@@ -956,6 +983,8 @@ void frmLearnCartomancyMain::finishTest()
     txtResult->setPlainText(shown);
     lblResultInfo->setText(report.summary);
     txtResult->moveCursor(QTextCursor::End);
+    // Only a test that reached its result goes into the progress record.
+    Progress::RecordFinishedTest(CardProgressRecord(test_, globals_->CardConnection), this);
     ShowMessage(this, QStringLiteral("Test Complete"), QMessageBox::Information);
 }
 

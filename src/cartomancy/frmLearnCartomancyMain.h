@@ -79,6 +79,8 @@ private:
     void cmdStartTest_Click();
     void cmdNextQuestion_Click();
     int currentScore() const;
+    // The current question's answer as given and the right one, as text.
+    std::pair<QString, QString> currentAnswerTexts() const;
     void showDescriptionQuestion(const DescriptionQuestion &question);
     void showKeywordQuestion(const KeywordQuestion &question);
     void ShowQuestionPicture(const QByteArray &picture);

@@ -104,6 +104,8 @@ void CardTest::Start(CardTestType type, CardTestLevel level, int cardCount)
     TestAskedIds.clear();
     TestScores.clear();
     TestOutOf.clear();
+    TestGiven.clear();
+    TestCorrect.clear();
     CorrectBoxes.clear();
     asked_.clear();
     TestFirstQuestion = true;
@@ -129,6 +131,15 @@ bool CardTest::Advance(int score)
     for (int s : TestScores)
         TestTotal += type_ == CardTestType::Description ? (s == 1 ? 1 : 0) : s;
     return true;
+}
+
+bool CardTest::Advance(int score, const QString &given, const QString &correct)
+{
+    if (!TestFirstQuestion) {
+        TestGiven.push_back(given);
+        TestCorrect.push_back(correct);
+    }
+    return Advance(score);
 }
 
 void CardTest::DrawQuestionCard(Db::RecordSet &cards)

@@ -90,6 +90,9 @@ public:
     // when every question has been answered (the test is then finished and
     // TestTotal is set).
     bool Advance(int score);
+    // The same, keeping what was answered and the right answer of the current
+    // question beside its score (for the progress record).
+    bool Advance(int score, const QString &given, const QString &correct);
 
     // Draws the card of the new question: at most N tries at a card not asked
     // yet; when all tries hit asked cards the last one drawn is used.
@@ -114,6 +117,8 @@ public:
     std::vector<int> TestAskedIds;
     std::vector<int> TestScores;
     std::vector<int> TestOutOf; // parallel to TestScores: the most each could score
+    std::vector<QString> TestGiven;   // parallel to TestScores: the answer given
+    std::vector<QString> TestCorrect; // parallel to TestScores: the right answer
     int TestTotal = 0;
     std::vector<int> CorrectBoxes;
 

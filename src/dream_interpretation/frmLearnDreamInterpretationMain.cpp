@@ -1,5 +1,6 @@
 #include "frmLearnDreamInterpretationMain.h"
 
+#include "DreamProgress.h"
 #include "shell/Controls.h"
 #include "shell/LinkLabel.h"
 #include "shell/Look.h"
@@ -7,6 +8,7 @@
 #include "shell/ReportView.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
+#include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -606,6 +608,8 @@ void frmLearnDreamInterpretationMain::BuildDreamReport()
     // Show the report from its title rather than wherever writing left the view.
     RTBTestResult->moveCursor(QTextCursor::Start);
     RTBTestResult->ensureCursorVisible();
+    // Only a test that reached its result goes into the progress record.
+    Progress::RecordFinishedTest(DreamProgressRecord(report), this);
 }
 
 void frmLearnDreamInterpretationMain::cmdPrint_Click()

@@ -1,5 +1,6 @@
 #include "frmLearnPalmistryMain.h"
 
+#include "PalmProgress.h"
 #include "modLearnPalmistry.h"
 #include "modPalmistryGoals.h"
 #include "shell/Controls.h"
@@ -10,6 +11,7 @@
 #include "shell/ReportView.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
+#include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -623,11 +625,14 @@ void frmLearnPalmistryMain::cmdNextQuestion_Click()
 
 void frmLearnPalmistryMain::BuildResult()
 {
-    WritePalmResult(rtbResult_, test_.BuildResult());
+    const PalmResult result = test_.BuildResult();
+    WritePalmResult(rtbResult_, result);
     // Show the list from its first question rather than wherever writing left the view.
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();
     showFrame(kResult);
+    // Only a quiz that reached its result goes into the progress record.
+    Progress::RecordFinishedTest(PalmProgressRecord(test_.Kind(), result), this);
 }
 
 void frmLearnPalmistryMain::cmdPrint_Click()

@@ -38,7 +38,7 @@ void AddProgressMenu(QMenuBar *bar, QWidget *mainWindow, const QStringList &modu
 
 void RegisterProgressMenu(const QStringList &modules)
 {
-    RegisterMainMenu([modules](QMenuBar *bar, QWidget *mainWindow) {
+    RegisterMainMenu(QStringLiteral("progress"), [modules](QMenuBar *bar, QWidget *mainWindow) {
         AddProgressMenu(bar, mainWindow, modules);
     });
 }

@@ -51,6 +51,9 @@ const char *const kSchema[] = {
     "CREATE INDEX IF NOT EXISTS missed_by_count ON missed(module, missed)",
 };
 
+// A null text binds as SQL NULL; an answer left empty is stored as empty text.
+QString text(const QString &value) { return value.isNull() ? QStringLiteral("") : value; }
+
 int effectiveMax(int questionCount, int maxScore) { return maxScore > 0 ? maxScore : questionCount; }
 
 } // namespace
@@ -146,9 +149,9 @@ bool ProgressStore::writeOne(const TestRecord &test, QSqlQuery &insertTest, QSql
                              QSqlQuery &countItem)
 {
     const QDateTime when = test.takenAt.isValid() ? test.takenAt : QDateTime::currentDateTime();
-    insertTest.addBindValue(test.module);
-    insertTest.addBindValue(test.kind);
-    insertTest.addBindValue(test.level);
+    insertTest.addBindValue(text(test.module));
+    insertTest.addBindValue(text(test.kind));
+    insertTest.addBindValue(text(test.level));
     insertTest.addBindValue(when.toMSecsSinceEpoch());
     insertTest.addBindValue(test.score);
     insertTest.addBindValue(test.questionCount);
@@ -160,14 +163,14 @@ bool ProgressStore::writeOne(const TestRecord &test, QSqlQuery &insertTest, QSql
         const AnswerRecord &answer = test.answers[i];
         insertAnswer.addBindValue(testId);
         insertAnswer.addBindValue(int(i));
-        insertAnswer.addBindValue(answer.item);
-        insertAnswer.addBindValue(answer.given);
-        insertAnswer.addBindValue(answer.correct);
+        insertAnswer.addBindValue(text(answer.item));
+        insertAnswer.addBindValue(text(answer.given));
+        insertAnswer.addBindValue(text(answer.correct));
         insertAnswer.addBindValue(answer.right ? 1 : 0);
         if (!insertAnswer.exec())
             return false;
-        countItem.addBindValue(test.module);
-        countItem.addBindValue(answer.item);
+        countItem.addBindValue(text(test.module));
+        countItem.addBindValue(text(answer.item));
         countItem.addBindValue(answer.right ? 0 : 1);
         if (!countItem.exec())
             return false;

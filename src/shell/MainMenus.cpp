@@ -1,13 +1,29 @@
 #include "MainMenus.h"
 
 namespace {
-std::vector<MainMenuBuilder> &menus()
+std::vector<std::pair<QString, MainMenuBuilder>> &menus()
 {
-    static std::vector<MainMenuBuilder> list;
+    static std::vector<std::pair<QString, MainMenuBuilder>> list;
     return list;
 }
 } // namespace
 
-void RegisterMainMenu(MainMenuBuilder builder) { menus().push_back(std::move(builder)); }
-const std::vector<MainMenuBuilder> &MainMenus() { return menus(); }
+void RegisterMainMenu(const QString &name, MainMenuBuilder builder)
+{
+    for (auto &[registered, existing] : menus())
+        if (registered == name) {
+            existing = std::move(builder);
+            return;
+        }
+    menus().emplace_back(name, std::move(builder));
+}
+
+std::vector<MainMenuBuilder> MainMenus()
+{
+    std::vector<MainMenuBuilder> builders;
+    for (const auto &entry : menus())
+        builders.push_back(entry.second);
+    return builders;
+}
+
 void ClearMainMenusForTesting() { menus().clear(); }

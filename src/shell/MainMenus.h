@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QMenuBar;
@@ -11,7 +14,9 @@ class QWidget;
 // built; the shell calls each with the menu bar and the main window.
 using MainMenuBuilder = std::function<void(QMenuBar *bar, QWidget *mainWindow)>;
 
-void RegisterMainMenu(MainMenuBuilder builder);
-const std::vector<MainMenuBuilder> &MainMenus();
+// Adds a menu; one registered under the same name replaces the earlier one.
+void RegisterMainMenu(const QString &name, MainMenuBuilder builder);
+// The builders in the order they were first registered.
+std::vector<MainMenuBuilder> MainMenus();
 // Empties the list (tests that build main windows of their own).
 void ClearMainMenusForTesting();

@@ -143,6 +143,10 @@ void tst_progress_store::recordsAndSummarises()
     QCOMPARE(summary.mostMissed[1].asked, 2);
     // Every question is kept with its given and correct answer.
     QCOMPARE(rowCount(path(), QStringLiteral("answers")), 6);
+    // A question left unanswered (or an entry without text) is still recorded.
+    QVERIFY2(store.Record(makeTest(cards, 40, 0, 1, {AnswerRecord{QString(), QString(), QString(), false}})),
+             qPrintable(store.LastError()));
+    QCOMPARE(rowCount(path(), QStringLiteral("answers")), 7);
 }
 
 void tst_progress_store::modulesAreSeparate()
