@@ -31,6 +31,9 @@ QTableWidget *makeTable(const QString &name, const QStringList &headers, QWidget
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);
+    // Column widths come from the first rows only: measuring every row of a
+    // long history would cost more than the rest of the window.
+    table->horizontalHeader()->setResizeContentsPrecision(25);
     return table;
 }
 
