@@ -208,7 +208,8 @@ bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary)
         row.level = query.value(2).toString();
         row.score = query.value(3).toInt();
         row.questionCount = query.value(4).toInt();
-        row.percent = SharePercent(row.score, query.value(5).toInt());
+        row.maxScore = query.value(5).toInt();
+        row.percent = SharePercent(row.score, row.maxScore);
         if (newestFirst.size() < ChartLimit)
             newestFirst.append(SharePoint{row.takenAt, row.percent});
         if (summary.recent.size() < TableLimit)

@@ -45,6 +45,7 @@ struct PastTest {
     QString level;
     int score = 0;
     int questionCount = 0;
+    int maxScore = 0; // the most the test could score
     double percent = 0.0;
 };
 

@@ -21,7 +21,8 @@
 
 namespace {
 
-QTableWidget *makeTable(const QString &name, const QStringList &headers, QWidget *parent)
+QTableWidget *makeTable(const QString &name, const QStringList &headers, int stretchColumn,
+                        QWidget *parent)
 {
     auto *table = new QTableWidget(0, int(headers.size()), parent);
     table->setObjectName(name);
@@ -29,7 +30,8 @@ QTableWidget *makeTable(const QString &name, const QStringList &headers, QWidget
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->horizontalHeader()->setSectionResizeMode(stretchColumn, QHeaderView::Stretch);
     table->setWordWrap(false);
     // Column widths come from the first rows only: measuring every row of a
     // long history would cost more than the rest of the window.
@@ -40,6 +42,7 @@ QTableWidget *makeTable(const QString &name, const QStringList &headers, QWidget
 void setCell(QTableWidget *table, int row, int column, const QString &text, bool number = false)
 {
     auto *item = new QTableWidgetItem(text);
+    item->setToolTip(text); // the whole text where the column is too narrow
     if (number)
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table->setItem(row, column, item);
@@ -121,22 +124,22 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index)
     page.chart = new QChartView(chart, page.widget);
     page.chart->setObjectName(QStringLiteral("chartScoreShare"));
     page.chart->setRenderHint(QPainter::Antialiasing);
-    page.chart->setMinimumHeight(160);
+    page.chart->setMinimumHeight(200);
 
     auto *testsBox = new QGroupBox(QStringLiteral("Past Tests"), page.widget);
     auto *testsLayout = new QVBoxLayout(testsBox);
     page.tests = makeTable(QStringLiteral("tblTests"),
                            {QStringLiteral("Date and Time"), QStringLiteral("Test"),
-                            QStringLiteral("Level"), QStringLiteral("Score"),
-                            QStringLiteral("Share")},
-                           testsBox);
+                            QStringLiteral("Level"), QStringLiteral("Questions"),
+                            QStringLiteral("Score"), QStringLiteral("Share")},
+                           1, testsBox);
     testsLayout->addWidget(page.tests);
 
     auto *missedBox = new QGroupBox(QStringLiteral("Missed Most Often"), page.widget);
     auto *missedLayout = new QVBoxLayout(missedBox);
     page.missed = makeTable(QStringLiteral("tblMissed"),
                             {QStringLiteral("Item"), QStringLiteral("Missed"), QStringLiteral("Asked")},
-                            missedBox);
+                            0, missedBox);
     missedLayout->addWidget(page.missed);
 
     auto *lower = new QSplitter(Qt::Horizontal, page.widget);
@@ -144,11 +147,13 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index)
     lower->addWidget(missedBox);
     lower->setStretchFactor(0, 3);
     lower->setStretchFactor(1, 2);
+    lower->setSizes({640, 360});
     auto *split = new QSplitter(Qt::Vertical, page.widget);
     split->addWidget(page.chart);
     split->addWidget(lower);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
+    split->setSizes({300, 300});
     split->setChildrenCollapsible(false);
     layout->addWidget(split, 1);
 
@@ -225,10 +230,12 @@ void frmMyProgress::showSummary(Page &page, const Progress::ModuleSummary &summa
         setCell(page.tests, row, 0, locale.toString(test.takenAt, QLocale::ShortFormat));
         setCell(page.tests, row, 1, test.kind);
         setCell(page.tests, row, 2, test.level);
-        setCell(page.tests, row, 3,
-                QString::number(test.score) + QStringLiteral(" of ") + QString::number(test.questionCount),
+        setCell(page.tests, row, 3, QString::number(test.questionCount), true);
+        // A keyword question of the card test scores several points.
+        setCell(page.tests, row, 4,
+                QString::number(test.score) + QStringLiteral(" of ") + QString::number(test.maxScore),
                 true);
-        setCell(page.tests, row, 4, percentText(test.percent), true);
+        setCell(page.tests, row, 5, percentText(test.percent), true);
     }
     page.tests->resizeColumnsToContents();
 

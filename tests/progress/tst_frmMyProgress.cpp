@@ -87,8 +87,9 @@ void tst_frmMyProgress::showsEachModule()
     QVERIFY(series->at(0).x() < series->at(5).x());
     auto *tests = page->findChild<QTableWidget *>(QStringLiteral("tblTests"));
     QCOMPARE(tests->rowCount(), 6);
-    QCOMPARE(tests->item(0, 3)->text(), QStringLiteral("3 of 4")); // newest first: test 5
-    QCOMPARE(tests->item(0, 4)->text(), QStringLiteral("75%"));
+    QCOMPARE(tests->item(0, 3)->text(), QStringLiteral("4"));
+    QCOMPARE(tests->item(0, 4)->text(), QStringLiteral("3 of 4")); // newest first: test 5
+    QCOMPARE(tests->item(0, 5)->text(), QStringLiteral("75%"));
     auto *missed = page->findChild<QTableWidget *>(QStringLiteral("tblMissed"));
     QVERIFY(missed->rowCount() > 0);
     QCOMPARE(missed->item(0, 0)->text(), QStringLiteral("Oil 0"));

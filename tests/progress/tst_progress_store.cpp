@@ -130,6 +130,8 @@ void tst_progress_store::recordsAndSummarises()
     QCOMPARE(summary.recent.size(), 3);
     QCOMPARE(summary.recent[0].score, 7);
     QCOMPARE(summary.recent[0].questionCount, 4);
+    QCOMPARE(summary.recent[0].maxScore, 12);
+    QCOMPARE(summary.recent[1].maxScore, 2);
     QCOMPARE(summary.recent[0].kind, QStringLiteral("Test By Keyword"));
     QCOMPARE(summary.recent[0].level, QStringLiteral("A, B"));
     QCOMPARE(summary.recent[2].takenAt, kStart.addSecs(600));
