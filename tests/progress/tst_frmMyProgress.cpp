@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 
 #include <QChartView>
+#include <QFile>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenuBar>
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void cleanup() { sandbox_.reset(); }
     void showsEachModule();
     void emptyRecord();
+    void damagedRecordIsShownNotFatal();
     void clearHistoryAsksFirst_data();
     void clearHistoryAsksFirst();
     void menuAtEndOfMainWindow();
@@ -112,6 +114,27 @@ void tst_frmMyProgress::emptyRecord()
     QCOMPARE(page->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), 0);
     QVERIFY(!page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory"))->isEnabled());
     QVERIFY(page->findChild<QLabel *>(QStringLiteral("lblSummary"))->text().startsWith(QStringLiteral("No finished test")));
+}
+
+void tst_frmMyProgress::damagedRecordIsShownNotFatal()
+{
+    const QString path = DataLocations::UserFile(DefaultFileName());
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    }
+    frmMyProgress window(kModules);
+    window.show();
+    QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
+    const QString summary = page->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
+    QVERIFY2(summary.startsWith(QStringLiteral("Your progress record could not be read.")), qPrintable(summary));
+    QVERIFY(summary.contains(path));
+    // Nothing to clear, and the file is left for the user to keep or remove.
+    QVERIFY(!page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory"))->isEnabled());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray(4096, 'x'));
 }
 
 void tst_frmMyProgress::clearHistoryAsksFirst_data()
