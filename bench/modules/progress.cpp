@@ -27,10 +27,10 @@
 namespace {
 
 const QStringList kModules{QStringLiteral("Learn Aromatherapy"), QStringLiteral("Learn Cartomancy"),
-                           QStringLiteral("Learn Dream Interpretation"), QStringLiteral("Learn Palmistry")};
+                           QStringLiteral("Learn Dream Interpretation"),
+                           QStringLiteral("Learn Palmistry")};
 
-bool fill(int testsPerModule)
-{
+bool fill(int testsPerModule) {
     Progress::ProgressStore store;
     QList<Progress::TestRecord> tests;
     const QDateTime start = QDateTime::currentDateTime().addDays(-testsPerModule);
@@ -56,8 +56,7 @@ bool fill(int testsPerModule)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QTemporaryDir sandbox;
     Settings::SetSettingsFileForTesting(sandbox.filePath(QStringLiteral("settings.ini")));

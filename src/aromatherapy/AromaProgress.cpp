@@ -1,8 +1,7 @@
 #include "AromaProgress.h"
 
 Progress::TestRecord AromaProgressRecord(const AromaResult &result, const QString &kind,
-                                         const QString &level)
-{
+                                         const QString &level) {
     Progress::TestRecord test;
     test.module = QStringLiteral("Learn Aromatherapy");
     test.kind = kind;

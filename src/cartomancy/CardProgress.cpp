@@ -4,14 +4,12 @@
 
 #include <QHash>
 
-QString CardTestTypeCaption(CardTestType type)
-{
+QString CardTestTypeCaption(CardTestType type) {
     return type == CardTestType::Description ? QStringLiteral("Description")
                                              : QStringLiteral("Keywords");
 }
 
-QString CardTestLevelCaption(CardTestLevel level)
-{
+QString CardTestLevelCaption(CardTestLevel level) {
     switch (level) {
     case CardTestLevel::Beginner:
         return QStringLiteral("Beginner");
@@ -23,8 +21,8 @@ QString CardTestLevelCaption(CardTestLevel level)
     return QStringLiteral("Advanced");
 }
 
-Progress::TestRecord CardProgressRecord(const CardTest &test, const std::shared_ptr<Db::Database> &db)
-{
+Progress::TestRecord CardProgressRecord(const CardTest &test,
+                                        const std::shared_ptr<Db::Database> &db) {
     QHash<int, QString> names;
     Db::RecordSet all = Db::RecordSet::Open(db, AllCardsQuery());
     for (all.MoveFirst(); !all.IsEOF(); all.MoveNext()) {

@@ -1,7 +1,6 @@
 #include "DreamProgress.h"
 
-Progress::TestRecord DreamProgressRecord(const DreamReport &report)
-{
+Progress::TestRecord DreamProgressRecord(const DreamReport &report) {
     Progress::TestRecord test;
     test.module = QStringLiteral("Learn Dream Interpretation");
     test.kind = report.byKeyword ? QStringLiteral("Test By Keyword")

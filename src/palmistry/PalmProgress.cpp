@@ -1,7 +1,6 @@
 #include "PalmProgress.h"
 
-QString PalmTestKindCaption(PalmTestKind kind)
-{
+QString PalmTestKindCaption(PalmTestKind kind) {
     switch (kind) {
     case PalmTestKind::Name:
         return QStringLiteral("Test By Name of Line / Shape");
@@ -13,8 +12,7 @@ QString PalmTestKindCaption(PalmTestKind kind)
     return QStringLiteral("Test By Location / Shape");
 }
 
-Progress::TestRecord PalmProgressRecord(PalmTestKind kind, const PalmResult &result)
-{
+Progress::TestRecord PalmProgressRecord(PalmTestKind kind, const PalmResult &result) {
     Progress::TestRecord test;
     test.module = QStringLiteral("Learn Palmistry");
     test.kind = PalmTestKindCaption(kind);

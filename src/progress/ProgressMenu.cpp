@@ -8,8 +8,7 @@
 #include <QMenuBar>
 #include <QPointer>
 
-frmMyProgress *ShowMyProgress(QWidget *mainWindow, const QStringList &modules)
-{
+frmMyProgress *ShowMyProgress(QWidget *mainWindow, const QStringList &modules) {
     static QPointer<frmMyProgress> open;
     if (open && open->parentWidget() == mainWindow) {
         open->Refresh();
@@ -24,8 +23,7 @@ frmMyProgress *ShowMyProgress(QWidget *mainWindow, const QStringList &modules)
     return open;
 }
 
-void AddProgressMenu(QMenuBar *bar, QWidget *mainWindow, const QStringList &modules)
-{
+void AddProgressMenu(QMenuBar *bar, QWidget *mainWindow, const QStringList &modules) {
     QMenu *menu = bar->addMenu(QStringLiteral("&Progress"));
     menu->setObjectName(QStringLiteral("mnuProgress"));
     QAction *open = menu->addAction(QStringLiteral("&My Progress"));
@@ -36,8 +34,7 @@ void AddProgressMenu(QMenuBar *bar, QWidget *mainWindow, const QStringList &modu
                      [mainWindow, modules] { ShowMyProgress(mainWindow, modules); });
 }
 
-void RegisterProgressMenu(const QStringList &modules)
-{
+void RegisterProgressMenu(const QStringList &modules) {
     RegisterMainMenu(QStringLiteral("progress"), [modules](QMenuBar *bar, QWidget *mainWindow) {
         AddProgressMenu(bar, mainWindow, modules);
     });

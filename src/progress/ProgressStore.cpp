@@ -15,8 +15,7 @@ namespace {
 
 // Each store has a connection of its own, so a window and a recording module
 // (or a test holding a lock) never share one.
-QString newConnectionName()
-{
+QString newConnectionName() {
     static QAtomicInt counter;
     return QStringLiteral("progress-%1").arg(counter.fetchAndAddRelaxed(1));
 }
@@ -52,16 +51,21 @@ const char *const kSchema[] = {
 };
 
 // A null text binds as SQL NULL; an answer left empty is stored as empty text.
-QString text(const QString &value) { return value.isNull() ? QStringLiteral("") : value; }
+QString text(const QString &value) {
+    return value.isNull() ? QStringLiteral("") : value;
+}
 
-int effectiveMax(int questionCount, int maxScore) { return maxScore > 0 ? maxScore : questionCount; }
+int effectiveMax(int questionCount, int maxScore) {
+    return maxScore > 0 ? maxScore : questionCount;
+}
 
 } // namespace
 
-QString DefaultFileName() { return QStringLiteral("progress.sqlite"); }
+QString DefaultFileName() {
+    return QStringLiteral("progress.sqlite");
+}
 
-double SharePercent(int score, int maxScore)
-{
+double SharePercent(int score, int maxScore) {
     if (maxScore <= 0)
         return 0.0;
     return 100.0 * std::clamp(score, 0, maxScore) / maxScore;
@@ -69,8 +73,7 @@ double SharePercent(int score, int maxScore)
 
 ProgressStore::ProgressStore(const QString &path, int busyTimeoutMs)
     : path_(path.isEmpty() ? DataLocations::UserFile(DefaultFileName()) : path),
-      connection_(newConnectionName())
-{
+      connection_(newConnectionName()) {
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path_);
     db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
@@ -81,21 +84,18 @@ ProgressStore::ProgressStore(const QString &path, int busyTimeoutMs)
     ready_ = prepareSchema();
 }
 
-ProgressStore::~ProgressStore()
-{
+ProgressStore::~ProgressStore() {
     db_.close();
     db_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(connection_);
 }
 
-bool ProgressStore::fail(const QString &what, const QString &detail)
-{
+bool ProgressStore::fail(const QString &what, const QString &detail) {
     error_ = what + QStringLiteral(": ") + detail;
     return false;
 }
 
-bool ProgressStore::prepareSchema()
-{
+bool ProgressStore::prepareSchema() {
     QSqlQuery query(db_);
     for (const char *statement : kSchema)
         if (!query.exec(QString::fromLatin1(statement)))
@@ -103,10 +103,11 @@ bool ProgressStore::prepareSchema()
     return true;
 }
 
-bool ProgressStore::Record(const TestRecord &test) { return RecordMany({test}); }
+bool ProgressStore::Record(const TestRecord &test) {
+    return RecordMany({test});
+}
 
-bool ProgressStore::RecordMany(const QList<TestRecord> &tests)
-{
+bool ProgressStore::RecordMany(const QList<TestRecord> &tests) {
     if (!ready_)
         return false;
     if (!db_.transaction())
@@ -146,8 +147,7 @@ bool ProgressStore::RecordMany(const QList<TestRecord> &tests)
 }
 
 bool ProgressStore::writeOne(const TestRecord &test, QSqlQuery &insertTest, QSqlQuery &insertAnswer,
-                             QSqlQuery &countItem)
-{
+                             QSqlQuery &countItem) {
     const QDateTime when = test.takenAt.isValid() ? test.takenAt : QDateTime::currentDateTime();
     insertTest.addBindValue(text(test.module));
     insertTest.addBindValue(text(test.kind));
@@ -178,8 +178,7 @@ bool ProgressStore::writeOne(const TestRecord &test, QSqlQuery &insertTest, QSql
     return true;
 }
 
-bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary)
-{
+bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary) {
     summary = ModuleSummary();
     if (!ready_)
         return false;
@@ -193,9 +192,9 @@ bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary)
 
     // The latest tests, newest first: the table shows the first of them, the
     // chart all of them oldest first.
-    query.prepare(QStringLiteral(
-        "SELECT taken_ms, kind, level, score, question_count, max_score FROM tests"
-        " WHERE module = ? ORDER BY taken_ms DESC, id DESC LIMIT ?"));
+    query.prepare(
+        QStringLiteral("SELECT taken_ms, kind, level, score, question_count, max_score FROM tests"
+                       " WHERE module = ? ORDER BY taken_ms DESC, id DESC LIMIT ?"));
     query.addBindValue(module);
     query.addBindValue(std::max(ChartLimit, TableLimit));
     if (!query.exec())
@@ -219,9 +218,9 @@ bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary)
     for (auto it = newestFirst.crbegin(); it != newestFirst.crend(); ++it)
         summary.chart.append(*it);
 
-    query.prepare(QStringLiteral(
-        "SELECT item, missed, asked FROM missed WHERE module = ? AND missed > 0"
-        " ORDER BY missed DESC, item LIMIT ?"));
+    query.prepare(
+        QStringLiteral("SELECT item, missed, asked FROM missed WHERE module = ? AND missed > 0"
+                       " ORDER BY missed DESC, item LIMIT ?"));
     query.addBindValue(module);
     query.addBindValue(MissedLimit);
     if (!query.exec())
@@ -232,16 +231,15 @@ bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary)
     return true;
 }
 
-bool ProgressStore::Clear(const QString &module)
-{
+bool ProgressStore::Clear(const QString &module) {
     if (!ready_)
         return false;
     if (!db_.transaction())
         return fail(QStringLiteral("begin"), db_.lastError().text());
     const bool all = module.isEmpty();
     const QStringList statements =
-        all ? QStringList{QStringLiteral("DELETE FROM answers"), QStringLiteral("DELETE FROM tests"),
-                          QStringLiteral("DELETE FROM missed")}
+        all ? QStringList{QStringLiteral("DELETE FROM answers"),
+                          QStringLiteral("DELETE FROM tests"), QStringLiteral("DELETE FROM missed")}
             : QStringList{QStringLiteral("DELETE FROM answers WHERE test_id IN"
                                          " (SELECT id FROM tests WHERE module = ?)"),
                           QStringLiteral("DELETE FROM tests WHERE module = ?"),

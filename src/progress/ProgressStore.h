@@ -58,9 +58,9 @@ struct MissedItem {
 
 // Everything the "My Progress" window shows for one module.
 struct ModuleSummary {
-    int testCount = 0;           // all tests recorded for the module
-    QList<SharePoint> chart;     // the latest ChartLimit tests, oldest first
-    QList<PastTest> recent;      // the latest TableLimit tests, newest first
+    int testCount = 0;            // all tests recorded for the module
+    QList<SharePoint> chart;      // the latest ChartLimit tests, oldest first
+    QList<PastTest> recent;       // the latest TableLimit tests, newest first
     QList<MissedItem> mostMissed; // the MissedLimit items missed most often
 };
 

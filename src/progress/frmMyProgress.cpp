@@ -2,9 +2,9 @@
 
 #include "shell/MsgBox.h"
 
-#include <QDateTimeAxis>
 #include <QChart>
 #include <QChartView>
+#include <QDateTimeAxis>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,14 +16,13 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 namespace {
 
 QTableWidget *makeTable(const QString &name, const QStringList &headers, int stretchColumn,
-                        QWidget *parent)
-{
+                        QWidget *parent) {
     auto *table = new QTableWidget(0, int(headers.size()), parent);
     table->setObjectName(name);
     table->setHorizontalHeaderLabels(headers);
@@ -39,8 +38,7 @@ QTableWidget *makeTable(const QString &name, const QStringList &headers, int str
     return table;
 }
 
-void setCell(QTableWidget *table, int row, int column, const QString &text, bool number = false)
-{
+void setCell(QTableWidget *table, int row, int column, const QString &text, bool number = false) {
     auto *item = new QTableWidgetItem(text);
     item->setToolTip(text); // the whole text where the column is too narrow
     if (number)
@@ -48,10 +46,11 @@ void setCell(QTableWidget *table, int row, int column, const QString &text, bool
     table->setItem(row, column, item);
 }
 
-QString percentText(double percent) { return QString::number(percent, 'f', 0) + u'%'; }
+QString percentText(double percent) {
+    return QString::number(percent, 'f', 0) + u'%';
+}
 
-QString summaryText(const QString &module, const Progress::ModuleSummary &summary)
-{
+QString summaryText(const QString &module, const Progress::ModuleSummary &summary) {
     if (summary.testCount == 0)
         return QStringLiteral("No finished test of ") + module +
                QStringLiteral(" is recorded yet. Finish a test and it appears here.");
@@ -59,17 +58,16 @@ QString summaryText(const QString &module, const Progress::ModuleSummary &summar
                    (summary.testCount == 1 ? QStringLiteral(" test") : QStringLiteral(" tests")) +
                    QStringLiteral(" recorded.");
     if (summary.testCount > summary.chart.size())
-        text += QStringLiteral(" The chart shows the latest ") + QString::number(summary.chart.size()) +
-                QStringLiteral(", the table the latest ") + QString::number(summary.recent.size()) +
-                u'.';
+        text += QStringLiteral(" The chart shows the latest ") +
+                QString::number(summary.chart.size()) + QStringLiteral(", the table the latest ") +
+                QString::number(summary.recent.size()) + u'.';
     return text;
 }
 
 } // namespace
 
 frmMyProgress::frmMyProgress(const QStringList &modules, const QString &path, QWidget *parent)
-    : QDialog(parent), store_(path)
-{
+    : QDialog(parent), store_(path) {
     setObjectName(QStringLiteral("frmMyProgress"));
     setWindowTitle(QStringLiteral("My Progress"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
@@ -99,14 +97,12 @@ frmMyProgress::frmMyProgress(const QStringList &modules, const QString &path, QW
 
 frmMyProgress::~frmMyProgress() = default;
 
-QString frmMyProgress::CurrentModule() const
-{
+QString frmMyProgress::CurrentModule() const {
     const int index = tabs_->currentIndex();
     return index >= 0 && size_t(index) < pages_.size() ? pages_[size_t(index)].module : QString();
 }
 
-frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index)
-{
+frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index) {
     Page page;
     page.module = module;
     page.widget = new QWidget(tabs_);
@@ -128,18 +124,18 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index)
 
     auto *testsBox = new QGroupBox(QStringLiteral("Past Tests"), page.widget);
     auto *testsLayout = new QVBoxLayout(testsBox);
-    page.tests = makeTable(QStringLiteral("tblTests"),
-                           {QStringLiteral("Date and Time"), QStringLiteral("Test"),
-                            QStringLiteral("Level"), QStringLiteral("Questions"),
-                            QStringLiteral("Score"), QStringLiteral("Share")},
-                           1, testsBox);
+    page.tests =
+        makeTable(QStringLiteral("tblTests"),
+                  {QStringLiteral("Date and Time"), QStringLiteral("Test"), QStringLiteral("Level"),
+                   QStringLiteral("Questions"), QStringLiteral("Score"), QStringLiteral("Share")},
+                  1, testsBox);
     testsLayout->addWidget(page.tests);
 
     auto *missedBox = new QGroupBox(QStringLiteral("Missed Most Often"), page.widget);
     auto *missedLayout = new QVBoxLayout(missedBox);
-    page.missed = makeTable(QStringLiteral("tblMissed"),
-                            {QStringLiteral("Item"), QStringLiteral("Missed"), QStringLiteral("Asked")},
-                            0, missedBox);
+    page.missed = makeTable(
+        QStringLiteral("tblMissed"),
+        {QStringLiteral("Item"), QStringLiteral("Missed"), QStringLiteral("Asked")}, 0, missedBox);
     missedLayout->addWidget(page.missed);
 
     auto *lower = new QSplitter(Qt::Horizontal, page.widget);
@@ -167,8 +163,7 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index)
     return page;
 }
 
-void frmMyProgress::loadPage(Page &page)
-{
+void frmMyProgress::loadPage(Page &page) {
     page.loaded = true;
     Progress::ModuleSummary summary;
     if (!store_.Summarise(page.module, summary)) {
@@ -181,8 +176,7 @@ void frmMyProgress::loadPage(Page &page)
     showSummary(page, summary);
 }
 
-void frmMyProgress::showSummary(Page &page, const Progress::ModuleSummary &summary)
-{
+void frmMyProgress::showSummary(Page &page, const Progress::ModuleSummary &summary) {
     page.summary->setText(summaryText(page.module, summary));
     page.clear->setEnabled(summary.testCount > 0);
 
@@ -233,7 +227,8 @@ void frmMyProgress::showSummary(Page &page, const Progress::ModuleSummary &summa
         setCell(page.tests, row, 3, QString::number(test.questionCount), true);
         // A keyword question of the card test scores several points.
         setCell(page.tests, row, 4,
-                QString::number(test.score) + QStringLiteral(" of ") + QString::number(test.maxScore),
+                QString::number(test.score) + QStringLiteral(" of ") +
+                    QString::number(test.maxScore),
                 true);
         setCell(page.tests, row, 5, percentText(test.percent), true);
     }
@@ -249,8 +244,7 @@ void frmMyProgress::showSummary(Page &page, const Progress::ModuleSummary &summa
     page.missed->resizeColumnsToContents();
 }
 
-void frmMyProgress::Refresh()
-{
+void frmMyProgress::Refresh() {
     for (Page &page : pages_)
         page.loaded = false;
     const int index = tabs_->currentIndex();
@@ -258,8 +252,7 @@ void frmMyProgress::Refresh()
         loadPage(pages_[size_t(index)]);
 }
 
-void frmMyProgress::ClearHistory_Click()
-{
+void frmMyProgress::ClearHistory_Click() {
     const QString module = CurrentModule();
     if (module.isEmpty())
         return;

@@ -1,15 +1,13 @@
 #include "MainMenus.h"
 
 namespace {
-std::vector<std::pair<QString, MainMenuBuilder>> &menus()
-{
+std::vector<std::pair<QString, MainMenuBuilder>> &menus() {
     static std::vector<std::pair<QString, MainMenuBuilder>> list;
     return list;
 }
 } // namespace
 
-void RegisterMainMenu(const QString &name, MainMenuBuilder builder)
-{
+void RegisterMainMenu(const QString &name, MainMenuBuilder builder) {
     for (auto &[registered, existing] : menus())
         if (registered == name) {
             existing = std::move(builder);
@@ -18,12 +16,13 @@ void RegisterMainMenu(const QString &name, MainMenuBuilder builder)
     menus().emplace_back(name, std::move(builder));
 }
 
-std::vector<MainMenuBuilder> MainMenus()
-{
+std::vector<MainMenuBuilder> MainMenus() {
     std::vector<MainMenuBuilder> builders;
     for (const auto &entry : menus())
         builders.push_back(entry.second);
     return builders;
 }
 
-void ClearMainMenusForTesting() { menus().clear(); }
+void ClearMainMenusForTesting() {
+    menus().clear();
+}

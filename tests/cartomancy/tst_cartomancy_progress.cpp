@@ -17,15 +17,16 @@ using namespace CartomancyTest;
 
 namespace {
 
-template <class T = QWidget> T *get(QObject *root, const QString &name)
-{
+template <class T = QWidget> T *get(QObject *root, const QString &name) {
     T *child = root->findChild<T *>(name);
     if (!child)
         qFatal("no control %s", qPrintable(name));
     return child;
 }
 
-void click(QObject *root, const QString &name) { get<QAbstractButton>(root, name)->click(); }
+void click(QObject *root, const QString &name) {
+    get<QAbstractButton>(root, name)->click();
+}
 
 } // namespace
 
@@ -36,20 +37,19 @@ class tst_cartomancy_progress : public QObject {
     QPointer<frmLearnCartomancyMain> w_;
 
     // Starts a test on the twelve face cards.
-    void start(int type, int level)
-    {
+    void start(int type, int level) {
         click(w_, QStringLiteral("chkMinor"));
         click(w_, QStringLiteral("optTestType(%1)").arg(type));
         click(w_, QStringLiteral("optDifficulty(%1)").arg(level));
         click(w_, QStringLiteral("cmdStartTest2"));
     }
     // Answers the question on show: right or wrong. Returns the answer's text.
-    void answer(bool right)
-    {
+    void answer(bool right) {
         if (get<QRadioButton>(w_, QStringLiteral("optTestType(0)"))->isChecked()) {
             for (int i = 0; i < 7; ++i) {
                 auto *option = get<QRadioButton>(w_, QStringLiteral("optAnswer(%1)").arg(i));
-                if (option->isVisible() && (option->property("tag").toString() == QLatin1String("True")) == right) {
+                if (option->isVisible() &&
+                    (option->property("tag").toString() == QLatin1String("True")) == right) {
                     option->click();
                     return;
                 }
@@ -58,7 +58,8 @@ class tst_cartomancy_progress : public QObject {
         }
         // Keywords: the first boxes, until the button allows going on. Whether
         // they are right is read back from the record.
-        for (int i = 0; i < 10 && !get<QPushButton>(w_, QStringLiteral("cmdNextQuestion"))->isEnabled(); ++i) {
+        for (int i = 0;
+             i < 10 && !get<QPushButton>(w_, QStringLiteral("cmdNextQuestion"))->isEnabled(); ++i) {
             auto *box = get<QCheckBox>(w_, QStringLiteral("chkKeywords(%1)").arg(i));
             if (box->isVisible())
                 box->click();
@@ -66,52 +67,52 @@ class tst_cartomancy_progress : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         sandbox_ = std::make_unique<Sandbox>();
         frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(false);
         w_ = new frmLearnCartomancyMain();
         w_->show();
         QTest::qWait(20);
     }
-    void cleanup()
-    {
+    void cleanup() {
         delete w_.data();
         frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::nullopt);
         sandbox_.reset();
     }
 
-    void captions_data()
-    {
+    void captions_data() {
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("caption");
         QTest::addRow("beginner") << 0 << "Beginner";
         QTest::addRow("intermediate") << 1 << "Intermediate";
         QTest::addRow("advanced") << 2 << "Advanced";
     }
-    void captions()
-    {
+    void captions() {
         QFETCH(int, level);
         QFETCH(QString, caption);
         // The captions are those of the options the test was chosen by.
         QCOMPARE(CardTestLevelCaption(CardTestLevel(level)), caption);
-        QCOMPARE(get<QRadioButton>(w_, QStringLiteral("optDifficulty(%1)").arg(level))->text().remove(u'&'),
+        QCOMPARE(get<QRadioButton>(w_, QStringLiteral("optDifficulty(%1)").arg(level))
+                     ->text()
+                     .remove(u'&'),
                  caption);
-        QCOMPARE(get<QRadioButton>(w_, QStringLiteral("optTestType(%1)").arg(level % 2))->text().remove(u'&'),
+        QCOMPARE(get<QRadioButton>(w_, QStringLiteral("optTestType(%1)").arg(level % 2))
+                     ->text()
+                     .remove(u'&'),
                  CardTestTypeCaption(CardTestType(level % 2)));
     }
 
-    void finishedTestIsRecorded_data()
-    {
+    void finishedTestIsRecorded_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("levelCaption");
-        QTest::addRow("description") << 0 << 1 << "Description" << "Intermediate";
-        QTest::addRow("keywords") << 1 << 2 << "Keywords" << "Advanced";
+        QTest::addRow("description") << 0 << 1 << "Description"
+                                     << "Intermediate";
+        QTest::addRow("keywords") << 1 << 2 << "Keywords"
+                                  << "Advanced";
     }
-    void finishedTestIsRecorded()
-    {
+    void finishedTestIsRecorded() {
         QFETCH(int, type);
         QFETCH(int, level);
         QFETCH(QString, kind);
@@ -155,8 +156,7 @@ private Q_SLOTS:
         }
     }
 
-    void testLeftEarlyIsNotRecorded()
-    {
+    void testLeftEarlyIsNotRecorded() {
         start(0, 0);
         for (int q = 1; q <= 11; ++q) {
             answer(true);

@@ -20,17 +20,20 @@ class tst_dream_progress : public QObject {
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
     QPointer<frmLearnDreamInterpretationMain> window_;
 
-    template <class T = QWidget> T *child(const QString &name) { return window_->findChild<T *>(name); }
-    QString screen() { return child<QStackedWidget>(QStringLiteral("fraOptions"))->currentWidget()->objectName(); }
-    void click(const QString &name)
-    {
+    template <class T = QWidget> T *child(const QString &name) {
+        return window_->findChild<T *>(name);
+    }
+    QString screen() {
+        return child<QStackedWidget>(QStringLiteral("fraOptions"))->currentWidget()->objectName();
+    }
+    void click(const QString &name) {
         auto *button = child<QAbstractButton>(name);
         QVERIFY2(button, qPrintable(name));
         const bool box = qobject_cast<QCheckBox *>(button) || qobject_cast<QRadioButton *>(button);
-        QTest::mouseClick(button, Qt::LeftButton, {}, box ? QPoint(8, button->height() / 2) : QPoint());
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          box ? QPoint(8, button->height() / 2) : QPoint());
     }
-    void startTest(bool byKeyword, const QString &letters)
-    {
+    void startTest(bool byKeyword, const QString &letters) {
         click(QStringLiteral("optMain(1)"));
         click(QStringLiteral("cmdNext"));
         click(byKeyword ? QStringLiteral("optOption(0)") : QStringLiteral("optOption(1)"));
@@ -41,8 +44,7 @@ class tst_dream_progress : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         sandbox_ = std::make_unique<TestSupport::Sandbox>();
         QVERIFY(QFile::copy(DreamTestData::BuiltDatabase(),
                             sandbox_->programFolder() + QStringLiteral("/keywords.dll")));
@@ -50,24 +52,25 @@ private Q_SLOTS:
         window_ = new frmLearnDreamInterpretationMain();
         window_->show();
     }
-    void cleanup()
-    {
+    void cleanup() {
         delete window_.data();
         sandbox_.reset();
     }
 
-    void finishedTestIsRecorded_data()
-    {
+    void finishedTestIsRecorded_data() {
         QTest::addColumn<bool>("byKeyword");
         QTest::addColumn<QString>("letters");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("level");
         QTest::addColumn<int>("count");
-        QTest::addRow("keyword") << true << "BD" << "Test By Keyword" << "B, D" << 10;
-        QTest::addRow("interpretation-with-x") << false << "AX" << "Test By Interpretation" << "A, X" << 7;
+        QTest::addRow("keyword") << true << "BD"
+                                 << "Test By Keyword"
+                                 << "B, D" << 10;
+        QTest::addRow("interpretation-with-x") << false << "AX"
+                                               << "Test By Interpretation"
+                                               << "A, X" << 7;
     }
-    void finishedTestIsRecorded()
-    {
+    void finishedTestIsRecorded() {
         QFETCH(bool, byKeyword);
         QFETCH(QString, letters);
         QFETCH(QString, kind);
@@ -77,7 +80,9 @@ private Q_SLOTS:
         const QString suffix = byKeyword ? QStringLiteral("ForKeyword") : QStringLiteral("ForDesc");
         QStringList asked;
         for (int q = 0; q < count; ++q) {
-            asked << child<QLabel>(byKeyword ? QStringLiteral("lblKeyword") : QStringLiteral("lblDesc"))->text();
+            asked << child<QLabel>(byKeyword ? QStringLiteral("lblKeyword")
+                                             : QStringLiteral("lblDesc"))
+                         ->text();
             click(QStringLiteral("optChoice%1(%2)").arg(suffix).arg(q % 5));
             click(QStringLiteral("cmdNextQuestion") + suffix);
         }
@@ -104,8 +109,7 @@ private Q_SLOTS:
         QCOMPARE(tests[0].score, right);
     }
 
-    void testLeftEarlyIsNotRecorded()
-    {
+    void testLeftEarlyIsNotRecorded() {
         startTest(true, QStringLiteral("C"));
         for (int q = 0; q < 4; ++q) {
             click(QStringLiteral("optChoiceForKeyword(0)"));

@@ -19,16 +19,17 @@ class tst_palm_progress : public QObject {
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
     QPointer<frmLearnPalmistryMain> window_;
 
-    QString frame() { return window_->findChild<QStackedWidget *>()->currentWidget()->objectName(); }
-    void click(const QString &name)
-    {
+    QString frame() {
+        return window_->findChild<QStackedWidget *>()->currentWidget()->objectName();
+    }
+    void click(const QString &name) {
         auto *button = window_->findChild<QAbstractButton *>(name);
         QVERIFY2(button, qPrintable(name));
         const bool push = qobject_cast<QPushButton *>(button);
-        QTest::mouseClick(button, Qt::LeftButton, {}, push ? QPoint() : QPoint(7, button->height() / 2));
+        QTest::mouseClick(button, Qt::LeftButton, {},
+                          push ? QPoint() : QPoint(7, button->height() / 2));
     }
-    void startTest(int kind)
-    {
+    void startTest(int kind) {
         click(QStringLiteral("optOption(1)"));
         click(QStringLiteral("cmdProceed"));
         click(QStringLiteral("optTestOption(%1)").arg(kind));
@@ -37,29 +38,25 @@ class tst_palm_progress : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         sandbox_ = std::make_unique<TestSupport::Sandbox>();
         Random::Seed(5);
         window_ = new frmLearnPalmistryMain;
         window_->show();
     }
-    void cleanup()
-    {
+    void cleanup() {
         delete window_.data();
         sandbox_.reset();
     }
 
-    void finishedQuizIsRecorded_data()
-    {
+    void finishedQuizIsRecorded_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("caption");
         QTest::addRow("name") << 0 << "Test By Name of Line / Shape";
         QTest::addRow("significance") << 1 << "Test By Significance";
         QTest::addRow("location") << 2 << "Test By Location / Shape";
     }
-    void finishedQuizIsRecorded()
-    {
+    void finishedQuizIsRecorded() {
         QFETCH(int, kind);
         QFETCH(QString, caption);
         QCOMPARE(PalmTestKindCaption(PalmTestKind(kind)), caption);
@@ -72,7 +69,8 @@ private Q_SLOTS:
             // ones; that still scores when its text is the same as the right one's.
             const int button = k % 2 == 0 ? test.CorrectPosition : 4;
             const auto shown = [this](int i) {
-                return window_->findChild<QLabel *>(QStringLiteral("lblOption1(%1)").arg(i))->text();
+                return window_->findChild<QLabel *>(QStringLiteral("lblOption1(%1)").arg(i))
+                    ->text();
             };
             expectRight << (shown(button) == shown(test.CorrectPosition));
             right += expectRight.back();
@@ -95,8 +93,7 @@ private Q_SLOTS:
         }
     }
 
-    void quizLeftEarlyIsNotRecorded()
-    {
+    void quizLeftEarlyIsNotRecorded() {
         startTest(1);
         for (int k = 0; k < PalmQuestionCount - 1; ++k) {
             click(QStringLiteral("Option1(0)"));

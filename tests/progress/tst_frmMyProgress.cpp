@@ -20,10 +20,10 @@ using namespace Progress;
 
 namespace {
 
-const QStringList kModules{QStringLiteral("Learn Aromatherapy"), QStringLiteral("Learn Cartomancy")};
+const QStringList kModules{QStringLiteral("Learn Aromatherapy"),
+                           QStringLiteral("Learn Cartomancy")};
 
-void fill(const QString &module, int tests, int missedEvery)
-{
+void fill(const QString &module, int tests, int missedEvery) {
     ProgressStore store;
     QVERIFY2(store.IsReady(), qPrintable(store.LastError()));
     for (int i = 0; i < tests; ++i) {
@@ -36,14 +36,14 @@ void fill(const QString &module, int tests, int missedEvery)
         for (int q = 0; q < 4; ++q) {
             const bool right = (q + i) % missedEvery != 0;
             test.score += right ? 1 : 0;
-            test.answers.append({QStringLiteral("Oil %1").arg(q), QStringLiteral("x"), QStringLiteral("y"), right});
+            test.answers.append(
+                {QStringLiteral("Oil %1").arg(q), QStringLiteral("x"), QStringLiteral("y"), right});
         }
         QVERIFY(store.Record(test));
     }
 }
 
-QLineSeries *seriesOf(QWidget *page)
-{
+QLineSeries *seriesOf(QWidget *page) {
     auto *view = page->findChild<QChartView *>(QStringLiteral("chartScoreShare"));
     if (!view || view->chart()->series().size() != 1)
         return nullptr;
@@ -68,8 +68,7 @@ private:
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
 };
 
-void tst_frmMyProgress::showsEachModule()
-{
+void tst_frmMyProgress::showsEachModule() {
     fill(kModules[0], 6, 3);
     fill(kModules[1], 2, 2);
     frmMyProgress window(kModules);
@@ -106,18 +105,18 @@ void tst_frmMyProgress::showsEachModule()
     QCOMPARE(seriesOf(second)->count(), 2);
 }
 
-void tst_frmMyProgress::emptyRecord()
-{
+void tst_frmMyProgress::emptyRecord() {
     frmMyProgress window(kModules);
     window.show();
     QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
     QCOMPARE(page->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), 0);
     QVERIFY(!page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory"))->isEnabled());
-    QVERIFY(page->findChild<QLabel *>(QStringLiteral("lblSummary"))->text().startsWith(QStringLiteral("No finished test")));
+    QVERIFY(page->findChild<QLabel *>(QStringLiteral("lblSummary"))
+                ->text()
+                .startsWith(QStringLiteral("No finished test")));
 }
 
-void tst_frmMyProgress::damagedRecordIsShownNotFatal()
-{
+void tst_frmMyProgress::damagedRecordIsShownNotFatal() {
     const QString path = DataLocations::UserFile(DefaultFileName());
     {
         QFile file(path);
@@ -128,7 +127,8 @@ void tst_frmMyProgress::damagedRecordIsShownNotFatal()
     window.show();
     QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
     const QString summary = page->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
-    QVERIFY2(summary.startsWith(QStringLiteral("Your progress record could not be read.")), qPrintable(summary));
+    QVERIFY2(summary.startsWith(QStringLiteral("Your progress record could not be read.")),
+             qPrintable(summary));
     QVERIFY(summary.contains(path));
     // Nothing to clear, and the file is left for the user to keep or remove.
     QVERIFY(!page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory"))->isEnabled());
@@ -137,16 +137,14 @@ void tst_frmMyProgress::damagedRecordIsShownNotFatal()
     QCOMPARE(file.readAll(), QByteArray(4096, 'x'));
 }
 
-void tst_frmMyProgress::clearHistoryAsksFirst_data()
-{
+void tst_frmMyProgress::clearHistoryAsksFirst_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("testsLeft");
     QTest::addRow("no-keeps") << int(QMessageBox::No) << 3;
     QTest::addRow("yes-clears") << int(QMessageBox::Yes) << 0;
 }
 
-void tst_frmMyProgress::clearHistoryAsksFirst()
-{
+void tst_frmMyProgress::clearHistoryAsksFirst() {
     QFETCH(int, answer);
     QFETCH(int, testsLeft);
     fill(kModules[0], 3, 2);
@@ -155,7 +153,8 @@ void tst_frmMyProgress::clearHistoryAsksFirst()
     window.show();
     QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
     auto seen = TestSupport::AnswerNextMessage(QMessageBox::StandardButton(answer));
-    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory")), Qt::LeftButton);
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory")),
+                      Qt::LeftButton);
     QVERIFY(seen->shown);
     QCOMPARE(seen->icon, QMessageBox::Question);
     QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
@@ -170,8 +169,7 @@ void tst_frmMyProgress::clearHistoryAsksFirst()
     QCOMPARE(summary.testCount, 2);
 }
 
-void tst_frmMyProgress::menuAtEndOfMainWindow()
-{
+void tst_frmMyProgress::menuAtEndOfMainWindow() {
     fill(kModules[1], 1, 2);
     ClearMainMenusForTesting();
     RegisterProgressMenu(kModules);

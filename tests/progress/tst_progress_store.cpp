@@ -1,7 +1,7 @@
 #include "progress/ProgressRecorder.h"
 #include "progress/ProgressStore.h"
-#include "support/DamagedFiles.h"
 #include "shell/DataLocations.h"
+#include "support/DamagedFiles.h"
 #include "support/TestSupport.h"
 
 #include <QElapsedTimer>
@@ -18,8 +18,7 @@ namespace {
 const QDateTime kStart(QDate(2026, 3, 1), QTime(9, 0));
 
 TestRecord makeTest(const QString &module, int minutes, int score, int count,
-                    const QList<AnswerRecord> &answers = {}, int maxScore = 0)
-{
+                    const QList<AnswerRecord> &answers = {}, int maxScore = 0) {
     TestRecord test;
     test.module = module;
     test.kind = QStringLiteral("Test By Keyword");
@@ -32,15 +31,13 @@ TestRecord makeTest(const QString &module, int minutes, int score, int count,
     return test;
 }
 
-AnswerRecord answer(const QString &item, bool right)
-{
+AnswerRecord answer(const QString &item, bool right) {
     return AnswerRecord{item, right ? item + QStringLiteral(" meaning") : QStringLiteral("other"),
                         item + QStringLiteral(" meaning"), right};
 }
 
 // Rows of a table read through a connection of the test's own.
-int rowCount(const QString &path, const QString &table)
-{
+int rowCount(const QString &path, const QString &table) {
     const QString name = QStringLiteral("check");
     int count = -1;
     {
@@ -78,14 +75,12 @@ private:
     QString path() const { return sandbox_->folder() + QStringLiteral("/p.sqlite"); }
 };
 
-void tst_progress_store::init()
-{
+void tst_progress_store::init() {
     sandbox_ = std::make_unique<TestSupport::Sandbox>();
     ForgetReportedFailureForTesting();
 }
 
-void tst_progress_store::sharePercent_data()
-{
+void tst_progress_store::sharePercent_data() {
     QTest::addColumn<int>("score");
     QTest::addColumn<int>("max");
     QTest::addColumn<double>("percent");
@@ -97,25 +92,26 @@ void tst_progress_store::sharePercent_data()
     QTest::addRow("negative-clamped") << -2 << 10 << 0.0;
 }
 
-void tst_progress_store::sharePercent()
-{
+void tst_progress_store::sharePercent() {
     QFETCH(int, score);
     QFETCH(int, max);
     QFETCH(double, percent);
     QCOMPARE(SharePercent(score, max), percent);
 }
 
-void tst_progress_store::recordsAndSummarises()
-{
+void tst_progress_store::recordsAndSummarises() {
     const QString cards = QStringLiteral("Learn Cartomancy");
     {
         ProgressStore store(path());
         QVERIFY2(store.IsReady(), qPrintable(store.LastError()));
         // Recorded out of time order: the summary orders by when they were taken.
-        QVERIFY(store.Record(makeTest(cards, 20, 1, 2, {answer("Ace", false), answer("King", true)})));
-        QVERIFY(store.Record(makeTest(cards, 10, 0, 2, {answer("Ace", false), answer("Queen", false)})));
+        QVERIFY(
+            store.Record(makeTest(cards, 20, 1, 2, {answer("Ace", false), answer("King", true)})));
+        QVERIFY(store.Record(
+            makeTest(cards, 10, 0, 2, {answer("Ace", false), answer("Queen", false)})));
         // A keyword test scores up to three a question: 7 of 12 possible.
-        QVERIFY(store.Record(makeTest(cards, 30, 7, 4, {answer("Ace", true), answer("Queen", false)}, 12)));
+        QVERIFY(store.Record(
+            makeTest(cards, 30, 7, 4, {answer("Ace", true), answer("Queen", false)}, 12)));
     }
     ProgressStore store(path());
     ModuleSummary summary;
@@ -146,13 +142,13 @@ void tst_progress_store::recordsAndSummarises()
     // Every question is kept with its given and correct answer.
     QCOMPARE(rowCount(path(), QStringLiteral("answers")), 6);
     // A question left unanswered (or an entry without text) is still recorded.
-    QVERIFY2(store.Record(makeTest(cards, 40, 0, 1, {AnswerRecord{QString(), QString(), QString(), false}})),
+    QVERIFY2(store.Record(
+                 makeTest(cards, 40, 0, 1, {AnswerRecord{QString(), QString(), QString(), false}})),
              qPrintable(store.LastError()));
     QCOMPARE(rowCount(path(), QStringLiteral("answers")), 7);
 }
 
-void tst_progress_store::modulesAreSeparate()
-{
+void tst_progress_store::modulesAreSeparate() {
     ProgressStore store(path());
     const QString palm = QStringLiteral("Learn Palmistry");
     const QString dream = QStringLiteral("Learn Dream Interpretation");
@@ -178,8 +174,7 @@ void tst_progress_store::modulesAreSeparate()
     QCOMPARE(rowCount(path(), QStringLiteral("missed")), 0);
 }
 
-void tst_progress_store::limitsKeepNewest()
-{
+void tst_progress_store::limitsKeepNewest() {
     ProgressStore store(path());
     const QString aroma = QStringLiteral("Learn Aromatherapy");
     const int total = ChartLimit + 7;
@@ -197,8 +192,7 @@ void tst_progress_store::limitsKeepNewest()
     QCOMPARE(summary.recent.front().takenAt, kStart.addSecs(60 * (total - 1)));
 }
 
-void tst_progress_store::failedWriteLeavesNothing()
-{
+void tst_progress_store::failedWriteLeavesNothing() {
     const QString module = QStringLiteral("Learn Cartomancy");
     {
         ProgressStore store(path());
@@ -207,7 +201,8 @@ void tst_progress_store::failedWriteLeavesNothing()
     // A trigger makes the third answer's write fail, after the test row and two
     // answers went in: none of it may stay.
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("trigger"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("trigger"));
         db.setDatabaseName(path());
         QVERIFY(db.open());
         QSqlQuery query(db);
@@ -218,7 +213,8 @@ void tst_progress_store::failedWriteLeavesNothing()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("trigger"));
     ProgressStore store(path());
-    QVERIFY(!store.Record(makeTest(module, 5, 1, 3, {answer("Ace", true), answer("King", false), answer("boom", false)})));
+    QVERIFY(!store.Record(makeTest(
+        module, 5, 1, 3, {answer("Ace", true), answer("King", false), answer("boom", false)})));
     QVERIFY(store.LastError().contains(QStringLiteral("refused")));
     QCOMPARE(rowCount(path(), QStringLiteral("tests")), 1);
     QCOMPARE(rowCount(path(), QStringLiteral("answers")), 1);
@@ -231,8 +227,7 @@ void tst_progress_store::failedWriteLeavesNothing()
     QCOMPARE(rowCount(path(), QStringLiteral("tests")), 2);
 }
 
-void tst_progress_store::damagedFile_data()
-{
+void tst_progress_store::damagedFile_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addRow("random-bytes") << TestSupport::RandomBytes(8192);
     QByteArray header("SQLite format 3");
@@ -241,8 +236,7 @@ void tst_progress_store::damagedFile_data()
     QTest::addRow("header-then-garbage") << header;
 }
 
-void tst_progress_store::damagedFile()
-{
+void tst_progress_store::damagedFile() {
     QFETCH(QByteArray, bytes);
     const QString file = DataLocations::UserFile(DefaultFileName());
     {
@@ -261,13 +255,13 @@ void tst_progress_store::damagedFile()
     QCOMPARE(TestSupport::StateOf(file).bytes, bytes);
 }
 
-void tst_progress_store::lockedFileIsReportedOnceAndTestGoesOn()
-{
+void tst_progress_store::lockedFileIsReportedOnceAndTestGoesOn() {
     const QString file = DataLocations::UserFile(DefaultFileName());
     const QString module = QStringLiteral("Learn Aromatherapy");
     QVERIFY(RecordFinishedTest(makeTest(module, 0, 5, 15), nullptr));
     {
-        QSqlDatabase lock = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+        QSqlDatabase lock =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
         lock.setDatabaseName(file);
         QVERIFY(lock.open());
         QSqlQuery query(lock);

@@ -31,8 +31,7 @@ struct RecordedTest {
 };
 
 // The tests recorded for `module`, oldest first; none when the file does not exist.
-inline QList<RecordedTest> RecordedTests(const QString &module)
-{
+inline QList<RecordedTest> RecordedTests(const QString &module) {
     QList<RecordedTest> tests;
     const QString path = DataLocations::UserFile(QStringLiteral("progress.sqlite"));
     if (!QFile::exists(path))
@@ -50,9 +49,12 @@ inline QList<RecordedTest> RecordedTests(const QString &module)
             QList<qlonglong> ids;
             while (query.next()) {
                 ids.append(query.value(0).toLongLong());
-                tests.append({query.value(1).toString(), query.value(2).toString(),
-                              query.value(3).toInt(), query.value(4).toInt(),
-                              query.value(5).toInt(), {}});
+                tests.append({query.value(1).toString(),
+                              query.value(2).toString(),
+                              query.value(3).toInt(),
+                              query.value(4).toInt(),
+                              query.value(5).toInt(),
+                              {}});
             }
             for (qsizetype i = 0; i < ids.size(); ++i) {
                 query.prepare(QStringLiteral("SELECT item, given, correct, is_right FROM answers"

@@ -10,8 +10,7 @@
 #include <QTabWidget>
 
 namespace {
-void walk(frmMDI &mdi)
-{
+void walk(frmMDI &mdi) {
     auto *open = mdi.findChild<QAction *>(QStringLiteral("mnuMyProgress"));
     if (!open)
         return;
@@ -31,7 +30,8 @@ void walk(frmMDI &mdi)
     for (const QSize size : {QSize(1000, 700), window->minimumSize()}) {
         window->resize(size);
         Tour::Settle();
-        Tour::SaveWindow(window, QStringLiteral("progress-%1x%2").arg(size.width()).arg(size.height()));
+        Tour::SaveWindow(window,
+                         QStringLiteral("progress-%1x%2").arg(size.width()).arg(size.height()));
     }
     window->close();
 }
