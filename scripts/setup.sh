@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libqt6sql6-sqlite libgl-dev
+    qt6-charts-dev
     fonts-dejavu-core fonts-liberation
     xvfb xauth x11-utils imagemagick poppler-utils
     desktop-file-utils appstream shared-mime-info dpkg-dev file

@@ -1,5 +1,6 @@
 #include "frmLearnAromatherapyMain.h"
 
+#include "AromaProgress.h"
 #include "modAromaReview.h"
 #include "modAromaTest.h"
 #include "shell/AnswerKeys.h"
@@ -9,6 +10,7 @@
 #include "shell/frmReviewMissed.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
+#include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -468,6 +470,10 @@ void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
     // Show the list from its heading rather than wherever writing left the view.
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();
+    // Only a test that reached its result goes into the progress record.
+    Progress::RecordFinishedTest(AromaProgressRecord(result, cboTest->itemText(model_.AromaChoice),
+                                                     cboTestLevel->itemText(model_.AromaLevel)),
+                                 this);
 }
 
 void frmLearnAromatherapyMain::cmdBackToMain_Click()

@@ -1,5 +1,6 @@
 #include "frmLearnCartomancyMain.h"
 
+#include "CardProgress.h"
 #include "WrappingWidgets.h"
 #include "modCardReview.h"
 #include "modLearnCartomancyDB.h"
@@ -19,6 +20,7 @@
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 #include "shell/modRandom.h"
+#include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -1004,6 +1006,8 @@ void frmLearnCartomancyMain::finishTest()
     txtResult->setPlainText(shown);
     lblResultInfo->setText(report.summary);
     txtResult->moveCursor(QTextCursor::End);
+    // Only a test that reached its result goes into the progress record.
+    Progress::RecordFinishedTest(CardProgressRecord(test_, globals_->CardConnection), this);
     // The question's controls are gone with their tab; the keyboard goes on from the results.
     cmdReviewMissed->setFocus();
     ShowMessage(this, QStringLiteral("Test Complete"), QMessageBox::Information);

@@ -1,5 +1,6 @@
 #include "frmLearnDreamInterpretationMain.h"
 
+#include "DreamProgress.h"
 #include "modDreamReview.h"
 #include "shell/AnswerKeys.h"
 #include "shell/Controls.h"
@@ -10,6 +11,7 @@
 #include "shell/frmReviewMissed.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
+#include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -639,6 +641,8 @@ void frmLearnDreamInterpretationMain::BuildDreamReport()
     // Show the report from its title rather than wherever writing left the view.
     RTBTestResult->moveCursor(QTextCursor::Start);
     RTBTestResult->ensureCursorVisible();
+    // Only a test that reached its result goes into the progress record.
+    Progress::RecordFinishedTest(DreamProgressRecord(report), this);
 }
 
 void frmLearnDreamInterpretationMain::cmdPrint_Click()

@@ -206,6 +206,8 @@ DreamReport DreamSession::BuildDreamReport()
     DreamReport report;
     report.title = QStringLiteral("Vessa Learn Dream Interpretation Result");
     report.questions = DreamQuestionCount;
+    report.byKeyword = DreamTestByKeyword;
+    report.letters = DreamLetters;
     openDatabase();
     const QString br = QStringLiteral("\r\n");
     for (int i = 0; i < DreamQuestionCount && i < int(DreamQuestionRows.size()); ++i) {
@@ -220,6 +222,7 @@ DreamReport DreamSession::BuildDreamReport()
         // Answers are compared by their text.
         if (correct == answer)
             ++report.correct;
+        report.lines.push_back({symbol.keyword, answer, correct, correct == answer});
     }
     report.body += QString::number(report.correct) + QStringLiteral(" correct out of ") +
                    QString::number(DreamQuestionCount) + QStringLiteral(" questions.");

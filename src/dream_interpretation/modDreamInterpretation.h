@@ -19,11 +19,22 @@ struct DreamQuestion {
     QString progress; // "Question 3 of 12"
 };
 
+// One answered question of a test, as the report lists it.
+struct DreamReportLine {
+    QString symbol;  // the symbol's keyword, whichever way it was asked
+    QString answer;  // the text chosen
+    QString correct; // the right text
+    bool right = false;
+};
+
 struct DreamReport {
     QString title; // "Vessa Learn Dream Interpretation Result"
     QString body;  // the question blocks and the score line, CR LF line ends
     int correct = 0;
     int questions = 0;
+    std::vector<DreamReportLine> lines;
+    bool byKeyword = false; // the kind of test
+    QStringList letters;    // the letters it was drawn from
 };
 
 enum class DreamLearnStep { Moved, AtFirst, AtLast };

@@ -1,5 +1,6 @@
 #include "frmLearnPalmistryMain.h"
 
+#include "PalmProgress.h"
 #include "modLearnPalmistry.h"
 #include "modPalmistryGoals.h"
 #include "modPalmistryReview.h"
@@ -13,6 +14,7 @@
 #include "shell/frmReviewMissed.h"
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
+#include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -643,6 +645,8 @@ void frmLearnPalmistryMain::BuildResult()
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();
     showFrame(kResult);
+    // Only a quiz that reached its result goes into the progress record.
+    Progress::RecordFinishedTest(PalmProgressRecord(test_.Kind(), result), this);
 }
 
 void frmLearnPalmistryMain::cmdPrint_Click()

@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "MainMenus.h"
 #include "ModuleButtonRow.h"
 #include "ModuleTable.h"
 #include "frmNagScreen2.h"
@@ -108,6 +109,8 @@ void frmMDI::buildMenus()
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     AddHelpMenus(menuBar(), this);
+    for (const MainMenuBuilder &build : MainMenus())
+        build(menuBar(), this);
 }
 
 QWidget *frmMDI::buildBannerStrip()

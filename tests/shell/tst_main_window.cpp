@@ -152,7 +152,10 @@ void TestMainWindow::loadStepPositions()
 void TestMainWindow::menusAsListed()
 {
     const QList<QAction *> top = mdi->menuBar()->actions();
-    QCOMPARE(top.size(), 3);
+    // The learn menus, then the progress menu the application adds at the end.
+    QCOMPARE(top.size(), 4);
+    QCOMPARE(top.at(3)->text(), QStringLiteral("&Progress"));
+    QCOMPARE(top.at(3)->menu()->objectName(), QStringLiteral("mnuProgress"));
     QCOMPARE(top.at(0)->text(), QStringLiteral("&File"));
     QCOMPARE(top.at(0)->menu()->objectName(), QStringLiteral("mnuFile"));
     QCOMPARE(top.at(1)->menu()->objectName(), QStringLiteral("mnuHelp"));

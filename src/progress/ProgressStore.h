@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+// The learner's progress record: every finished test of a learn module with
+// each question's given and correct answer, kept in a per-user SQLite file.
+// The class has no widgets; the recorder (ProgressRecorder) reports failures
+// to the user and the "My Progress" window shows the statistics read here.
+namespace Progress {
+
+// One question of a finished test.
+struct AnswerRecord {
+    QString item;    // what was asked: the oil, card, symbol or palm entry
+    QString given;   // the answer chosen
+    QString correct; // the right answer
+    bool right = false;
+};
+
+// One finished test.
+struct TestRecord {
+    QString module; // the module's name, as its button shows it
+    QString kind;   // the kind of test ("Test By Keyword", "Planet", ...)
+    QString level;  // the level, or the letters chosen
+    QDateTime takenAt;
+    int score = 0;
+    int questionCount = 0;
+    int maxScore = 0; // the most the test could score (questionCount when 0)
+    QList<AnswerRecord> answers;
+};
+
+// A point of the score-share chart: when a test was taken and its share in percent.
+struct SharePoint {
+    QDateTime takenAt;
+    double percent = 0.0;
+};
+
+// A row of the past-tests table.
+struct PastTest {
+    QDateTime takenAt;
+    QString kind;
+    QString level;
+    int score = 0;
+    int questionCount = 0;
+    int maxScore = 0; // the most the test could score
+    double percent = 0.0;
+};
+
+// An item answered wrongly, how often, and how often it was asked.
+struct MissedItem {
+    QString item;
+    int missed = 0;
+    int asked = 0;
+};
+
+// Everything the "My Progress" window shows for one module.
+struct ModuleSummary {
+    int testCount = 0;            // all tests recorded for the module
+    QList<SharePoint> chart;      // the latest ChartLimit tests, oldest first
+    QList<PastTest> recent;       // the latest TableLimit tests, newest first
+    QList<MissedItem> mostMissed; // the MissedLimit items missed most often
+};
+
+inline constexpr int ChartLimit = 500;
+inline constexpr int TableLimit = 200;
+inline constexpr int MissedLimit = 15;
+
+// The file name of the record in the per-user data folder.
+QString DefaultFileName();
+
+// One open connection to a progress file. Every call reports success; on
+// failure LastError() says why. Nothing here shows a message.
+class ProgressStore {
+public:
+    // Opens (and creates when missing) the file at `path`; an empty path
+    // means the per-user file. Busy waits are kept short so a locked file
+    // fails quickly instead of holding up a test.
+    explicit ProgressStore(const QString &path = QString(), int busyTimeoutMs = 250);
+    ~ProgressStore();
+    ProgressStore(const ProgressStore &) = delete;
+    ProgressStore &operator=(const ProgressStore &) = delete;
+
+    // True when the file is open and its tables are in place.
+    bool IsReady() const { return ready_; }
+    QString LastError() const { return error_; }
+    QString Path() const { return path_; }
+
+    // Stores the test and its answers in one transaction: all or nothing.
+    bool Record(const TestRecord &test);
+    // Stores several tests in one transaction (imports, benchmarks).
+    bool RecordMany(const QList<TestRecord> &tests);
+    // Reads what the window shows for a module.
+    bool Summarise(const QString &module, ModuleSummary &summary);
+    // Removes every test of the module (all modules when empty), in one transaction.
+    bool Clear(const QString &module);
+
+private:
+    bool prepareSchema();
+    bool fail(const QString &what, const QString &detail);
+    bool writeOne(const TestRecord &test, QSqlQuery &insertTest, QSqlQuery &insertAnswer,
+                  QSqlQuery &countItem);
+
+    QString path_;
+    QString connection_;
+    QSqlDatabase db_;
+    bool ready_ = false;
+    QString error_;
+};
+
+// The share of a score in percent, 0 for a test without questions.
+double SharePercent(int score, int maxScore);
+
+} // namespace Progress

@@ -1,0 +1,199 @@
+#include "progress/ProgressMenu.h"
+#include "progress/ProgressStore.h"
+#include "progress/frmMyProgress.h"
+#include "shell/DataLocations.h"
+#include "shell/MainMenus.h"
+#include "shell/frmMDI.h"
+#include "support/TestSupport.h"
+
+#include <QChartView>
+#include <QFile>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace Progress;
+
+namespace {
+
+const QStringList kModules{QStringLiteral("Learn Aromatherapy"),
+                           QStringLiteral("Learn Cartomancy")};
+
+void fill(const QString &module, int tests, int missedEvery) {
+    ProgressStore store;
+    QVERIFY2(store.IsReady(), qPrintable(store.LastError()));
+    for (int i = 0; i < tests; ++i) {
+        TestRecord test;
+        test.module = module;
+        test.kind = QStringLiteral("Planet");
+        test.level = QStringLiteral("Basic");
+        test.takenAt = QDateTime(QDate(2026, 1, 1), QTime(8, 0)).addDays(i);
+        test.questionCount = 4;
+        for (int q = 0; q < 4; ++q) {
+            const bool right = (q + i) % missedEvery != 0;
+            test.score += right ? 1 : 0;
+            test.answers.append(
+                {QStringLiteral("Oil %1").arg(q), QStringLiteral("x"), QStringLiteral("y"), right});
+        }
+        QVERIFY(store.Record(test));
+    }
+}
+
+QLineSeries *seriesOf(QWidget *page) {
+    auto *view = page->findChild<QChartView *>(QStringLiteral("chartScoreShare"));
+    if (!view || view->chart()->series().size() != 1)
+        return nullptr;
+    return qobject_cast<QLineSeries *>(view->chart()->series().front());
+}
+
+} // namespace
+
+class tst_frmMyProgress : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { sandbox_ = std::make_unique<TestSupport::Sandbox>(); }
+    void cleanup() { sandbox_.reset(); }
+    void showsEachModule();
+    void emptyRecord();
+    void damagedRecordIsShownNotFatal();
+    void clearHistoryAsksFirst_data();
+    void clearHistoryAsksFirst();
+    void menuAtEndOfMainWindow();
+
+private:
+    std::unique_ptr<TestSupport::Sandbox> sandbox_;
+};
+
+void tst_frmMyProgress::showsEachModule() {
+    fill(kModules[0], 6, 3);
+    fill(kModules[1], 2, 2);
+    frmMyProgress window(kModules);
+    window.show();
+    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabModules"));
+    QVERIFY(tabs);
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->tabText(1), kModules[1]);
+
+    QWidget *page = tabs->widget(0);
+    QLineSeries *series = seriesOf(page);
+    QVERIFY(series);
+    QCOMPARE(series->count(), 6);
+    // Test 0 missed questions 0 and 3: 50 %; test 1 missed question 2: 75 %.
+    QCOMPARE(series->at(0).y(), 50.0);
+    QCOMPARE(series->at(1).y(), 75.0);
+    QVERIFY(series->at(0).x() < series->at(5).x());
+    auto *tests = page->findChild<QTableWidget *>(QStringLiteral("tblTests"));
+    QCOMPARE(tests->rowCount(), 6);
+    QCOMPARE(tests->item(0, 3)->text(), QStringLiteral("4"));
+    QCOMPARE(tests->item(0, 4)->text(), QStringLiteral("3 of 4")); // newest first: test 5
+    QCOMPARE(tests->item(0, 5)->text(), QStringLiteral("75%"));
+    auto *missed = page->findChild<QTableWidget *>(QStringLiteral("tblMissed"));
+    QVERIFY(missed->rowCount() > 0);
+    QCOMPARE(missed->item(0, 0)->text(), QStringLiteral("Oil 0"));
+    QCOMPARE(missed->item(0, 1)->text(), QStringLiteral("2"));
+    QCOMPARE(missed->item(0, 2)->text(), QStringLiteral("6"));
+
+    // The second page is read when it is chosen.
+    QWidget *second = tabs->widget(1);
+    QCOMPARE(second->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), 0);
+    tabs->setCurrentIndex(1);
+    QCOMPARE(second->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), 2);
+    QCOMPARE(seriesOf(second)->count(), 2);
+}
+
+void tst_frmMyProgress::emptyRecord() {
+    frmMyProgress window(kModules);
+    window.show();
+    QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
+    QCOMPARE(page->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), 0);
+    QVERIFY(!page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory"))->isEnabled());
+    QVERIFY(page->findChild<QLabel *>(QStringLiteral("lblSummary"))
+                ->text()
+                .startsWith(QStringLiteral("No finished test")));
+}
+
+void tst_frmMyProgress::damagedRecordIsShownNotFatal() {
+    const QString path = DataLocations::UserFile(DefaultFileName());
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    }
+    frmMyProgress window(kModules);
+    window.show();
+    QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
+    const QString summary = page->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
+    QVERIFY2(summary.startsWith(QStringLiteral("Your progress record could not be read.")),
+             qPrintable(summary));
+    QVERIFY(summary.contains(path));
+    // Nothing to clear, and the file is left for the user to keep or remove.
+    QVERIFY(!page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory"))->isEnabled());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray(4096, 'x'));
+}
+
+void tst_frmMyProgress::clearHistoryAsksFirst_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("testsLeft");
+    QTest::addRow("no-keeps") << int(QMessageBox::No) << 3;
+    QTest::addRow("yes-clears") << int(QMessageBox::Yes) << 0;
+}
+
+void tst_frmMyProgress::clearHistoryAsksFirst() {
+    QFETCH(int, answer);
+    QFETCH(int, testsLeft);
+    fill(kModules[0], 3, 2);
+    fill(kModules[1], 2, 2);
+    frmMyProgress window(kModules);
+    window.show();
+    QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
+    auto seen = TestSupport::AnswerNextMessage(QMessageBox::StandardButton(answer));
+    QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory")),
+                      Qt::LeftButton);
+    QVERIFY(seen->shown);
+    QCOMPARE(seen->icon, QMessageBox::Question);
+    QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(seen->text.contains(kModules[0]));
+    QCOMPARE(page->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), testsLeft);
+    ProgressStore store;
+    ModuleSummary summary;
+    QVERIFY(store.Summarise(kModules[0], summary));
+    QCOMPARE(summary.testCount, testsLeft);
+    // The other module's history is never touched.
+    QVERIFY(store.Summarise(kModules[1], summary));
+    QCOMPARE(summary.testCount, 2);
+}
+
+void tst_frmMyProgress::menuAtEndOfMainWindow() {
+    fill(kModules[1], 1, 2);
+    ClearMainMenusForTesting();
+    RegisterProgressMenu(kModules);
+    frmMDI mdi;
+    const QList<QAction *> bar = mdi.menuBar()->actions();
+    QVERIFY(!bar.isEmpty());
+    QCOMPARE(bar.back()->text(), QStringLiteral("&Progress"));
+    auto *item = mdi.findChild<QAction *>(QStringLiteral("mnuMyProgress"));
+    QVERIFY(item);
+    QCOMPARE(item->text(), QStringLiteral("&My Progress"));
+    // The shortcut clashes with no other item of the main window.
+    for (QAction *other : mdi.findChildren<QAction *>())
+        if (other != item)
+            QVERIFY(other->shortcut() != item->shortcut());
+    item->trigger();
+    auto *window = mdi.findChild<frmMyProgress *>(QStringLiteral("frmMyProgress"));
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->CurrentModule(), kModules[0]);
+    // Choosing the item again brings back the same window.
+    item->trigger();
+    QCOMPARE(mdi.findChildren<frmMyProgress *>().size(), 1);
+    ClearMainMenusForTesting();
+}
+
+QTEST_MAIN(tst_frmMyProgress)
+#include "tst_frmMyProgress.moc"

@@ -1,0 +1,291 @@
+#include "progress/ProgressRecorder.h"
+#include "progress/ProgressStore.h"
+#include "shell/DataLocations.h"
+#include "support/DamagedFiles.h"
+#include "support/TestSupport.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace Progress;
+
+namespace {
+
+const QDateTime kStart(QDate(2026, 3, 1), QTime(9, 0));
+
+TestRecord makeTest(const QString &module, int minutes, int score, int count,
+                    const QList<AnswerRecord> &answers = {}, int maxScore = 0) {
+    TestRecord test;
+    test.module = module;
+    test.kind = QStringLiteral("Test By Keyword");
+    test.level = QStringLiteral("A, B");
+    test.takenAt = kStart.addSecs(60 * minutes);
+    test.score = score;
+    test.questionCount = count;
+    test.maxScore = maxScore;
+    test.answers = answers;
+    return test;
+}
+
+AnswerRecord answer(const QString &item, bool right) {
+    return AnswerRecord{item, right ? item + QStringLiteral(" meaning") : QStringLiteral("other"),
+                        item + QStringLiteral(" meaning"), right};
+}
+
+// Rows of a table read through a connection of the test's own.
+int rowCount(const QString &path, const QString &table) {
+    const QString name = QStringLiteral("check");
+    int count = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(QStringLiteral("SELECT COUNT(*) FROM ") + table, db);
+            if (query.next())
+                count = query.value(0).toInt();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return count;
+}
+
+} // namespace
+
+class tst_progress_store : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup() { sandbox_.reset(); }
+    void sharePercent_data();
+    void sharePercent();
+    void recordsAndSummarises();
+    void modulesAreSeparate();
+    void limitsKeepNewest();
+    void failedWriteLeavesNothing();
+    void damagedFile_data();
+    void damagedFile();
+    void lockedFileIsReportedOnceAndTestGoesOn();
+
+private:
+    std::unique_ptr<TestSupport::Sandbox> sandbox_;
+    QString path() const { return sandbox_->folder() + QStringLiteral("/p.sqlite"); }
+};
+
+void tst_progress_store::init() {
+    sandbox_ = std::make_unique<TestSupport::Sandbox>();
+    ForgetReportedFailureForTesting();
+}
+
+void tst_progress_store::sharePercent_data() {
+    QTest::addColumn<int>("score");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<double>("percent");
+    QTest::addRow("none-right") << 0 << 15 << 0.0;
+    QTest::addRow("all-right") << 10 << 10 << 100.0;
+    QTest::addRow("part") << 3 << 12 << 25.0;
+    QTest::addRow("no-questions") << 0 << 0 << 0.0;
+    QTest::addRow("over-max-clamped") << 12 << 10 << 100.0;
+    QTest::addRow("negative-clamped") << -2 << 10 << 0.0;
+}
+
+void tst_progress_store::sharePercent() {
+    QFETCH(int, score);
+    QFETCH(int, max);
+    QFETCH(double, percent);
+    QCOMPARE(SharePercent(score, max), percent);
+}
+
+void tst_progress_store::recordsAndSummarises() {
+    const QString cards = QStringLiteral("Learn Cartomancy");
+    {
+        ProgressStore store(path());
+        QVERIFY2(store.IsReady(), qPrintable(store.LastError()));
+        // Recorded out of time order: the summary orders by when they were taken.
+        QVERIFY(
+            store.Record(makeTest(cards, 20, 1, 2, {answer("Ace", false), answer("King", true)})));
+        QVERIFY(store.Record(
+            makeTest(cards, 10, 0, 2, {answer("Ace", false), answer("Queen", false)})));
+        // A keyword test scores up to three a question: 7 of 12 possible.
+        QVERIFY(store.Record(
+            makeTest(cards, 30, 7, 4, {answer("Ace", true), answer("Queen", false)}, 12)));
+    }
+    ProgressStore store(path());
+    ModuleSummary summary;
+    QVERIFY2(store.Summarise(cards, summary), qPrintable(store.LastError()));
+    QCOMPARE(summary.testCount, 3);
+    QCOMPARE(summary.chart.size(), 3);
+    QCOMPARE(summary.chart[0].takenAt, kStart.addSecs(600));
+    QCOMPARE(summary.chart[0].percent, 0.0);
+    QCOMPARE(summary.chart[1].percent, 50.0);
+    QCOMPARE(summary.chart[2].takenAt, kStart.addSecs(1800));
+    QVERIFY(qAbs(summary.chart[2].percent - 700.0 / 12) < 1e-9);
+    QCOMPARE(summary.recent.size(), 3);
+    QCOMPARE(summary.recent[0].score, 7);
+    QCOMPARE(summary.recent[0].questionCount, 4);
+    QCOMPARE(summary.recent[0].maxScore, 12);
+    QCOMPARE(summary.recent[1].maxScore, 2);
+    QCOMPARE(summary.recent[0].kind, QStringLiteral("Test By Keyword"));
+    QCOMPARE(summary.recent[0].level, QStringLiteral("A, B"));
+    QCOMPARE(summary.recent[2].takenAt, kStart.addSecs(600));
+    // Most missed first; ties by name; items never missed are left out.
+    QCOMPARE(summary.mostMissed.size(), 2);
+    QCOMPARE(summary.mostMissed[0].item, QStringLiteral("Ace"));
+    QCOMPARE(summary.mostMissed[0].missed, 2);
+    QCOMPARE(summary.mostMissed[0].asked, 3);
+    QCOMPARE(summary.mostMissed[1].item, QStringLiteral("Queen"));
+    QCOMPARE(summary.mostMissed[1].missed, 2);
+    QCOMPARE(summary.mostMissed[1].asked, 2);
+    // Every question is kept with its given and correct answer.
+    QCOMPARE(rowCount(path(), QStringLiteral("answers")), 6);
+    // A question left unanswered (or an entry without text) is still recorded.
+    QVERIFY2(store.Record(
+                 makeTest(cards, 40, 0, 1, {AnswerRecord{QString(), QString(), QString(), false}})),
+             qPrintable(store.LastError()));
+    QCOMPARE(rowCount(path(), QStringLiteral("answers")), 7);
+}
+
+void tst_progress_store::modulesAreSeparate() {
+    ProgressStore store(path());
+    const QString palm = QStringLiteral("Learn Palmistry");
+    const QString dream = QStringLiteral("Learn Dream Interpretation");
+    QVERIFY(store.Record(makeTest(palm, 1, 5, 10, {answer("Life Line", false)})));
+    QVERIFY(store.Record(makeTest(dream, 2, 3, 5, {answer("Water", false)})));
+    QVERIFY(store.Record(makeTest(dream, 3, 4, 5)));
+    ModuleSummary summary;
+    QVERIFY(store.Summarise(palm, summary));
+    QCOMPARE(summary.testCount, 1);
+    QCOMPARE(summary.mostMissed.size(), 1);
+    QCOMPARE(summary.mostMissed[0].item, QStringLiteral("Life Line"));
+
+    QVERIFY(store.Clear(dream));
+    QVERIFY(store.Summarise(dream, summary));
+    QCOMPARE(summary.testCount, 0);
+    QVERIFY(summary.mostMissed.isEmpty());
+    QVERIFY(store.Summarise(palm, summary));
+    QCOMPARE(summary.testCount, 1);
+    QCOMPARE(rowCount(path(), QStringLiteral("answers")), 1);
+
+    QVERIFY(store.Clear(QString()));
+    QCOMPARE(rowCount(path(), QStringLiteral("tests")), 0);
+    QCOMPARE(rowCount(path(), QStringLiteral("missed")), 0);
+}
+
+void tst_progress_store::limitsKeepNewest() {
+    ProgressStore store(path());
+    const QString aroma = QStringLiteral("Learn Aromatherapy");
+    const int total = ChartLimit + 7;
+    QList<TestRecord> tests;
+    for (int i = 0; i < total; ++i)
+        tests.append(makeTest(aroma, i, i % 16, 15));
+    QVERIFY(store.RecordMany(tests));
+    ModuleSummary summary;
+    QVERIFY(store.Summarise(aroma, summary));
+    QCOMPARE(summary.testCount, total);
+    QCOMPARE(summary.chart.size(), ChartLimit);
+    QCOMPARE(summary.recent.size(), TableLimit);
+    QCOMPARE(summary.chart.back().takenAt, kStart.addSecs(60 * (total - 1)));
+    QCOMPARE(summary.chart.front().takenAt, kStart.addSecs(60 * 7));
+    QCOMPARE(summary.recent.front().takenAt, kStart.addSecs(60 * (total - 1)));
+}
+
+void tst_progress_store::failedWriteLeavesNothing() {
+    const QString module = QStringLiteral("Learn Cartomancy");
+    {
+        ProgressStore store(path());
+        QVERIFY(store.Record(makeTest(module, 0, 1, 1, {answer("Ace", false)})));
+    }
+    // A trigger makes the third answer's write fail, after the test row and two
+    // answers went in: none of it may stay.
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("trigger"));
+        db.setDatabaseName(path());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY2(query.exec(QStringLiteral(
+                     "CREATE TRIGGER refuse BEFORE INSERT ON answers WHEN NEW.item = 'boom'"
+                     " BEGIN SELECT RAISE(ABORT, 'refused'); END")),
+                 qPrintable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("trigger"));
+    ProgressStore store(path());
+    QVERIFY(!store.Record(makeTest(
+        module, 5, 1, 3, {answer("Ace", true), answer("King", false), answer("boom", false)})));
+    QVERIFY(store.LastError().contains(QStringLiteral("refused")));
+    QCOMPARE(rowCount(path(), QStringLiteral("tests")), 1);
+    QCOMPARE(rowCount(path(), QStringLiteral("answers")), 1);
+    ModuleSummary summary;
+    QVERIFY(store.Summarise(module, summary));
+    QCOMPARE(summary.mostMissed.size(), 1);
+    QCOMPARE(summary.mostMissed[0].asked, 1);
+    // The store stays usable after the failed write.
+    QVERIFY(store.Record(makeTest(module, 6, 1, 1, {answer("Ace", true)})));
+    QCOMPARE(rowCount(path(), QStringLiteral("tests")), 2);
+}
+
+void tst_progress_store::damagedFile_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addRow("random-bytes") << TestSupport::RandomBytes(8192);
+    QByteArray header("SQLite format 3");
+    header.append('\0');
+    header.append(TestSupport::RandomBytes(4080, 7));
+    QTest::addRow("header-then-garbage") << header;
+}
+
+void tst_progress_store::damagedFile() {
+    QFETCH(QByteArray, bytes);
+    const QString file = DataLocations::UserFile(DefaultFileName());
+    {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    TestSupport::MessageRecorder recorder;
+    QVERIFY(!RecordFinishedTest(makeTest(QStringLiteral("Learn Palmistry"), 0, 1, 10), nullptr));
+    QVERIFY(!RecordFinishedTest(makeTest(QStringLiteral("Learn Palmistry"), 1, 2, 10), nullptr));
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].icon, QMessageBox::Warning);
+    QVERIFY(recorder.messages[0].text.startsWith(RecordFailedMessage(QString())));
+    QVERIFY(recorder.messages[0].text.contains(file));
+    // The damaged file is left as it was, for the user to keep or remove.
+    QCOMPARE(TestSupport::StateOf(file).bytes, bytes);
+}
+
+void tst_progress_store::lockedFileIsReportedOnceAndTestGoesOn() {
+    const QString file = DataLocations::UserFile(DefaultFileName());
+    const QString module = QStringLiteral("Learn Aromatherapy");
+    QVERIFY(RecordFinishedTest(makeTest(module, 0, 5, 15), nullptr));
+    {
+        QSqlDatabase lock =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+        lock.setDatabaseName(file);
+        QVERIFY(lock.open());
+        QSqlQuery query(lock);
+        QVERIFY(query.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(query.exec(QStringLiteral("DELETE FROM missed")));
+
+        TestSupport::MessageRecorder recorder;
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!RecordFinishedTest(makeTest(module, 1, 6, 15), nullptr));
+        QVERIFY(!RecordFinishedTest(makeTest(module, 2, 7, 15), nullptr));
+        // A lock holds a test up briefly, never for the driver's default five seconds.
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(recorder.messages.size(), 1);
+        QVERIFY(recorder.messages[0].text.contains(QStringLiteral("locked")));
+        QVERIFY(query.exec(QStringLiteral("ROLLBACK")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+    // Once the lock is gone recording works again, without a new message.
+    TestSupport::MessageRecorder recorder;
+    QVERIFY(RecordFinishedTest(makeTest(module, 3, 8, 15), nullptr));
+    QCOMPARE(recorder.messages.size(), 0);
+    QCOMPARE(rowCount(file, QStringLiteral("tests")), 2);
+}
+
+QTEST_MAIN(tst_progress_store)
+#include "tst_progress_store.moc"

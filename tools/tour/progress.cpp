@@ -1,0 +1,39 @@
+// My Progress, after the module walks have finished their tests: each
+// module's page (chart, past tests, most-missed items), at the window's own
+// size and at the size of a 1024 x 768 screen.
+#include "Tour.h"
+
+#include "progress/frmMyProgress.h"
+#include "shell/frmMDI.h"
+
+#include <QAction>
+#include <QTabWidget>
+
+namespace {
+void walk(frmMDI &mdi) {
+    auto *open = mdi.findChild<QAction *>(QStringLiteral("mnuMyProgress"));
+    if (!open)
+        return;
+    open->trigger();
+    Tour::Settle();
+    auto *window = mdi.findChild<frmMyProgress *>(QStringLiteral("frmMyProgress"));
+    if (!window)
+        return;
+    auto *pages = Tour::Find<QTabWidget>(window, QStringLiteral("tabModules"));
+    for (int page = 0; pages && page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        Tour::Settle();
+        Tour::SaveWindow(window, QStringLiteral("progress-page-%1").arg(page));
+    }
+    Tour::Shot(&mdi, QStringLiteral("progress-over-main-window"));
+    // The size left on a 1024 x 768 screen, and the smallest the window allows.
+    for (const QSize size : {QSize(1000, 700), window->minimumSize()}) {
+        window->resize(size);
+        Tour::Settle();
+        Tour::SaveWindow(window,
+                         QStringLiteral("progress-%1x%2").arg(size.width()).arg(size.height()));
+    }
+    window->close();
+}
+const Tour::Walk registered(6, walk);
+} // namespace
