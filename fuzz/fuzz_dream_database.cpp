@@ -9,14 +9,15 @@
 #include <QFileInfo>
 #include <QSqlQuery>
 
-// True when SQLite finds the file's tables and indexes consistent; a damaged
+// True when SQLite finds the file's tables and indexes consistent (the full
+// check: the quick one does not compare an index with its table); a damaged
 // index may rightly disagree with its table, so lookups are compared only then.
 static bool intact(const DreamDatabase &dreams)
 {
     if (!dreams.DreamConnection || !dreams.DreamConnection->IsOpen())
         return false;
     QSqlQuery check(dreams.DreamConnection->Handle());
-    return check.exec(QStringLiteral("PRAGMA quick_check")) && check.next() &&
+    return check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next() &&
            check.value(0).toString() == QLatin1String("ok");
 }
 
