@@ -4,10 +4,13 @@
 # and prints per target the runs, the coverage reached and any finding.
 # Exits non-zero when a target found a crash or a broken property; the input
 # that did it is kept in build/fuzz/findings/<target>/.
-# Usage: scripts/fuzz.sh [SECONDS]
+# FUZZ_SEED picks libFuzzer's random seed (default 0: a new one each run); the
+# test command fixes it, so a finding there comes back with the same seed.
+# Usage: [FUZZ_SEED=N] scripts/fuzz.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+seed=${FUZZ_SEED:-0}
 build=build/fuzz
 targets=(reading_file settings goal_notes card_database dream_database)
 
@@ -31,7 +34,7 @@ for t in "${targets[@]}"; do
     cp -n fuzz/corpus/"$t"/* "$corpus"/ 2>/dev/null || true
     log=$build/$t.log
     status=0
-    "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -timeout=20 \
+    "$build/fuzz/fuzz_$t" -max_total_time="$seconds" -seed="$seed" -print_final_stats=1 -timeout=20 \
         -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1 || status=$?
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
     last=$(grep -E '^#[0-9]+' "$log" | tail -1)

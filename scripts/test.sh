@@ -21,5 +21,5 @@ if [ "${SKIP_SANITIZERS:-0}" != 1 ]; then
 fi
 
 if [ "${SKIP_FUZZ:-0}" != 1 ]; then
-    scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
+    FUZZ_SEED=${FUZZ_SEED:-1} scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
 fi

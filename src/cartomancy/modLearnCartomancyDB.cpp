@@ -110,7 +110,11 @@ OtherKeywords::OtherKeywords(std::shared_ptr<Db::Database> db, int cardId) : db_
             scalar(db_, QStringLiteral("SELECT COUNT(*) FROM tblKeywords WHERE CardID IS NULL")).toLongLong();
         const qint64 first = scalar(db_, QStringLiteral("SELECT MIN(Id) FROM tblKeywords")).toLongLong();
         const qint64 last = scalar(db_, QStringLiteral("SELECT MAX(Id) FROM tblKeywords")).toLongLong();
-        if (total > 0 && unset == 0 && last - first + 1 == total) {
+        // Ids from a damaged file can lie anywhere in the 64-bit range: the span
+        // is measured without signed overflow.
+        const bool gapless = total > 0 && last >= first &&
+                             quint64(last) - quint64(first) == quint64(total - 1);
+        if (unset == 0 && gapless) {
             QSqlQuery own(db_->Handle());
             own.prepare(QStringLiteral("SELECT Id FROM tblKeywords WHERE CardID=? ORDER BY Id"));
             own.addBindValue(cardId_);
@@ -136,7 +140,7 @@ QString OtherKeywords::At(int position) const
     QSqlQuery q(db_->Handle());
     if (dense_) {
         // The position-th Id from the first, stepping over the card's own rows.
-        qint64 id = firstId_ - 1 + position;
+        qint64 id = firstId_ + (position - 1);
         for (qint64 own : ownIds_)
             if (own <= id)
                 ++id;
