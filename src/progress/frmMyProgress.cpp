@@ -154,7 +154,7 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index) {
     layout->addWidget(split, 1);
 
     auto *row = new QHBoxLayout;
-    page.clear = new QPushButton(QStringLiteral("Clear &History"), page.widget);
+    page.clear = new QPushButton(QStringLiteral("Clear &history"), page.widget);
     page.clear->setObjectName(QStringLiteral("cmdClearHistory"));
     connect(page.clear, &QPushButton::clicked, this, &frmMyProgress::ClearHistory_Click);
     row->addWidget(page.clear);
