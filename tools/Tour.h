@@ -15,6 +15,8 @@ namespace Tour {
 void Settle();
 // Saves a picture of a window as OUT/NN-name.png.
 void Shot(QWidget *window, const QString &name);
+// Saves a picture of the whole screen as OUT/NN-name.png.
+void ShotScreen(const QString &name);
 // Saves a picture of a window as OUT/name.png (dialogs and top-level windows).
 void SaveWindow(QWidget *window, const QString &name);
 // Presses "Review Missed Answers" on a module window and saves pictures of the

@@ -57,6 +57,19 @@ void Shot(QWidget *window, const QString &name)
     qInfo("%s", qPrintable(path));
 }
 
+void ShotScreen(const QString &name)
+{
+    Settle();
+    const QString path = QStringLiteral("%1/%2-%3.png")
+                             .arg(outDir)
+                             .arg(++shotNumber, 2, 10, QLatin1Char('0'))
+                             .arg(name);
+    // The whole screen (window 0 is the root window), so windows over the main
+    // window show as the user sees them.
+    QGuiApplication::primaryScreen()->grabWindow(0).save(path);
+    qInfo("%s", qPrintable(path));
+}
+
 void SaveWindow(QWidget *window, const QString &name)
 {
     window->grab().save(outDir + u'/' + name + QStringLiteral(".png"));

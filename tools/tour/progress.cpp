@@ -25,7 +25,7 @@ void walk(frmMDI &mdi) {
         Tour::Settle();
         Tour::SaveWindow(window, QStringLiteral("progress-page-%1").arg(page));
     }
-    Tour::Shot(&mdi, QStringLiteral("progress-over-main-window"));
+    Tour::ShotScreen(QStringLiteral("progress-over-main-window"));
     // The size left on a 1024 x 768 screen, and the smallest the window allows.
     for (const QSize size : {QSize(1000, 700), window->minimumSize()}) {
         window->resize(size);
