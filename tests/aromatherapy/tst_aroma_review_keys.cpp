@@ -27,14 +27,6 @@ int oilNumber(const QString &name)
     return -1;
 }
 
-// Sends one key to whatever has the focus, as a user's keyboard does.
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus);
-    QTest::keyClick(focus, key, modifiers);
-}
-
 } // namespace
 
 class tst_aroma_review_keys : public QObject {
@@ -45,10 +37,7 @@ class tst_aroma_review_keys : public QObject {
 
     template <class T = QWidget> T *child(const QString &name)
     {
-        T *found = window_->findChild<T *>(name);
-        if (!found)
-            qWarning("no control named %s", qPrintable(name));
-        return found;
+        return TestSupport::Named<T>(window_, name);
     }
     QString frame()
     {
@@ -141,18 +130,18 @@ private Q_SLOTS:
     void wholeTestFromKeyboard()
     {
         QVERIFY(child(QStringLiteral("optChoice1"))->hasFocus());
-        press(Qt::Key_T, Qt::AltModifier); // "&Test Options"
+        TestSupport::PressKey(Qt::Key_T, Qt::AltModifier); // "&Test Options"
         QTRY_VERIFY(child<QRadioButton>(QStringLiteral("optChoice2"))->isChecked());
-        press(Qt::Key_C, Qt::AltModifier); // "Test &Criteria" goes to its list
+        TestSupport::PressKey(Qt::Key_C, Qt::AltModifier); // "Test &Criteria" goes to its list
         QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("cboTest")));
-        press(Qt::Key_Down);               // the sign test
-        press(Qt::Key_V, Qt::AltModifier); // "Test Le&vel"
+        TestSupport::PressKey(Qt::Key_Down);               // the sign test
+        TestSupport::PressKey(Qt::Key_V, Qt::AltModifier); // "Test Le&vel"
         QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("cboTestLevel")));
-        press(Qt::Key_Down);
-        press(Qt::Key_Up); // back to "Basic"
+        TestSupport::PressKey(Qt::Key_Down);
+        TestSupport::PressKey(Qt::Key_Up); // back to "Basic"
         QCOMPARE(int(window_->Model().AromaChoice), 1);
         QCOMPARE(int(window_->Model().AromaLevel), 0);
-        press(Qt::Key_N, Qt::AltModifier); // "Lear&n / Test Aromatherapy"
+        TestSupport::PressKey(Qt::Key_N, Qt::AltModifier); // "Lear&n / Test Aromatherapy"
         QTRY_COMPARE(frame(), QStringLiteral("Frame3"));
 
         QStringList chosen;
@@ -161,12 +150,12 @@ private Q_SLOTS:
             // The focus is on the answers, where a number key is expected.
             QVERIFY(child(QStringLiteral("Frame3"))->isAncestorOf(QApplication::focusWidget()));
             const int position = q % 3;
-            press(Qt::Key(Qt::Key_1 + position));
+            TestSupport::PressKey(Qt::Key(Qt::Key_1 + position));
             auto *option = child<QRadioButton>(QStringLiteral("optAnswerOption(%1)").arg(position));
             QVERIFY(option->isChecked());
             chosen << option->text();
             QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("cmdNextQuestion")));
-            press(q % 2 ? Qt::Key_Return : Qt::Key_Enter);
+            TestSupport::PressKey(q % 2 ? Qt::Key_Return : Qt::Key_Enter);
         }
         QCOMPARE(frame(), QStringLiteral("Frame4"));
         QCOMPARE(window_->Model().AromaAnswers.mid(0, 15), chosen);
@@ -174,7 +163,7 @@ private Q_SLOTS:
         const AromaResult result = window_->Model().Score();
         const int missed = result.count - result.score;
         QVERIFY(missed > 0);               // answering by position misses some
-        press(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
+        TestSupport::PressKey(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
         QTRY_VERIFY(qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget()));
         auto *review = qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget());
         QVERIFY(QTest::qWaitForWindowActive(review));

@@ -88,10 +88,7 @@ class tst_frmLearnAromatherapyMain : public QObject {
 
     template <class T = QWidget> T *child(const QString &name)
     {
-        T *found = window_->findChild<T *>(name);
-        if (!found)
-            qWarning("no control named %s", qPrintable(name));
-        return found;
+        return TestSupport::Named<T>(window_, name);
     }
     QString frame()
     {

@@ -29,13 +29,6 @@ template <class T = QWidget> T *get(QObject *root, const QString &name)
     return child;
 }
 
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus);
-    QTest::keyClick(focus, key, modifiers);
-}
-
 struct CardRow {
     QString name;
     QString meaning;
@@ -185,15 +178,15 @@ private Q_SLOTS:
         QCOMPARE(tabs->currentIndex(), 1);
         get<QWidget>(window_, QStringLiteral("optDifficulty(0)"))->setFocus();
 
-        press(Qt::Key_C, Qt::AltModifier); // "Number &Cards" cleared: the twelve face cards
+        TestSupport::PressKey(Qt::Key_C, Qt::AltModifier); // "Number &Cards" cleared: the twelve face cards
         QTRY_VERIFY(!get<QCheckBox>(window_, QStringLiteral("chkMinor"))->isChecked());
-        press(description ? Qt::Key_T : Qt::Key_K, Qt::AltModifier); // "Descrip&tion" / "&Keywords"
+        TestSupport::PressKey(description ? Qt::Key_T : Qt::Key_K, Qt::AltModifier); // "Descrip&tion" / "&Keywords"
         QTRY_VERIFY(
             get<QRadioButton>(window_, QStringLiteral("optTestType(%1)").arg(description ? 0 : 1))
                 ->isChecked());
-        press(Qt::Key_G, Qt::AltModifier); // "Be&ginner"
+        TestSupport::PressKey(Qt::Key_G, Qt::AltModifier); // "Be&ginner"
         QTRY_VERIFY(get<QRadioButton>(window_, QStringLiteral("optDifficulty(0)"))->isChecked());
-        press(Qt::Key_M, Qt::AltModifier); // "Test &Me"
+        TestSupport::PressKey(Qt::Key_M, Qt::AltModifier); // "Test &Me"
         QTRY_COMPARE(tabs->currentIndex(), 3);
 
         auto *next = get<QPushButton>(window_, QStringLiteral("cmdNextQuestion"));
@@ -204,12 +197,12 @@ private Q_SLOTS:
                      QStringLiteral("%1 of 12").arg(q));
             QCOMPARE(QApplication::focusWidget(),
                      get<QWidget>(window_, QStringLiteral("picResult")));
-            press(Qt::Key_Return); // nothing chosen yet: Enter does nothing
+            TestSupport::PressKey(Qt::Key_Return); // nothing chosen yet: Enter does nothing
             QCOMPARE(get<QLabel>(window_, QStringLiteral("lblQCount"))->text(),
                      QStringLiteral("%1 of 12").arg(q));
             // Beginner shows two options (slots 1 and 2), or five boxes of which one is ticked.
             const int position = q % 2;
-            press(Qt::Key(Qt::Key_1 + position));
+            TestSupport::PressKey(Qt::Key(Qt::Key_1 + position));
             const QString chosen = description ? QStringLiteral("optAnswer(%1)").arg(position + 1)
                                                : QStringLiteral("chkKeywords(%1)").arg(position);
             auto *button = get<QAbstractButton>(window_, chosen);
@@ -228,7 +221,7 @@ private Q_SLOTS:
             }
             QVERIFY(next->isEnabled());
             QCOMPARE(QApplication::focusWidget(), next);
-            press(Qt::Key_Enter);
+            TestSupport::PressKey(Qt::Key_Enter);
         }
         QCOMPARE(messages.messages.size(), 1);
         QCOMPARE(messages.messages[0].text, QStringLiteral("Test Complete"));
@@ -242,7 +235,7 @@ private Q_SLOTS:
         QCOMPARE(window_->focusWidget(), get<QWidget>(window_, QStringLiteral("cmdReviewMissed")));
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));
-        press(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
+        TestSupport::PressKey(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
         QTRY_VERIFY(qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget()));
         auto *review = qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget());
         QVERIFY(QTest::qWaitForWindowActive(review));

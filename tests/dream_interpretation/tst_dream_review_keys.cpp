@@ -17,17 +17,6 @@
 #include <QStackedWidget>
 #include <QTest>
 
-namespace {
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus);
-    QTest::keyClick(focus, key, modifiers);
-}
-
-} // namespace
-
 class tst_dream_review_keys : public QObject {
     Q_OBJECT
 
@@ -36,10 +25,7 @@ class tst_dream_review_keys : public QObject {
 
     template <class T = QWidget> T *child(const QString &name)
     {
-        T *found = window_->findChild<T *>(name);
-        if (!found)
-            qWarning("no control named %s", qPrintable(name));
-        return found;
+        return TestSupport::Named<T>(window_, name);
     }
     QString screen()
     {
@@ -109,20 +95,20 @@ private Q_SLOTS:
     // From the start screen to the review with QTest::keyClick only.
     void wholeTestFromKeyboard()
     {
-        press(Qt::Key_T, Qt::AltModifier); // "&Test Dream Interpretation"
+        TestSupport::PressKey(Qt::Key_T, Qt::AltModifier); // "&Test Dream Interpretation"
         QTRY_VERIFY(child<QRadioButton>(QStringLiteral("optMain(1)"))->isChecked());
-        press(Qt::Key_C, Qt::AltModifier); // "&Click Here To Proceed"
+        TestSupport::PressKey(Qt::Key_C, Qt::AltModifier); // "&Click Here To Proceed"
         QTRY_COMPARE(screen(), QStringLiteral("fraOption(1)"));
-        press(Qt::Key_I, Qt::AltModifier); // "Test By &Interpretation"
+        TestSupport::PressKey(Qt::Key_I, Qt::AltModifier); // "Test By &Interpretation"
         QTRY_VERIFY(child<QRadioButton>(QStringLiteral("optOption(1)"))->isChecked());
-        press(Qt::Key_N, Qt::AltModifier); // "&Next"
+        TestSupport::PressKey(Qt::Key_N, Qt::AltModifier); // "&Next"
         QTRY_COMPARE(screen(), QStringLiteral("fraOption(3)"));
-        press(Qt::Key_Q); // typing a letter ticks its box
+        TestSupport::PressKey(Qt::Key_Q); // typing a letter ticks its box
         QVERIFY(child<QCheckBox>(QStringLiteral("chkSubject(16)"))->isChecked());
-        press(Qt::Key_X);
-        press(Qt::Key_X); // and typing it again clears it
+        TestSupport::PressKey(Qt::Key_X);
+        TestSupport::PressKey(Qt::Key_X); // and typing it again clears it
         QVERIFY(!child<QCheckBox>(QStringLiteral("chkSubject(23)"))->isChecked());
-        press(Qt::Key_N, Qt::AltModifier);
+        TestSupport::PressKey(Qt::Key_N, Qt::AltModifier);
         QTRY_COMPARE(screen(), QStringLiteral("fraOption(6)"));
 
         QHash<QString, QString> keywordOf; // interpretation -> keyword
@@ -144,11 +130,11 @@ private Q_SLOTS:
                      right) == (q == 1))
                     position = i;
             QVERIFY(position >= 0);
-            press(Qt::Key(Qt::Key_1 + position));
+            TestSupport::PressKey(Qt::Key(Qt::Key_1 + position));
             QVERIFY(child<QRadioButton>(QStringLiteral("optChoiceForDesc(%1)").arg(position))
                         ->isChecked());
             QCOMPARE(QApplication::focusWidget(), next);
-            press(Qt::Key_Return);
+            TestSupport::PressKey(Qt::Key_Return);
         }
         QCOMPARE(screen(), QStringLiteral("fraOption(5)"));
         QVERIFY(child<QWidget>(QStringLiteral("RTBTestResult"))
@@ -156,14 +142,14 @@ private Q_SLOTS:
                     .toString()
                     .endsWith(QStringLiteral("1 correct out of 2 questions.")));
 
-        press(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
+        TestSupport::PressKey(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
         QTRY_VERIFY(qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget()));
         auto *review = qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget());
         QVERIFY(QTest::qWaitForWindowActive(review));
         QCOMPARE(review->Count(), 1);
         // On a busy machine the focus moves into the review a little after it is shown.
         QTRY_VERIFY(review->isAncestorOf(QApplication::focusWidget()));
-        press(Qt::Key_C, Qt::AltModifier); // "&Close"
+        TestSupport::PressKey(Qt::Key_C, Qt::AltModifier); // "&Close"
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
 

@@ -39,10 +39,7 @@ class tst_frmLearnDreamInterpretationMain : public QObject {
 
     template <class T = QWidget> T *child(const QString &name)
     {
-        T *found = window_->findChild<T *>(name);
-        if (!found)
-            qWarning("no control named %s", qPrintable(name));
-        return found;
+        return TestSupport::Named<T>(window_, name);
     }
     QString screen() { return child<QStackedWidget>("fraOptions")->currentWidget()->objectName(); }
     QString title(const QString &frame) { return child<QGroupBox>(frame)->title(); }

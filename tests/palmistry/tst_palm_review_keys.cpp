@@ -18,17 +18,6 @@
 #include <QTest>
 #include <QTextEdit>
 
-namespace {
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus);
-    QTest::keyClick(focus, key, modifiers);
-}
-
-} // namespace
-
 class tst_palm_review_keys : public QObject {
     Q_OBJECT
 
@@ -37,10 +26,7 @@ class tst_palm_review_keys : public QObject {
 
     template <class T = QWidget> T *child(const QString &name)
     {
-        T *found = window_->findChild<T *>(name);
-        if (!found)
-            qWarning("no control named %s", qPrintable(name));
-        return found;
+        return TestSupport::Named<T>(window_, name);
     }
     QString frame()
     {
@@ -130,13 +116,13 @@ private Q_SLOTS:
     void wholeTestFromKeyboard()
     {
         QCOMPARE(frame(), QStringLiteral("fraOption(5)"));
-        press(Qt::Key_T, Qt::AltModifier); // "&Test Myself on Palmistry"
+        TestSupport::PressKey(Qt::Key_T, Qt::AltModifier); // "&Test Myself on Palmistry"
         QTRY_VERIFY(child<QRadioButton>(QStringLiteral("optOption(1)"))->isChecked());
-        press(Qt::Key_C, Qt::AltModifier); // "&Click Here To Proceed"
+        TestSupport::PressKey(Qt::Key_C, Qt::AltModifier); // "&Click Here To Proceed"
         QTRY_COMPARE(frame(), QStringLiteral("fraOption(1)"));
-        press(Qt::Key_L, Qt::AltModifier); // "Test By &Location / Shape"
+        TestSupport::PressKey(Qt::Key_L, Qt::AltModifier); // "Test By &Location / Shape"
         QTRY_VERIFY(child<QRadioButton>(QStringLiteral("optTestOption(2)"))->isChecked());
-        press(Qt::Key_C, Qt::AltModifier); // "&Click Here To Start The Test"
+        TestSupport::PressKey(Qt::Key_C, Qt::AltModifier); // "&Click Here To Start The Test"
         QTRY_COMPARE(frame(), QStringLiteral("fraOption(3)"));
 
         auto *next = child<QPushButton>(QStringLiteral("cmdNextQuestion"));
@@ -144,10 +130,10 @@ private Q_SLOTS:
             QCOMPARE(frame(), QStringLiteral("fraOption(3)"));
             QCOMPARE(QApplication::focusWidget(), child(QStringLiteral("Option1(0)")));
             const int position = q % 5;
-            press(Qt::Key(Qt::Key_1 + position));
+            TestSupport::PressKey(Qt::Key(Qt::Key_1 + position));
             QVERIFY(child<QRadioButton>(QStringLiteral("Option1(%1)").arg(position))->isChecked());
             QCOMPARE(QApplication::focusWidget(), next);
-            press(q % 2 ? Qt::Key_Enter : Qt::Key_Return);
+            TestSupport::PressKey(q % 2 ? Qt::Key_Enter : Qt::Key_Return);
         }
         QCOMPARE(frame(), QStringLiteral("fraOption(4)"));
         const QString list = child<QTextEdit>(QStringLiteral("RTB"))->toPlainText();
@@ -157,12 +143,12 @@ private Q_SLOTS:
         // can repeat the correct text) has nothing to review and says so.
         if (right == 10) {
             auto seen = TestSupport::AnswerNextMessage();
-            press(Qt::Key_R, Qt::AltModifier);
+            TestSupport::PressKey(Qt::Key_R, Qt::AltModifier);
             QTRY_VERIFY(seen->shown);
             QCOMPARE(seen->text, NothingToReviewText());
             return;
         }
-        press(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
+        TestSupport::PressKey(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
         QTRY_VERIFY(qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget()));
         auto *review = qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget());
         QVERIFY(QTest::qWaitForWindowActive(review));

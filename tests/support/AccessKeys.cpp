@@ -4,9 +4,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMap>
 #include <QMenuBar>
+#include <QTest>
 #include <QWidget>
 
 namespace TestSupport {
@@ -56,6 +58,13 @@ QStringList AccessKeyProblems(QWidget *window, const QStringList &withoutKey)
             problems << QStringLiteral("Alt+") + it.key().toUpper() +
                             QStringLiteral(" shared by ") + it.value().join(QStringLiteral(", "));
     return problems;
+}
+
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, key, modifiers);
 }
 
 } // namespace TestSupport

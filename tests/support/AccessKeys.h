@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <Qt>
 #include <QString>
 #include <QStringList>
 
@@ -18,5 +19,9 @@ QChar AccessKey(const QString &caption);
 // no two of the visible buttons, labels with a buddy and menu-bar titles may
 // share a key. One readable line per problem; empty when all is well.
 QStringList AccessKeyProblems(QWidget *window, const QStringList &withoutKey = {});
+
+// Sends one key to whatever has the focus, as a user's keyboard does; the test
+// fails when nothing has the focus.
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 } // namespace TestSupport

@@ -7,11 +7,22 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <QtGlobal>
 
 #include <memory>
 
 // Helpers shared by the widget tests.
 namespace TestSupport {
+
+// The child of `root` with that object name; a missing one is named in the
+// test's output, so a renamed control is found at once.
+template <class T = QWidget> T *Named(const QObject *root, const QString &name)
+{
+    T *found = root->findChild<T *>(name);
+    if (!found)
+        qWarning("no control named %s", qPrintable(name));
+    return found;
+}
 
 // What a message box showed before it was answered.
 struct SeenMessage {
