@@ -1,7 +1,5 @@
 #include "frmLearnAromatherapyMain.h"
 
-#include "AromaProgress.h"
-#include "modAromaReview.h"
 #include "modAromaTest.h"
 #include "shell/AnswerKeys.h"
 #include "shell/Controls.h"
@@ -144,16 +142,12 @@ QWidget *frmLearnAromatherapyMain::buildOptionsFrame()
     optChoice2->setFont(scaledFont(optChoice2, 1.0, true));
     cboTest = new QComboBox(testPanel);
     cboTest->setObjectName(QStringLiteral("cboTest"));
-    cboTest->addItems({QStringLiteral("Test By Planetary Association"),
-                       QStringLiteral("Test By Astrological Association"),
-                       QStringLiteral("Test By Elemental Association"),
-                       QStringLiteral("Test By Gender Association"),
-                       QStringLiteral("Test By Magical Association"),
-                       QStringLiteral("Test By Therapeutic Association")});
+    for (int kind = 0; kind < AromaTestKindCount; ++kind)
+        cboTest->addItem(AromaTestKindCaption(kind));
     cboTestLevel = new QComboBox(testPanel);
     cboTestLevel->setObjectName(QStringLiteral("cboTestLevel"));
-    cboTestLevel->addItems(
-        {QStringLiteral("Basic"), QStringLiteral("Intermediate"), QStringLiteral("Advanced")});
+    for (int level = 0; level < 3; ++level)
+        cboTestLevel->addItem(AromaLevelCaption(level));
     QLabel *criteria = Controls::Label(Controls::Indexed("Label1", 3),
                                        QStringLiteral("Test &Criteria"), testPanel);
     QLabel *level =
@@ -348,7 +342,7 @@ QWidget *frmLearnAromatherapyMain::buildResultFrame()
 
     connect(cmdBackToMain[1], &QPushButton::clicked, this, [this] { cmdBackToMain_Click(); });
     connect(cmdReviewMissed, &QPushButton::clicked, this,
-            [this] { OpenReviewMissed(this, AromaMissedItems(model_)); });
+            [this] { OpenReviewMissed(this, model_.Test->Outcome().MissedItems()); });
     return frame;
 }
 
@@ -421,25 +415,26 @@ void frmLearnAromatherapyMain::cmdBackDesc_Click()
 
 void frmLearnAromatherapyMain::Test_Aromatherapy()
 {
-    const AromaQuestion question = model_.CurrentQuestion();
+    const Quiz::Question &question = model_.Test->Current();
     lblTestSubject->setText(AromaLabelText(question.subject));
-    lblQuestionNo->setText(question.counter);
+    lblQuestionNo->setText(question.Progress());
     // Option buttons show "&&" as one "&", so the stored text is the caption.
-    for (std::size_t i = 0; i < question.answers.size(); ++i)
-        optAnswerOption[i]->setText(question.answers[i]);
-    if (!question.thirdVisible)
-        optAnswerOption[2]->hide();
+    for (std::size_t i = 0; i < optAnswerOption.size(); ++i) {
+        optAnswerOption[i]->setText(question.choices.value(qsizetype(i)));
+        optAnswerOption[i]->setVisible(qsizetype(i) < question.choices.size());
+    }
     optAnswerOption[0]->setChecked(true);
 }
 
 void frmLearnAromatherapyMain::cmdNextQuestion_Click()
 {
-    QRadioButton *chosen = optAnswerOption[2];
+    // The first of buttons 0 and 1 that is selected, else button 2.
+    int chosen = 2;
     if (optAnswerOption[0]->isChecked())
-        chosen = optAnswerOption[0];
+        chosen = 0;
     else if (optAnswerOption[1]->isChecked())
-        chosen = optAnswerOption[1];
-    if (model_.AnswerQuestion(chosen->text())) {
+        chosen = 1;
+    if (!model_.Test->Answer(chosen)) {
         Test_Aromatherapy();
         optAnswerOption[0]->setFocus();
         return;
@@ -452,28 +447,21 @@ void frmLearnAromatherapyMain::cmdNextQuestion_Click()
 void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
 {
     optAnswerOption[2]->show();
-    const AromaResult result = model_.Score();
+    const Quiz::Result &result = model_.Test->Outcome();
 
     RTB::Empty(rtbResult_);
     RTB::SetBold(rtbResult_, true);
     RTB::SetSize(rtbResult_, 10);
-    RTB::Append(rtbResult_, QStringLiteral("Vessa Learn Aromatherapy Result\r\n\r\n"));
+    RTB::Append(rtbResult_, AromaResultTitle());
     RTB::SetBold(rtbResult_, false);
-    for (const AromaResultLine &line : result.lines) {
-        RTB::Append(rtbResult_, line.name + QStringLiteral("\r\n"));
-        RTB::Append(rtbResult_,
-                    QStringLiteral("Your Answer: ") + line.answer + QStringLiteral("\r\n"));
-        RTB::Append(rtbResult_,
-                    QStringLiteral("Correct Answer: ") + line.correct + QStringLiteral("\r\n\r\n"));
-    }
+    for (const Quiz::Answered &question : result.questions)
+        RTB::Append(rtbResult_, AromaResultBlock(question));
     RTB::Append(rtbResult_, AromaScoreText(result));
     // Show the list from its heading rather than wherever writing left the view.
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();
     // Only a test that reached its result goes into the progress record.
-    Progress::RecordFinishedTest(AromaProgressRecord(result, cboTest->itemText(model_.AromaChoice),
-                                                     cboTestLevel->itemText(model_.AromaLevel)),
-                                 this);
+    Progress::RecordFinishedTest(result.Record(), this);
 }
 
 void frmLearnAromatherapyMain::cmdBackToMain_Click()

@@ -1,23 +1,34 @@
 #include "modAromaTest.h"
 
 #include "modLearnAromatherapy.h"
-#include "shell/modRandom.h"
 
 namespace {
 
-// Where the right answer goes among the shown buttons. It must be a uniform
-// draw: a nearest-rounding draw would favour the middle button, and placing
-// it by its property slot would favour the first, so answering blindly with
-// a fixed button would beat chance.
-int drawCorrectPosition(int shown) { return Random::DrawWhole(shown); }
-
 constexpr int kLastOil = OilCount - 1;           // 51, Ylang Ylang
 constexpr int kLastIrritant = IrritantCount - 1; // 13, Wintergreen
+constexpr int kAskedPropertySlots = 3;           // a question asks one of the first three
+
+bool asksProperty(AromaTestKind kind)
+{
+    return kind == AromaTestKind::Magical || kind == AromaTestKind::Therapeutic;
+}
+
+// Property slot `slot` of an oil for the magical or the therapeutic test.
+QString property(AromaTestKind kind, int oil, int slot)
+{
+    return kind == AromaTestKind::Magical ? OilMagical(oil, slot) : OilTherapeutic(oil, slot);
+}
+
+// Magical properties occupy slots 0-2, therapeutic ones slots 0-5.
+int propertySlots(AromaTestKind kind)
+{
+    return kind == AromaTestKind::Magical ? MagicalSlots : TherapeuticSlots;
+}
 
 // The value a planet, sign, element or gender question asks about.
-QString askedValue(int kind, int oil)
+QString askedValue(AromaTestKind kind, int oil)
 {
-    switch (static_cast<AromaTestKind>(kind)) {
+    switch (kind) {
     case AromaTestKind::Planet:
         return OilPlanet(oil);
     case AromaTestKind::Sign:
@@ -31,143 +42,51 @@ QString askedValue(int kind, int oil)
     }
 }
 
-// Property slot `slot` of an oil for the magical or the therapeutic test.
-QString property(AromaTestKind kind, int oil, int slot)
+// The filled property slots of an oil, one after another.
+QStringList filledProperties(AromaTestKind kind, int oil)
 {
-    return kind == AromaTestKind::Magical ? OilMagical(oil, slot) : OilTherapeutic(oil, slot);
+    QStringList filled;
+    for (int slot = 0; slot < propertySlots(kind); ++slot)
+        if (const QString value = property(kind, oil, slot); !value.isEmpty())
+            filled << value;
+    return filled;
 }
 
-// Magical properties occupy slots 0-2, therapeutic ones slots 0-5.
-int usedPropertySlots(AromaTestKind kind)
+QString labelList(const QStringList &stored)
 {
-    return kind == AromaTestKind::Magical ? MagicalSlots : TherapeuticSlots;
+    QStringList shown;
+    for (const QString &text : stored)
+        shown << AromaLabelText(text);
+    return shown.join(QStringLiteral(", "));
 }
 
-// Planet, sign and element questions: three different wrong answers from the
-// candidate list, none equal to the oil's own value; then the oil's value
-// replaces the answer at a uniformly drawn position.
-void buildListAnswers(AromaQuestion &q, AromaTestKind kind)
-{
-    QString (*list)(int) = ElementList;
-    int last = ElementCount - 1;
-    if (kind == AromaTestKind::Planet) {
-        list = PlanetList;
-        last = PlanetCount - 1;
-    } else if (kind == AromaTestKind::Sign) {
-        list = SignList;
-        last = SignCount - 1;
-    }
-    const QString asked = askedValue(static_cast<int>(kind), q.oil);
-    for (int i = 0; i < 3; ++i) {
-        const int pick = DrawNearestAdmissible(last, [&](int v) {
-            const QString entry = list(v);
-            if (entry == asked)
-                return false;
-            for (int j = 0; j < i; ++j)
-                if (q.answers[static_cast<std::size_t>(j)] == entry)
-                    return false;
-            return true;
-        });
-        q.answers[static_cast<std::size_t>(i)] = pick >= 0 ? list(pick) : QString();
-    }
-    q.correctPosition = drawCorrectPosition(3);
-    q.answers[static_cast<std::size_t>(q.correctPosition)] = asked;
-}
-
-void buildGenderAnswers(AromaQuestion &q)
-{
-    const QString gender = askedValue(static_cast<int>(AromaTestKind::Gender), q.oil);
-    const QString other =
-        gender == QLatin1String("Female") ? QStringLiteral("Male") : QStringLiteral("Female");
-    // Over 0 to 1 the nearest rounding is already even: r below one half gives 0.
-    q.correctPosition = Random::DrawNearest(1);
-    q.answers[static_cast<std::size_t>(q.correctPosition)] = gender;
-    q.answers[static_cast<std::size_t>(1 - q.correctPosition)] = other;
-    q.answers[2].clear();
-    q.thirdVisible = false;
-}
-
-// Magical and therapeutic questions: each wrong answer is a property of a
-// random oil in a random slot (oil over 0-51, slot over the used slots, both
-// with the nearest rounding), redrawn while that slot is empty. The wrong
-// answers are deliberately not compared with one another or with the asked
-// oil's properties; scoring accepts any of the oil's properties instead.
-// Then one of the oil's first three properties, its slot drawn by how many
-// the oil has, replaces the answer at a uniformly drawn position.
-void buildPropertyAnswers(AromaQuestion &q, AromaTestKind kind)
-{
-    const int slots = usedPropertySlots(kind);
-    std::vector<double> weights(static_cast<std::size_t>(OilCount * slots), 0.0);
-    for (int oil = 0; oil < OilCount; ++oil)
-        for (int slot = 0; slot < slots; ++slot)
-            if (!property(kind, oil, slot).isEmpty())
-                weights[static_cast<std::size_t>(oil * slots + slot)] =
-                    NearestDrawWeight(oil, kLastOil) * NearestDrawWeight(slot, slots - 1);
-
-    for (auto &answer : q.answers) {
-        const int pick = DrawWeighted(weights);
-        answer = pick >= 0 ? property(kind, pick / slots, pick % slots) : QString();
-    }
-
-    int filled = 0;
-    while (filled < slots && !property(kind, q.oil, filled).isEmpty())
-        ++filled;
-    int k = 0;
-    if (filled == 2)
-        k = Random::DrawNearest(1);
-    else if (filled >= 3)
-        k = Random::DrawNearest(2);
-    q.askedSlot = k;
-    q.correctPosition = drawCorrectPosition(3);
-    q.answers[static_cast<std::size_t>(q.correctPosition)] = property(kind, q.oil, k);
-}
+// How often a nearest-rounding draw over 0 to n gives v: the ends half as often.
+double nearestWeight(int v, int n) { return n > 0 && (v == 0 || v == n) ? 0.5 : 1.0; }
 
 } // namespace
 
-double NearestDrawWeight(int v, int n)
+QString AromaTestKindCaption(int kind)
 {
-    if (v < 0 || v > n)
-        return 0.0;
-    if (n == 0)
-        return 1.0;
-    return (v == 0 || v == n) ? 0.5 : 1.0;
+    static const std::array<QString, AromaTestKindCount> captions{
+        QStringLiteral("Test By Planetary Association"),
+        QStringLiteral("Test By Astrological Association"),
+        QStringLiteral("Test By Elemental Association"),
+        QStringLiteral("Test By Gender Association"),
+        QStringLiteral("Test By Magical Association"),
+        QStringLiteral("Test By Therapeutic Association")};
+    return kind >= 0 && kind < AromaTestKindCount ? captions[size_t(kind)] : QString();
 }
 
-int DrawWeighted(const std::vector<double> &weights)
+QString AromaLevelCaption(int level)
 {
-    double total = 0.0;
-    int lastPositive = -1;
-    for (std::size_t i = 0; i < weights.size(); ++i)
-        if (weights[i] > 0.0) {
-            total += weights[i];
-            lastPositive = static_cast<int>(i);
-        }
-    if (lastPositive < 0)
-        return -1;
-    const double r = Random::Rnd() * total;
-    double sum = 0.0;
-    for (std::size_t i = 0; i < weights.size(); ++i) {
-        if (weights[i] <= 0.0)
-            continue;
-        sum += weights[i];
-        if (r < sum)
-            return static_cast<int>(i);
+    switch (level) {
+    case 0:
+        return QStringLiteral("Basic");
+    case 1:
+        return QStringLiteral("Intermediate");
+    default:
+        return QStringLiteral("Advanced");
     }
-    // Only reached when rounding leaves r at the very top of the range.
-    return lastPositive;
-}
-
-int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible)
-{
-    // Redrawing until an admissible value comes up would give each admissible
-    // value its DrawNearest weight divided by the total weight of the
-    // admissible values; drawing once among those weights gives the same
-    // chances and cannot loop, even when few or no values are admissible.
-    std::vector<double> weights(static_cast<std::size_t>(n < 0 ? 0 : n + 1), 0.0);
-    for (int v = 0; v <= n; ++v)
-        if (admissible(v))
-            weights[static_cast<std::size_t>(v)] = NearestDrawWeight(v, n);
-    return DrawWeighted(weights);
 }
 
 std::array<QString, 7> OilDescription(int oil)
@@ -199,73 +118,135 @@ int AromaQuestionCountForLevel(int level)
     }
 }
 
-QList<std::int16_t> DrawQuestionOils(int count)
+// ---- AromaQuizSource -------------------------------------------------------------
+
+namespace {
+
+// A property of a random oil in a random slot (both nearest-rounding draws),
+// drawn again while that slot is empty.
+Quiz::Pool propertyPool(AromaTestKind kind)
 {
-    QList<std::int16_t> oils;
-    for (int k = 0; k < count; ++k) {
-        // Only oils not asked yet can come up; once none is left the list stops growing.
-        const int oil =
-            DrawNearestAdmissible(kLastOil, [&oils](int v) { return !oils.contains(v); });
-        if (oil < 0)
-            break;
-        oils.append(static_cast<std::int16_t>(oil));
-    }
-    return oils;
+    const int slots = propertySlots(kind);
+    std::vector<double> weights(size_t(OilCount * slots), 0.0);
+    for (int other = 0; other < OilCount; ++other)
+        for (int slot = 0; slot < slots; ++slot)
+            if (!property(kind, other, slot).isEmpty())
+                weights[size_t(other * slots + slot)] =
+                    nearestWeight(other, kLastOil) * nearestWeight(slot, slots - 1);
+    return Quiz::Pool::Weighted(std::move(weights));
 }
 
-AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int questionCount)
+} // namespace
+
+AromaQuizSource::AromaQuizSource(int kind)
+    : kind_(static_cast<AromaTestKind>(std::clamp(kind, 0, AromaTestKindCount - 1)))
 {
-    AromaQuestion q;
-    q.oil = oil;
-    q.subject = OilName(oil);
-    q.counter = QStringLiteral("Question ") + QString::number(questionNumber + 1) +
-                QStringLiteral(" of ") + QString::number(questionCount);
-    switch (static_cast<AromaTestKind>(kind)) {
+    switch (kind_) {
     case AromaTestKind::Planet:
+        wrong_ = Quiz::Pool::NearestEnds(PlanetCount);
+        break;
     case AromaTestKind::Sign:
+        wrong_ = Quiz::Pool::NearestEnds(SignCount);
+        break;
     case AromaTestKind::Element:
-        buildListAnswers(q, static_cast<AromaTestKind>(kind));
+        wrong_ = Quiz::Pool::NearestEnds(ElementCount);
         break;
     case AromaTestKind::Gender:
-        buildGenderAnswers(q);
+        wrong_ = Quiz::Pool::Even(2);
         break;
-    case AromaTestKind::Magical:
-    case AromaTestKind::Therapeutic:
-        buildPropertyAnswers(q, static_cast<AromaTestKind>(kind));
+    default:
+        wrong_ = propertyPool(kind_);
+    }
+}
+
+Quiz::Layout AromaQuizSource::QuestionLayout() const
+{
+    // A gender question hides the third button.
+    return {kind_ == AromaTestKind::Gender ? 2 : 3, 1};
+}
+
+Quiz::Pool AromaQuizSource::Items() { return Quiz::Pool::NearestEnds(OilCount); }
+
+QString AromaQuizSource::Subject(int oil) { return OilName(oil); }
+
+Quiz::Key AromaQuizSource::KeyOf(int oil)
+{
+    if (!asksProperty(kind_))
+        return {{askedValue(kind_, oil)}, {}, {}};
+    // Which of the first three properties is asked: drawn by how many the oil has.
+    Quiz::Key key;
+    key.accepted = filledProperties(kind_, oil);
+    key.offered = key.accepted.mid(0, kAskedPropertySlots);
+    const int last = int(key.offered.size()) - 1;
+    for (int slot = 0; slot <= last; ++slot)
+        key.weights.push_back(nearestWeight(slot, last));
+    return key;
+}
+
+Quiz::Pool AromaQuizSource::WrongChoices(int) { return wrong_; }
+
+QString AromaQuizSource::WrongChoiceText(int oil, int candidate)
+{
+    Q_UNUSED(oil);
+    switch (kind_) {
+    case AromaTestKind::Planet:
+        return PlanetList(candidate);
+    case AromaTestKind::Sign:
+        return SignList(candidate);
+    case AromaTestKind::Element:
+        return ElementList(candidate);
+    case AromaTestKind::Gender:
+        return candidate == 0 ? QStringLiteral("Male") : QStringLiteral("Female");
+    default:
         break;
     }
-    return q;
+    const int slots = propertySlots(kind_);
+    return property(kind_, candidate / slots, candidate % slots);
 }
 
-bool AromaAnswerScores(int kind, int oil, const QString &answer)
+QString AromaQuizSource::Shown(const QString &text) const { return AromaLabelText(text); }
+
+QString AromaQuizSource::ItemName(int oil) { return AromaLabelText(OilName(oil)); }
+
+QString AromaQuizSource::CorrectText(int oil, const QStringList &correctChoices)
 {
-    const auto k = static_cast<AromaTestKind>(kind);
-    if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic) {
-        // An empty slot holds no property, so an empty answer never matches it.
-        if (answer.isEmpty())
-            return false;
-        for (int slot = 0; slot < usedPropertySlots(k); ++slot)
-            if (property(k, oil, slot) == answer)
-                return true;
-        return false;
-    }
-    if (kind < 0 || kind >= AromaTestKindCount)
-        return false;
-    return answer == askedValue(kind, oil);
+    if (asksProperty(kind_))
+        return property(kind_, oil, 0);
+    return correctChoices.join(QStringLiteral(", "));
 }
 
-QString AromaCorrectAnswer(int kind, int oil)
+ReviewItem AromaQuizSource::ReviewOf(int oil)
 {
-    const auto k = static_cast<AromaTestKind>(kind);
-    if (k == AromaTestKind::Magical || k == AromaTestKind::Therapeutic)
-        return property(k, oil, 0);
-    return askedValue(kind, oil);
+    ReviewItem item;
+    item.title = AromaLabelText(OilName(oil));
+    item.body = ReviewBody({
+        {QStringLiteral("Planetary Association"), AromaLabelText(OilPlanet(oil))},
+        {QStringLiteral("Astrological Association"), AromaLabelText(OilSign(oil))},
+        {QStringLiteral("Element"), AromaLabelText(OilElement(oil))},
+        {QStringLiteral("Gender"), AromaLabelText(OilGender(oil))},
+        {QStringLiteral("Magical Properties"),
+         labelList(filledProperties(AromaTestKind::Magical, oil))},
+        {QStringLiteral("Therapeutic Properties"),
+         labelList(filledProperties(AromaTestKind::Therapeutic, oil))},
+    });
+    return item;
 }
 
-QString AromaScoreText(const AromaResult &result)
+// ---- The result list -------------------------------------------------------------
+
+QString AromaResultTitle() { return QStringLiteral("Vessa Learn Aromatherapy Result\r\n\r\n"); }
+
+QString AromaResultBlock(const Quiz::Answered &question)
 {
-    return QString::number(result.score) + QStringLiteral(" Correct Out Of ") +
-           QString::number(result.count) + QStringLiteral(" Questions");
+    return OilName(question.item) + QStringLiteral("\r\nYour Answer: ") +
+           question.given.value(0) + QStringLiteral("\r\nCorrect Answer: ") + question.correct +
+           QStringLiteral("\r\n\r\n");
+}
+
+QString AromaScoreText(const Quiz::Result &result)
+{
+    return QString::number(result.Score()) + QStringLiteral(" Correct Out Of ") +
+           QString::number(result.Count()) + QStringLiteral(" Questions");
 }
 
 QString AromaLabelText(const QString &stored)
@@ -342,42 +323,10 @@ AromaNavigation AromaModel::PreviousOil()
     return AromaNavigation::Shown;
 }
 
-void AromaModel::StartTest()
+void AromaModel::StartTest(Quiz::Uniform uniform)
 {
-    AromaQuestionCount = static_cast<std::int16_t>(AromaQuestionCountForLevel(AromaLevel));
-    AromaQuestionOils = DrawQuestionOils(AromaQuestionCount);
-    AromaAnswers = QStringList(AromaQuestionCount + 1, QString());
-    AromaCurrent = 0;
-}
-
-AromaQuestion AromaModel::CurrentQuestion() const
-{
-    return BuildAromaQuestion(AromaChoice, AromaQuestionOils.value(AromaCurrent, -1), AromaCurrent,
-                              AromaQuestionCount);
-}
-
-bool AromaModel::AnswerQuestion(const QString &caption)
-{
-    if (AromaCurrent >= 0 && AromaCurrent < AromaAnswers.size())
-        AromaAnswers[AromaCurrent] = caption;
-    ++AromaCurrent;
-    return AromaCurrent < AromaQuestionCount;
-}
-
-AromaResult AromaModel::Score() const
-{
-    AromaResult result;
-    result.count = AromaQuestionCount;
-    for (int i = 0; i < AromaQuestionCount; ++i) {
-        const int oil = AromaQuestionOils.value(i, -1);
-        AromaResultLine line;
-        line.name = OilName(oil);
-        line.answer = AromaAnswers.value(i);
-        line.correct = AromaCorrectAnswer(AromaChoice, oil);
-        line.scored = AromaAnswerScores(AromaChoice, oil, line.answer);
-        if (line.scored)
-            ++result.score;
-        result.lines.append(line);
-    }
-    return result;
+    Test.emplace(std::make_shared<AromaQuizSource>(AromaChoice),
+                 Quiz::TestInfo{QStringLiteral("Learn Aromatherapy"),
+                                AromaTestKindCaption(AromaChoice), AromaLevelCaption(AromaLevel)},
+                 AromaQuestionCountForLevel(AromaLevel), std::move(uniform));
 }

@@ -1,38 +1,26 @@
 #pragma once
 
-#include <QList>
+#include "quiz/QuizSession.h"
+
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <vector>
+#include <memory>
+#include <optional>
 
 // The learn and test logic of Learn Aromatherapy, free of widgets: browsing
-// the catalogue, drawing the questions of a test, building each question's
-// answers, scoring and the result list. The window owns an AromaModel and
-// only shows what these routines produce.
+// the catalogue, and what the test engine needs to ask about oils (which oils,
+// the answers of each kind, the result list). The window owns an AromaModel
+// and only shows what these routines produce.
 
 // The test kinds, in the order of the test list; AromaChoice holds one of these in test mode.
 enum class AromaTestKind : int { Planet = 0, Sign, Element, Gender, Magical, Therapeutic };
 inline constexpr int AromaTestKindCount = 6;
 
-// ---- Drawing -------------------------------------------------------------
-
-// How often Random::DrawNearest(n) gives v: the end values 0 and n count half
-// as much as each value between (relative weights 0.5, 1, ..., 1, 0.5).
-double NearestDrawWeight(int v, int n);
-
-// Picks an index with probability proportional to its weight, using one
-// uniform number. Returns -1 when every weight is zero.
-int DrawWeighted(const std::vector<double> &weights);
-
-// A nearest-rounding draw over 0 to n that only ever yields admissible values.
-// It gives each admissible value exactly the chance that "draw with
-// DrawNearest(n), draw again while the value is not admissible" gives it, but
-// in a single draw, so it always ends. Returns -1 when no value is admissible.
-int DrawNearestAdmissible(int n, const std::function<bool(int)> &admissible);
+// The entries of the test list and the level list, as the options screen shows them.
+QString AromaTestKindCaption(int kind);
+QString AromaLevelCaption(int level);
 
 // ---- Learn mode ------------------------------------------------------------
 
@@ -48,42 +36,47 @@ enum class AromaNavigation { Shown, AtFirst, AtLast };
 // 15, 30 or 50 questions for the level (any level above 1 gives 50).
 int AromaQuestionCountForLevel(int level);
 
-// `count` different oils, each drawn over 0 to 51 with the nearest rounding.
-QList<std::int16_t> DrawQuestionOils(int count);
+// The oils as the test engine asks about them, for one kind of test
+// (Test_Aromatherapy):
+// - every oil may be asked, the first and the last oil half as often as the
+//   others (a nearest-rounding draw over 0 to 51);
+// - planet, sign and element questions offer the oil's value and two other
+//   entries of the planet, sign or element list; a gender question offers
+//   both genders on two buttons;
+// - magical and therapeutic questions offer one of the oil's first three
+//   properties (of one, that one; of two, either; of three or more, the
+//   second twice as often as the first or the third) and two properties of
+//   other oils that are none of this oil's; any of the oil's properties
+//   scores, and the result names its first one as the correct answer.
+class AromaQuizSource : public Quiz::Source {
+public:
+    explicit AromaQuizSource(int kind);
 
-struct AromaQuestion {
-    int oil = 0;
-    QString subject;                // the oil's name
-    QString counter;                // "Question 1 of 15"
-    std::array<QString, 3> answers; // captions in stored form
-    bool thirdVisible = true;       // false in a gender test
-    int correctPosition = 0;        // where the oil's own value was placed
-    int askedSlot = 0;              // magical and therapeutic: the oil's property slot asked
+    Quiz::Layout QuestionLayout() const override;
+    Quiz::Pool Items() override;
+    QString Subject(int oil) override;
+    Quiz::Key KeyOf(int oil) override;
+    Quiz::Pool WrongChoices(int oil) override;
+    QString WrongChoiceText(int oil, int candidate) override;
+    // Option buttons show "&&" as one "&" and drop a single "&".
+    QString Shown(const QString &text) const override;
+    QString ItemName(int oil) override;
+    QString CorrectText(int oil, const QStringList &correctChoices) override;
+    // The oil with its associations, in the learn screen's order and captions.
+    ReviewItem ReviewOf(int oil) override;
+
+private:
+    AromaTestKind kind_;
+    Quiz::Pool wrong_; // where wrong choices are drawn from, the same for every oil
 };
 
-// Builds the answers of one question on an oil for a test kind, drawing from
-// the program's random generator.
-AromaQuestion BuildAromaQuestion(int kind, int oil, int questionNumber, int questionCount);
-
-// Whether an answer scores for an oil, and the correct answer the result shows.
-bool AromaAnswerScores(int kind, int oil, const QString &answer);
-QString AromaCorrectAnswer(int kind, int oil);
-
-struct AromaResultLine {
-    QString name;
-    QString answer;
-    QString correct;
-    bool scored = false;
-};
-
-struct AromaResult {
-    QList<AromaResultLine> lines;
-    int score = 0;
-    int count = 0;
-};
-
+// The report's title line, one block per question (the oil, "Your Answer: ",
+// "Correct Answer: ") and the score line, as plain text with CR LF line ends;
+// the window writes the title in bold.
+QString AromaResultTitle();
+QString AromaResultBlock(const Quiz::Answered &question);
 // "12 Correct Out Of 15 Questions".
-QString AromaScoreText(const AromaResult &result);
+QString AromaScoreText(const Quiz::Result &result);
 
 // The text a label shows for a stored caption: "&&" becomes one "&" and a
 // single "&" (an access-key mark) is dropped.
@@ -98,11 +91,9 @@ struct AromaModel {
     bool AromaLearnMode = true;  // true for "Learn Options", false for "Test Options"
     std::int16_t AromaChoice = 0; // learn: 0 all oils, else irritant oils; test: the kind 0-5
     std::int16_t AromaLevel = 0;  // 0 Basic, 1 Intermediate, 2 Advanced
-    std::int16_t AromaCurrent = 0;     // learn: oil shown; test: question number from 0
+    std::int16_t AromaCurrent = 0;     // the oil shown while browsing
     std::int16_t AromaIrritantPos = 0; // position in IrritantOils while browsing them
-    std::int16_t AromaQuestionCount = 0;
-    QList<std::int16_t> AromaQuestionOils; // one oil per question
-    QStringList AromaAnswers;              // slots 0 to AromaQuestionCount
+    std::optional<Quiz::Session> Test; // the test running or last finished
 
     // Learning or testing is chosen; `shownChoice` is the entry the list of
     // that mode shows, which becomes the choice, so the button always acts on
@@ -116,14 +107,6 @@ struct AromaModel {
     AromaNavigation NextOil();
     AromaNavigation PreviousOil();
 
-    // Starts a test of AromaLevel's length: draws the oils, clears the answers
-    // and sets AromaCurrent to the first question.
-    void StartTest();
-    // Builds question AromaCurrent of the running test of kind AromaChoice.
-    AromaQuestion CurrentQuestion() const;
-    // Stores the chosen caption for the current question and moves on; false
-    // once every question is answered.
-    bool AnswerQuestion(const QString &caption);
-    // Scores the finished test.
-    AromaResult Score() const;
+    // Starts a test of kind AromaChoice and AromaLevel's length.
+    void StartTest(Quiz::Uniform uniform = Quiz::ProgramUniform());
 };

@@ -1,8 +1,6 @@
 #include "frmLearnCartomancyMain.h"
 
-#include "CardProgress.h"
 #include "WrappingWidgets.h"
-#include "modCardReview.h"
 #include "modLearnCartomancyDB.h"
 #include "modLearnCartomancyImageDB.h"
 #include "modLearnCartomancySettings.h"
@@ -626,7 +624,7 @@ QWidget *frmLearnCartomancyMain::buildResultsTab()
     bottom->addWidget(cmdReviewMissed);
     bottom->addWidget(Command5);
     connect(cmdReviewMissed, &QPushButton::clicked, this,
-            [this] { OpenReviewMissed(this, CardMissedItems(test_, *globals_)); });
+            [this] { OpenReviewMissed(this, test_->Outcome().MissedItems()); });
     v->addLayout(bottom);
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
     return page;
@@ -858,117 +856,103 @@ void frmLearnCartomancyMain::cmdStartTest_Click()
         level = CardTestLevel::Beginner;
     else if (optDifficulty[1]->isChecked())
         level = CardTestLevel::Intermediate;
-    globals_->CardSet.SetFilter(QString());
-    test_.Start(type, level, globals_->CardSet.RecordCount());
     lblQCount->clear();
     lblIsReversed->clear();
     Random::SeedFromClock();
-    cmdNextQuestion_Click();
+    test_ = StartCardTest(globals_->CardConnection, ReadCardFaces(globals_->CardSet), type, level);
+    testType_ = type;
+    testOptionLow_ = RuleForLevel(level).optionLow;
+    SSTab1->setTabEnabled(TestTab, true);
+    if (test_->Finished())
+        finishTest();
+    else
+        showQuestion();
 }
 
-int frmLearnCartomancyMain::currentScore() const
+std::vector<int> frmLearnCartomancyMain::chosenPositions() const
 {
-    if (test_.Type() == CardTestType::Description) {
-        const QAbstractButton *chosen = answerGroup_->checkedButton();
-        return chosen && chosen->property("tag").toString() == QLatin1String("True") ? 1 : 0;
+    std::vector<int> chosen;
+    if (testType_ == CardTestType::Description) {
+        if (const int slot = answerGroup_->checkedId(); slot >= 0)
+            chosen.push_back(slot - testOptionLow_);
+        return chosen;
     }
-    std::array<bool, KeywordBoxTotal> ticked{};
-    for (int i = 0; i < keywordBoxCount_; ++i)
-        ticked[size_t(i)] = chkKeywords[size_t(i)]->isChecked();
-    return test_.KeywordScore(ticked);
-}
-
-QString frmLearnCartomancyMain::givenAnswer() const
-{
-    if (test_.TestFirstQuestion)
-        return {};
-    if (test_.Type() == CardTestType::Description) {
-        const int chosen = answerGroup_->checkedId();
-        return chosen >= 0 ? answerTexts_[size_t(chosen)] : QString();
-    }
-    QStringList ticked;
     for (int i = 0; i < keywordBoxCount_; ++i)
         if (chkKeywords[size_t(i)]->isChecked())
-            ticked << answerTexts_[size_t(i)];
-    return ticked.join(QStringLiteral(", "));
+            chosen.push_back(i);
+    return chosen;
 }
 
 void frmLearnCartomancyMain::cmdNextQuestion_Click()
 {
+    if (!test_ || test_->Finished())
+        return;
+    cmdNextQuestion->setEnabled(false);
+    if (test_->Answer(chosenPositions()))
+        finishTest();
+    else
+        showQuestion();
+}
+
+void frmLearnCartomancyMain::showQuestion()
+{
     SSTab1->setTabEnabled(TestTab, true);
     cmdNextQuestion->setEnabled(false);
-    globals_->CardSet.SetFilter(QString());
-    const int score = test_.TestFirstQuestion ? 0 : currentScore();
-    if (test_.Advance(score, givenAnswer(), correctAnswer_)) {
-        finishTest();
-        return;
-    }
-    test_.DrawQuestionCard(globals_->CardSet);
-    if (test_.Type() == CardTestType::Description)
-        showDescriptionQuestion(test_.AskDescriptionQuestion(globals_->CardSet));
+    const Quiz::Question &question = test_->Current();
+    if (testType_ == CardTestType::Description)
+        AskDescriptionQuestion(question);
     else
-        showKeywordQuestion(test_.AskKeywordQuestion(globals_->CardSet, globals_->CardConnection));
+        AskKeywordQuestion(question);
     selectTab(TestTab);
     picResult->setFocus();
-    lblQCount->setText(QString::number(test_.TestQuestionNumber) + QStringLiteral(" of ") +
-                       QString::number(test_.CardCount()));
+    lblQCount->setText(QString::number(question.number + 1) + QStringLiteral(" of ") +
+                       QString::number(question.count));
 }
 
 void frmLearnCartomancyMain::ShowQuestionPicture(const QByteArray &picture)
 {
-    // The question's card was current when its picture was read.
     LoadPictureBytes(picResult, picture);
 }
 
-void frmLearnCartomancyMain::showDescriptionQuestion(const DescriptionQuestion &question)
+void frmLearnCartomancyMain::AskDescriptionQuestion(const Quiz::Question &question)
 {
-    lblCardName->setText(question.cardName);
-    answerTexts_.fill(QString());
-    for (int i = 0; i < AnswerSlotCount; ++i)
-        if (question.shown[size_t(i)])
-            answerTexts_[size_t(i)] = question.captions[size_t(i)];
-    correctAnswer_ =
-        question.correctSlot >= 0 ? question.captions[size_t(question.correctSlot)] : QString();
+    lblCardName->setText(question.subject);
+    // The level's slots from testOptionLow_; a slot stays hidden when the
+    // selection has too few other cards to fill it.
     answerGroup_->setExclusive(false);
     for (int i = 0; i < AnswerSlotCount; ++i) {
         QRadioButton *option = optAnswer[size_t(i)];
-        const bool shown = question.shown[size_t(i)];
+        const int position = i - testOptionLow_;
+        const bool shown = position >= 0 && position < question.choices.size();
         option->setChecked(false);
-        option->setText(shown ? question.captions[size_t(i)] : QString());
-        option->setProperty("tag", shown && i == question.correctSlot ? QStringLiteral("True") : QString());
+        option->setText(shown ? question.choices[position] : QString());
+        option->setProperty("tag", shown && question.IsCorrect(position) ? QStringLiteral("True") : QString());
         option->setEnabled(shown);
         option->setVisible(shown);
         Shape1[size_t(i)]->setVisible(shown);
     }
     answerGroup_->setExclusive(true);
-    ShowQuestionPicture(question.picture);
+    ShowQuestionPicture(test_->ItemSource().Picture(question.item));
 }
 
-void frmLearnCartomancyMain::showKeywordQuestion(const KeywordQuestion &question)
+void frmLearnCartomancyMain::AskKeywordQuestion(const Quiz::Question &question)
 {
-    keywordBoxCount_ = question.boxCount;
-    keywordsToChoose_ = question.toChoose;
-    lblMaxKeyword->setText(KeywordInstruction(question.toChoose));
-    answerTexts_ = question.captions;
-    std::vector<int> own = question.correctBoxes;
-    std::sort(own.begin(), own.end());
-    QStringList ownKeywords;
-    for (int box : own)
-        ownKeywords << question.captions[size_t(box)];
-    correctAnswer_ = ownKeywords.join(QStringLiteral(", "));
+    keywordBoxCount_ = int(question.choices.size());
+    keywordsToChoose_ = question.ToChoose();
+    lblMaxKeyword->setText(KeywordInstruction(keywordsToChoose_));
     for (int i = 0; i < KeywordBoxTotal; ++i) {
         QCheckBox *box = chkKeywords[size_t(i)];
-        const bool shown = i < question.boxCount && question.shown[size_t(i)];
+        const bool shown = i < keywordBoxCount_;
         box->setChecked(false);
-        box->setText(shown ? plainCaption(question.captions[size_t(i)]) : QString());
+        box->setText(shown ? plainCaption(question.choices[i]) : QString());
         box->setProperty("tag", QString());
         box->setEnabled(shown);
         box->setVisible(shown);
     }
-    lblCardName->setText(question.cardName);
-    ShowQuestionPicture(question.picture);
+    lblCardName->setText(question.subject);
+    ShowQuestionPicture(test_->ItemSource().Picture(question.item));
     // A card without keywords leaves nothing to tick.
-    if (question.toChoose == 0)
+    if (keywordsToChoose_ == 0)
         cmdNextQuestion->setEnabled(true);
 }
 
@@ -1000,14 +984,15 @@ void frmLearnCartomancyMain::finishTest()
 {
     lblQCount->clear();
     selectTab(ResultsTab);
-    const TestReport report = test_.BuildTestReport(globals_->CardConnection);
+    const Quiz::Result &result = test_->Outcome();
+    const TestReport report = BuildTestReport(testType_, result, test_->Count());
     QString shown = report.text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtResult->setPlainText(shown);
     lblResultInfo->setText(report.summary);
     txtResult->moveCursor(QTextCursor::End);
     // Only a test that reached its result goes into the progress record.
-    Progress::RecordFinishedTest(CardProgressRecord(test_, globals_->CardConnection), this);
+    Progress::RecordFinishedTest(result.Record(), this);
     // The question's controls are gone with their tab; the keyboard goes on from the results.
     cmdReviewMissed->setFocus();
     ShowMessage(this, QStringLiteral("Test Complete"), QMessageBox::Information);

@@ -23,7 +23,7 @@ struct CartomancyGlobals;
 
 // The Learn Cartomancy window: five tabs (goals, settings, memorising, the
 // test, its results) over the card database, the run-at-login option and the
-// system tray. The test logic is CardTest; the stored files and settings are
+// system tray. The test's questions come from CardQuizSource; the stored files and settings are
 // in modLearnCartomancySettings and modLearnCartomancyStartup.
 class frmLearnCartomancyMain : public ModuleWindow {
     Q_OBJECT
@@ -78,12 +78,12 @@ private:
     void cmdStartTest2_Click();
     void cmdStartTest_Click();
     void cmdNextQuestion_Click();
-    int currentScore() const;
-    // The current question's chosen answer as text: the option's meaning, or
-    // the ticked keywords in box order.
-    QString givenAnswer() const;
-    void showDescriptionQuestion(const DescriptionQuestion &question);
-    void showKeywordQuestion(const KeywordQuestion &question);
+    // The positions the learner chose: the option's, or the ticked boxes in order.
+    std::vector<int> chosenPositions() const;
+    // Sets up the current question of the test and shows it.
+    void showQuestion();
+    void AskDescriptionQuestion(const Quiz::Question &question);
+    void AskKeywordQuestion(const Quiz::Question &question);
     void ShowQuestionPicture(const QByteArray &picture);
     void optAnswer_Click();
     void chkKeywords_Click(int index);
@@ -102,14 +102,12 @@ private:
     std::shared_ptr<CartomancyGlobals> globals_;
     // The user is told about an unreadable card database once per window.
     bool databaseProblemShown_ = false;
-    CardTest test_;
+    std::optional<Quiz::Session> test_; // the test running or last finished
+    CardTestType testType_ = CardTestType::Keywords;
+    int testOptionLow_ = 0; // the first answer slot of the test's level
     int memorizeCount_ = 0;
     int keywordBoxCount_ = 0;
     int keywordsToChoose_ = 0;
-    // The current question's answer texts (option slots or keyword boxes) and
-    // its correct answer, for the review of missed questions.
-    std::array<QString, KeywordBoxTotal> answerTexts_{};
-    QString correctAnswer_;
 
     QTabWidget *SSTab1 = nullptr;
 

@@ -1,17 +1,19 @@
 #pragma once
 
 #include "db/RecordSet.h"
+#include "modLearnCartomancyDB.h"
+#include "quiz/QuizSession.h"
 
+#include <QHash>
 #include <QString>
 
-#include <array>
+#include <map>
 #include <memory>
-#include <unordered_set>
 #include <vector>
 
-// The card test without its window: drawing the question cards, setting up
-// description and keyword questions, scoring and the fixed-layout report.
-// Every draw takes the program's one random generator.
+// The card test as the test engine asks it, free of widgets: the levels, the
+// cards of the selection as questions, their meanings and keywords as choices,
+// and the fixed-layout report.
 
 enum class CardTestType { Description = 0, Keywords = 1 };
 enum class CardTestLevel { Beginner = 0, Intermediate = 1, Advanced = 2 };
@@ -28,36 +30,79 @@ struct LevelRule {
 };
 LevelRule RuleForLevel(CardTestLevel level);
 
-struct DescriptionQuestion {
-    int cardId = 0;
-    QString cardName;
-    QByteArray picture; // the card's PictureData
-    int correctSlot = -1;
-    // Slots of the level; a slot stays hidden when the selection has too few
-    // other cards to fill it.
-    std::array<bool, AnswerSlotCount> shown{};
-    std::array<QString, AnswerSlotCount> captions;
-};
-
-struct KeywordQuestion {
-    int cardId = 0;
-    QString cardName;
-    QByteArray picture; // the card's PictureData
-    int boxCount = 0; // boxes 0 .. boxCount-1 belong to the question
-    // Boxes the user must tick: the level's number, or fewer when the card has
-    // fewer distinct keywords.
-    int toChoose = 0;
-    std::vector<int> correctBoxes; // boxes holding the card's own keywords
-    // A box of the question is shown only when it has a keyword (the deck may
-    // hold too few keywords of other cards to fill them all).
-    std::array<bool, KeywordBoxTotal> shown{};
-    std::array<QString, KeywordBoxTotal> captions;
-};
+// The caption of a test type and of a level, as the test options show them.
+QString CardTestTypeCaption(CardTestType type);
+QString CardTestLevelCaption(CardTestLevel level);
 
 // "You must choose 3 keywords" ("keyword" for one).
 QString KeywordInstruction(int toChoose);
 // The message shown when one box too many is ticked.
 QString TooManyKeywordsMessage(int toChoose);
+
+// A card of the selection, read once when a test starts.
+struct CardFace {
+    int id = 0;
+    QString name;
+    QString meaning; // NormalMeaning
+};
+
+// Every card of a record set, in its order (the filter is cleared).
+std::vector<CardFace> ReadCardFaces(Db::RecordSet &cards);
+
+// The cards of the selection as the engine asks about them (AskDescriptionQuestion,
+// AskKeywordQuestion):
+// - one question per card of the selection, each card drawn evenly among
+//   those not asked yet;
+// - a description question offers the card's meaning and the meanings of
+//   other cards of the selection, two to four options by level;
+// - a keyword question ticks the card's own keywords (one, three or five by
+//   level, fewer when the card has fewer) among keywords of other cards of the
+//   whole deck that are none of this card's, five, seven or ten boxes by level.
+// Keywords and pictures are read from the database as the questions need them.
+class CardQuizSource : public Quiz::Source {
+public:
+    CardQuizSource(std::shared_ptr<Db::Database> db, std::vector<CardFace> selection,
+                   CardTestType type, CardTestLevel level);
+
+    CardTestType Type() const { return type_; }
+    CardTestLevel Level() const { return level_; }
+    int CardCount() const { return int(cards_.size()); }
+    const CardFace &Card(int item) const { return cards_[size_t(item)]; }
+
+    Quiz::Layout QuestionLayout() const override;
+    Quiz::Pool Items() override;
+    QString Subject(int item) override;
+    QByteArray Picture(int item) override; // the card's PictureData
+    Quiz::Key KeyOf(int item) override;
+    Quiz::Pool WrongChoices(int item) override;
+    QString WrongChoiceText(int item, int candidate) override;
+    QString ItemName(int item) override;
+    // The card as the "Memorize Cards" tab shows it: its picture, its meaning
+    // and its first five keywords.
+    ReviewItem ReviewOf(int item) override;
+
+private:
+    const QStringList &ownKeywords(int item);
+    OtherKeywords &otherKeywords(int item);
+
+    std::shared_ptr<Db::Database> db_;
+    std::vector<CardFace> cards_;
+    CardTestType type_;
+    CardTestLevel level_;
+    QHash<int, QStringList> own_;           // by card Id: its keywords in row order
+    std::map<int, OtherKeywords> others_;   // by card Id
+    QHash<qint64, QString> otherAt_;        // by card Id and position
+};
+
+// Starts a test on the cards of the selection: one question per card.
+Quiz::Session StartCardTest(std::shared_ptr<Db::Database> db, std::vector<CardFace> selection,
+                            CardTestType type, CardTestLevel level,
+                            Quiz::Uniform uniform = Quiz::ProgramUniform());
+
+struct TestReport {
+    QString text;    // lines ended by CR LF
+    QString summary; // also the last line of the text
+};
 
 // One answered question as the report lists it.
 struct ReportRow {
@@ -66,64 +111,12 @@ struct ReportRow {
     int outOf = 1; // the most the question could score
 };
 
-struct TestReport {
-    QString text;    // lines ended by CR LF
-    QString summary; // also the last line of the text
-};
-
 // "Test Report For " and the application's title.
 QString ReportTitle();
 // The report: title, a "-" row as long as the title, one line per answered
 // question (number, name padded to 36 characters with at least one blank
-// after it, result), 64 "_" and the summary.
+// after it, result), 64 "_" and the summary over `cardCount` questions.
 TestReport FormatTestReport(CardTestType type, const std::vector<ReportRow> &rows, int cardCount,
                             int total);
-
-// One run of the test over the current card selection.
-class CardTest {
-public:
-    // Starts a test of cardCount questions (the cards in the selection).
-    void Start(CardTestType type, CardTestLevel level, int cardCount);
-
-    // The start of "Next Question": counts the new question and, unless it is
-    // the first, records the answer to the current one with its score. True
-    // when every question has been answered (the test is then finished and
-    // TestTotal is set). `given` and `correct` are the answer chosen and the
-    // correct answer as texts, kept for reviewing the missed questions.
-    bool Advance(int score, const QString &given = QString(), const QString &correct = QString());
-
-    // Draws the card of the new question: at most N tries at a card not asked
-    // yet; when all tries hit asked cards the last one drawn is used.
-    void DrawQuestionCard(Db::RecordSet &cards);
-
-    DescriptionQuestion AskDescriptionQuestion(Db::RecordSet &cards);
-    KeywordQuestion AskKeywordQuestion(Db::RecordSet &cards, const std::shared_ptr<Db::Database> &db);
-
-    // The keyword score: how many of the card's own boxes are ticked.
-    int KeywordScore(const std::array<bool, KeywordBoxTotal> &ticked) const;
-
-    // The report of the answered questions, card names read from all cards.
-    TestReport BuildTestReport(const std::shared_ptr<Db::Database> &db) const;
-
-    CardTestType Type() const { return type_; }
-    CardTestLevel Level() const { return level_; }
-    int CardCount() const { return cardCount_; }
-
-    int TestQuestionNumber = 0;
-    bool TestFirstQuestion = true;
-    int TestCardId = 0;
-    std::vector<int> TestAskedIds;
-    std::vector<int> TestScores;
-    std::vector<int> TestOutOf; // parallel to TestScores: the most each could score
-    std::vector<QString> TestGiven;   // parallel to TestScores: the answer chosen
-    std::vector<QString> TestCorrect; // parallel to TestScores: the correct answer
-    int TestTotal = 0;
-    std::vector<int> CorrectBoxes;
-
-private:
-    CardTestType type_ = CardTestType::Keywords;
-    CardTestLevel level_ = CardTestLevel::Beginner;
-    int cardCount_ = 0;
-    int currentOutOf_ = 1;
-    std::unordered_set<int> asked_;
-};
+// The report of a finished test (BuildTestReport).
+TestReport BuildTestReport(CardTestType type, const Quiz::Result &result, int cardCount);

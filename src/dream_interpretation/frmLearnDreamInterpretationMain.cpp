@@ -1,7 +1,5 @@
 #include "frmLearnDreamInterpretationMain.h"
 
-#include "DreamProgress.h"
-#include "modDreamReview.h"
 #include "shell/AnswerKeys.h"
 #include "shell/Controls.h"
 #include "shell/LinkLabel.h"
@@ -407,7 +405,7 @@ QWidget *frmLearnDreamInterpretationMain::buildResultFrame()
                                  QStringLiteral("&Review Missed Answers"), frame);
     v->addLayout(buttonRow({print, cmdReviewMissed}, {cmdGoToMain}));
     connect(cmdReviewMissed, &QPushButton::clicked, this,
-            [this] { OpenReviewMissed(this, missed_); });
+            [this] { OpenReviewMissed(this, session_.Test->Outcome().MissedItems()); });
 
     connect(print, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdGoToMain, &QPushButton::clicked, this, [this] { cmdGoToMain_Click(); });
@@ -598,13 +596,14 @@ void frmLearnDreamInterpretationMain::cmdBackToMain_Click()
 void frmLearnDreamInterpretationMain::AskQuestion()
 {
     QuestionScreen &parts = activeQuestionScreen();
-    const DreamQuestion question = session_.AskQuestion();
-    parts.subject->setText(question.question);
-    for (size_t i = 0; i < question.options.size(); ++i) {
-        parts.optionText[i]->setText(question.options[i].value_or(QString()));
-        parts.row[i]->setVisible(question.options[i].has_value());
+    const Quiz::Question &question = session_.AskQuestion();
+    parts.subject->setText(question.subject);
+    // A table with too few symbols leaves some options without a text; they are not offered.
+    for (size_t i = 0; i < parts.row.size(); ++i) {
+        parts.optionText[i]->setText(question.choices.value(qsizetype(i)));
+        parts.row[i]->setVisible(qsizetype(i) < question.choices.size());
     }
-    parts.progress->setText(question.progress);
+    parts.progress->setText(question.Progress());
 }
 
 void frmLearnDreamInterpretationMain::cmdNextQuestion_Click()
@@ -620,8 +619,6 @@ void frmLearnDreamInterpretationMain::cmdNextQuestion_Click()
     }
     clearGroup(parts.group);
     if (session_.RecordAnswer(chosen)) {
-        // The report ends the test, so the missed questions are gathered first.
-        missed_ = DreamMissedItems(session_);
         BuildDreamReport();
         showScreen(Results, cmdGoToMain);
         return;
@@ -642,7 +639,7 @@ void frmLearnDreamInterpretationMain::BuildDreamReport()
     RTBTestResult->moveCursor(QTextCursor::Start);
     RTBTestResult->ensureCursorVisible();
     // Only a test that reached its result goes into the progress record.
-    Progress::RecordFinishedTest(DreamProgressRecord(report), this);
+    Progress::RecordFinishedTest(session_.Test->Outcome().Record(), this);
 }
 
 void frmLearnDreamInterpretationMain::cmdPrint_Click()

@@ -2,7 +2,6 @@
 
 #include "modDreamInterpretation.h"
 #include "shell/ModuleHost.h"
-#include "shell/ReviewItem.h"
 
 #include <array>
 
@@ -111,5 +110,4 @@ private:
     ReportView *RTB1 = nullptr;
     QPushButton *cmdGoToMain = nullptr;
     QPushButton *cmdReviewMissed = nullptr;
-    ReviewItems missed_; // the last test's wrongly answered questions
 };

@@ -1,17 +1,8 @@
 #include "modDreamInterpretation.h"
 
-#include "shell/modRandom.h"
-
 #include <algorithm>
 
 namespace {
-
-// Random draws that land on a position that cannot be used before a draw
-// gives up and takes the first usable position. Usable positions come up at
-// least once in 2 * rows draws on average, so the limit is not reached in practice.
-constexpr int AttemptsPerRow = 64;
-
-int attemptLimit(int rows) { return AttemptsPerRow * (std::max(rows, 1) + 1); }
 
 bool isRareLetter(const QString &letter)
 {
@@ -19,6 +10,95 @@ bool isRareLetter(const QString &letter)
 }
 
 } // namespace
+
+// ---- DreamQuizSource --------------------------------------------------------------
+
+DreamQuizSource::DreamQuizSource(const QString &databasePath, QStringList letters, bool byKeyword)
+    : byKeyword_(byKeyword)
+{
+    data_.OpenDreamDatabase(databasePath);
+    rows_ = data_.RowCount();
+    ranges_ = data_.LetterRanges(letters);
+
+    // A letter gives at most LetterLimit questions and no more than it has symbols.
+    int drawable = 0;
+    for (size_t r = 0; r < ranges_.size(); ++r) {
+        drawable += std::min(DreamSession::LetterLimit, ranges_[r].exact);
+        for (int p = std::max(ranges_[r].first, 0); p < std::min(ranges_[r].end, rows_); ++p) {
+            positions_.push_back(p);
+            letterOf_.push_back(int(r));
+        }
+    }
+    questionCount_ = std::min(DreamSession::NominalQuestionCount(letters), drawable);
+}
+
+Quiz::Pool DreamQuizSource::Items()
+{
+    // Only positions inside a chosen letter's range can start with one of the
+    // letters; each keeps the chance the draw over the whole table gives it.
+    const Quiz::Pool table = Quiz::Pool::NearestEnds(rows_);
+    std::vector<double> weights;
+    weights.reserve(positions_.size());
+    for (int position : positions_)
+        weights.push_back(table.Weight(position));
+    return Quiz::Pool::Weighted(std::move(weights));
+}
+
+bool DreamQuizSource::MayAsk(int item, const std::vector<int> &asked)
+{
+    const int letter = letterOf_[size_t(item)];
+    const DreamLetterRange &range = ranges_[size_t(letter)];
+    const auto fromLetter = std::count_if(asked.begin(), asked.end(), [&](int other) {
+        return letterOf_[size_t(other)] == letter;
+    });
+    if (fromLetter >= DreamSession::LetterLimit)
+        return false;
+    // The keyword is read only where the range also holds keywords that start
+    // with the small letter or another form of it.
+    return range.AllExact() || symbolAt(Position(item)).keyword.startsWith(range.letter);
+}
+
+QString DreamQuizSource::Subject(int item) { return questionText(symbolAt(Position(item))); }
+
+Quiz::Key DreamQuizSource::KeyOf(int item) { return {{answerText(symbolAt(Position(item)))}, {}, {}}; }
+
+Quiz::Pool DreamQuizSource::WrongChoices(int) { return Quiz::Pool::NearestEnds(rows_); }
+
+QString DreamQuizSource::WrongChoiceText(int, int candidate)
+{
+    return answerText(symbolAt(candidate));
+}
+
+QString DreamQuizSource::ItemName(int item) { return symbolAt(Position(item)).keyword; }
+
+ReviewItem DreamQuizSource::ReviewOf(int item)
+{
+    const DreamSymbol symbol = symbolAt(Position(item));
+    ReviewItem review;
+    review.title = symbol.keyword;
+    review.body = ReviewBody({{QString(), symbol.description}});
+    return review;
+}
+
+DreamSymbol DreamQuizSource::symbolAt(int position)
+{
+    auto it = symbols_.find(position);
+    if (it == symbols_.end())
+        it = symbols_.insert(position, data_.SymbolAt(position).value_or(DreamSymbol{}));
+    return *it;
+}
+
+QString DreamQuizSource::questionText(const DreamSymbol &symbol) const
+{
+    return byKeyword_ ? symbol.keyword : symbol.description;
+}
+
+QString DreamQuizSource::answerText(const DreamSymbol &symbol) const
+{
+    return byKeyword_ ? symbol.description : symbol.keyword;
+}
+
+// ---- DreamSession ------------------------------------------------------------------
 
 int DreamSession::NominalQuestionCount(const QStringList &letters)
 {
@@ -31,8 +111,6 @@ int DreamSession::NominalQuestionCount(const QStringList &letters)
 DreamSession::DreamSession(QString databasePath) : databasePath_(std::move(databasePath)) {}
 
 void DreamSession::openDatabase() { Data.OpenDreamDatabase(databasePath_); }
-
-int DreamSession::drawPosition(int rows) { return Random::DrawNearest(rows - 1); }
 
 void DreamSession::BuildLearnList()
 {
@@ -71,167 +149,60 @@ DreamLearnStep DreamSession::PreviousLearnEntry()
     return DreamLearnStep::Moved;
 }
 
-int DreamSession::DrawDreamQuestions()
+int DreamSession::DrawDreamQuestions(Quiz::Uniform uniform)
 {
+    // The window reports a database that cannot be read through Data.
     openDatabase();
-    const int rows = Data.RowCount();
-    const std::vector<DreamLetterRange> ranges = Data.LetterRanges(DreamLetters);
-
-    // A letter gives at most LetterLimit questions and no more than it has symbols.
-    int drawable = 0;
-    for (const DreamLetterRange &range : ranges)
-        drawable += std::min(LetterLimit, range.exact);
-    DreamQuestionCount = std::min(NominalQuestionCount(DreamLetters), drawable);
-
-    DreamQuestionRows.clear();
-    DreamQuestionRows.reserve(size_t(DreamQuestionCount));
-    DreamLetterCounts.assign(size_t(DreamLetters.size()), 0);
-    DreamAnswers = QStringList(DreamQuestionCount);
-
-    const int limit = attemptLimit(rows);
-    for (int m = 0; m < DreamQuestionCount; ++m) {
-        bool accepted = false;
-        for (int attempt = 0; attempt < limit && !accepted; ++attempt)
-            accepted = tryQuestionPosition(drawPosition(rows), ranges);
-        if (!accepted && !firstFreePosition(ranges)) {
-            // The table changed under the draw; the test keeps what was drawn.
-            DreamQuestionCount = m;
-            DreamAnswers = QStringList(m);
-            break;
-        }
-    }
+    auto source = std::make_shared<DreamQuizSource>(databasePath_, DreamLetters, DreamTestByKeyword);
+    const int count = source->QuestionCount();
+    Test.emplace(source,
+                 Quiz::TestInfo{QStringLiteral("Learn Dream Interpretation"),
+                                DreamTestByKeyword ? QStringLiteral("Test By Keyword")
+                                                   : QStringLiteral("Test By Interpretation"),
+                                DreamLetters.join(QStringLiteral(", "))},
+                 count, std::move(uniform));
+    DreamQuestionCount = Test->Count();
     DreamPosition = 0;
     return DreamQuestionCount;
 }
 
-// One draw of the question loop: the position is refused when an earlier
-// question has it, when its keyword does not start with a chosen letter or
-// when that letter has its five questions.
-bool DreamSession::tryQuestionPosition(int position,
-                                       const std::vector<DreamLetterRange> &ranges)
+const Quiz::Question &DreamSession::AskQuestion()
 {
-    if (std::find(DreamQuestionRows.begin(), DreamQuestionRows.end(), position) !=
-        DreamQuestionRows.end())
-        return false;
-    // Positions outside every chosen letter's range cannot start with one of
-    // the letters, so only positions inside a range are read.
-    for (size_t i = 0; i < ranges.size(); ++i) {
-        if (!ranges[i].Contains(position))
-            continue;
-        if (DreamLetterCounts[i] >= LetterLimit)
-            return false;
-        // The keyword is read only where the range also holds keywords that
-        // start with the small letter or another form of it.
-        if (!ranges[i].AllExact()) {
-            const std::optional<DreamSymbol> symbol = Data.SymbolAt(position);
-            if (!symbol || !symbol->keyword.startsWith(ranges[i].letter))
-                return false;
-        }
-        ++DreamLetterCounts[i];
-        DreamQuestionRows.push_back(position);
-        return true;
-    }
-    return false;
-}
-
-bool DreamSession::firstFreePosition(const std::vector<DreamLetterRange> &ranges)
-{
-    for (size_t i = 0; i < ranges.size(); ++i) {
-        if (DreamLetterCounts[i] >= LetterLimit)
-            continue;
-        for (int p = ranges[i].first; p < ranges[i].end; ++p)
-            if (tryQuestionPosition(p, ranges))
-                return true;
-    }
-    return false;
-}
-
-DreamQuestion DreamSession::AskQuestion()
-{
-    current_ = DreamQuestion{};
-    if (DreamPosition < 0 || DreamPosition >= int(DreamQuestionRows.size()))
-        return current_;
-    openDatabase();
-    const int rows = Data.RowCount();
-    const int row = DreamQuestionRows[size_t(DreamPosition)];
-    const std::optional<DreamSymbol> asked = Data.SymbolAt(row);
-    const auto questionText = [this](const DreamSymbol &s) {
-        return DreamTestByKeyword ? s.keyword : s.description;
-    };
-    const auto answerText = [this](const DreamSymbol &s) {
-        return DreamTestByKeyword ? s.description : s.keyword;
-    };
-    if (asked)
-        current_.question = questionText(*asked);
-
-    current_.correctSlot = Random::DrawWhole(5);
-    current_.options[size_t(current_.correctSlot)] = asked ? answerText(*asked) : QString();
-    // Every other slot gets the answer of another position; the slots are
-    // not compared with one another. A one-row table has no other position.
-    const int limit = attemptLimit(rows);
-    for (int slot = 0; slot < 5 && rows >= 2; ++slot) {
-        if (slot == current_.correctSlot)
-            continue;
-        int other = drawPosition(rows);
-        for (int attempt = 1; other == row && attempt < limit; ++attempt)
-            other = drawPosition(rows);
-        if (other == row)
-            other = row == 0 ? 1 : 0;
-        if (const std::optional<DreamSymbol> symbol = Data.SymbolAt(other))
-            current_.options[size_t(slot)] = answerText(*symbol);
-    }
-    current_.progress = QStringLiteral("Question ") + QString::number(DreamPosition + 1) +
-                        QStringLiteral(" of ") + QString::number(DreamQuestionCount);
-    return current_;
+    static const Quiz::Question none;
+    return Test ? Test->Current() : none;
 }
 
 bool DreamSession::RecordAnswer(int slot)
 {
-    if (DreamPosition >= 0 && DreamPosition < DreamAnswers.size() && slot >= 0 && slot < 5)
-        DreamAnswers[DreamPosition] = current_.options[size_t(slot)].value_or(QString());
-    ++DreamPosition;
-    return DreamPosition >= DreamQuestionCount;
-}
-
-std::optional<DreamSymbol> DreamSession::QuestionSymbol(int i)
-{
-    if (i < 0 || i >= int(DreamQuestionRows.size()))
-        return std::nullopt;
-    openDatabase();
-    return Data.SymbolAt(DreamQuestionRows[size_t(i)]);
+    if (!Test)
+        return true;
+    const bool finished = Test->Answer(slot);
+    DreamPosition = Test->Number();
+    return finished;
 }
 
 DreamReport DreamSession::BuildDreamReport()
 {
     DreamReport report;
     report.title = QStringLiteral("Vessa Learn Dream Interpretation Result");
-    report.questions = DreamQuestionCount;
-    report.byKeyword = DreamTestByKeyword;
-    report.letters = DreamLetters;
-    openDatabase();
-    const QString br = QStringLiteral("\r\n");
-    for (int i = 0; i < DreamQuestionCount && i < int(DreamQuestionRows.size()); ++i) {
-        const DreamSymbol symbol =
-            Data.SymbolAt(DreamQuestionRows[size_t(i)]).value_or(DreamSymbol{});
-        const QString asked = DreamTestByKeyword ? symbol.keyword : symbol.description;
-        const QString correct = DreamTestByKeyword ? symbol.description : symbol.keyword;
-        const QString answer = i < DreamAnswers.size() ? DreamAnswers[i] : QString();
-        report.body += QStringLiteral("Question ") + QString::number(i + 1) + br + asked + br +
-                       QStringLiteral("Your Answer: ") + answer + br +
-                       QStringLiteral("Correct Answer: ") + correct + br + br;
-        // Answers are compared by their text.
-        if (correct == answer)
-            ++report.correct;
-        report.lines.push_back({symbol.keyword, answer, correct, correct == answer});
+    if (Test) {
+        const Quiz::Result &result = Test->Outcome();
+        const QString br = QStringLiteral("\r\n");
+        for (int i = 0; i < result.Count(); ++i) {
+            const Quiz::Answered &question = result.questions[i];
+            report.body += QStringLiteral("Question ") + QString::number(i + 1) + br +
+                           Test->ItemSource().Subject(question.item) + br +
+                           QStringLiteral("Your Answer: ") + question.given.value(0) + br +
+                           QStringLiteral("Correct Answer: ") + question.correct + br + br;
+        }
+        report.correct = result.Score();
+        report.questions = result.Count();
     }
     report.body += QString::number(report.correct) + QStringLiteral(" correct out of ") +
-                   QString::number(DreamQuestionCount) + QStringLiteral(" questions.");
+                   QString::number(report.questions) + QStringLiteral(" questions.");
 
     DreamTestByKeyword = false;
     DreamLetters.clear();
     LearnList.clear();
-    DreamQuestionRows.clear();
-    DreamLetterCounts.clear();
-    DreamAnswers.clear();
     return report;
 }

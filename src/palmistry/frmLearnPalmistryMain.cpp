@@ -1,9 +1,7 @@
 #include "frmLearnPalmistryMain.h"
 
-#include "PalmProgress.h"
 #include "modLearnPalmistry.h"
 #include "modPalmistryGoals.h"
-#include "modPalmistryReview.h"
 #include "shell/AnswerKeys.h"
 #include "shell/AppInfo.h"
 #include "shell/Controls.h"
@@ -454,7 +452,7 @@ QGroupBox *frmLearnPalmistryMain::buildResultFrame()
     buttons->addWidget(cmdStartTest);
     v->addLayout(buttons);
     connect(cmdReviewMissed, &QPushButton::clicked, this,
-            [this] { OpenReviewMissed(this, missed_); });
+            [this] { OpenReviewMissed(this, test_->Outcome().MissedItems()); });
 
     connect(cmdPrint, &QPushButton::clicked, this, [this] { cmdPrint_Click(); });
     connect(cmdStartTest, &QPushButton::clicked, this, [this] { cmdStartTest_Click(); });
@@ -599,7 +597,8 @@ void frmLearnPalmistryMain::cmdTestOptionNext_Click()
         ShowMessage(this, QStringLiteral("Please select a test option"), QMessageBox::Critical);
         return;
     }
-    test_.Start(static_cast<PalmTestKind>(kind));
+    kind_ = static_cast<PalmTestKind>(kind);
+    test_ = StartPalmTest(kind_, uniform_);
     clearGroup(answerGroup_);
     PresentQuestion();
     showFrame(kQuestion);
@@ -607,15 +606,15 @@ void frmLearnPalmistryMain::cmdTestOptionNext_Click()
 
 void frmLearnPalmistryMain::PresentQuestion()
 {
-    const PalmQuestion question = test_.CurrentQuestion();
-    lblQuestionNo->setText(
-        QStringLiteral("Question %1 of %2").arg(question.number + 1).arg(PalmQuestionCount));
-    lblName->setText(question.title);
-    lblName->setVisible(question.titleVisible);
-    showPicture(picTest, question.entry);
-    for (std::size_t i = 0; i < question.answers.size(); ++i) {
-        answerText_[i]->setText(displayText(question.answers[i]));
-        Option1[i]->setAccessibleName(displayText(question.answers[i]));
+    const Quiz::Question &question = test_->Current();
+    lblQuestionNo->setText(question.Progress());
+    lblName->setText(question.subject);
+    lblName->setVisible(kind_ != PalmTestKind::Name);
+    showPicture(picTest, question.item);
+    for (std::size_t i = 0; i < answerText_.size(); ++i) {
+        const QString text = displayText(question.choices.value(qsizetype(i)));
+        answerText_[i]->setText(text);
+        Option1[i]->setAccessibleName(text);
     }
     answerScroller_->ensureVisible(0, 0);
 }
@@ -628,7 +627,7 @@ void frmLearnPalmistryMain::cmdNextQuestion_Click()
         return;
     }
     clearGroup(answerGroup_);
-    if (test_.Answer(chosen)) {
+    if (test_->Answer(chosen)) {
         BuildResult();
         return;
     }
@@ -638,15 +637,14 @@ void frmLearnPalmistryMain::cmdNextQuestion_Click()
 
 void frmLearnPalmistryMain::BuildResult()
 {
-    const PalmResult result = test_.BuildResult();
-    missed_ = PalmMissedItems(result);
+    const Quiz::Result &result = test_->Outcome();
     WritePalmResult(rtbResult_, result);
     // Show the list from its first question rather than wherever writing left the view.
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();
     showFrame(kResult);
     // Only a quiz that reached its result goes into the progress record.
-    Progress::RecordFinishedTest(PalmProgressRecord(test_.Kind(), result), this);
+    Progress::RecordFinishedTest(result.Record(), this);
 }
 
 void frmLearnPalmistryMain::cmdPrint_Click()

@@ -2,7 +2,6 @@
 
 #include "palmistry/modPalmistryTest.h"
 #include "shell/ModuleHost.h"
-#include "shell/ReviewItem.h"
 
 #include <array>
 
@@ -27,8 +26,11 @@ class frmLearnPalmistryMain : public ModuleWindow {
 public:
     explicit frmLearnPalmistryMain(QWidget *parent = nullptr);
 
-    // The quiz this window runs (tests reach in to see the drawn state).
-    PalmistryTest &Test() { return test_; }
+    // The quiz this window runs or last finished; none before the first.
+    Quiz::Session *Test() { return test_ ? &*test_ : nullptr; }
+    // Where the quiz takes its random numbers (by default reseeded from the
+    // clock before every draw); tests fix the sequence.
+    void UseRandom(Quiz::Uniform uniform) { uniform_ = std::move(uniform); }
 
 private:
     QGroupBox *buildStartFrame();
@@ -56,7 +58,9 @@ private:
     void chkGoal_Click(int goal);
     void cmdGoal_Click(int goal);
 
-    PalmistryTest test_;
+    std::optional<Quiz::Session> test_;
+    PalmTestKind kind_ = PalmTestKind::Name;
+    Quiz::Uniform uniform_ = PalmClockUniform;
 
     QStackedWidget *stack_ = nullptr;
     std::array<QGroupBox *, 6> fraOption{};
@@ -90,7 +94,6 @@ private:
     QPushButton *cmdPrint = nullptr;
     QPushButton *cmdStartTest = nullptr;
     QPushButton *cmdReviewMissed = nullptr;
-    ReviewItems missed_; // the last test's wrongly answered questions
 
     std::array<QCheckBox *, 2> chkGoal{};
     std::array<QPlainTextEdit *, 2> txtGoal{};

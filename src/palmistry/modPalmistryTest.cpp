@@ -5,65 +5,24 @@
 #include "shell/modRTB.h"
 #include "shell/modRandom.h"
 
-#include <algorithm>
-
-namespace {
-
-// Rejected draws allowed for one slot before the draw falls back to picking
-// among the entries still allowed. With a working generator a slot needs more
-// than a handful only with a vanishing chance (at most 17 of 22 values are
-// ever rejected, so 1000 rejections in a row have a chance below 1e-100).
-constexpr int kMaxRejectedDraws = 1000;
-
-bool contains(const std::vector<std::int16_t> &list, int entry)
-{
-    return std::find(list.begin(), list.end(), entry) != list.end();
-}
-
-int clampDraw(int value, int n) { return std::clamp(value, 0, n - 1); }
-
-} // namespace
+#include <QFile>
 
 bool PalmEntryTakesPartInTests(int entry)
 {
     return entry >= 0 && entry < PalmDrawRange && !(entry >= 10 && entry <= 13);
 }
 
-int PalmClockDraw(int n)
+QString PalmTestKindCaption(PalmTestKind kind)
 {
-    Random::SeedFromClock();
-    return Random::DrawWhole(n);
-}
-
-std::vector<std::int16_t> DrawDistinctPalmEntries(int count, const PalmDraw &draw)
-{
-    std::vector<std::int16_t> list;
-    list.reserve(std::size_t(std::max(count, 0)));
-    for (int k = 0; k < count; ++k) {
-        const auto allowed = [&list](int entry) {
-            return PalmEntryTakesPartInTests(entry) && !contains(list, entry);
-        };
-        int entry = -1;
-        for (int tries = 0; tries < kMaxRejectedDraws; ++tries) {
-            const int drawn = clampDraw(draw(PalmDrawRange), PalmDrawRange);
-            if (allowed(drawn)) {
-                entry = drawn;
-                break;
-            }
-        }
-        if (entry < 0) {
-            std::vector<int> left;
-            for (int candidate = 0; candidate < PalmDrawRange; ++candidate)
-                if (allowed(candidate))
-                    left.push_back(candidate);
-            if (left.empty())
-                break; // more entries asked for than take part
-            const int n = int(left.size());
-            entry = left[std::size_t(clampDraw(draw(n), n))];
-        }
-        list.push_back(std::int16_t(entry));
+    switch (kind) {
+    case PalmTestKind::Name:
+        return QStringLiteral("Test By Name of Line / Shape");
+    case PalmTestKind::Significance:
+        return QStringLiteral("Test By Significance");
+    case PalmTestKind::ShapeLocation:
+        break;
     }
-    return list;
+    return QStringLiteral("Test By Location / Shape");
 }
 
 QString PalmAnswerText(PalmTestKind kind, int entry)
@@ -83,109 +42,83 @@ QString PalmAnswerText(PalmTestKind kind, int entry)
     return tables.PalmTitle[n];
 }
 
-PalmistryTest::PalmistryTest(PalmDraw draw) : draw_(std::move(draw)) {}
-
-void PalmistryTest::Start(PalmTestKind kind)
+double PalmClockUniform()
 {
-    kind_ = kind;
-    const std::vector<std::int16_t> questions = DrawDistinctPalmEntries(PalmQuestionCount, draw_);
-    PalmTestQuestion.fill(0);
-    std::copy(questions.begin(), questions.end(), PalmTestQuestion.begin());
-    PalmTestAnswer.fill(QString());
-    drawDistractors();
-    PalmQuestionNumber = 0;
-    drawCorrectPosition();
+    Random::SeedFromClock();
+    return Random::Rnd();
 }
 
-void PalmistryTest::drawDistractors()
+// ---- PalmQuizSource --------------------------------------------------------------
+
+Quiz::Pool PalmQuizSource::Items() { return Quiz::Pool::Even(PalmDrawRange); }
+
+bool PalmQuizSource::MayAsk(int entry, const std::vector<int> &)
 {
-    const std::vector<std::int16_t> drawn = DrawDistinctPalmEntries(PalmDistractorCount, draw_);
-    Distractors.fill(0);
-    std::copy(drawn.begin(), drawn.end(), Distractors.begin());
+    return PalmEntryTakesPartInTests(entry);
 }
 
-void PalmistryTest::drawCorrectPosition()
+QString PalmQuizSource::Subject(int entry) { return LoadPalmistryContent().PalmTitle[size_t(entry)]; }
+
+Quiz::Key PalmQuizSource::KeyOf(int entry) { return {{PalmAnswerText(kind_, entry)}, {}, {}}; }
+
+Quiz::Pool PalmQuizSource::WrongChoices(int) { return Quiz::Pool::Even(PalmDrawRange); }
+
+QString PalmQuizSource::WrongChoiceText(int, int candidate)
 {
-    CorrectPosition = clampDraw(draw_(PalmCorrectPositions), PalmCorrectPositions);
+    return PalmEntryTakesPartInTests(candidate) ? PalmAnswerText(kind_, candidate) : QString();
 }
 
-PalmQuestion PalmistryTest::CurrentQuestion() const
+QString PalmQuizSource::ItemName(int entry) { return Subject(entry); }
+
+ReviewItem PalmQuizSource::ReviewOf(int entry)
 {
-    PalmQuestion question;
-    const int number = std::clamp(int(PalmQuestionNumber), 0, PalmQuestionCount - 1);
-    const int entry = PalmTestQuestion[std::size_t(number)];
-    question.number = number;
-    question.entry = entry;
-    question.title = LoadPalmistryContent().PalmTitle[std::size_t(entry)];
-    question.titleVisible = kind_ != PalmTestKind::Name;
-    question.picture = PalmPicturePath(entry);
-    question.correctPosition = CorrectPosition;
-    // The wrong answers are not compared with the asked entry, so its text may
-    // also stand on one of the other buttons; either then counts as right.
-    for (int i = 0; i < PalmAnswerButtons; ++i) {
-        const int shown = i == CorrectPosition ? entry : Distractors[std::size_t(i)];
-        question.answers[std::size_t(i)] = PalmAnswerText(kind_, shown);
-    }
-    return question;
+    const PalmEntryView view = PalmEntryTexts(entry);
+    ReviewItem item;
+    item.title = view.title;
+    QFile picture(view.picture);
+    if (!view.picture.isEmpty() && picture.open(QIODevice::ReadOnly))
+        item.picture = picture.readAll();
+    // The memorize screen's headings, in its order.
+    item.body = ReviewBody({{QStringLiteral("Shape / Location"), view.shapeLocation},
+                            {QStringLiteral("Significance"), view.significance}});
+    return item;
 }
 
-bool PalmistryTest::Answer(int button)
+Quiz::Session StartPalmTest(PalmTestKind kind, Quiz::Uniform uniform)
 {
-    if (Finished() || button < 0 || button >= PalmAnswerButtons)
-        return Finished();
-    PalmTestAnswer[std::size_t(PalmQuestionNumber)] = CurrentQuestion().answers[std::size_t(button)];
-    drawDistractors();
-    ++PalmQuestionNumber;
-    if (!Finished())
-        drawCorrectPosition();
-    return Finished();
+    return Quiz::Session(std::make_shared<PalmQuizSource>(kind),
+                         {QStringLiteral("Learn Palmistry"), PalmTestKindCaption(kind), QString()},
+                         PalmQuestionCount, std::move(uniform));
 }
 
-PalmResult PalmistryTest::BuildResult()
-{
-    PalmResult result;
-    const PalmistryTables &tables = LoadPalmistryContent();
-    for (int k = 0; k < PalmQuestionCount; ++k) {
-        const int entry = PalmTestQuestion[std::size_t(k)];
-        PalmResultLine line;
-        line.entry = entry;
-        line.title = tables.PalmTitle[std::size_t(entry)];
-        line.answer = PalmTestAnswer[std::size_t(k)];
-        line.correct = PalmAnswerText(kind_, entry);
-        line.right = line.answer == line.correct;
-        if (line.right)
-            ++result.correctCount;
-        result.lines.push_back(line);
-    }
-    PalmTestQuestion.fill(0);
-    PalmTestAnswer.fill(QString());
-    PalmQuestionNumber = 0;
-    return result;
-}
+// ---- The result list -------------------------------------------------------------
 
 QString PalmScoreText(int correctCount)
 {
     return QString::number(correctCount) + QStringLiteral(" Correct out of 10 Questions");
 }
 
-void WritePalmResult(QTextEdit *view, const PalmResult &result)
+void WritePalmResult(QTextEdit *view, const Quiz::Result &result)
 {
     const QString crlf = QStringLiteral("\r\n");
     RTB::Empty(view);
     RTB::SetBold(view, false);
-    for (const PalmResultLine &line : result.lines) {
+    for (const Quiz::Answered &question : result.questions) {
         RTB::SetBold(view, true);
-        RTB::Append(view, line.title + crlf);
+        RTB::Append(view, question.name + crlf);
         RTB::SetBold(view, false);
         RTB::Append(view, QStringLiteral("Your Answer:") + crlf);
-        RTB::Append(view, line.answer + crlf);
+        RTB::Append(view, question.given.value(0) + crlf);
         RTB::Append(view, QStringLiteral("Correct Choice: ") + crlf);
-        RTB::Append(view, line.correct + crlf + crlf);
+        RTB::Append(view, question.correct + crlf + crlf);
     }
-    RTB::Append(view, PalmScoreText(result.correctCount));
+    RTB::Append(view, PalmScoreText(result.Score()));
 }
 
-QString PalmReportLine() { return QStringLiteral("Report Generated By ") + PublisherPages::SiteAddress(); }
+QString PalmReportLine()
+{
+    return QStringLiteral("Report Generated By ") + PublisherPages::SiteAddress();
+}
 
 QString PalmPrintText(const QString &resultPlainText)
 {

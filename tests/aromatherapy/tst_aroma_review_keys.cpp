@@ -2,7 +2,7 @@
 // Answers", a whole test taken with the keyboard alone, and the access keys
 // of every screen.
 #include "aromatherapy/frmLearnAromatherapyMain.h"
-#include "aromatherapy/modAromaReview.h"
+#include "aromatherapy/modAromaTest.h"
 #include "aromatherapy/modLearnAromatherapy.h"
 #include "shell/frmReviewMissed.h"
 #include "shell/modRandom.h"
@@ -60,67 +60,57 @@ private Q_SLOTS:
         sandbox_.reset();
     }
 
-    // Which questions are listed, in which order, with what: rows of
-    // (kind, oils asked, answers given, titles expected in the review).
+    // The review lists the missed questions in order, each oil as the learn
+    // screen shows it, with the answer given and the correct answer the result
+    // names (for properties the oil's first). A question left unanswered is missed.
     void missedItems_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QList<int>>("oils");
-        QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QStringList>("missed");
-
-        // Amber (0) is ruled by the Sun; Bergamot (5) and Ylang Ylang (51) are not Mercury's.
-        QTest::addRow("planet: the wrong ones in order")
-            << 0 << QList<int>{5, 0, 51}
-            << QStringList{QStringLiteral("Mercury"), OilPlanet(0), QStringLiteral("Mercury")}
-            << QStringList{OilName(5), OilName(51)};
-        QTest::addRow("element: all right, nothing to review")
-            << 2 << QList<int>{0, 5} << QStringList{OilElement(0), OilElement(5)} << QStringList{};
-        // Any of an oil's magical properties scores, not only the first shown as correct.
-        QTest::addRow("magical: another own property is right")
-            << 4 << QList<int>{5, 51}
-            << QStringList{OilMagical(5, 1).isEmpty() ? OilMagical(5, 0) : OilMagical(5, 1),
-                           QStringLiteral("no such property")}
-            << QStringList{OilName(51)};
-        QTest::addRow("gender: unanswered counts as missed")
-            << 3 << QList<int>{0} << QStringList{QString()} << QStringList{OilName(0)};
+        QTest::newRow("planet") << 0;
+        QTest::newRow("gender") << 3;
+        QTest::newRow("magical") << 4;
     }
     void missedItems()
     {
         QFETCH(int, kind);
-        QFETCH(QList<int>, oils);
-        QFETCH(QStringList, answers);
-        QFETCH(QStringList, missed);
-
         AromaModel model;
-        model.AromaChoice = std::int16_t(kind);
-        model.AromaQuestionCount = std::int16_t(oils.size());
-        for (int oil : oils)
-            model.AromaQuestionOils << std::int16_t(oil);
-        model.AromaAnswers = answers;
-        model.AromaAnswers << QString(); // the spare slot after the last question
-
-        const ReviewItems items = AromaMissedItems(model);
+        model.SetLearnMode(false, kind);
+        Random::Seed(99);
+        model.StartTest();
+        QStringList missed, given;
+        for (int i = 0; !model.Test->Finished(); ++i) {
+            const Quiz::Question &q = model.Test->Current();
+            const int wrong = q.correct.front() == 0 ? 1 : 0;
+            std::vector<int> chosen;
+            if (i % 3 == 0)
+                chosen = q.correct;
+            else if (i % 3 == 1)
+                chosen = {wrong};
+            if (i % 3) {
+                missed << OilName(q.item);
+                given << (chosen.empty() ? QString() : AromaLabelText(q.choices[wrong]));
+            }
+            model.Test->Answer(chosen);
+        }
+        const ReviewItems items = model.Test->Outcome().MissedItems();
         QStringList titles;
         for (const ReviewItem &item : items)
             titles << item.title;
         QCOMPARE(titles, missed);
-        const AromaResult result = model.Score();
-        QCOMPARE(items.size(), result.count - result.score);
-        for (const ReviewItem &item : items) {
+        for (qsizetype m = 0; m < items.size(); ++m) {
+            const ReviewItem &item = items[m];
             const int oil = oilNumber(item.title);
-            QVERIFY(oil >= 0);
-            const int question = oils.indexOf(oil);
-            QCOMPARE(item.given, answers[question]);
-            QCOMPARE(item.correct, AromaLabelText(AromaCorrectAnswer(kind, oil)));
+            QCOMPARE(item.given, given[m]);
+            const QString first[] = {OilPlanet(oil), {}, {}, OilGender(oil), OilMagical(oil, 0)};
+            QCOMPARE(item.correct, AromaLabelText(first[kind]));
             // The oil's associations as the learn screen lists them.
             for (const QString &part :
                  {QStringLiteral("Planetary Association"), OilPlanet(oil),
                   QStringLiteral("Astrological Association"), OilSign(oil),
                   QStringLiteral("Element"), OilElement(oil), QStringLiteral("Gender"),
                   OilGender(oil), QStringLiteral("Magical Properties"), OilMagical(oil, 0),
-                  QStringLiteral("Therapeutic Properties"), OilTherapeutic(oil, 0).toHtmlEscaped()})
-                QVERIFY2(item.body.contains(part), qPrintable(part));
+                  QStringLiteral("Therapeutic Properties"), OilTherapeutic(oil, 0)})
+                QVERIFY2(item.body.contains(AromaLabelText(part).toHtmlEscaped()), qPrintable(part));
             QVERIFY(item.picture.isEmpty());
         }
     }
@@ -158,10 +148,12 @@ private Q_SLOTS:
             TestSupport::PressKey(q % 2 ? Qt::Key_Return : Qt::Key_Enter);
         }
         QCOMPARE(frame(), QStringLiteral("Frame4"));
-        QCOMPARE(window_->Model().AromaAnswers.mid(0, 15), chosen);
-
-        const AromaResult result = window_->Model().Score();
-        const int missed = result.count - result.score;
+        const Quiz::Result &result = window_->Model().Test->Outcome();
+        QStringList given;
+        for (const Quiz::Answered &question : result.questions)
+            given << question.given;
+        QCOMPARE(given, chosen);
+        const int missed = result.Count() - result.Score();
         QVERIFY(missed > 0);               // answering by position misses some
         TestSupport::PressKey(Qt::Key_R, Qt::AltModifier); // "&Review Missed Answers"
         QTRY_VERIFY(qobject_cast<frmReviewMissed *>(QApplication::activeModalWidget()));

@@ -1,5 +1,7 @@
 // The oil catalogue: its stated counts, texts whose spelling matters, the
-// irritant list, and that everything outside the table reads as empty.
+// irritant list, and that everything outside the table reads as empty. Then
+// what the tests ask of it: the levels, and what counts as right for an oil.
+#include "aromatherapy/modAromaTest.h"
 #include "aromatherapy/modLearnAromatherapy.h"
 
 #include <QTest>
@@ -134,6 +136,71 @@ private Q_SLOTS:
     {
         QFETCH(QString, value);
         QVERIFY2(value.isEmpty(), qPrintable(value));
+    }
+
+    void levels()
+    {
+        QCOMPARE(AromaQuestionCountForLevel(0), 15);
+        QCOMPARE(AromaQuestionCountForLevel(1), 30);
+        QCOMPARE(AromaQuestionCountForLevel(2), 50);
+        QCOMPARE(AromaQuestionCountForLevel(7), 50); // any level above 1
+        AromaModel model;
+        model.SetLearnMode(false, 4);
+        model.AromaLevel = 1;
+        model.StartTest();
+        QCOMPARE(model.Test->Count(), 30);
+        QCOMPARE(model.Test->Outcome().info.kind, QStringLiteral("Test By Magical Association"));
+        QCOMPARE(model.Test->Outcome().info.level, QStringLiteral("Intermediate"));
+    }
+
+    // What counts as right on a question about an oil. A property question
+    // offers one of the oil's first three properties (of three or more the
+    // second twice as often as the first or the third), any of its properties
+    // scores, and the result names its first one as the correct answer.
+    void keys_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("oil");
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QList<double>>("weights");
+        QTest::addColumn<QString>("alsoRight");
+        QTest::addColumn<QString>("correct");
+        QTest::newRow("planet") << 0 << 0 << QStringList{"Jupiter"} << QList<double>{} << QString()
+                                << "Jupiter";
+        QTest::newRow("gender") << 3 << 22 << QStringList{OilGender(22)} << QList<double>{}
+                                << QString() << OilGender(22);
+        QTest::newRow("magical, one property")
+            << 4 << 0 << QStringList{"Healing"} << QList<double>{1.0} << QString() << "Healing";
+        QTest::newRow("magical, two properties")
+            << 4 << 3 << QStringList{OilMagical(3, 0), OilMagical(3, 1)}
+            << QList<double>{0.5, 0.5} << QString() << OilMagical(3, 0);
+        QTest::newRow("magical, three properties")
+            << 4 << 12 << QStringList{OilMagical(12, 0), "Memory", "Focus"}
+            << QList<double>{0.5, 1.0, 0.5} << QString() << OilMagical(12, 0);
+        QTest::newRow("therapeutic, six properties")
+            << 5 << 39 << QStringList{OilTherapeutic(39, 0), OilTherapeutic(39, 1), OilTherapeutic(39, 2)}
+            << QList<double>{0.5, 1.0, 0.5} << "Reduces Congestion" << OilTherapeutic(39, 0);
+        QTest::newRow("magical ampersand")
+            << 4 << 50 << QStringList{"Mental && Physical Well Being"} << QList<double>{1.0}
+            << QString() << "Mental && Physical Well Being";
+    }
+    void keys()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, oil);
+        QFETCH(QStringList, offered);
+        QFETCH(QList<double>, weights);
+        QFETCH(QString, alsoRight);
+        QFETCH(QString, correct);
+        AromaQuizSource source(kind);
+        const Quiz::Key key = source.KeyOf(oil);
+        QCOMPARE(key.offered, offered);
+        QCOMPARE(QList<double>(key.weights.begin(), key.weights.end()), weights);
+        QVERIFY(alsoRight.isEmpty() || key.accepted.contains(alsoRight));
+        QVERIFY(!key.accepted.contains(QString()));
+        QCOMPARE(source.CorrectText(oil, {offered.last()}), correct);
+        // A button shows "&&" as one "&"; the record and the review read it so.
+        QCOMPARE(source.Shown(offered.first()), AromaLabelText(offered.first()));
     }
 };
 
