@@ -40,6 +40,16 @@ const QString kTestLetters =
 const QString kNoQuestions = QStringLiteral(
     "No dream symbols could be read for the letters you chose, so there are no questions to ask.");
 
+// A question or a choice shows at most this much of a text. The shipped
+// symbols are far shorter; a damaged table can hold a megabyte in one field,
+// which would take seconds to lay out on every question.
+constexpr qsizetype kLongestShownText = 4000;
+
+QString questionText(const QString &text)
+{
+    return text.size() <= kLongestShownText ? text : text.left(kLongestShownText) + QChar(0x2026);
+}
+
 QFont resized(const QWidget *widget, double points, bool bold)
 {
     QFont font = widget->font();
@@ -597,10 +607,10 @@ void frmLearnDreamInterpretationMain::AskQuestion()
 {
     QuestionScreen &parts = activeQuestionScreen();
     const Quiz::Question &question = session_.AskQuestion();
-    parts.subject->setText(question.subject);
+    parts.subject->setText(questionText(question.subject));
     // A table with too few symbols leaves some options without a text; they are not offered.
     for (size_t i = 0; i < parts.row.size(); ++i) {
-        parts.optionText[i]->setText(question.choices.value(qsizetype(i)));
+        parts.optionText[i]->setText(questionText(question.choices.value(qsizetype(i))));
         parts.row[i]->setVisible(qsizetype(i) < question.choices.size());
     }
     parts.progress->setText(question.Progress());

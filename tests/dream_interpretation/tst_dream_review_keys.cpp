@@ -3,7 +3,7 @@
 // screen), and the access keys of every screen.
 #include "DreamTestData.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
-#include "dream_interpretation/modDreamReview.h"
+#include "dream_interpretation/modDreamInterpretation.h"
 #include "shell/frmReviewMissed.h"
 #include "shell/modRandom.h"
 #include "support/AccessKeys.h"
@@ -69,26 +69,29 @@ private Q_SLOTS:
         session.DreamTestByKeyword = byKeyword;
         session.DreamLetters = QStringList{QStringLiteral("A"), QStringLiteral("B")};
         QCOMPARE(session.DrawDreamQuestions(), 10);
-        QList<DreamSymbol> symbols;
+        QStringList keywords, given;
         for (int i = 0; i < 10; ++i) {
-            const std::optional<DreamSymbol> symbol = session.QuestionSymbol(i);
-            QVERIFY(symbol);
-            symbols << *symbol;
-            const QString correct = byKeyword ? symbol->description : symbol->keyword;
-            session.DreamAnswers[i] = wrong.contains(i) ? QStringLiteral("not this one") : correct;
+            const Quiz::Question &q = session.AskQuestion();
+            keywords << session.Test->ItemSource().ItemName(q.item);
+            const int chosen = wrong.contains(i) ? (q.correct.front() + 1) % 5 : q.correct.front();
+            given << q.choices[chosen];
+            QCOMPARE(session.RecordAnswer(chosen), i == 9);
         }
-        QVERIFY(!session.QuestionSymbol(10));
 
-        const ReviewItems items = DreamMissedItems(session);
+        const ReviewItems items = session.Test->Outcome().MissedItems();
         QCOMPARE(items.size(), wrong.size());
+        QHash<QString, QString> meaning;
+        for (const KeywordSource::Symbol &s :
+             DreamTestData::OrderedRows(DreamTestData::BuiltDatabase()))
+            meaning.insert(s.keyword, s.description);
         for (qsizetype k = 0; k < wrong.size(); ++k) {
-            const DreamSymbol &symbol = symbols[wrong[k]];
-            QCOMPARE(items[k].title, symbol.keyword);
-            QVERIFY(items[k].body.contains(symbol.description.left(30).toHtmlEscaped()));
-            QCOMPARE(items[k].given, QStringLiteral("not this one"));
-            QCOMPARE(items[k].correct, byKeyword ? symbol.description : symbol.keyword);
+            const QString &keyword = keywords[wrong[k]];
+            QCOMPARE(items[k].title, keyword);
+            QVERIFY(items[k].body.contains(meaning[keyword].left(30).toHtmlEscaped()));
+            QCOMPARE(items[k].given, given[wrong[k]]);
+            QCOMPARE(items[k].correct, byKeyword ? meaning[keyword] : keyword);
         }
-        // The report that follows still scores the same answers.
+        // The report that follows scores the same answers.
         QCOMPARE(session.BuildDreamReport().correct, 10 - int(wrong.size()));
     }
 

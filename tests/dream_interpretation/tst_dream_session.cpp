@@ -7,11 +7,25 @@
 #include "shell/modRandom.h"
 
 #include <QHash>
+#include <cmath>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
 using KeywordSource::Symbol;
+
+namespace {
+
+// The keywords a drawn test asks about, in question order.
+QStringList askedKeywords(DreamSession &session)
+{
+    QStringList keywords;
+    for (int item : session.Test->Items())
+        keywords << session.Test->ItemSource().ItemName(item);
+    return keywords;
+}
+
+} // namespace
 
 class tst_dream_session : public QObject {
     Q_OBJECT
@@ -35,10 +49,10 @@ private Q_SLOTS:
     }
     void questionCounts_data();
     void questionCounts();
-    void drawMatchesTheRowByRowDraw_data();
-    void drawMatchesTheRowByRowDraw();
+    void onlyExactLettersAreAsked_data();
+    void onlyExactLettersAreAsked();
+    void firstSymbolComesUpHalfAsOften();
     void tablesTooSmallForAFullTest();
-    void correctSlotIsUniform();
     void reportOfATwoQuestionTest_data();
     void reportOfATwoQuestionTest();
     void learnListOrderAndBounds();
@@ -69,73 +83,73 @@ void tst_dream_session::questionCounts()
         Random::Seed(seed);
         session.DreamLetters = letters;
         QCOMPARE(session.DrawDreamQuestions(), count);
-        QCOMPARE(int(session.DreamQuestionRows.size()), count);
-        QCOMPARE(session.DreamAnswers.size(), count);
+        const QStringList asked = askedKeywords(session);
         std::map<QString, int> perLetter;
-        for (const int p : session.DreamQuestionRows)
-            ++perLetter[rows_[size_t(p)].keyword.left(1)];
+        for (const QString &keyword : asked)
+            ++perLetter[keyword.left(1)];
         for (const auto &[letter, n] : perLetter)
             QVERIFY2(letters.contains(letter) && n <= DreamSession::LetterLimit, qPrintable(letter));
-        const auto &drawn = session.DreamQuestionRows;
-        QCOMPARE(QSet<int>(drawn.begin(), drawn.end()).size(), count);
+        QCOMPARE(QSet<QString>(asked.begin(), asked.end()).size(), count);
     }
 }
 
-void tst_dream_session::drawMatchesTheRowByRowDraw_data()
+// Lower-case and other keywords inside and between the letters' ranges are
+// never asked: only keywords that start with a chosen capital, five at most each.
+void tst_dream_session::onlyExactLettersAreAsked_data()
 {
-    QTest::addColumn<QString>("path");
     QTest::addColumn<QStringList>("letters");
-    const QString built = DreamTestData::BuiltDatabase();
-    QTest::addRow("A+B") << built << QStringList{"A", "B"};
-    QTest::addRow("M+N+X") << built << QStringList{"M", "N", "X"};
-    // Lower-case and other keywords inside and between the letters' ranges
-    // are drawn and refused, as the row-by-row draw refuses them.
+    QTest::addColumn<QStringList>("exact");
+    QTest::addColumn<int>("count");
+    QTest::addRow("A+C") << QStringList{"A", "C"}
+                         << QStringList{"Ace", "Acorn", "Aim", "Air", "Ale", "Amber", "Cab", "Cow",
+                                        "Cup", "Cut"}
+                         << 9;
+    QTest::addRow("B+Z") << QStringList{"B", "Z"}
+                         << QStringList{"Bee", "Bone", "Box", "Bud", "Zed", "Zoo"} << 6;
+}
+
+void tst_dream_session::onlyExactLettersAreAsked()
+{
+    QFETCH(QStringList, letters);
+    QFETCH(QStringList, exact);
+    QFETCH(int, count);
     const QString mixed = table(QStringLiteral("mixed.dll"),
                                 {"Ace", "ache", "Acorn", "adder", "Aim", "Air", "Ale", "all", "Amber",
                                  "Bee", "bell", "Bone", "Box", "Bud", "bug", "7 Seas", "Cab", "cot",
                                  "Cow", "Cup", "Cut", "cyan", "Zed", "zip", "Zoo"});
-    QTest::addRow("mixed case A+C") << mixed << QStringList{"A", "C"};
-    QTest::addRow("mixed case B+C+Z") << mixed << QStringList{"B", "C", "Z"};
+    DreamSession session(mixed);
+    for (int seed = 1; seed <= 20; ++seed) {
+        Random::Seed(seed);
+        session.DreamLetters = letters;
+        QCOMPARE(session.DrawDreamQuestions(), count);
+        const QStringList drawn = askedKeywords(session);
+        QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), count);
+        for (const QString &keyword : drawn)
+            QVERIFY2(exact.contains(keyword), qPrintable(keyword));
+    }
 }
 
-// The questions, then the options of the first question, are those of the
-// draw done one random position at a time over the whole table in keyword order.
-void tst_dream_session::drawMatchesTheRowByRowDraw()
+// Positions are drawn r * (rows - 1) rounded to the nearest: the first symbol
+// in keyword order can be asked, half as often as one inside the table.
+void tst_dream_session::firstSymbolComesUpHalfAsOften()
 {
-    QFETCH(QString, path);
-    QFETCH(QStringList, letters);
-    const std::vector<Symbol> rows = DreamTestData::OrderedRows(path);
-    const int last = int(rows.size()) - 1;
-    DreamSession session(path);
-    session.DreamLetters = letters;
-    session.DreamTestByKeyword = true;
-    Random::Seed(11);
-    const int count = session.DrawDreamQuestions();
-    const DreamQuestion question = session.AskQuestion();
-
-    Random::Seed(11);
-    std::vector<int> expected;
-    std::vector<int> perLetter(size_t(letters.size()), 0);
-    while (int(expected.size()) < count) {
-        const int p = Random::DrawNearest(last);
-        const qsizetype letter = letters.indexOf(rows[size_t(p)].keyword.left(1));
-        if (letter >= 0 && perLetter[size_t(letter)] < 5 &&
-            std::find(expected.begin(), expected.end(), p) == expected.end()) {
-            ++perLetter[size_t(letter)];
-            expected.push_back(p);
-        }
+    DreamSession session(DreamTestData::BuiltDatabase());
+    Random::Seed(5);
+    constexpr int tests = 4000;
+    std::map<QString, int> first;
+    for (int t = 0; t < tests; ++t) {
+        session.DreamLetters = {"A"};
+        session.DrawDreamQuestions();
+        ++first[askedKeywords(session).front()];
     }
-    QCOMPARE(session.DreamQuestionRows, expected);
-
-    const int slot = Random::DrawWhole(5);
-    QCOMPARE(question.correctSlot, slot);
-    QCOMPARE(question.question, rows[size_t(expected[0])].keyword);
-    for (int i = 0; i < 5; ++i) {
-        int r = expected[0];
-        while (i != slot && r == expected[0])
-            r = Random::DrawNearest(last);
-        QCOMPARE(question.options[size_t(i)].value_or(QString()), rows[size_t(r)].description);
-    }
+    const QString firstKeyword = rows_.front().keyword;
+    const int symbols = int(first.size());
+    // Weights: 1/2 for the first symbol, 1 for each of the others of the letter.
+    const double share = 0.5 / (symbols - 0.5);
+    const double noise = 4 * std::sqrt(share * (1 - share) / tests);
+    const double seen = double(first[firstKeyword]) / tests;
+    QVERIFY2(std::abs(seen - share) < noise,
+             qPrintable(QStringLiteral("%1 first in %2 of tests, expected %3").arg(firstKeyword).arg(seen).arg(share)));
 }
 
 // A letter with fewer symbols than its share gives what it has: the test is
@@ -151,13 +165,13 @@ void tst_dream_session::tablesTooSmallForAFullTest()
     for (const auto &[letters, count] : cases) {
         session.DreamLetters = letters;
         QCOMPARE(session.DrawDreamQuestions(), count);
-        const auto &drawn = session.DreamQuestionRows;
-        QCOMPARE(QSet<int>(drawn.begin(), drawn.end()).size(), count);
+        const QStringList drawn = askedKeywords(session);
+        QCOMPARE(QSet<QString>(drawn.begin(), drawn.end()).size(), count);
     }
     session.DreamLetters = {"A", "B"};
     session.DrawDreamQuestions();
     QString progress;
-    while (progress = session.AskQuestion().progress, !session.RecordAnswer(0)) {
+    while (progress = session.AskQuestion().Progress(), !session.RecordAnswer(0)) {
     }
     QCOMPARE(progress, QStringLiteral("Question 7 of 7"));
     QVERIFY(session.BuildDreamReport().body.endsWith(QLatin1String(" correct out of 7 questions.")));
@@ -166,33 +180,10 @@ void tst_dream_session::tablesTooSmallForAFullTest()
     DreamSession single(table(QStringLiteral("single.dll"), {"Anchor"}));
     single.DreamLetters = {"A"};
     QCOMPARE(single.DrawDreamQuestions(), 1);
-    const DreamQuestion question = single.AskQuestion();
-    QCOMPARE(question.question, QStringLiteral("About Anchor."));
-    for (int i = 0; i < 5; ++i)
-        QCOMPARE(question.options[size_t(i)].has_value(), i == question.correctSlot);
-    QCOMPARE(*question.options[size_t(question.correctSlot)], QStringLiteral("Anchor"));
-}
-
-void tst_dream_session::correctSlotIsUniform()
-{
-    DreamSession session(DreamTestData::BuiltDatabase());
-    session.DreamTestByKeyword = true;
-    Random::Seed(2024);
-    std::array<int, 5> seen{};
-    for (int t = 0; t < 400; ++t) {
-        session.DreamLetters = {"A", "B"};
-        session.DrawDreamQuestions();
-        bool last = false;
-        while (!last) {
-            const DreamQuestion question = session.AskQuestion();
-            ++seen[size_t(question.correctSlot)];
-            last = session.RecordAnswer(question.correctSlot);
-        }
-        QCOMPARE(session.BuildDreamReport().correct, 10);
-    }
-    // 4000 questions: 800 expected in each slot, standard deviation about 25.
-    for (const int n : seen)
-        QVERIFY2(n > 700 && n < 900, qPrintable(QString::number(n)));
+    const Quiz::Question &question = single.AskQuestion();
+    QCOMPARE(question.subject, QStringLiteral("About Anchor."));
+    QCOMPARE(question.choices, QStringList{QStringLiteral("Anchor")});
+    QCOMPARE(question.correct, std::vector<int>{0});
 }
 
 void tst_dream_session::reportOfATwoQuestionTest_data()
@@ -207,35 +198,33 @@ void tst_dream_session::reportOfATwoQuestionTest()
     QFETCH(bool, byKeyword);
     DreamSession session(table(QStringLiteral("report.dll"), {"Anchor", "Bell", "Candle", "Door"}));
     session.DreamTestByKeyword = byKeyword;
-    session.DreamLetters = {"Q"};
-    QCOMPARE(session.DrawDreamQuestions(), 0); // no Q: the test is set up by hand
-    session.DreamQuestionCount = 2;
-    session.DreamQuestionRows = {2, 0};
-    session.DreamAnswers = QStringList(2);
+    session.DreamLetters = {"A", "C"};
+    QCOMPARE(session.DrawDreamQuestions(), 2); // one symbol of each letter
+    const QStringList asked = askedKeywords(session);
 
     // The first answer is right; the second is another symbol's.
-    QVERIFY(!session.RecordAnswer(session.AskQuestion().correctSlot));
-    const DreamQuestion second = session.AskQuestion();
-    const int wrong = (second.correctSlot + 1) % 5;
+    const Quiz::Question first = session.AskQuestion();
+    QCOMPARE(first.choices.size(), 4); // all four symbols, as the table has no more
+    QVERIFY(!session.RecordAnswer(first.correct.front()));
+    const Quiz::Question second = session.AskQuestion();
+    const int wrong = (second.correct.front() + 1) % 4;
     QVERIFY(session.RecordAnswer(wrong));
-    const QString wrongText = second.options[size_t(wrong)].value_or(QString());
+    const QString wrongText = second.choices[wrong];
 
     const DreamReport report = session.BuildDreamReport();
     QCOMPARE(report.title, QStringLiteral("Vessa Learn Dream Interpretation Result"));
-    const QString candle = byKeyword ? "Candle" : "About Candle.";
-    const QString candleAnswer = byKeyword ? "About Candle." : "Candle";
-    const QString anchor = byKeyword ? "Anchor" : "About Anchor.";
-    const QString anchorAnswer = byKeyword ? "About Anchor." : "Anchor";
-    const QStringList expected = {"Question 1", candle, "Your Answer: " + candleAnswer,
-                                  "Correct Answer: " + candleAnswer, "",
-                                  "Question 2", anchor, "Your Answer: " + wrongText,
-                                  "Correct Answer: " + anchorAnswer, "",
+    const auto question = [byKeyword](const QString &k) { return byKeyword ? k : "About " + k + "."; };
+    const auto answer = [byKeyword](const QString &k) { return byKeyword ? "About " + k + "." : k; };
+    const QStringList expected = {"Question 1", question(asked[0]), "Your Answer: " + answer(asked[0]),
+                                  "Correct Answer: " + answer(asked[0]), "",
+                                  "Question 2", question(asked[1]), "Your Answer: " + wrongText,
+                                  "Correct Answer: " + answer(asked[1]), "",
                                   "1 correct out of 2 questions."};
     QCOMPARE(report.body.split(QStringLiteral("\r\n")), expected);
+    QCOMPARE(report.correct, 1);
     // The report ends the test.
     QVERIFY(!session.DreamTestByKeyword);
-    QVERIFY(session.DreamLetters.isEmpty() && session.DreamAnswers.isEmpty());
-    QVERIFY(session.DreamQuestionRows.empty() && session.DreamLetterCounts.empty());
+    QVERIFY(session.DreamLetters.isEmpty() && session.LearnList.isEmpty());
 }
 
 void tst_dream_session::learnListOrderAndBounds()

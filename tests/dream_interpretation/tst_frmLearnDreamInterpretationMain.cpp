@@ -335,7 +335,7 @@ void tst_frmLearnDreamInterpretationMain::testsOnSeveralLetters()
     QCOMPARE(recorder.messages[0].text, QStringLiteral("No printer is set up on this computer, so nothing was printed."));
 
     // The end of the test emptied its state; "Main Screen" clears the choices.
-    QVERIFY(window_->Session().DreamLetters.isEmpty() && window_->Session().DreamQuestionRows.empty());
+    QVERIFY(window_->Session().DreamLetters.isEmpty() && window_->Session().LearnList.isEmpty());
     click("cmdGoToMain");
     QCOMPARE(screen(), QStringLiteral("fraOption(0)"));
     QVERIFY(!checked("optMain(1)"));

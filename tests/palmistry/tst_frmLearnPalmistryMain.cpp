@@ -11,6 +11,7 @@
 #include "shell/ReportView.h"
 #include "shell/modHelp.h"
 #include "shell/modRandom.h"
+#include "support/ProgressCheck.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -51,13 +52,16 @@ public:
     int startPanelShown = 0;
 };
 
-// A draw that plays back the given values, then follows the seeded generator.
-PalmDraw scripted(QList<int> values)
+// Uniform numbers that play back the given ones, then follow the seeded generator.
+Quiz::Uniform scripted(QList<double> values)
 {
-    return [values, next = 0](int n) mutable {
-        return next < values.size() ? values[next++] : Random::DrawWhole(n);
+    return [values, next = 0]() mutable {
+        return next < values.size() ? values[next++] : Random::Rnd();
     };
 }
+
+// The number that draws `entry` from the 22 a palmistry draw takes.
+double drawing(int entry) { return (entry + 0.5) / PalmDrawRange; }
 
 // The numbers of the pictures whose drawing at the label's size is exactly what the label shows.
 QList<int> shownPictures(QLabel *label)
@@ -297,7 +301,7 @@ private Q_SLOTS:
         seen = clickForMessage(QStringLiteral("cmdNextQuestion"));
         QCOMPARE(seen.text, QStringLiteral("Please select an answer"));
         QCOMPARE(seen.icon, QMessageBox::Critical);
-        QCOMPARE(int(window_->Test().PalmQuestionNumber), 0);
+        QCOMPARE(window_->Test()->Number(), 0);
         for (int i = 0; i < PalmAnswerButtons; ++i)
             QCOMPARE(answerText(i), before[i]);
 
@@ -308,6 +312,11 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("lblQuestionNo")), QStringLiteral("Question 2 of 10"));
         for (int i = 0; i < PalmAnswerButtons; ++i)
             QVERIFY(!child<QRadioButton>(QStringLiteral("Option1(%1)").arg(i))->isChecked());
+
+        // A quiz left before its result is not recorded.
+        window_->close();
+        delete window_.data();
+        QVERIFY(TestSupport::RecordedTests(QStringLiteral("Learn Palmistry")).isEmpty());
     }
 
     // Each kind of test from start to result: what the question shows, the
@@ -329,15 +338,15 @@ private Q_SLOTS:
         // The size the window takes on a 1366 x 768 screen (the offscreen screen is narrower).
         window_->resize(1040, 548);
         // Life line first, then entries that follow the seeded generator.
-        window_->Test() = PalmistryTest(scripted({14}));
+        window_->UseRandom(scripted({drawing(14)}));
         proceedTo(1);
         startTest(kind);
 
         QString expected;
         int right = 0;
         for (int k = 0; k < PalmQuestionCount; ++k) {
-            const PalmistryTest &test = window_->Test();
-            const int entry = test.PalmTestQuestion[std::size_t(k)];
+            const Quiz::Question q = window_->Test()->Current();
+            const int entry = q.item;
             QVERIFY(PalmEntryTakesPartInTests(entry));
             QCOMPARE(child(QStringLiteral("lblName"))->isVisible(), kind != 0);
             if (kind != 0)
@@ -346,17 +355,15 @@ private Q_SLOTS:
                 shownPictures(child<QLabel>(QStringLiteral("picTest"))).contains(PalmPictureNumber(entry)));
             if (k == 0)
                 QCOMPARE(shownPictures(child<QLabel>(QStringLiteral("picTest"))), QList<int>{16});
-            QVERIFY(test.CorrectPosition < 4);
             const QString correct = table[std::size_t(entry)];
-            QCOMPARE(answerText(test.CorrectPosition),
+            QCOMPARE(answerText(q.correct.front()),
                      QString(correct).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             // Long texts wrap and fit beside their buttons without scrolling.
             QCOMPARE(clippedAnswers(), QStringList());
 
-            // Right on even questions, the fifth button (always a wrong answer's entry) on odd ones.
-            const int button = k % 2 == 0 ? test.CorrectPosition : 4;
-            const QString chosen =
-                table[std::size_t(button == test.CorrectPosition ? entry : test.Distractors[4])];
+            // Right on even questions, the button after the right one on odd ones.
+            const int button = (q.correct.front() + k % 2) % PalmAnswerButtons;
+            const QString chosen = q.choices[button];
             right += chosen == correct;
             expected += tables.PalmTitle[std::size_t(entry)] + QStringLiteral("\nYour Answer:\n") + chosen +
                         QStringLiteral("\nCorrect Choice: \n") + correct + QStringLiteral("\n\n");
@@ -365,12 +372,19 @@ private Q_SLOTS:
         }
         expected += QString::number(right) + QStringLiteral(" Correct out of 10 Questions");
         expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QVERIFY(right >= 5);
+        QCOMPARE(right, 5);
 
         QCOMPARE(frame(), QStringLiteral("fraOption(4)"));
         auto *result = child<ReportView>(QStringLiteral("RTB"));
         QVERIFY(result->isReadOnly());
         QCOMPARE(result->toPlainText(), expected);
+
+        // The finished quiz is in the progress record, under the kind's caption.
+        const auto tests = TestSupport::RecordedTests(QStringLiteral("Learn Palmistry"));
+        QCOMPARE(tests.size(), 1);
+        QCOMPARE(tests[0].kind, PalmTestKindCaption(PalmTestKind(kind)));
+        QCOMPARE(tests[0].questionCount, 10);
+        QCOMPARE(tests[0].score, right);
 
         // Printed on the default printer, between two "Report Generated By" lines.
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
@@ -415,8 +429,7 @@ private Q_SLOTS:
             QVERIFY(!child<QRadioButton>(QStringLiteral("optTestOption(%1)").arg(i))->isChecked());
     }
 
-    // The longest texts of a kind, one of them offered twice (the wrong answers
-    // may repeat the asked entry), still wrap and fit without scrolling.
+    // The longest texts of a kind still wrap and fit without scrolling.
     void longestAnswersFit_data()
     {
         QTest::addColumn<int>("kind");
@@ -434,19 +447,22 @@ private Q_SLOTS:
                 entries << n;
         std::sort(entries.begin(), entries.end(),
                   [&](int a, int b) { return table[std::size_t(a)].size() > table[std::size_t(b)].size(); });
-        // Questions: the longest first; wrong answers: the next longest, with the
-        // longest again on button 1; the correct answer on button 0.
-        const QList<int> script = entries.mid(0, 10) +
-                                  QList<int>{entries[4], entries[0], entries[1], entries[2], entries[3]} +
-                                  QList<int>{0};
+        // The questions: the longest first. The first question's correct answer,
+        // its wrong answers (the next four longest), and the correct one's button, the first.
+        QList<double> script;
+        for (int k = 0; k < PalmQuestionCount; ++k)
+            script << drawing(entries[k]);
+        script << 0.0;
+        for (int k = 1; k <= 4; ++k)
+            script << drawing(entries[k]);
+        script << 0.0;
         window_->resize(1040, 548);
-        window_->Test() = PalmistryTest(scripted(script));
+        window_->UseRandom(scripted(script));
         proceedTo(1);
         startTest(kind);
-        QCOMPARE(answerText(0), answerText(1));
-        QCOMPARE(
-            answerText(0),
-            QString(table[std::size_t(entries[0])]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        for (int i = 0; i < PalmAnswerButtons; ++i)
+            QCOMPARE(answerText(i), QString(table[std::size_t(entries[i])])
+                                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         QCOMPARE(clippedAnswers(), QStringList());
     }
 

@@ -20,9 +20,6 @@
 
 namespace {
 
-// A draw from the seeded program generator, without the clock reseed, so a test is repeatable.
-int seededDraw(int n) { return Random::DrawWhole(n); }
-
 QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
@@ -49,11 +46,10 @@ private Q_SLOTS:
     void pictureRule_data();
     void pictureRule();
 
-    void drawsTakeOnlyTestEntriesAndNeverRepeat();
+    void everyTestEntryComesUp();
     void drawEndsWhenTheGeneratorIsStuck_data();
     void drawEndsWhenTheGeneratorIsStuck();
     void questionsAnswersAndResult();
-    void duplicatedCorrectTextScoresOnEitherButton();
     void resultListLinesAndBoldTitles();
     void printTextWrapsTheListInReportLines();
 
@@ -160,153 +156,85 @@ void tst_modPalmistry::pictureRule()
     QCOMPARE(PalmPicturePath(entry), path);
 }
 
-// Under many seeds: ten different questions and five different wrong answers,
-// all from entries 0-9 and 14-21, and the correct answer on buttons 0 to 3.
-void tst_modPalmistry::drawsTakeOnlyTestEntriesAndNeverRepeat()
+// Over many seeded quizzes every entry that may be asked comes up; the quiz's
+// own draw, reseeded from the clock each time, keeps to the same entries.
+void tst_modPalmistry::everyTestEntryComesUp()
 {
-    QSet<int> positions;
     QSet<int> asked;
     for (std::uint64_t seed = 1; seed <= 300; ++seed) {
         Random::Seed(seed);
-        PalmistryTest test(seededDraw);
-        test.Start(PalmTestKind::Name);
-        QSet<int> questions;
-        for (int k = 0; k < PalmQuestionCount; ++k)
-            questions.insert(test.PalmTestQuestion[std::size_t(k)]);
-        QCOMPARE(questions.size(), PalmQuestionCount);
-        QVERIFY(kTestEntries.contains(questions));
-        asked.unite(questions);
-        while (!test.Finished()) {
-            const QSet<int> distractors(test.Distractors.begin(), test.Distractors.end());
-            QCOMPARE(distractors.size(), PalmDistractorCount);
-            QVERIFY(kTestEntries.contains(distractors));
-            QVERIFY(test.CorrectPosition >= 0 && test.CorrectPosition < 4);
-            positions.insert(test.CorrectPosition);
-            test.Answer(0);
-        }
+        const Quiz::Session test = StartPalmTest(PalmTestKind::Name, Quiz::ProgramUniform());
+        asked.unite(QSet<int>(test.Items().begin(), test.Items().end()));
     }
-    QCOMPARE(positions, QSet<int>({0, 1, 2, 3}));
-    QCOMPARE(asked, kTestEntries); // every entry that may be asked does come up
-
-    // The quiz's own draw reseeds from the clock each time and keeps the same rules.
-    PalmistryTest clocked;
+    QCOMPARE(asked, kTestEntries);
     for (int run = 0; run < 20; ++run) {
-        clocked.Start(PalmTestKind::Significance);
-        const QSet<int> questions(clocked.PalmTestQuestion.begin(), clocked.PalmTestQuestion.begin() + 10);
+        const Quiz::Session clocked = StartPalmTest(PalmTestKind::Significance);
+        const QSet<int> questions(clocked.Items().begin(), clocked.Items().end());
         QCOMPARE(questions.size(), PalmQuestionCount);
         QVERIFY(kTestEntries.contains(questions));
-        QVERIFY(clocked.CorrectPosition < 4);
     }
 }
 
+// A generator stuck on one value still gives ten different questions of five
+// different answers from the entries that take part.
 void tst_modPalmistry::drawEndsWhenTheGeneratorIsStuck_data()
 {
-    QTest::addColumn<int>("value");
-    QTest::addRow("a nail entry") << 11;
-    QTest::addRow("an entry that is accepted once") << 3;
-    QTest::addRow("out of range") << 99;
+    QTest::addColumn<double>("value");
+    QTest::addRow("a nail entry") << 11.5 / 22;
+    QTest::addRow("an entry that is accepted once") << 3.5 / 22;
+    QTest::addRow("the top") << 0.9999999;
 }
 
 void tst_modPalmistry::drawEndsWhenTheGeneratorIsStuck()
 {
-    QFETCH(int, value);
-    const PalmDraw stuck = [value](int) { return value; };
-    const std::vector<std::int16_t> list = DrawDistinctPalmEntries(PalmQuestionCount, stuck);
-    const QSet<int> entries(list.begin(), list.end());
+    QFETCH(double, value);
+    Quiz::Session test = StartPalmTest(PalmTestKind::Name, [value] { return value; });
+    const QSet<int> entries(test.Items().begin(), test.Items().end());
     QCOMPARE(entries.size(), PalmQuestionCount);
     QVERIFY(kTestEntries.contains(entries));
-
-    // Asking for more entries than take part gives all 18 and stops.
-    QCOMPARE(DrawDistinctPalmEntries(25, stuck).size(), std::size_t(18));
-
-    PalmistryTest test(stuck);
-    test.Start(PalmTestKind::Name);
-    QVERIFY(test.CorrectPosition >= 0 && test.CorrectPosition < 4);
+    const Quiz::Question &q = test.Current();
+    QCOMPARE(QSet<QString>(q.choices.begin(), q.choices.end()).size(), PalmAnswerButtons);
 }
 
-// Each question's five answers come from the kind's table (the asked entry on
-// the correct position, the wrong answers' entries elsewhere); answers are
-// recorded until the tenth, and building the result clears the test.
+// Each question's five answers come from the kind's table, the asked entry's
+// among them; the answers given are recorded and scored by what was chosen.
 void tst_modPalmistry::questionsAnswersAndResult()
 {
     const PalmistryTables &tables = LoadPalmistryContent();
     Random::Seed(7);
-    PalmistryTest test(seededDraw);
-    test.Start(PalmTestKind::ShapeLocation);
+    Quiz::Session test = StartPalmTest(PalmTestKind::ShapeLocation, Quiz::ProgramUniform());
+    QCOMPARE(test.Outcome().info.kind, QStringLiteral("Test By Location / Shape"));
+    QStringList chosen;
     int right = 0;
     for (int k = 0; k < PalmQuestionCount; ++k) {
-        const PalmQuestion question = test.CurrentQuestion();
-        const int entry = test.PalmTestQuestion[std::size_t(k)];
-        QCOMPARE(question.number, k);
-        QCOMPARE(question.entry, entry);
-        QCOMPARE(question.picture, PalmPicturePath(entry));
-        QVERIFY(question.titleVisible);
-        for (int i = 0; i < PalmAnswerButtons; ++i) {
-            const int shown = i == test.CorrectPosition ? entry : test.Distractors[std::size_t(i)];
-            QCOMPARE(question.answers[std::size_t(i)], tables.PalmShapeLocation[std::size_t(shown)]);
-        }
+        const Quiz::Question q = test.Current();
+        QCOMPARE(q.number, k);
+        QCOMPARE(q.subject, tables.PalmTitle[std::size_t(q.item)]);
+        QCOMPARE(q.choices[q.correct.front()], tables.PalmShapeLocation[std::size_t(q.item)]);
         const int button = k % PalmAnswerButtons;
-        right += question.answers[std::size_t(button)] == tables.PalmShapeLocation[std::size_t(entry)];
+        chosen << q.choices[button];
+        right += q.IsCorrect(button);
         QCOMPARE(test.Answer(button), k == PalmQuestionCount - 1);
-        QCOMPARE(test.PalmTestAnswer[std::size_t(k)], question.answers[std::size_t(button)]);
     }
     QVERIFY(test.Answer(0)); // answering after the end changes nothing
-    QCOMPARE(test.PalmTestAnswer[10], QString());
-    QCOMPARE(test.BuildResult().correctCount, right);
-    QVERIFY(std::all_of(test.PalmTestQuestion.begin(), test.PalmTestQuestion.end(),
-                        [](auto q) { return q == 0; }));
-    QVERIFY(std::all_of(test.PalmTestAnswer.begin(), test.PalmTestAnswer.end(),
-                        [](auto &a) { return a.isEmpty(); }));
-    QCOMPARE(int(test.PalmQuestionNumber), 0);
-
-    // The name test hides the title; a generator stuck on its largest value puts
-    // the correct answer on the fourth button, never the fifth.
-    PalmistryTest highest([](int n) { return n - 1; });
-    highest.Start(PalmTestKind::Name);
-    QVERIFY(!highest.CurrentQuestion().titleVisible);
-    QCOMPARE(highest.CorrectPosition, 3);
-}
-
-// The wrong answers are not compared with the asked entry; when one of them is
-// the asked entry, its button scores as well as the correct position does.
-void tst_modPalmistry::duplicatedCorrectTextScoresOnEitherButton()
-{
-    Random::Seed(11);
-    PalmistryTest test(seededDraw);
-    test.Start(PalmTestKind::Significance);
+    const Quiz::Result &result = test.Outcome();
+    QCOMPARE(result.Count(), PalmQuestionCount);
+    QCOMPARE(result.Score(), right);
     for (int k = 0; k < PalmQuestionCount; ++k) {
-        const int asked = test.PalmTestQuestion[std::size_t(k)];
-        const int duplicate = test.CorrectPosition == 3 ? 0 : 3; // a button other than the correct one
-        test.Distractors[std::size_t(duplicate)] = std::int16_t(asked);
-        const PalmQuestion question = test.CurrentQuestion();
-        const QString correct = question.answers[std::size_t(question.correctPosition)];
-        QCOMPARE(question.answers[std::size_t(duplicate)], correct);
-        // Even questions: the duplicate; 1, 3, 5: the correct position; 7, 9: a wrong answer.
-        int button = duplicate;
-        if (k % 2 == 1 && k < 6)
-            button = question.correctPosition;
-        else if (k % 2 == 1)
-            for (button = 0; question.answers[std::size_t(button)] == correct; ++button) {
-            }
-        test.Answer(button);
+        QCOMPARE(result.questions[k].given, QStringList{chosen[k]});
+        QCOMPARE(result.questions[k].name, tables.PalmTitle[std::size_t(result.questions[k].item)]);
     }
-    const PalmResult result = test.BuildResult();
-    QCOMPARE(result.correctCount, 8);
-    for (int k = 0; k < PalmQuestionCount; ++k)
-        QCOMPARE(result.lines[std::size_t(k)].right, k < 7 || k == 8);
-    QCOMPARE(PalmScoreText(result.correctCount), QStringLiteral("8 Correct out of 10 Questions"));
 }
 
 void tst_modPalmistry::resultListLinesAndBoldTitles()
 {
-    PalmResult result;
+    Quiz::Result result;
     const PalmistryTables &tables = LoadPalmistryContent();
     // Entry 2's significance holds a line break: it is listed with it.
-    result.lines.push_back(
-        {tables.PalmTitle[2], tables.PalmSignificance[2], tables.PalmSignificance[2], true});
-    result.lines.push_back(
-        {tables.PalmTitle[14], QStringLiteral("Some other text"), tables.PalmSignificance[14], false});
-    result.correctCount = 1;
+    result.questions.append({2, tables.PalmTitle[2], {tables.PalmSignificance[2]},
+                             tables.PalmSignificance[2], 1, 1});
+    result.questions.append({14, tables.PalmTitle[14], {QStringLiteral("Some other text")},
+                             tables.PalmSignificance[14], 0, 1});
 
     QTextEdit view;
     WritePalmResult(&view, result);

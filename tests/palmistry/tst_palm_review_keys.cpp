@@ -2,7 +2,6 @@
 // test taken with the keyboard alone, and the access keys of every screen.
 #include "palmistry/frmLearnPalmistryMain.h"
 #include "palmistry/modLearnPalmistry.h"
-#include "palmistry/modPalmistryReview.h"
 #include "palmistry/modPalmistryTest.h"
 #include "shell/frmReviewMissed.h"
 #include "shell/modRandom.h"
@@ -49,56 +48,31 @@ private Q_SLOTS:
         sandbox_.reset();
     }
 
-    // The result keeps which entry each question asked, in question order.
-    void resultKeepsEntries()
-    {
-        int calls = 0;
-        PalmistryTest test([&calls](int n) { return (calls++ * 7) % n; });
-        test.Start(PalmTestKind::Significance);
-        const auto asked = test.PalmTestQuestion;
-        while (!test.Answer(0)) {
-        }
-        const PalmResult result = test.BuildResult();
-        QCOMPARE(int(result.lines.size()), PalmQuestionCount);
-        for (int k = 0; k < PalmQuestionCount; ++k) {
-            QCOMPARE(result.lines[size_t(k)].entry, int(asked[size_t(k)]));
-            QCOMPARE(result.lines[size_t(k)].title, PalmEntryTexts(asked[size_t(k)]).title);
-        }
-    }
-
-    // Rows: entries asked and whether each was answered rightly; the review
-    // lists the wrong ones in order, each as the memorize screen shows it.
-    void missedItems_data()
-    {
-        QTest::addColumn<QList<int>>("entries");
-        QTest::addColumn<QList<bool>>("right");
-        QTest::addRow("two of four wrong")
-            << QList<int>{14, 2, 0, 21} << QList<bool>{false, true, false, true};
-        QTest::addRow("none wrong") << QList<int>{5, 6} << QList<bool>{true, true};
-        // Entry 2's significance has a line break, kept in the review.
-        QTest::addRow("line break in the answer") << QList<int>{2} << QList<bool>{false};
-    }
+    // The review lists the wrong answers in order, each entry as the memorize
+    // screen shows it; entry 2's significance keeps its line break.
     void missedItems()
     {
-        QFETCH(QList<int>, entries);
-        QFETCH(QList<bool>, right);
-        PalmResult result;
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            const int entry = entries[i];
-            PalmResultLine line{PalmEntryTexts(entry).title, QStringLiteral("picked %1").arg(i),
-                                PalmAnswerText(PalmTestKind::Significance, entry), right[i], entry};
-            result.lines.push_back(line);
+        QList<double> script;
+        for (int entry : {2, 14, 0, 21, 5, 6, 7, 8, 9, 15})
+            script << (entry + 0.5) / PalmDrawRange;
+        Random::Seed(3);
+        Quiz::Session test = StartPalmTest(
+            PalmTestKind::Significance,
+            [script, next = 0]() mutable { return next < script.size() ? script[next++] : Random::Rnd(); });
+        QList<int> missed;
+        for (int k = 0; !test.Finished(); ++k) {
+            const Quiz::Question &q = test.Current();
+            if (k % 3 != 1)
+                missed << q.item;
+            test.Answer(k % 3 == 1 ? q.correct.front() : (q.correct.front() + 1) % PalmAnswerButtons);
         }
-        const ReviewItems items = PalmMissedItems(result);
-        QCOMPARE(items.size(), right.count(false));
-        qsizetype k = 0;
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            if (right[i])
-                continue;
-            const PalmEntryView view = PalmEntryTexts(entries[i]);
-            const ReviewItem &item = items[k++];
+        const ReviewItems items = test.Outcome().MissedItems();
+        QCOMPARE(items.size(), missed.size());
+        for (qsizetype k = 0; k < items.size(); ++k) {
+            const PalmEntryView view = PalmEntryTexts(missed[k]);
+            const ReviewItem &item = items[k];
             QCOMPARE(item.title, view.title);
-            QCOMPARE(item.given, QStringLiteral("picked %1").arg(i));
+            QVERIFY(!item.given.isEmpty() && item.given != item.correct);
             QCOMPARE(
                 item.correct,
                 QString(view.significance).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -107,9 +81,8 @@ private Q_SLOTS:
             QVERIFY(item.body.contains(view.shapeLocation.left(25).toHtmlEscaped()));
             QVERIFY(QSvgRenderer(item.picture).isValid()); // the entry's own picture
         }
-        if (entries == QList<int>{2})
-            QVERIFY(items[0].correct.contains(u'\n') &&
-                    items[0].body.contains(QStringLiteral("<br>")));
+        QCOMPARE(items[0].title, PalmEntryTexts(2).title);
+        QVERIFY(items[0].correct.contains(u'\n') && items[0].body.contains(QStringLiteral("<br>")));
     }
 
     // From the start screen to the review with QTest::keyClick only.
@@ -139,8 +112,8 @@ private Q_SLOTS:
         const QString list = child<QTextEdit>(QStringLiteral("RTB"))->toPlainText();
         const int right = list.section(u'\n', -1).section(u' ', 0, 0).toInt();
         QVERIFY(list.endsWith(QStringLiteral(" Correct out of 10 Questions")));
-        // The draws follow the clock; a test answered all right (the fifth button
-        // can repeat the correct text) has nothing to review and says so.
+        // The draws follow the clock; a test answered all right has nothing to
+        // review and says so.
         if (right == 10) {
             auto seen = TestSupport::AnswerNextMessage();
             TestSupport::PressKey(Qt::Key_R, Qt::AltModifier);
