@@ -8,26 +8,22 @@ constexpr int kLastOil = OilCount - 1;           // 51, Ylang Ylang
 constexpr int kLastIrritant = IrritantCount - 1; // 13, Wintergreen
 constexpr int kAskedPropertySlots = 3;           // a question asks one of the first three
 
-bool asksProperty(AromaTestKind kind)
-{
+bool asksProperty(AromaTestKind kind) {
     return kind == AromaTestKind::Magical || kind == AromaTestKind::Therapeutic;
 }
 
 // Property slot `slot` of an oil for the magical or the therapeutic test.
-QString property(AromaTestKind kind, int oil, int slot)
-{
+QString property(AromaTestKind kind, int oil, int slot) {
     return kind == AromaTestKind::Magical ? OilMagical(oil, slot) : OilTherapeutic(oil, slot);
 }
 
 // Magical properties occupy slots 0-2, therapeutic ones slots 0-5.
-int propertySlots(AromaTestKind kind)
-{
+int propertySlots(AromaTestKind kind) {
     return kind == AromaTestKind::Magical ? MagicalSlots : TherapeuticSlots;
 }
 
 // The value a planet, sign, element or gender question asks about.
-QString askedValue(AromaTestKind kind, int oil)
-{
+QString askedValue(AromaTestKind kind, int oil) {
     switch (kind) {
     case AromaTestKind::Planet:
         return OilPlanet(oil);
@@ -43,8 +39,7 @@ QString askedValue(AromaTestKind kind, int oil)
 }
 
 // The filled property slots of an oil, one after another.
-QStringList filledProperties(AromaTestKind kind, int oil)
-{
+QStringList filledProperties(AromaTestKind kind, int oil) {
     QStringList filled;
     for (int slot = 0; slot < propertySlots(kind); ++slot)
         if (const QString value = property(kind, oil, slot); !value.isEmpty())
@@ -52,8 +47,7 @@ QStringList filledProperties(AromaTestKind kind, int oil)
     return filled;
 }
 
-QString labelList(const QStringList &stored)
-{
+QString labelList(const QStringList &stored) {
     QStringList shown;
     for (const QString &text : stored)
         shown << AromaLabelText(text);
@@ -61,12 +55,13 @@ QString labelList(const QStringList &stored)
 }
 
 // How often a nearest-rounding draw over 0 to n gives v: the ends half as often.
-double nearestWeight(int v, int n) { return n > 0 && (v == 0 || v == n) ? 0.5 : 1.0; }
+double nearestWeight(int v, int n) {
+    return n > 0 && (v == 0 || v == n) ? 0.5 : 1.0;
+}
 
 } // namespace
 
-QString AromaTestKindCaption(int kind)
-{
+QString AromaTestKindCaption(int kind) {
     static const std::array<QString, AromaTestKindCount> captions{
         QStringLiteral("Test By Planetary Association"),
         QStringLiteral("Test By Astrological Association"),
@@ -77,8 +72,7 @@ QString AromaTestKindCaption(int kind)
     return kind >= 0 && kind < AromaTestKindCount ? captions[size_t(kind)] : QString();
 }
 
-QString AromaLevelCaption(int level)
-{
+QString AromaLevelCaption(int level) {
     switch (level) {
     case 0:
         return QStringLiteral("Basic");
@@ -89,8 +83,7 @@ QString AromaLevelCaption(int level)
     }
 }
 
-std::array<QString, 7> OilDescription(int oil)
-{
+std::array<QString, 7> OilDescription(int oil) {
     std::array<QString, 7> desc;
     if (oil < 0 || oil >= OilCount)
         return desc;
@@ -106,8 +99,7 @@ std::array<QString, 7> OilDescription(int oil)
     return desc;
 }
 
-int AromaQuestionCountForLevel(int level)
-{
+int AromaQuestionCountForLevel(int level) {
     switch (level) {
     case 0:
         return 15;
@@ -124,8 +116,7 @@ namespace {
 
 // A property of a random oil in a random slot (both nearest-rounding draws),
 // drawn again while that slot is empty.
-Quiz::Pool propertyPool(AromaTestKind kind)
-{
+Quiz::Pool propertyPool(AromaTestKind kind) {
     const int slots = propertySlots(kind);
     std::vector<double> weights(size_t(OilCount * slots), 0.0);
     for (int other = 0; other < OilCount; ++other)
@@ -139,8 +130,7 @@ Quiz::Pool propertyPool(AromaTestKind kind)
 } // namespace
 
 AromaQuizSource::AromaQuizSource(int kind)
-    : kind_(static_cast<AromaTestKind>(std::clamp(kind, 0, AromaTestKindCount - 1)))
-{
+    : kind_(static_cast<AromaTestKind>(std::clamp(kind, 0, AromaTestKindCount - 1))) {
     switch (kind_) {
     case AromaTestKind::Planet:
         wrong_ = Quiz::Pool::NearestEnds(PlanetCount);
@@ -159,18 +149,20 @@ AromaQuizSource::AromaQuizSource(int kind)
     }
 }
 
-Quiz::Layout AromaQuizSource::QuestionLayout() const
-{
+Quiz::Layout AromaQuizSource::QuestionLayout() const {
     // A gender question hides the third button.
     return {kind_ == AromaTestKind::Gender ? 2 : 3, 1};
 }
 
-Quiz::Pool AromaQuizSource::Items() { return Quiz::Pool::NearestEnds(OilCount); }
+Quiz::Pool AromaQuizSource::Items() {
+    return Quiz::Pool::NearestEnds(OilCount);
+}
 
-QString AromaQuizSource::Subject(int oil) { return OilName(oil); }
+QString AromaQuizSource::Subject(int oil) {
+    return OilName(oil);
+}
 
-Quiz::Key AromaQuizSource::KeyOf(int oil)
-{
+Quiz::Key AromaQuizSource::KeyOf(int oil) {
     if (!asksProperty(kind_))
         return {{askedValue(kind_, oil)}, {}, {}};
     // Which of the first three properties is asked: drawn by how many the oil has.
@@ -183,10 +175,11 @@ Quiz::Key AromaQuizSource::KeyOf(int oil)
     return key;
 }
 
-Quiz::Pool AromaQuizSource::WrongChoices(int) { return wrong_; }
+Quiz::Pool AromaQuizSource::WrongChoices(int) {
+    return wrong_;
+}
 
-QString AromaQuizSource::WrongChoiceText(int oil, int candidate)
-{
+QString AromaQuizSource::WrongChoiceText(int oil, int candidate) {
     Q_UNUSED(oil);
     switch (kind_) {
     case AromaTestKind::Planet:
@@ -204,19 +197,21 @@ QString AromaQuizSource::WrongChoiceText(int oil, int candidate)
     return property(kind_, candidate / slots, candidate % slots);
 }
 
-QString AromaQuizSource::Shown(const QString &text) const { return AromaLabelText(text); }
+QString AromaQuizSource::Shown(const QString &text) const {
+    return AromaLabelText(text);
+}
 
-QString AromaQuizSource::ItemName(int oil) { return AromaLabelText(OilName(oil)); }
+QString AromaQuizSource::ItemName(int oil) {
+    return AromaLabelText(OilName(oil));
+}
 
-QString AromaQuizSource::CorrectText(int oil, const QStringList &correctChoices)
-{
+QString AromaQuizSource::CorrectText(int oil, const QStringList &correctChoices) {
     if (asksProperty(kind_))
         return property(kind_, oil, 0);
     return correctChoices.join(QStringLiteral(", "));
 }
 
-ReviewItem AromaQuizSource::ReviewOf(int oil)
-{
+ReviewItem AromaQuizSource::ReviewOf(int oil) {
     ReviewItem item;
     item.title = AromaLabelText(OilName(oil));
     item.body = ReviewBody({
@@ -234,23 +229,21 @@ ReviewItem AromaQuizSource::ReviewOf(int oil)
 
 // ---- The result list -------------------------------------------------------------
 
-QString AromaResultTitle() { return QStringLiteral("Vessa Learn Aromatherapy Result\r\n\r\n"); }
-
-QString AromaResultBlock(const Quiz::Answered &question)
-{
-    return OilName(question.item) + QStringLiteral("\r\nYour Answer: ") +
-           question.given.value(0) + QStringLiteral("\r\nCorrect Answer: ") + question.correct +
-           QStringLiteral("\r\n\r\n");
+QString AromaResultTitle() {
+    return QStringLiteral("Vessa Learn Aromatherapy Result\r\n\r\n");
 }
 
-QString AromaScoreText(const Quiz::Result &result)
-{
+QString AromaResultBlock(const Quiz::Answered &question) {
+    return OilName(question.item) + QStringLiteral("\r\nYour Answer: ") + question.given.value(0) +
+           QStringLiteral("\r\nCorrect Answer: ") + question.correct + QStringLiteral("\r\n\r\n");
+}
+
+QString AromaScoreText(const Quiz::Result &result) {
     return QString::number(result.Score()) + QStringLiteral(" Correct Out Of ") +
            QString::number(result.Count()) + QStringLiteral(" Questions");
 }
 
-QString AromaLabelText(const QString &stored)
-{
+QString AromaLabelText(const QString &stored) {
     QString shown;
     shown.reserve(stored.size());
     for (qsizetype i = 0; i < stored.size(); ++i) {
@@ -266,15 +259,13 @@ QString AromaLabelText(const QString &stored)
 
 // ---- AromaModel ----------------------------------------------------------------
 
-void AromaModel::SetLearnMode(bool learn, int shownChoice)
-{
+void AromaModel::SetLearnMode(bool learn, int shownChoice) {
     AromaLearnMode = learn;
     if (shownChoice >= 0)
         AromaChoice = static_cast<std::int16_t>(shownChoice);
 }
 
-void AromaModel::StartLearning()
-{
+void AromaModel::StartLearning() {
     if (AromaChoice == 0) {
         AromaCurrent = 0;
     } else {
@@ -283,8 +274,7 @@ void AromaModel::StartLearning()
     }
 }
 
-AromaNavigation AromaModel::NextOil()
-{
+AromaNavigation AromaModel::NextOil() {
     if (AromaChoice == 0) {
         ++AromaCurrent;
         if (AromaCurrent >= OilCount) {
@@ -303,8 +293,7 @@ AromaNavigation AromaModel::NextOil()
     return AromaNavigation::Shown;
 }
 
-AromaNavigation AromaModel::PreviousOil()
-{
+AromaNavigation AromaModel::PreviousOil() {
     if (AromaChoice == 0) {
         --AromaCurrent;
         if (AromaCurrent < 0) {
@@ -323,8 +312,7 @@ AromaNavigation AromaModel::PreviousOil()
     return AromaNavigation::Shown;
 }
 
-void AromaModel::StartTest(Quiz::Uniform uniform)
-{
+void AromaModel::StartTest(Quiz::Uniform uniform) {
     Test.emplace(std::make_shared<AromaQuizSource>(AromaChoice),
                  Quiz::TestInfo{QStringLiteral("Learn Aromatherapy"),
                                 AromaTestKindCaption(AromaChoice), AromaLevelCaption(AromaLevel)},

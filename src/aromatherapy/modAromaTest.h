@@ -88,9 +88,9 @@ QString AromaLabelText(const QString &stored);
 // picked, the oil being browsed and the running test. Each window owns one;
 // a fresh model is on the options screen's start state.
 struct AromaModel {
-    bool AromaLearnMode = true;  // true for "Learn Options", false for "Test Options"
-    std::int16_t AromaChoice = 0; // learn: 0 all oils, else irritant oils; test: the kind 0-5
-    std::int16_t AromaLevel = 0;  // 0 Basic, 1 Intermediate, 2 Advanced
+    bool AromaLearnMode = true;        // true for "Learn Options", false for "Test Options"
+    std::int16_t AromaChoice = 0;      // learn: 0 all oils, else irritant oils; test: the kind 0-5
+    std::int16_t AromaLevel = 0;       // 0 Basic, 1 Intermediate, 2 Advanced
     std::int16_t AromaCurrent = 0;     // the oil shown while browsing
     std::int16_t AromaIrritantPos = 0; // position in IrritantOils while browsing them
     std::optional<Quiz::Session> Test; // the test running or last finished

@@ -933,6 +933,9 @@ void frmLearnCartomancyMain::AskDescriptionQuestion(const Quiz::Question &questi
     }
     answerGroup_->setExclusive(true);
     ShowQuestionPicture(test_->ItemSource().Picture(question.item));
+    // A card whose meaning cannot be read leaves nothing to choose.
+    if (question.ToChoose() == 0)
+        cmdNextQuestion->setEnabled(true);
 }
 
 void frmLearnCartomancyMain::AskKeywordQuestion(const Quiz::Question &question)

@@ -11,8 +11,7 @@ constexpr int kNameWidth = 36;
 
 } // namespace
 
-LevelRule RuleForLevel(CardTestLevel level)
-{
+LevelRule RuleForLevel(CardTestLevel level) {
     switch (level) {
     case CardTestLevel::Beginner:
         return {1, 2, 5, 1};
@@ -24,14 +23,12 @@ LevelRule RuleForLevel(CardTestLevel level)
     return {0, 3, 10, 5};
 }
 
-QString CardTestTypeCaption(CardTestType type)
-{
+QString CardTestTypeCaption(CardTestType type) {
     return type == CardTestType::Description ? QStringLiteral("Description")
                                              : QStringLiteral("Keywords");
 }
 
-QString CardTestLevelCaption(CardTestLevel level)
-{
+QString CardTestLevelCaption(CardTestLevel level) {
     switch (level) {
     case CardTestLevel::Beginner:
         return QStringLiteral("Beginner");
@@ -43,21 +40,18 @@ QString CardTestLevelCaption(CardTestLevel level)
     return QStringLiteral("Advanced");
 }
 
-QString KeywordInstruction(int toChoose)
-{
+QString KeywordInstruction(int toChoose) {
     return QStringLiteral("You must choose ") + QString::number(toChoose) +
            (toChoose == 1 ? QStringLiteral(" keyword") : QStringLiteral(" keywords"));
 }
 
-QString TooManyKeywordsMessage(int toChoose)
-{
+QString TooManyKeywordsMessage(int toChoose) {
     return QStringLiteral("You can select only ") + QString::number(toChoose) +
            QStringLiteral(" keywords.") + kCrLf +
            QStringLiteral("Please unselect one before selecting another keyword");
 }
 
-std::vector<CardFace> ReadCardFaces(Db::RecordSet &cards)
-{
+std::vector<CardFace> ReadCardFaces(Db::RecordSet &cards) {
     std::vector<CardFace> faces;
     cards.SetFilter(QString());
     for (cards.MoveFirst(); cards.IsValid() && !cards.IsEOF(); cards.MoveNext())
@@ -71,46 +65,43 @@ std::vector<CardFace> ReadCardFaces(Db::RecordSet &cards)
 
 CardQuizSource::CardQuizSource(std::shared_ptr<Db::Database> db, std::vector<CardFace> selection,
                                CardTestType type, CardTestLevel level)
-    : db_(std::move(db)), cards_(std::move(selection)), type_(type), level_(level)
-{
-}
+    : db_(std::move(db)), cards_(std::move(selection)), type_(type), level_(level) {}
 
-Quiz::Layout CardQuizSource::QuestionLayout() const
-{
+Quiz::Layout CardQuizSource::QuestionLayout() const {
     const LevelRule rule = RuleForLevel(level_);
     if (type_ == CardTestType::Description)
         return {rule.optionHigh - rule.optionLow + 1, 1};
     return {rule.keywordBoxCount, rule.keywordsToChoose};
 }
 
-Quiz::Pool CardQuizSource::Items() { return Quiz::Pool::Even(CardCount()); }
+Quiz::Pool CardQuizSource::Items() {
+    return Quiz::Pool::Even(CardCount());
+}
 
-QString CardQuizSource::Subject(int item) { return Card(item).name; }
+QString CardQuizSource::Subject(int item) {
+    return Card(item).name;
+}
 
-QByteArray CardQuizSource::Picture(int item)
-{
+QByteArray CardQuizSource::Picture(int item) {
     Db::RecordSet card = Db::RecordSet::Open(
         db_, QStringLiteral("SELECT * FROM tblCards WHERE ID=") + QString::number(Card(item).id));
     return card.IsValid() && !card.IsEOF() ? card.Bytes(QStringLiteral("PictureData"))
                                            : QByteArray();
 }
 
-Quiz::Key CardQuizSource::KeyOf(int item)
-{
+Quiz::Key CardQuizSource::KeyOf(int item) {
     if (type_ == CardTestType::Description)
         return {{Card(item).meaning}, {}, {}};
     return {ownKeywords(item), {}, {}};
 }
 
-Quiz::Pool CardQuizSource::WrongChoices(int item)
-{
+Quiz::Pool CardQuizSource::WrongChoices(int item) {
     if (type_ == CardTestType::Description)
         return Quiz::Pool::Even(CardCount());
     return Quiz::Pool::Even(otherKeywords(item).Count());
 }
 
-QString CardQuizSource::WrongChoiceText(int item, int candidate)
-{
+QString CardQuizSource::WrongChoiceText(int item, int candidate) {
     if (type_ == CardTestType::Description)
         return Card(candidate).meaning;
     const qint64 key = (qint64(Card(item).id) << 32) | quint32(candidate);
@@ -120,10 +111,11 @@ QString CardQuizSource::WrongChoiceText(int item, int candidate)
     return *it;
 }
 
-QString CardQuizSource::ItemName(int item) { return Card(item).name; }
+QString CardQuizSource::ItemName(int item) {
+    return Card(item).name;
+}
 
-ReviewItem CardQuizSource::ReviewOf(int item)
-{
+ReviewItem CardQuizSource::ReviewOf(int item) {
     ReviewItem review;
     review.title = Card(item).name;
     review.picture = Picture(item);
@@ -135,8 +127,7 @@ ReviewItem CardQuizSource::ReviewOf(int item)
     return review;
 }
 
-const QStringList &CardQuizSource::ownKeywords(int item)
-{
+const QStringList &CardQuizSource::ownKeywords(int item) {
     const int id = Card(item).id;
     auto it = own_.find(id);
     if (it == own_.end()) {
@@ -149,8 +140,7 @@ const QStringList &CardQuizSource::ownKeywords(int item)
     return *it;
 }
 
-OtherKeywords &CardQuizSource::otherKeywords(int item)
-{
+OtherKeywords &CardQuizSource::otherKeywords(int item) {
     const int id = Card(item).id;
     auto it = others_.find(id);
     if (it == others_.end())
@@ -159,22 +149,23 @@ OtherKeywords &CardQuizSource::otherKeywords(int item)
 }
 
 Quiz::Session StartCardTest(std::shared_ptr<Db::Database> db, std::vector<CardFace> selection,
-                            CardTestType type, CardTestLevel level, Quiz::Uniform uniform)
-{
+                            CardTestType type, CardTestLevel level, Quiz::Uniform uniform) {
     const int count = int(selection.size());
     return Quiz::Session(
         std::make_shared<CardQuizSource>(std::move(db), std::move(selection), type, level),
-        {QStringLiteral("Learn Cartomancy"), CardTestTypeCaption(type), CardTestLevelCaption(level)},
+        {QStringLiteral("Learn Cartomancy"), CardTestTypeCaption(type),
+         CardTestLevelCaption(level)},
         count, std::move(uniform));
 }
 
 // ---- The report ------------------------------------------------------------------
 
-QString ReportTitle() { return QStringLiteral("Test Report For ") + AppInfo::ApplicationTitle(); }
+QString ReportTitle() {
+    return QStringLiteral("Test Report For ") + AppInfo::ApplicationTitle();
+}
 
 TestReport FormatTestReport(CardTestType type, const std::vector<ReportRow> &rows, int cardCount,
-                            int total)
-{
+                            int total) {
     const QString title = ReportTitle();
     QString text = title + kCrLf + QString(title.size(), u'-') + kCrLf;
     int possible = 0;
@@ -190,8 +181,7 @@ TestReport FormatTestReport(CardTestType type, const std::vector<ReportRow> &row
             result = QString::number(row.score) + QStringLiteral(" Out Of ") +
                      QString::number(row.outOf) + QStringLiteral(" Correct");
         text += kCrLf + QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0')) +
-                QStringLiteral(". ") + QString(5, u' ') + row.name + QString(blanks, u' ') +
-                result;
+                QStringLiteral(". ") + QString(5, u' ') + row.name + QString(blanks, u' ') + result;
     }
     text += kCrLf + QString(64, u'_') + kCrLf;
 
@@ -207,8 +197,7 @@ TestReport FormatTestReport(CardTestType type, const std::vector<ReportRow> &row
     return report;
 }
 
-TestReport BuildTestReport(CardTestType type, const Quiz::Result &result, int cardCount)
-{
+TestReport BuildTestReport(CardTestType type, const Quiz::Result &result, int cardCount) {
     std::vector<ReportRow> rows;
     for (const Quiz::Answered &question : result.questions)
         rows.push_back({question.name, question.score, question.outOf});

@@ -89,9 +89,9 @@ private:
     std::vector<CardFace> cards_;
     CardTestType type_;
     CardTestLevel level_;
-    QHash<int, QStringList> own_;           // by card Id: its keywords in row order
-    std::map<int, OtherKeywords> others_;   // by card Id
-    QHash<qint64, QString> otherAt_;        // by card Id and position
+    QHash<int, QStringList> own_;         // by card Id: its keywords in row order
+    std::map<int, OtherKeywords> others_; // by card Id
+    QHash<qint64, QString> otherAt_;      // by card Id and position
 };
 
 // Starts a test on the cards of the selection: one question per card.

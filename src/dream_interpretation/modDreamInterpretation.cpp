@@ -4,8 +4,7 @@
 
 namespace {
 
-bool isRareLetter(const QString &letter)
-{
+bool isRareLetter(const QString &letter) {
     return letter == u"Q" || letter == u"X" || letter == u"Y" || letter == u"Z";
 }
 
@@ -14,8 +13,7 @@ bool isRareLetter(const QString &letter)
 // ---- DreamQuizSource --------------------------------------------------------------
 
 DreamQuizSource::DreamQuizSource(const QString &databasePath, QStringList letters, bool byKeyword)
-    : byKeyword_(byKeyword)
-{
+    : byKeyword_(byKeyword) {
     data_.OpenDreamDatabase(databasePath);
     rows_ = data_.RowCount();
     ranges_ = data_.LetterRanges(letters);
@@ -32,8 +30,7 @@ DreamQuizSource::DreamQuizSource(const QString &databasePath, QStringList letter
     questionCount_ = std::min(DreamSession::NominalQuestionCount(letters), drawable);
 }
 
-Quiz::Pool DreamQuizSource::Items()
-{
+Quiz::Pool DreamQuizSource::Items() {
     // Only positions inside a chosen letter's range can start with one of the
     // letters; each keeps the chance the draw over the whole table gives it.
     const Quiz::Pool table = Quiz::Pool::NearestEnds(rows_);
@@ -44,13 +41,11 @@ Quiz::Pool DreamQuizSource::Items()
     return Quiz::Pool::Weighted(std::move(weights));
 }
 
-bool DreamQuizSource::MayAsk(int item, const std::vector<int> &asked)
-{
+bool DreamQuizSource::MayAsk(int item, const std::vector<int> &asked) {
     const int letter = letterOf_[size_t(item)];
     const DreamLetterRange &range = ranges_[size_t(letter)];
-    const auto fromLetter = std::count_if(asked.begin(), asked.end(), [&](int other) {
-        return letterOf_[size_t(other)] == letter;
-    });
+    const auto fromLetter = std::count_if(
+        asked.begin(), asked.end(), [&](int other) { return letterOf_[size_t(other)] == letter; });
     if (fromLetter >= DreamSession::LetterLimit)
         return false;
     // The keyword is read only where the range also holds keywords that start
@@ -58,21 +53,27 @@ bool DreamQuizSource::MayAsk(int item, const std::vector<int> &asked)
     return range.AllExact() || symbolAt(Position(item)).keyword.startsWith(range.letter);
 }
 
-QString DreamQuizSource::Subject(int item) { return questionText(symbolAt(Position(item))); }
+QString DreamQuizSource::Subject(int item) {
+    return questionText(symbolAt(Position(item)));
+}
 
-Quiz::Key DreamQuizSource::KeyOf(int item) { return {{answerText(symbolAt(Position(item)))}, {}, {}}; }
+Quiz::Key DreamQuizSource::KeyOf(int item) {
+    return {{answerText(symbolAt(Position(item)))}, {}, {}};
+}
 
-Quiz::Pool DreamQuizSource::WrongChoices(int) { return Quiz::Pool::NearestEnds(rows_); }
+Quiz::Pool DreamQuizSource::WrongChoices(int) {
+    return Quiz::Pool::NearestEnds(rows_);
+}
 
-QString DreamQuizSource::WrongChoiceText(int, int candidate)
-{
+QString DreamQuizSource::WrongChoiceText(int, int candidate) {
     return answerText(symbolAt(candidate));
 }
 
-QString DreamQuizSource::ItemName(int item) { return symbolAt(Position(item)).keyword; }
+QString DreamQuizSource::ItemName(int item) {
+    return symbolAt(Position(item)).keyword;
+}
 
-ReviewItem DreamQuizSource::ReviewOf(int item)
-{
+ReviewItem DreamQuizSource::ReviewOf(int item) {
     const DreamSymbol symbol = symbolAt(Position(item));
     ReviewItem review;
     review.title = symbol.keyword;
@@ -80,28 +81,24 @@ ReviewItem DreamQuizSource::ReviewOf(int item)
     return review;
 }
 
-DreamSymbol DreamQuizSource::symbolAt(int position)
-{
+DreamSymbol DreamQuizSource::symbolAt(int position) {
     auto it = symbols_.find(position);
     if (it == symbols_.end())
         it = symbols_.insert(position, data_.SymbolAt(position).value_or(DreamSymbol{}));
     return *it;
 }
 
-QString DreamQuizSource::questionText(const DreamSymbol &symbol) const
-{
+QString DreamQuizSource::questionText(const DreamSymbol &symbol) const {
     return byKeyword_ ? symbol.keyword : symbol.description;
 }
 
-QString DreamQuizSource::answerText(const DreamSymbol &symbol) const
-{
+QString DreamQuizSource::answerText(const DreamSymbol &symbol) const {
     return byKeyword_ ? symbol.description : symbol.keyword;
 }
 
 // ---- DreamSession ------------------------------------------------------------------
 
-int DreamSession::NominalQuestionCount(const QStringList &letters)
-{
+int DreamSession::NominalQuestionCount(const QStringList &letters) {
     int count = 0;
     for (const QString &letter : letters)
         count += isRareLetter(letter) ? 2 : 5;
@@ -110,10 +107,11 @@ int DreamSession::NominalQuestionCount(const QStringList &letters)
 
 DreamSession::DreamSession(QString databasePath) : databasePath_(std::move(databasePath)) {}
 
-void DreamSession::openDatabase() { Data.OpenDreamDatabase(databasePath_); }
+void DreamSession::openDatabase() {
+    Data.OpenDreamDatabase(databasePath_);
+}
 
-void DreamSession::BuildLearnList()
-{
+void DreamSession::BuildLearnList() {
     LearnList.clear();
     openDatabase();
     // The letters are in A to Z order and each letter's keywords follow one
@@ -123,24 +121,21 @@ void DreamSession::BuildLearnList()
             LearnList << Data.KeywordsStartingWith(letter.front());
 }
 
-std::optional<DreamSymbol> DreamSession::ShowLearnEntry()
-{
+std::optional<DreamSymbol> DreamSession::ShowLearnEntry() {
     if (DreamPosition < 0 || DreamPosition >= LearnList.size())
         return std::nullopt;
     openDatabase();
     return Data.FindSymbol(LearnList[DreamPosition]);
 }
 
-DreamLearnStep DreamSession::NextLearnEntry()
-{
+DreamLearnStep DreamSession::NextLearnEntry() {
     if (DreamPosition + 1 >= LearnList.size())
         return DreamLearnStep::AtLast;
     ++DreamPosition;
     return DreamLearnStep::Moved;
 }
 
-DreamLearnStep DreamSession::PreviousLearnEntry()
-{
+DreamLearnStep DreamSession::PreviousLearnEntry() {
     if (DreamPosition <= 0) {
         DreamPosition = 0;
         return DreamLearnStep::AtFirst;
@@ -149,11 +144,11 @@ DreamLearnStep DreamSession::PreviousLearnEntry()
     return DreamLearnStep::Moved;
 }
 
-int DreamSession::DrawDreamQuestions(Quiz::Uniform uniform)
-{
+int DreamSession::DrawDreamQuestions(Quiz::Uniform uniform) {
     // The window reports a database that cannot be read through Data.
     openDatabase();
-    auto source = std::make_shared<DreamQuizSource>(databasePath_, DreamLetters, DreamTestByKeyword);
+    auto source =
+        std::make_shared<DreamQuizSource>(databasePath_, DreamLetters, DreamTestByKeyword);
     const int count = source->QuestionCount();
     Test.emplace(source,
                  Quiz::TestInfo{QStringLiteral("Learn Dream Interpretation"),
@@ -166,14 +161,12 @@ int DreamSession::DrawDreamQuestions(Quiz::Uniform uniform)
     return DreamQuestionCount;
 }
 
-const Quiz::Question &DreamSession::AskQuestion()
-{
+const Quiz::Question &DreamSession::AskQuestion() {
     static const Quiz::Question none;
     return Test ? Test->Current() : none;
 }
 
-bool DreamSession::RecordAnswer(int slot)
-{
+bool DreamSession::RecordAnswer(int slot) {
     if (!Test)
         return true;
     const bool finished = Test->Answer(slot);
@@ -181,8 +174,7 @@ bool DreamSession::RecordAnswer(int slot)
     return finished;
 }
 
-DreamReport DreamSession::BuildDreamReport()
-{
+DreamReport DreamSession::BuildDreamReport() {
     DreamReport report;
     report.title = QStringLiteral("Vessa Learn Dream Interpretation Result");
     if (Test) {

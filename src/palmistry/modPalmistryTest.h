@@ -18,7 +18,7 @@ enum class PalmTestKind : int {
 
 inline constexpr int PalmQuestionCount = 10; // questions of one test
 inline constexpr int PalmAnswerButtons = 5;  // answer buttons of the question screen
-inline constexpr int PalmDrawRange = 22;     // a draw takes 0 to 21: "Girdle of Venus" never takes part
+inline constexpr int PalmDrawRange = 22; // a draw takes 0 to 21: "Girdle of Venus" never takes part
 
 // Entries a test may ask about or offer as an answer: 0 to 9 and 14 to 21
 // (not the four nail entries, not "Girdle of Venus").

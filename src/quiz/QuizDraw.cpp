@@ -14,28 +14,29 @@ namespace {
 // draws; the weighing only matters where few are left.
 constexpr int kPlainTries = 32;
 
-int wholePart(double r, int n) { return std::clamp(int(r * n), 0, n - 1); }
+int wholePart(double r, int n) {
+    return std::clamp(int(r * n), 0, n - 1);
+}
 
 } // namespace
 
-Uniform ProgramUniform() { return [] { return Random::Rnd(); }; }
+Uniform ProgramUniform() {
+    return [] { return Random::Rnd(); };
+}
 
-Pool Pool::Even(int count)
-{
+Pool Pool::Even(int count) {
     Pool pool;
     pool.count_ = std::max(count, 0);
     return pool;
 }
 
-Pool Pool::NearestEnds(int count)
-{
+Pool Pool::NearestEnds(int count) {
     Pool pool = Even(count);
     pool.shape_ = Shape::NearestEnds;
     return pool;
 }
 
-Pool Pool::Weighted(std::vector<double> weights)
-{
+Pool Pool::Weighted(std::vector<double> weights) {
     Pool pool;
     pool.shape_ = Shape::Weighted;
     for (double &w : weights)
@@ -46,8 +47,7 @@ Pool Pool::Weighted(std::vector<double> weights)
     return pool;
 }
 
-double Pool::Weight(int candidate) const
-{
+double Pool::Weight(int candidate) const {
     if (candidate < 0 || candidate >= count_)
         return 0.0;
     switch (shape_) {
@@ -61,8 +61,7 @@ double Pool::Weight(int candidate) const
     return weights_[size_t(candidate)];
 }
 
-int Pool::DrawOnce(double r) const
-{
+int Pool::DrawOnce(double r) const {
     if (count_ == 0)
         return -1;
     switch (shape_) {
@@ -89,8 +88,7 @@ int Pool::DrawOnce(double r) const
     return last; // r at the very top of the range after rounding
 }
 
-int DrawAdmitted(const Pool &pool, const std::function<bool(int)> &admit, const Uniform &uniform)
-{
+int DrawAdmitted(const Pool &pool, const std::function<bool(int)> &admit, const Uniform &uniform) {
     // The plain redraw, a bounded number of times: an accepted draw has exactly
     // the chance the unbounded loop gives it.
     for (int tries = 0; tries < kPlainTries; ++tries) {
@@ -116,8 +114,7 @@ int DrawAdmitted(const Pool &pool, const std::function<bool(int)> &admit, const 
     return admitted[size_t(Pool::Weighted(std::move(weights)).DrawOnce(uniform()))];
 }
 
-std::vector<int> DrawPositions(int count, int positions, const Uniform &uniform)
-{
+std::vector<int> DrawPositions(int count, int positions, const Uniform &uniform) {
     std::vector<int> free(size_t(std::max(positions, 0)));
     std::iota(free.begin(), free.end(), 0);
     std::vector<int> drawn;

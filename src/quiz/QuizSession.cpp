@@ -8,42 +8,43 @@ namespace Quiz {
 
 // ---- Source defaults ------------------------------------------------------------
 
-bool Source::MayAsk(int, const std::vector<int> &) { return true; }
+bool Source::MayAsk(int, const std::vector<int> &) {
+    return true;
+}
 
-QByteArray Source::Picture(int) { return {}; }
+QByteArray Source::Picture(int) {
+    return {};
+}
 
-QString Source::Shown(const QString &text) const { return text; }
+QString Source::Shown(const QString &text) const {
+    return text;
+}
 
-QString Source::CorrectText(int, const QStringList &correctChoices)
-{
+QString Source::CorrectText(int, const QStringList &correctChoices) {
     return correctChoices.join(QStringLiteral(", "));
 }
 
 // ---- Question -------------------------------------------------------------------
 
-bool Question::IsCorrect(int position) const
-{
+bool Question::IsCorrect(int position) const {
     return std::find(correct.begin(), correct.end(), position) != correct.end();
 }
 
-QString Question::Progress() const
-{
+QString Question::Progress() const {
     return QStringLiteral("Question ") + QString::number(number + 1) + QStringLiteral(" of ") +
            QString::number(count);
 }
 
 // ---- Result ---------------------------------------------------------------------
 
-int Result::Score() const
-{
+int Result::Score() const {
     int score = 0;
     for (const Answered &question : questions)
         score += question.score;
     return score;
 }
 
-int Result::MaxScore() const
-{
+int Result::MaxScore() const {
     int most = 0;
     for (const Answered &question : questions)
         most += question.outOf;
@@ -52,8 +53,7 @@ int Result::MaxScore() const
 
 namespace {
 
-QString joinShown(const Source &source, const QStringList &texts)
-{
+QString joinShown(const Source &source, const QStringList &texts) {
     QStringList shown;
     for (const QString &text : texts)
         shown << source.Shown(text);
@@ -61,12 +61,13 @@ QString joinShown(const Source &source, const QStringList &texts)
 }
 
 // Review labels show plain lines.
-QString plainLines(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString plainLines(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 } // namespace
 
-ReviewItems Result::MissedItems() const
-{
+ReviewItems Result::MissedItems() const {
     ReviewItems items;
     for (const Answered &question : questions) {
         if (question.Right())
@@ -79,8 +80,7 @@ ReviewItems Result::MissedItems() const
     return items;
 }
 
-Progress::TestRecord Result::Record() const
-{
+Progress::TestRecord Result::Record() const {
     Progress::TestRecord record;
     record.module = info.module;
     record.kind = info.kind;
@@ -97,10 +97,8 @@ Progress::TestRecord Result::Record() const
 
 // ---- Session --------------------------------------------------------------------
 
-Session::Session(std::shared_ptr<Source> source, TestInfo info, int questionCount,
-                 Uniform uniform)
-    : source_(std::move(source)), uniform_(std::move(uniform))
-{
+Session::Session(std::shared_ptr<Source> source, TestInfo info, int questionCount, Uniform uniform)
+    : source_(std::move(source)), uniform_(std::move(uniform)) {
     result_.info = std::move(info);
     result_.source_ = source_;
     // Every item at most once; the test is shorter when the items run out.
@@ -122,15 +120,13 @@ Session::Session(std::shared_ptr<Source> source, TestInfo info, int questionCoun
         result_.finishedAt = QDateTime::currentDateTime();
 }
 
-const Question &Session::Current()
-{
+const Question &Session::Current() {
     if (!current_ || current_->number != Number())
         current_ = Finished() ? Question{} : build(Number());
     return *current_;
 }
 
-Question Session::build(int number)
-{
+Question Session::build(int number) {
     Source &source = *source_;
     Question q;
     q.number = number;
@@ -146,8 +142,8 @@ Question Session::build(int number)
 
     // The correct choices: distinct, as many as the layout asks for or the item has.
     QStringList right;
-    const Pool offered = key.weights.empty() ? Pool::Even(int(key.offered.size()))
-                                             : Pool::Weighted(key.weights);
+    const Pool offered =
+        key.weights.empty() ? Pool::Even(int(key.offered.size())) : Pool::Weighted(key.weights);
     while (right.size() < layout.toChoose) {
         const int pick = DrawAdmitted(
             offered,
@@ -179,8 +175,8 @@ Question Session::build(int number)
     };
     while (right.size() + wrong.size() < layout.choices) {
         const int pick = DrawAdmitted(
-            candidates,
-            [&](int c) { return !textOf(c).isEmpty() && !used.contains(textOf(c)); }, uniform_);
+            candidates, [&](int c) { return !textOf(c).isEmpty() && !used.contains(textOf(c)); },
+            uniform_);
         if (pick < 0)
             break;
         used.insert(textOf(pick));
@@ -205,8 +201,7 @@ Question Session::build(int number)
     return q;
 }
 
-bool Session::Answer(const std::vector<int> &chosen)
-{
+bool Session::Answer(const std::vector<int> &chosen) {
     if (Finished())
         return true;
     const Question &q = Current();

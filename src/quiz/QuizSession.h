@@ -23,8 +23,8 @@ struct TestInfo {
 // One question as the screens show it.
 struct Question {
     int item = -1;
-    int number = 0; // from 0
-    int count = 0;  // questions in the test
+    int number = 0;           // from 0
+    int count = 0;            // questions in the test
     QString subject;          // the item as the question names it (a picture is the source's)
     QStringList choices;      // in the order shown, as the source wrote them
     std::vector<int> correct; // positions of the correct choices, ascending

@@ -12,9 +12,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <random>
+
 #include <algorithm>
 
 using namespace CartomancyTest;
+
+namespace {
+
+Quiz::Uniform seeded(std::uint64_t seed)
+{
+    auto generator = std::make_shared<std::mt19937_64>(seed);
+    return [generator] { return double((*generator)() >> 11) * 0x1.0p-53; };
+}
+
+} // namespace
 
 class TestCartomancyLogic : public QObject {
     Q_OBJECT
@@ -267,8 +279,8 @@ void TestCartomancyLogic::descriptionQuestions_data()
     QTest::addRow("advanced") << 2 << QList<int>{0, 1, 2, 3};
 }
 
-// Every question shows the level's slots: the card's own meaning on the
-// correct one, the meanings of other, distinct cards on the rest.
+// Every question shows as many options as the level has slots: the card's own
+// meaning on the correct one, the meanings of other, distinct cards on the rest.
 void TestCartomancyLogic::descriptionQuestions()
 {
     QFETCH(int, level);
@@ -277,28 +289,24 @@ void TestCartomancyLogic::descriptionQuestions()
     QMap<QString, int> idByMeaning;
     for (; !cards.IsEOF(); cards.MoveNext())
         idByMeaning.insert(cards.Text(QStringLiteral("NormalMeaning")), cards.Int(QStringLiteral("Id")));
-    Random::Seed(11 + level);
-    CardTest test;
-    test.Start(CardTestType::Description, CardTestLevel(level), cards.RecordCount());
-    QSet<int> correctSlots;
+    QCOMPARE(RuleForLevel(CardTestLevel(level)).optionLow, slots.first());
+    QCOMPARE(RuleForLevel(CardTestLevel(level)).optionHigh, slots.last());
+    Quiz::Session test = StartCardTest(deck_, ReadCardFaces(cards), CardTestType::Description,
+                                       CardTestLevel(level), seeded(11 + level));
+    QCOMPARE(test.Count(), 52);
+    auto &source = static_cast<CardQuizSource &>(test.ItemSource());
     for (int q = 0; q < 40; ++q) {
-        QVERIFY(!test.Advance(0));
-        test.DrawQuestionCard(cards);
-        const DescriptionQuestion question = test.AskDescriptionQuestion(cards);
-        QVERIFY(slots.contains(question.correctSlot));
-        correctSlots.insert(question.correctSlot);
-        QCOMPARE(idByMeaning.value(question.captions[size_t(question.correctSlot)]), question.cardId);
+        const Quiz::Question &question = test.Current();
+        QCOMPARE(question.choices.size(), slots.size());
+        QCOMPARE(idByMeaning.value(question.choices[question.correct.front()]),
+                 source.Card(question.item).id);
         QSet<int> shownCards;
-        for (int slot = 0; slot < AnswerSlotCount; ++slot) {
-            QCOMPARE(question.shown[size_t(slot)], slots.contains(slot));
-            if (question.shown[size_t(slot)])
-                shownCards.insert(idByMeaning.value(question.captions[size_t(slot)]));
-        }
+        for (const QString &choice : question.choices)
+            shownCards.insert(idByMeaning.value(choice));
         QCOMPARE(shownCards.size(), slots.size());
         QVERIFY(!shownCards.contains(0));
-        QVERIFY(cards.Filter().isEmpty());
+        test.Answer(0);
     }
-    QCOMPARE(correctSlots.size(), slots.size()); // the right answer moves about
 }
 
 void TestCartomancyLogic::keywordQuestions_data()
@@ -312,7 +320,7 @@ void TestCartomancyLogic::keywordQuestions_data()
 }
 
 // The card's own keywords sit on the correct boxes, keywords of other cards
-// on the rest; every caption differs.
+// on the rest; ticking the card's own scores each.
 void TestCartomancyLogic::keywordQuestions()
 {
     QFETCH(int, level);
@@ -323,33 +331,20 @@ void TestCartomancyLogic::keywordQuestions()
     Db::RecordSet all = Db::RecordSet::Open(deck_, AllKeywordsQuery());
     for (; !all.IsEOF(); all.MoveNext())
         cardOfKeyword.insert(all.Text(QStringLiteral("keyword")), all.Int(QStringLiteral("CardID")));
-    Random::Seed(29 + level);
-    CardTest test;
-    test.Start(CardTestType::Keywords, CardTestLevel(level), cards.RecordCount());
+    Quiz::Session test = StartCardTest(deck_, ReadCardFaces(cards), CardTestType::Keywords,
+                                       CardTestLevel(level), seeded(29 + level));
+    auto &source = static_cast<CardQuizSource &>(test.ItemSource());
     for (int q = 0; q < 30; ++q) {
-        QVERIFY(!test.Advance(0));
-        test.DrawQuestionCard(cards);
-        const KeywordQuestion question = test.AskKeywordQuestion(cards, deck_);
-        QCOMPARE(question.boxCount, boxes);
-        QCOMPARE(question.toChoose, toChoose);
-        QCOMPARE(int(question.correctBoxes.size()), toChoose);
-        QCOMPARE(test.CorrectBoxes, question.correctBoxes);
-        QSet<QString> captions;
-        for (int box = 0; box < KeywordBoxTotal; ++box) {
-            QCOMPARE(question.shown[size_t(box)], box < boxes);
-            if (box >= boxes)
-                continue;
-            const QString caption = question.captions[size_t(box)];
-            captions.insert(caption);
-            const bool own = std::count(question.correctBoxes.begin(), question.correctBoxes.end(), box) == 1;
-            QCOMPARE(cardOfKeyword.value(caption) == question.cardId, own);
-            QVERIFY(cardOfKeyword.contains(caption));
+        const Quiz::Question question = test.Current();
+        QCOMPARE(question.choices.size(), boxes);
+        QCOMPARE(question.ToChoose(), toChoose);
+        for (int box = 0; box < boxes; ++box) {
+            QVERIFY(cardOfKeyword.contains(question.choices[box]));
+            QCOMPARE(cardOfKeyword.value(question.choices[box]) == source.Card(question.item).id,
+                     question.IsCorrect(box));
         }
-        QCOMPARE(captions.size(), boxes);
-        std::array<bool, KeywordBoxTotal> ticked{};
-        for (int box : question.correctBoxes)
-            ticked[size_t(box)] = true;
-        QCOMPARE(test.KeywordScore(ticked), toChoose);
+        test.Answer(question.correct);
+        QCOMPARE(test.Outcome().questions.back().score, toChoose);
     }
 }
 
@@ -370,35 +365,43 @@ void TestCartomancyLogic::drawsEndWhenTheDataRunsShort()
                       {3, QStringLiteral("pairing")}}));
     auto db = Db::Database::Open(path);
     Db::RecordSet cards = Db::RecordSet::Open(db, AllCardsQuery());
-    CardTest test;
-    test.Start(CardTestType::Description, CardTestLevel::Advanced, 3);
-    test.Advance(0);
-    test.TestCardId = 2;
-    const DescriptionQuestion description = test.AskDescriptionQuestion(cards);
-    QCOMPARE(int(std::count(description.shown.begin(), description.shown.end(), true)), 3);
-    QSet<QString> meanings;
-    for (int slot = 0; slot < AnswerSlotCount; ++slot)
-        if (description.shown[size_t(slot)])
-            meanings.insert(description.captions[size_t(slot)]);
-    QCOMPARE(meanings.size(), 3);
+    std::vector<CardFace> faces = ReadCardFaces(cards);
+    Quiz::Session description =
+        StartCardTest(db, faces, CardTestType::Description, CardTestLevel::Advanced, seeded(1));
+    while (!description.Finished()) {
+        const QStringList meanings = description.Current().choices;
+        QCOMPARE(QSet<QString>(meanings.begin(), meanings.end()).size(), 3);
+        description.Answer(0);
+    }
 
-    test.Start(CardTestType::Keywords, CardTestLevel::Advanced, 3);
-    test.Advance(0);
-    test.TestCardId = 1; // one distinct keyword of its own; only "pairing" and "union" elsewhere
-    KeywordQuestion keywords = test.AskKeywordQuestion(cards, db);
-    QCOMPARE(keywords.toChoose, 1);
-    QCOMPARE(keywords.captions[size_t(keywords.correctBoxes[0])], QStringLiteral("beginning"));
-    QStringList shown;
-    for (int box = 0; box < KeywordBoxTotal; ++box)
-        if (keywords.shown[size_t(box)])
-            shown << keywords.captions[size_t(box)];
-    shown.sort();
-    QCOMPARE(shown, (QStringList{QStringLiteral("beginning"), QStringLiteral("pairing"), QStringLiteral("union")}));
-
-    test.TestCardId = 4; // no such card, no keywords: nothing to tick
-    keywords = test.AskKeywordQuestion(cards, db);
-    QCOMPARE(keywords.toChoose, 0);
-    QVERIFY(keywords.correctBoxes.empty());
+    // A card without keywords in the selection: nothing to tick.
+    faces.push_back({4, QStringLiteral("Four of Cups"), QStringLiteral("Meaning of Four of Cups")});
+    // Own keywords, and the boxes shown: another card's keyword that is also
+    // one of the card's own ("pairing" of card 3 for card 2) is never shown as wrong.
+    const QMap<int, std::pair<int, QStringList>> expected = {
+        {1, {1, {"beginning", "pairing", "union"}}},
+        {2, {2, {"beginning", "pairing", "union"}}},
+        {3, {1, {"beginning", "pairing", "union"}}},
+        {4, {0, {"beginning", "pairing", "union"}}}};
+    Quiz::Session keywords =
+        StartCardTest(db, faces, CardTestType::Keywords, CardTestLevel::Advanced, seeded(2));
+    QCOMPARE(keywords.Count(), 4);
+    while (!keywords.Finished()) {
+        const Quiz::Question &q = keywords.Current();
+        const int id = faces[size_t(q.item)].id;
+        QStringList shown = q.choices;
+        shown.sort();
+        QCOMPARE(q.ToChoose(), expected[id].first);
+        QCOMPARE(shown, expected[id].second);
+        if (id == 1)
+            QCOMPARE(q.choices[q.correct.front()], QStringLiteral("beginning"));
+        keywords.Answer(q.correct);
+    }
+    // Every own keyword ticked: 4 of 4, and the card without keywords counts as right.
+    QCOMPARE(keywords.Outcome().Score(), 4);
+    QCOMPARE(keywords.Outcome().MaxScore(), 4);
+    for (const Quiz::Answered &answered : keywords.Outcome().questions)
+        QVERIFY(answered.Right());
 }
 
 QTEST_MAIN(TestCartomancyLogic)

@@ -2,7 +2,7 @@
 // question's card, the answer given and the right one; a test left before its
 // result is not.
 #include "CartomancyFixture.h"
-#include "cartomancy/CardProgress.h"
+#include "cartomancy/modCardTest.h"
 #include "cartomancy/frmLearnCartomancyMain.h"
 #include "support/ProgressCheck.h"
 

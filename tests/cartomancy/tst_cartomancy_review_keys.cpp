@@ -2,7 +2,6 @@
 // test types taken with the keyboard alone, and the access keys of each tab.
 #include "CartomancyFixture.h"
 #include "cartomancy/frmLearnCartomancyMain.h"
-#include "cartomancy/modCardReview.h"
 #include "cartomancy/modCardTest.h"
 #include "cartomancy/modLearnCartomancyDB.h"
 #include "shell/frmReviewMissed.h"
@@ -70,78 +69,69 @@ private Q_SLOTS:
         sandbox_.reset();
     }
 
-    // The answers are kept beside the scores, and a new test forgets them.
-    void answersKeptWithScores()
-    {
-        CardTest test;
-        test.Start(CardTestType::Description, CardTestLevel::Beginner, 2);
-        QVERIFY(!test.Advance(0)); // sets up the first question
-        test.TestCardId = 7;
-        QVERIFY(!test.Advance(0, QStringLiteral("given"), QStringLiteral("right")));
-        test.TestCardId = 9;
-        QVERIFY(test.Advance(1, QStringLiteral("right 2"), QStringLiteral("right 2")));
-        QCOMPARE(test.TestGiven,
-                 (std::vector<QString>{QStringLiteral("given"), QStringLiteral("right 2")}));
-        QCOMPARE(test.TestCorrect,
-                 (std::vector<QString>{QStringLiteral("right"), QStringLiteral("right 2")}));
-        test.Start(CardTestType::Keywords, CardTestLevel::Beginner, 1);
-        QVERIFY(test.TestGiven.empty() && test.TestCorrect.empty());
-    }
-
-    // Rows: the type, the cards asked, their scores and the most each could
-    // score; the cards expected in the review, in order.
+    // Rows: the type, the cards asked and which are answered short (a wrong
+    // meaning, or one own keyword fewer than asked for); the review lists
+    // those, in order, each card as the Memorize tab shows it.
     void missedItems_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QList<int>>("ids");
-        QTest::addColumn<QList<int>>("scores");
-        QTest::addColumn<QList<int>>("outOf");
-        QTest::addColumn<QList<int>>("missed");
+        QTest::addColumn<QList<bool>>("short_");
         QTest::addRow("description: the wrong ones")
-            << 0 << QList<int>{1, 5, 52} << QList<int>{1, 0, 0} << QList<int>{1, 1, 1}
-            << QList<int>{5, 52};
+            << 0 << QList<int>{1, 5, 52} << QList<bool>{false, true, true};
         QTest::addRow("keywords: any box short counts")
-            << 1 << QList<int>{3, 4, 6} << QList<int>{3, 2, 0} << QList<int>{3, 3, 3}
-            << QList<int>{4, 6};
-        QTest::addRow("a card asked twice is listed twice")
-            << 0 << QList<int>{8, 8} << QList<int>{0, 0} << QList<int>{1, 1} << QList<int>{8, 8};
-        QTest::addRow("all right")
-            << 1 << QList<int>{2} << QList<int>{1} << QList<int>{1} << QList<int>{};
+            << 1 << QList<int>{3, 4, 6} << QList<bool>{false, true, true};
+        QTest::addRow("all right") << 1 << QList<int>{2} << QList<bool>{false};
     }
     void missedItems()
     {
         QFETCH(int, type);
         QFETCH(QList<int>, ids);
-        QFETCH(QList<int>, scores);
-        QFETCH(QList<int>, outOf);
-        QFETCH(QList<int>, missed);
-
+        QFETCH(QList<bool>, short_);
         CartomancyGlobals globals;
         OpenCardDatabase(globals, BuiltDatabase());
-        CardTest test;
-        test.Start(CardTestType(type), CardTestLevel::Intermediate, int(ids.size()));
-        for (qsizetype i = 0; i < ids.size(); ++i) {
-            test.TestAskedIds.push_back(ids[i]);
-            test.TestScores.push_back(scores[i]);
-            test.TestOutOf.push_back(outOf[i]);
-            test.TestGiven.push_back(QStringLiteral("given %1").arg(i));
-            test.TestCorrect.push_back(QStringLiteral("correct %1").arg(i));
+        std::vector<CardFace> selection;
+        for (int id : ids) {
+            const CardRow card = readCard(globals, id);
+            selection.push_back({id, card.name, card.meaning});
         }
-        const ReviewItems items = CardMissedItems(test, globals);
+        Quiz::Session test = StartCardTest(globals.CardConnection, selection, CardTestType(type),
+                                           CardTestLevel::Intermediate);
+        QStringList missed, given, correct;
+        while (!test.Finished()) {
+            const Quiz::Question q = test.Current();
+            std::vector<int> chosen = q.correct;
+            if (short_[q.item]) {
+                // One own choice swapped for the first wrong one.
+                int wrong = 0;
+                while (q.IsCorrect(wrong))
+                    ++wrong;
+                chosen.back() = wrong;
+                std::sort(chosen.begin(), chosen.end());
+                missed << selection[size_t(q.item)].name;
+                QStringList texts, right;
+                for (int p : chosen)
+                    texts << q.choices[p];
+                for (int p : q.correct)
+                    right << q.choices[p];
+                given << texts.join(QStringLiteral(", "));
+                correct << right.join(QStringLiteral(", "));
+            }
+            test.Answer(chosen);
+        }
+        const ReviewItems items = test.Outcome().MissedItems();
         QCOMPARE(items.size(), missed.size());
-        int from = 0;
         for (qsizetype m = 0; m < missed.size(); ++m) {
-            const int question = int(ids.indexOf(missed[m], from));
-            from = question + 1;
-            const CardRow card = readCard(globals, missed[m]);
-            QCOMPARE(items[m].title, card.name);
-            QCOMPARE(items[m].given, QStringLiteral("given %1").arg(question));
-            QCOMPARE(items[m].correct, QStringLiteral("correct %1").arg(question));
+            QCOMPARE(items[m].title, missed[m]);
+            QCOMPARE(items[m].given, given[m]);
+            QCOMPARE(items[m].correct, correct[m]);
+            const int id = ids[int(std::find_if(selection.begin(), selection.end(), [&](const CardFace &f) {
+                                       return f.name == missed[m];
+                                   }) - selection.begin())];
+            const CardRow card = readCard(globals, id);
             QVERIFY(items[m].body.contains(card.meaning.left(40).toHtmlEscaped()));
             // The keywords the Memorize tab lists: the card's first five.
-            QCOMPARE(CardKeywordList(globals, missed[m]),
-                     card.keywords.mid(0, 5).join(QStringLiteral(", ")));
-            QVERIFY(items[m].body.contains(card.keywords.first().toHtmlEscaped()));
+            QVERIFY(items[m].body.contains(card.keywords.mid(0, 5).join(QStringLiteral(", ")).toHtmlEscaped()));
             QVERIFY(!QImage::fromData(items[m].picture).isNull()); // the card's picture
         }
     }
@@ -151,17 +141,19 @@ private Q_SLOTS:
     {
         CartomancyGlobals globals;
         OpenCardDatabase(globals, BuiltDatabase());
-        CardTest test;
-        test.TestAskedIds = {9999};
-        test.TestScores = {0};
-        test.TestOutOf = {1};
-        test.TestGiven = {QStringLiteral("mine")};
-        test.TestCorrect = {QStringLiteral("theirs")};
-        const ReviewItems items = CardMissedItems(test, globals);
-        QCOMPARE(items.size(), 1);
-        QVERIFY(items[0].title.isEmpty() && items[0].picture.isEmpty());
-        QCOMPARE(items[0].given, QStringLiteral("mine"));
-        QCOMPARE(items[0].correct, QStringLiteral("theirs"));
+        Quiz::Session test = StartCardTest(
+            globals.CardConnection,
+            {{9999, QStringLiteral("Gone"), QStringLiteral("Gone meaning")},
+             {1, QStringLiteral("Ace of Clubs"), QStringLiteral("Ace meaning")}},
+            CardTestType::Description, CardTestLevel::Beginner);
+        while (!test.Finished())
+            test.Answer(test.Current().correct.front() == 0 ? 1 : 0);
+        const ReviewItems items = test.Outcome().MissedItems();
+        QCOMPARE(items.size(), 2);
+        for (const ReviewItem &item : items) {
+            QVERIFY(!item.given.isEmpty() && !item.correct.isEmpty());
+            QCOMPARE(item.picture.isEmpty(), item.title == QLatin1String("Gone"));
+        }
     }
 
     void wholeTestFromKeyboard_data()

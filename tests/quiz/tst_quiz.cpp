@@ -24,13 +24,14 @@
 
 namespace {
 
-Quiz::Uniform seeded(std::uint64_t seed)
-{
+Quiz::Uniform seeded(std::uint64_t seed) {
     auto generator = std::make_shared<std::mt19937_64>(seed);
     return [generator] { return double((*generator)() >> 11) * 0x1.0p-53; };
 }
 
-QString readAs(Quiz::Source &source, const QString &text) { return source.Shown(text).simplified(); }
+QString readAs(Quiz::Source &source, const QString &text) {
+    return source.Shown(text).simplified();
+}
 
 // One kind of test of one module.
 struct Kind {
@@ -41,21 +42,18 @@ struct Kind {
     std::function<QString(Quiz::Source &, const Quiz::Question &)> rule;
 };
 
-QString inList(const QString &text, const QStringList &list)
-{
+QString inList(const QString &text, const QStringList &list) {
     return list.contains(text) ? QString() : QStringLiteral("\"%1\" is not a candidate").arg(text);
 }
 
-QStringList listOf(QString (*entry)(int), int count)
-{
+QStringList listOf(QString (*entry)(int), int count) {
     QStringList list;
     for (int i = 0; i < count; ++i)
         list << entry(i);
     return list;
 }
 
-QStringList oilProperties(int kind)
-{
+QStringList oilProperties(int kind) {
     QStringList all;
     for (int oil = 0; oil < OilCount; ++oil)
         for (int slot = 0; slot < TherapeuticSlots; ++slot)
@@ -64,8 +62,7 @@ QStringList oilProperties(int kind)
     return all;
 }
 
-Kind aromaKind(int kind)
-{
+Kind aromaKind(int kind) {
     QStringList candidates;
     switch (kind) {
     case 0:
@@ -92,8 +89,8 @@ Kind aromaKind(int kind)
                 if (kind >= 4) {
                     const QString asked = q.choices[q.correct.front()];
                     for (int slot = 0; slot < 3; ++slot)
-                        if (asked == (kind == 4 ? OilMagical(q.item, slot)
-                                                : OilTherapeutic(q.item, slot)))
+                        if (asked ==
+                            (kind == 4 ? OilMagical(q.item, slot) : OilTherapeutic(q.item, slot)))
                             return QString();
                     return QStringLiteral("%1 is not among the first three").arg(asked);
                 }
@@ -101,8 +98,7 @@ Kind aromaKind(int kind)
             }};
 }
 
-Kind palmKind(PalmTestKind kind)
-{
+Kind palmKind(PalmTestKind kind) {
     QStringList taking;
     for (int entry = 0; entry < PalmDrawRange; ++entry)
         if (PalmEntryTakesPartInTests(entry))
@@ -118,8 +114,7 @@ Kind palmKind(PalmTestKind kind)
             }};
 }
 
-Kind dreamKind(const QStringList &letters, bool byKeyword, int questions)
-{
+Kind dreamKind(const QStringList &letters, bool byKeyword, int questions) {
     return {[letters, byKeyword] {
                 return std::make_shared<DreamQuizSource>(QStringLiteral(DREAM_KEYWORDS_DB), letters,
                                                          byKeyword);
@@ -133,15 +128,13 @@ Kind dreamKind(const QStringList &letters, bool byKeyword, int questions)
             }};
 }
 
-std::shared_ptr<Db::Database> cardDatabase()
-{
+std::shared_ptr<Db::Database> cardDatabase() {
     static const std::shared_ptr<Db::Database> db =
         Db::Database::Open(QStringLiteral(CARD_DATABASE));
     return db;
 }
 
-Kind cardKind(CardTestType type, CardTestLevel level, const std::vector<int> &groups, int tests)
-{
+Kind cardKind(CardTestType type, CardTestLevel level, const std::vector<int> &groups, int tests) {
     Db::RecordSet set = Db::RecordSet::Open(
         cardDatabase(), groups.empty() ? QStringLiteral("SELECT * FROM tblCards ORDER BY ID")
                                        : BuildCardQuery(groups));
@@ -149,11 +142,12 @@ Kind cardKind(CardTestType type, CardTestLevel level, const std::vector<int> &gr
     return {[selection, type, level] {
                 return std::make_shared<CardQuizSource>(cardDatabase(), selection, type, level);
             },
-            int(selection.size()), tests, {}};
+            int(selection.size()),
+            tests,
+            {}};
 }
 
-const std::map<QString, Kind> &kinds()
-{
+const std::map<QString, Kind> &kinds() {
     static const std::map<QString, Kind> all = [] {
         std::map<QString, Kind> k;
         const char *aroma[] = {"planet", "sign", "element", "gender", "magical", "therapeutic"};
@@ -168,13 +162,14 @@ const std::map<QString, Kind> &kinds()
         k[QStringLiteral("dream by keyword A B")] = dreamKind(ab, true, 10);
         k[QStringLiteral("dream by interpretation A B")] = dreamKind(ab, false, 10);
         k[QStringLiteral("dream by keyword A Q X Z")] = dreamKind(rare, true, 11);
-        k[QStringLiteral("dream by interpretation Q")] =
-            dreamKind({QStringLiteral("Q")}, false, 2);
+        k[QStringLiteral("dream by interpretation Q")] = dreamKind({QStringLiteral("Q")}, false, 2);
         const char *levels[] = {"beginner", "intermediate", "advanced"};
         for (int level = 0; level < 3; ++level) {
-            k[QStringLiteral("cartomancy description %1, 52 cards").arg(QLatin1String(levels[level]))] =
+            k[QStringLiteral("cartomancy description %1, 52 cards")
+                  .arg(QLatin1String(levels[level]))] =
                 cardKind(CardTestType::Description, CardTestLevel(level), {}, 100);
-            k[QStringLiteral("cartomancy keywords %1, 52 cards").arg(QLatin1String(levels[level]))] =
+            k[QStringLiteral("cartomancy keywords %1, 52 cards")
+                  .arg(QLatin1String(levels[level]))] =
                 cardKind(CardTestType::Keywords, CardTestLevel(level), {}, 100);
         }
         k[QStringLiteral("cartomancy description advanced, hearts")] =
@@ -187,8 +182,7 @@ const std::map<QString, Kind> &kinds()
 }
 
 // The positions a blind strategy picks: `k` positions from `start` on, wrapping.
-std::vector<int> blindPick(int start, int k, int shown)
-{
+std::vector<int> blindPick(int start, int k, int shown) {
     std::vector<int> picked;
     for (int j = 0; j < k && shown > 0; ++j)
         picked.push_back((start + j) % shown);
@@ -221,14 +215,12 @@ public:
 class tst_quiz : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void properties_data()
-    {
+    void properties_data() {
         QTest::addColumn<QString>("name");
         for (const auto &entry : kinds())
             QTest::newRow(qPrintable(entry.first)) << entry.first;
     }
-    void properties()
-    {
+    void properties() {
         QFETCH(QString, name);
         const Kind &kind = kinds().at(name);
         QElapsedTimer timer;
@@ -324,8 +316,9 @@ private Q_SLOTS:
             double chi2 = 0.0;
             for (int count : at) {
                 positions += QStringLiteral(" %1%").arg(100.0 * count / n, 0, 'f', 1);
-                chi2 += perPosition > 0 ? (count - perPosition) * (count - perPosition) / perPosition
-                                        : 0.0;
+                chi2 += perPosition > 0
+                            ? (count - perPosition) * (count - perPosition) / perPosition
+                            : 0.0;
             }
             worstChi2 = std::max(worstChi2, chi2);
             // Beyond the 1-in-10,000 point of chi-square with shown - 1 degrees of freedom.
@@ -340,12 +333,13 @@ private Q_SLOTS:
             blind += QStringLiteral(" %1").arg(blindScore[size_t(start)] / questions, 0, 'f', 3);
             worstBlind = std::max(worstBlind, std::abs(blindScore[size_t(start)] - chance));
         }
-        qInfo("%s: %d tests, %d questions, %d short tests, %d with fewer choices; repeats %d, "
-              "duplicate choices %d, right texts off the answer %d; correct at%s (chi2 %.1f); "
-              "blind always-the-same scores%s per question against chance %.3f (4 sd %.3f); %lld ms",
-              qPrintable(name), kind.tests, questions, shortTests, fewerChoices, repeats,
-              duplicates, misplaced, qPrintable(positions), worstChi2, qPrintable(blind),
-              chance / questions, noise / questions, timer.elapsed());
+        qInfo(
+            "%s: %d tests, %d questions, %d short tests, %d with fewer choices; repeats %d, "
+            "duplicate choices %d, right texts off the answer %d; correct at%s (chi2 %.1f); "
+            "blind always-the-same scores%s per question against chance %.3f (4 sd %.3f); %lld ms",
+            qPrintable(name), kind.tests, questions, shortTests, fewerChoices, repeats, duplicates,
+            misplaced, qPrintable(positions), worstChi2, qPrintable(blind), chance / questions,
+            noise / questions, timer.elapsed());
 
         QCOMPARE(shortTests, 0);
         QCOMPARE(repeats, 0);
@@ -361,8 +355,7 @@ private Q_SLOTS:
     // The bounded draw gives each admissible candidate the chance the plain
     // "draw again" loop would: the nearest rounding keeps the half weight on
     // the ends themselves, not on the first and last admissible candidates.
-    void drawAdmitted_data()
-    {
+    void drawAdmitted_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<QList<int>>("admissible");
         QTest::addColumn<QList<double>>("chances");
@@ -375,8 +368,7 @@ private Q_SLOTS:
         QTest::newRow("one left") << 52 << QList<int>{17} << QList<double>{1.0};
         QTest::newRow("none left") << 52 << QList<int>{} << QList<double>{};
     }
-    void drawAdmitted()
-    {
+    void drawAdmitted() {
         QFETCH(int, count);
         QFETCH(QList<int>, admissible);
         QFETCH(QList<double>, chances);
@@ -385,7 +377,8 @@ private Q_SLOTS:
         constexpr int draws = 40000;
         std::map<int, int> seen;
         for (int i = 0; i < draws; ++i)
-            ++seen[Quiz::DrawAdmitted(pool, [&](int c) { return admissible.contains(c); }, uniform)];
+            ++seen[Quiz::DrawAdmitted(
+                pool, [&](int c) { return admissible.contains(c); }, uniform)];
         if (admissible.isEmpty()) {
             QCOMPARE(seen[-1], draws);
             return;
@@ -398,8 +391,7 @@ private Q_SLOTS:
 
     // Data too thin for the layout: the test and its questions are shorter,
     // every draw ends, and what is shown stays true.
-    void thinData()
-    {
+    void thinData() {
         auto source = std::make_shared<ThinSource>();
         source->items = 3;
         source->wrongTexts = {QStringLiteral("right"), QStringLiteral(" right "),
@@ -449,8 +441,8 @@ private Q_SLOTS:
         }
 
         // A pool whose every weight is zero gives nothing, at once.
-        QCOMPARE(Quiz::DrawAdmitted(Quiz::Pool::Weighted({0.0, 0.0}), [](int) { return true; },
-                                    seeded(5)),
+        QCOMPARE(Quiz::DrawAdmitted(
+                     Quiz::Pool::Weighted({0.0, 0.0}), [](int) { return true; }, seeded(5)),
                  -1);
     }
 };
