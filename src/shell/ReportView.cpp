@@ -4,6 +4,7 @@
 #include "modRTB.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -123,15 +124,31 @@ QString chooseFile(QWidget *parent, const FileKind &kind, bool forSaving)
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(kind.filterName + QStringLiteral(" (*.") + kind.suffix + u')');
     dialog.setDefaultSuffix(kind.suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    const QString path = dialog.selectedFiles().constFirst();
-    return forSaving ? WithSuffix(path, kind.suffix) : path;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        const QString chosen = dialog.selectedFiles().constFirst();
+        if (!forSaving)
+            return chosen;
+        // The dialog asked about the name it saw; a name that gets its ending
+        // only now may be another file, which is replaced only when the user says so.
+        const QString path = WithSuffix(chosen, kind.suffix);
+        if (path == chosen || !QFileInfo::exists(path) ||
+            ShowMessage(parent, ReplaceQuestion(path), QMessageBox::Warning,
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes)
+            return path;
+        dialog.selectFile(QFileInfo(path).fileName());
+    }
 }
 } // namespace
 
 QString ChooseFileToOpen(QWidget *parent, const FileKind &kind) { return chooseFile(parent, kind, false); }
 QString ChooseFileToSave(QWidget *parent, const FileKind &kind) { return chooseFile(parent, kind, true); }
+
+QString ReplaceQuestion(const QString &path)
+{
+    return QFileInfo(path).fileName() + QStringLiteral(" already exists.\r\nDo you want to replace it?");
+}
 
 QString WithSuffix(const QString &path, const QString &suffix)
 {

@@ -64,5 +64,7 @@ struct FileKind {
 // Returns the chosen path, or an empty text when the user cancels.
 QString ChooseFileToOpen(QWidget *parent, const FileKind &kind);
 QString ChooseFileToSave(QWidget *parent, const FileKind &kind);
+// The question asked before a save replaces a file the dialog did not ask about.
+QString ReplaceQuestion(const QString &path);
 // The name a save keeps: the path with ".suffix" appended unless it already ends so.
 QString WithSuffix(const QString &path, const QString &suffix);

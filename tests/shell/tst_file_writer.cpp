@@ -1,7 +1,14 @@
 // The one checked file writer: whole files or nothing, and a failure that is
-// reported instead of a damaged file reported as saved.
+// reported instead of a damaged file reported as saved; the save dialog that
+// names the file.
 #include "shell/FileWriter.h"
 #include "shell/ReportView.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +30,7 @@ private Q_SLOTS:
     void textFilesUseCrLf();
     void savedNamesKeepTheirKind_data();
     void savedNamesKeepTheirKind();
+    void endingAddedAfterTheDialogAsksBeforeReplacing();
 };
 
 namespace {
@@ -117,5 +125,57 @@ void TestFileWriter::savedNamesKeepTheirKind()
     QCOMPARE(WithSuffix(chosen, QStringLiteral("zoy")), saved);
 }
 
-QTEST_GUILESS_MAIN(TestFileWriter)
+// "notes.txt" is saved as "notes.txt.zoy"; the dialog could not ask about
+// that name, so the save asks before replacing another reading kept under it.
+void TestFileWriter::endingAddedAfterTheDialogAsksBeforeReplacing()
+{
+    QTemporaryDir dir;
+    const QString other = dir.filePath(QStringLiteral("notes.txt.zoy"));
+    QVERIFY(FileWriter::WriteWholeFile(other, "another reading\r\n"));
+    int dialogs = 0;
+    bool armed = true;
+    QTimer typer;
+    // Each time the dialog shows: the name typed, then accepted; the third time, cancelled.
+    QObject::connect(&typer, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || !armed)
+            return;
+        armed = false;
+        // The same dialog shows again after the question; answer it then too.
+        if (!dialog->property("watched").toBool()) {
+            dialog->setProperty("watched", true);
+            QObject::connect(dialog, &QDialog::finished, [&armed] { armed = true; });
+        }
+        if (++dialogs == 3) {
+            dialog->reject();
+            return;
+        }
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+            ->setText(dir.filePath(QStringLiteral("notes.txt")));
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    typer.start(20);
+    const FileKind kind{QStringLiteral("Save"), QStringLiteral("Reading"), QStringLiteral("zoy")};
+
+    {
+        TestSupport::MessageRecorder no(QMessageBox::No);
+        // Asked and refused twice (the dialog shows again each time), then cancelled.
+        QCOMPARE(ChooseFileToSave(nullptr, kind), QString());
+        QCOMPARE(no.messages.size(), 2);
+        QCOMPARE(no.messages[0].text, ReplaceQuestion(other));
+        QCOMPARE(no.messages[0].text,
+                 QStringLiteral("notes.txt.zoy already exists.\r\nDo you want to replace it?"));
+        QCOMPARE(no.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+    QCOMPARE(dialogs, 3);
+    QCOMPARE(contents(other), QByteArray("another reading\r\n"));
+
+    dialogs = 0;
+    const auto yes = TestSupport::AnswerNextMessage(QMessageBox::Yes);
+    QCOMPARE(ChooseFileToSave(nullptr, kind), other);
+    QVERIFY(yes->shown);
+    QCOMPARE(dialogs, 1);
+}
+
+QTEST_MAIN(TestFileWriter)
 #include "tst_file_writer.moc"
