@@ -51,7 +51,8 @@ void SetCommandLineForTesting(const QStringList &arguments)
 
 bool CommandLineHasStartupSwitch(const QStringList &arguments)
 {
-    return arguments.mid(1).join(u' ').contains(StartupSwitch(), Qt::CaseSensitive);
+    // A whole argument, in any case: a file whose name holds the word is no switch.
+    return arguments.mid(1).contains(StartupSwitch(), Qt::CaseInsensitive);
 }
 
 bool CommandLineHasPictureEntrySwitch(const QStringList &arguments)

@@ -2,6 +2,7 @@
 // where the suite looks for its data and keeps the user's files, and a saved
 // reading named on the command line opening in its module.
 #include "app/SuiteModules.h"
+#include "cartomancy/modLearnCartomancyStartup.h"
 #include "shell/CommandLine.h"
 #include "shell/DataLocations.h"
 #include "shell/GoalNotes.h"
@@ -57,6 +58,10 @@ void TestCommandLine::parse_data()
     row("unknown-short-option", {u"-x"_s}, Action::Refuse);
     // Module arguments are known to the parser; the module reads them itself.
     row("startup-switch", {u"/STARTUP"_s}, Action::RunSuite);
+    row("startup-switch-lower-case", {u"/startup"_s}, Action::RunSuite);
+    // A file whose name holds the switch is no switch.
+    row("startup-inside-a-name", {u"/tmp/STARTUPS-file"_s}, Action::RunSuite, {},
+        {u"/tmp/STARTUPS-file"_s});
     row("picture-entry", {u"--card-picture-entry"_s}, Action::RunSuite);
     row("reading", {u"/home/u/My Reading.zoy"_s}, Action::RunSuite, {u"/home/u/My Reading.zoy"_s});
     // Capitals go to Zodiac Yoga too, which treats them as "Open" does.
@@ -84,6 +89,9 @@ void TestCommandLine::parse()
     const bool text = action == int(Action::ShowHelp) || action == int(Action::ShowVersion) ||
                       action == int(Action::ShowDataPaths);
     QCOMPARE(CommandLine::AsksForText(arguments), text);
+    // Learn Cartomancy starts at once only for the switch itself, in any case.
+    QCOMPARE(CommandLineHasStartupSwitch(arguments),
+             arguments.contains(u"/STARTUP"_s, Qt::CaseInsensitive));
 }
 
 void TestCommandLine::helpNamesEveryModuleArgument()
