@@ -59,6 +59,8 @@ QString AdaptQuery(const QString &query)
 
 QString CheckTables(const std::shared_ptr<Database> &db, const std::vector<TableNeed> &needs)
 {
+    if (db && QFileInfo(db->Path()).isDir())
+        return QStringLiteral("it is a folder, not a database file");
     if (!db || !QFileInfo(db->Path()).isFile())
         return QStringLiteral("the file is missing");
     if (!db->IsOpen())
@@ -79,6 +81,13 @@ QString CheckTables(const std::shared_ptr<Database> &db, const std::vector<Table
                 return QStringLiteral("the column ") + column + QStringLiteral(" of the table ") +
                        need.table + QStringLiteral(" is missing");
     }
+    // The schema alone says nothing of the pages behind it: a damaged page
+    // would cut a table short without a word.
+    QSqlQuery check(db->Handle());
+    if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next())
+        return QStringLiteral("the file is damaged (") + check.lastError().databaseText() + u')';
+    if (const QString verdict = check.value(0).toString(); verdict != QLatin1String("ok"))
+        return QStringLiteral("the file is damaged (") + verdict + u')';
     return QString();
 }
 
@@ -131,6 +140,12 @@ RecordSet RecordSet::Open(std::shared_ptr<Database> db, const QString &query)
         for (int i = 0; i < count; ++i)
             row.values.push_back(q.value(i + offset));
         set.rows_.push_back(std::move(row));
+    }
+    // A read that stops on a damaged page gives no rows rather than the first
+    // part of the table passed off as all of it.
+    if (q.lastError().isValid()) {
+        set.rows_.clear();
+        return set;
     }
     set.view_.resize(set.rows_.size());
     for (size_t i = 0; i < set.rows_.size(); ++i)

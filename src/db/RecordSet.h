@@ -48,8 +48,9 @@ struct TableNeed {
 };
 
 // Why the connection cannot give its readers what they rely on: the file is
-// missing or cannot be opened, it is not a database, or a table or a column
-// is missing. Empty when every table and column is there. Reads only.
+// missing, a folder or cannot be opened, it is not a database, a table or a
+// column is missing, or its pages are damaged. Empty when every table and
+// column is there and the file passes SQLite's quick check. Reads only.
 QString CheckTables(const std::shared_ptr<Database> &db, const std::vector<TableNeed> &needs);
 
 class RecordSet {

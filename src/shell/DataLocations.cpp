@@ -78,6 +78,12 @@ QString ProgramFile(const QString &name)
         if (QFileInfo(path).isFile())
             return path;
     }
+    // Something else under the name (a folder) is where the file was meant to be.
+    for (const QString &folder : folders) {
+        const QString path = folder + u'/' + name;
+        if (QFileInfo::exists(path))
+            return path;
+    }
     return folders.first() + u'/' + name;
 }
 
@@ -92,7 +98,9 @@ QString MissingFileMessage(const QString &name, const QStringList &folders)
 QString RequiredProgramFile(const QString &name)
 {
     const QString path = ProgramFile(name);
-    if (!QFileInfo(path).isFile() && !reportedFiles().contains(name)) {
+    // Only a name with nothing under it is "not found"; a module that reads
+    // the path says what else is there.
+    if (!QFileInfo::exists(path) && !reportedFiles().contains(name)) {
         reportedFiles().insert(name);
         ShowMessage(nullptr, MissingFileMessage(name, ProgramFolders()), QMessageBox::Warning);
     }

@@ -85,7 +85,7 @@ void TestCartomancyDamagedDatabase::cleanup()
 
 void TestCartomancyDamagedDatabase::damagedDatabase_data()
 {
-    QTest::addColumn<QString>("kind"); // "missing", "bytes" or "sql"
+    QTest::addColumn<QString>("kind"); // "missing", "folder", "bytes", "noise" or "sql"
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("sql");
     QTest::addColumn<Shows>("shows");
@@ -93,6 +93,12 @@ void TestCartomancyDamagedDatabase::damagedDatabase_data()
 
     const QStringList none;
     QTest::addRow("missing file") << "missing" << QByteArray() << none << Shows::Nothing << true;
+    QTest::addRow("a folder in its place") << "folder" << QByteArray() << none << Shows::Nothing
+                                           << true;
+    // Twenty kilobytes of noise in the middle of the file: no deck cut short at
+    // the damage is passed off as the whole deck.
+    QTest::addRow("pages overwritten")
+        << "noise" << TestSupport::RandomBytes(20 * 1024) << none << Shows::Nothing << true;
     QTest::addRow("empty file") << "bytes" << QByteArray() << none << Shows::Nothing << true;
     QTest::addRow("random bytes") << "bytes" << TestSupport::RandomBytes(64 * 1024) << none
                                   << Shows::Nothing << true;
@@ -159,8 +165,15 @@ void TestCartomancyDamagedDatabase::damagedDatabase()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     } else if (kind == QLatin1String("sql")) {
         QVERIFY(TestSupport::DamagedCopy(BuiltDatabase(), path, sql));
+    } else if (kind == QLatin1String("noise")) {
+        QVERIFY(QFile::copy(BuiltDatabase(), path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(file.size() / 2));
+        QCOMPARE(file.write(bytes), bytes.size());
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
     }
-    if (kind != QLatin1String("missing"))
+    if (kind != QLatin1String("missing") && kind != QLatin1String("folder"))
         QVERIFY(TestSupport::AgeFile(path));
     const TestSupport::FileState before = TestSupport::StateOf(path);
     const QStringList folderBefore =
@@ -188,6 +201,11 @@ void TestCartomancyDamagedDatabase::damagedDatabase()
         const auto &message = messages.messages.last();
         QCOMPARE(message.icon, QMessageBox::Warning);
         QVERIFY2(message.text.contains(QDir::toNativeSeparators(path)), qPrintable(message.text));
+        if (kind == QLatin1String("noise"))
+            QVERIFY2(message.text.contains(QStringLiteral("damaged")), qPrintable(message.text));
+        if (kind == QLatin1String("folder"))
+            QVERIFY2(message.text.endsWith(QStringLiteral("it is a folder, not a database file.")),
+                     qPrintable(message.text));
     }
     switch (shows) {
     case Shows::Nothing:

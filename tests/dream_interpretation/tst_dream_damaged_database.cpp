@@ -93,6 +93,8 @@ private Q_SLOTS:
     }
     void damagedDatabase_data();
     void damagedDatabase();
+    void toldWhatIsWrong_data();
+    void toldWhatIsWrong();
 };
 
 void TestDreamDamagedDatabase::damagedDatabase_data()
@@ -244,6 +246,45 @@ void TestDreamDamagedDatabase::damagedDatabase()
     QCOMPARE(after.modified, before.modified);
     QCOMPARE(QDir(sandbox_->programFolder()).entryList(QDir::AllEntries | QDir::Hidden),
              folderBefore);
+}
+
+// Pages overwritten with noise, or a folder where the file should be: one
+// message, naming the path and what is wrong, however often the symbols are read.
+void TestDreamDamagedDatabase::toldWhatIsWrong_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("detail");
+    QTest::addRow("pages overwritten") << false << "damaged";
+    QTest::addRow("a folder in its place") << true << "it is a folder, not a database file.";
+}
+
+void TestDreamDamagedDatabase::toldWhatIsWrong()
+{
+    QFETCH(bool, folder);
+    QFETCH(QString, detail);
+    const QString path = database();
+    if (folder) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        QVERIFY(QFile::copy(DreamTestData::BuiltDatabase(), path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(file.size() / 2));
+        const QByteArray noise = TestSupport::RandomBytes(20 * 1024);
+        QCOMPARE(file.write(noise), noise.size());
+    }
+    DataLocations::ForgetReportedFilesForTesting();
+    messages_ = std::make_unique<MessageRecorder>();
+    window_ = new frmLearnDreamInterpretationMain();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    chooseLetters(true);
+    click(QStringLiteral("cmdBackToMain"));
+    chooseLetters(true);
+    QCOMPARE(messages_->messages.size(), 1);
+    const QString text = messages_->messages[0].text;
+    QVERIFY2(text.startsWith(kProblem) && text.contains(QDir::toNativeSeparators(path)) &&
+                 text.contains(detail),
+             qPrintable(text));
 }
 
 QTEST_MAIN(TestDreamDamagedDatabase)
