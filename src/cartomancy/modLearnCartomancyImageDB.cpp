@@ -1,5 +1,7 @@
 #include "modLearnCartomancyImageDB.h"
 
+#include "shell/FileReader.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -75,12 +77,9 @@ bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &colum
 
 bool SavePictureData(Db::RecordSet &set, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = FileReader::ReadRegularFile(path);
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() != file.size())
-        return false;
-    set.SetValue(QStringLiteral("PictureData"), bytes);
+    set.SetValue(QStringLiteral("PictureData"), *bytes);
     return set.Update();
 }

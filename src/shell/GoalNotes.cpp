@@ -1,7 +1,9 @@
 #include "GoalNotes.h"
 
 #include "DataLocations.h"
+#include "FileReader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -62,12 +64,14 @@ Loaded PrepareAndLoad(const QString &fileName, int goal)
         loaded.error = created.error;
         return loaded;
     }
-    QFile file(DataLocations::UserFile(fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.error = QStringLiteral("The file could not be read: ") + file.errorString();
+    const std::optional<QByteArray> bytes =
+        FileReader::ReadRegularFile(DataLocations::UserFile(fileName));
+    if (!bytes) {
+        loaded.error = QStringLiteral("The file could not be read: ") +
+                       QDir::toNativeSeparators(DataLocations::UserFile(fileName));
         return loaded;
     }
-    loaded.text = LinesWithLineEnds(file.readAll());
+    loaded.text = LinesWithLineEnds(*bytes);
     return loaded;
 }
 

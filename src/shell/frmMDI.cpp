@@ -314,11 +314,25 @@ void frmMDI::SelectModule(const ModuleEntry &module)
 
 void frmMDI::OpenFiles(const QStringList &files)
 {
+    // A module shows one file at a time, so of several for the same module
+    // only the last is opened: opening each in turn would only replace the one
+    // before, at the cost of a module window per file.
+    QList<const ModuleEntry *> modules;
+    QStringList last;
     for (const QString &file : files) {
         if (const ModuleEntry *module = ModuleForFile(file)) {
-            SelectModule(*module);
-            module->openFile(*this, QFileInfo(file).absoluteFilePath());
+            const qsizetype at = modules.indexOf(module);
+            if (at >= 0) {
+                last[at] = file;
+            } else {
+                modules << module;
+                last << file;
+            }
         }
+    }
+    for (qsizetype i = 0; i < modules.size(); ++i) {
+        SelectModule(*modules[i]);
+        modules[i]->openFile(*this, QFileInfo(last[i]).absoluteFilePath());
     }
 }
 

@@ -25,7 +25,8 @@ public:
     // hides the start panel, opens the module fresh).
     void SelectModule(const ModuleEntry &module);
     // Selects the module that opens each file (named on the command line), the
-    // way its button does, and hands it the file.
+    // way its button does, and hands it the file; of several files for one
+    // module only the last.
     void OpenFiles(const QStringList &files);
 
     QMdiArea *DocumentArea() const { return mdiArea_; }

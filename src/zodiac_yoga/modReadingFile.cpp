@@ -1,5 +1,6 @@
 #include "modReadingFile.h"
 
+#include "shell/FileReader.h"
 #include "shell/modSettings.h"
 
 #include <QFile>
@@ -44,10 +45,10 @@ FileWriter::Result Save(const QString &path, const Lines &lines)
 
 std::optional<Lines> Load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = FileReader::ReadRegularFile(path, MaxBytesRead);
+    if (!bytes)
         return std::nullopt;
-    return Parse(file.read(MaxBytesRead));
+    return Parse(*bytes);
 }
 
 FileKind Kind(const QString &title)

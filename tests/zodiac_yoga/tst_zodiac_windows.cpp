@@ -10,6 +10,8 @@
 #include "zodiac_yoga/ZodiacContent.h"
 #include "zodiac_yoga/modReadingFile.h"
 
+#include <sys/stat.h>
+
 using namespace ZodiacWindows;
 using TestSupport::MessageRecorder;
 
@@ -316,6 +318,8 @@ void TestZodiacWindows::openFile_data()
     QTest::addRow("binary") << "r.zoy" << binary << unchanged << damaged;
     // A file that cannot be read (here a folder) keeps the typed name.
     QTest::addRow("unreadable") << "folder.zoy" << QByteArray() << unchanged << damaged;
+    // A pipe is refused at once instead of waiting for a writer that never comes.
+    QTest::addRow("fifo") << "fifo.zoy" << QByteArray() << unchanged << damaged;
 }
 
 // Opening reads only the start of the file, fills the inputs and gives the reading or a message.
@@ -328,6 +332,8 @@ void TestZodiacWindows::openFile()
     const QString path = fixture_.Path(fileName);
     if (fileName.startsWith("folder"_L1))
         QVERIFY(QDir().mkpath(path));
+    else if (fileName.startsWith("fifo"_L1))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else
         QVERIFY(writeFile(path, bytes));
     const ReadingFile::Lines lines = ReadingFile::Load(path).value_or(ReadingFile::Lines{});
