@@ -1,8 +1,11 @@
 #include "frmLearnCartomancyPicEntry.h"
 
+#include "shell/MsgBox.h"
+
 #include "modLearnCartomancyDB.h"
 #include "modLearnCartomancyImageDB.h"
 #include "shell/Look.h"
+#include "shell/MsgBox.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -108,14 +111,20 @@ void frmLearnCartomancyPicEntry::cmdSetPicture_Click()
 
 bool frmLearnCartomancyPicEntry::StorePictureFile(const QString &path)
 {
+    // A picture the loader cannot decode is stored all the same.
+    QString error;
+    if (!SavePictureData(globals_->CardSet, path, &error)) {
+        // The card keeps the picture it had, which the window still shows.
+        ShowMessage(this, error, QMessageBox::Warning);
+        return false;
+    }
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull())
         Picture1->clear();
     else
         ShowPicture(Picture1, image);
-    // A picture the loader cannot decode is stored all the same.
-    return SavePictureData(globals_->CardSet, path);
+    return true;
 }
 
 void frmLearnCartomancyPicEntry::Command4_Click()

@@ -75,11 +75,20 @@ bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &colum
     return LoadPictureBytes(box, set.Bytes(column));
 }
 
-bool SavePictureData(Db::RecordSet &set, const QString &path)
+bool SavePictureData(Db::RecordSet &set, const QString &path, QString *error)
 {
     const std::optional<QByteArray> bytes = FileReader::ReadRegularFile(path);
-    if (!bytes)
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("The picture file could not be read.\r\n") +
+                     QDir::toNativeSeparators(path);
         return false;
+    }
     set.SetValue(QStringLiteral("PictureData"), *bytes);
-    return set.Update();
+    if (set.Update())
+        return true;
+    if (error)
+        *error = QStringLiteral("The picture could not be stored in the card database.\r\n") +
+                 set.LastError();
+    return false;
 }

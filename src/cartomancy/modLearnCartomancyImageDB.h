@@ -32,5 +32,5 @@ void ShowPicture(QLabel *box, const QImage &image);
 
 // Stores the complete bytes of the file in the current record's PictureData,
 // replacing what it held. False when the file cannot be read or the record not
-// written (the record then keeps its old picture).
-bool SavePictureData(Db::RecordSet &set, const QString &path);
+// written (the record then keeps its old picture); `error` then says which, for the user.
+bool SavePictureData(Db::RecordSet &set, const QString &path, QString *error = nullptr);

@@ -51,8 +51,8 @@ void SetCommandLineForTesting(const QStringList &arguments)
 
 bool CommandLineHasStartupSwitch(const QStringList &arguments)
 {
-    // A whole argument, in any case: a file whose name holds the word is no switch.
-    return arguments.mid(1).contains(StartupSwitch(), Qt::CaseInsensitive);
+    // A whole argument: a file whose name holds the word is no switch.
+    return arguments.mid(1).contains(StartupSwitch(), Qt::CaseSensitive);
 }
 
 bool CommandLineHasPictureEntrySwitch(const QStringList &arguments)

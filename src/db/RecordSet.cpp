@@ -30,8 +30,12 @@ std::shared_ptr<Database> Database::Open(const QString &path, bool readOnly)
     db->name_ = QStringLiteral("suite-db-%1").arg(connectionCounter.fetchAndAddRelaxed(1));
     QSqlDatabase handle = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), db->name_);
     handle.setDatabaseName(path);
+    // Another program holding the file is waited for a second at most, so a
+    // window does not freeze on it; the step then fails and says so.
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000");
     if (readOnly)
-        handle.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    handle.setConnectOptions(options);
     // A missing file would otherwise be created empty by a writable connection.
     db->open_ = QFileInfo(path).isFile() && handle.open();
     return db;
@@ -277,8 +281,14 @@ bool RecordSet::Update()
     }
     for (const QVariant &value : values)
         q.addBindValue(value);
-    if (!q.exec())
+    if (!q.exec()) {
+        error_ = q.lastError().text();
+        // The change is dropped: the record keeps what the table holds.
+        adding_ = false;
+        changed_.clear();
         return false;
+    }
+    error_.clear();
     // Binary columns stay on disk; the set keeps the rest.
     for (size_t i = 0; i < lazy_.size(); ++i)
         if (lazy_[i])

@@ -96,8 +96,10 @@ public:
     // Sets a column of the new record, or of the current record (stored by Update).
     void SetValue(const QString &column, const QVariant &value);
     // Writes the new or changed record to the table. False when the
-    // connection is read-only or the engine refuses the row.
+    // connection is read-only, the file is held by another program or the
+    // engine refuses the row; the change is then dropped and LastError says why.
     bool Update();
+    QString LastError() const { return error_; }
 
 private:
     struct Row {
@@ -119,6 +121,7 @@ private:
     bool adding_ = false;
     Row pending_;
     std::vector<bool> changed_;
+    QString error_;
 };
 
 } // namespace Db

@@ -46,7 +46,7 @@ bool isModuleSwitch(const QString &word)
 {
     for (const ModuleEntry &module : ModuleTable())
         for (const auto &entry : module.switches)
-            if (entry.first.compare(word, Qt::CaseInsensitive) == 0)
+            if (entry.first == word)
                 return true;
     return false;
 }

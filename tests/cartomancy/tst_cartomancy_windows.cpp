@@ -863,7 +863,32 @@ void TestCartomancyWindows::pictureEntry()
                  QColor(bytes == big ? Qt::darkGreen : Qt::darkRed));
     }
     QCOMPARE(stored(2), second); // other cards untouched
-    QVERIFY(!w->StorePictureFile(sandbox_->folder() + QStringLiteral("/missing.png")));
+    {
+        // A file that cannot be read, and a database another program holds:
+        // each is reported, the card keeps its picture and the window shows that one.
+        TestSupport::MessageRecorder messages;
+        QVERIFY(!w->StorePictureFile(sandbox_->folder() + QStringLiteral("/missing.png")));
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(sandbox_->DatabasePath());
+        QVERIFY(holder.open());
+        QVERIFY(QSqlQuery(holder).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(big);
+        out.close();
+        QVERIFY(!w->StorePictureFile(file));
+        QVERIFY(QSqlQuery(holder).exec(QStringLiteral("ROLLBACK")));
+        holder.close();
+        holder = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        QCOMPARE(messages.messages.size(), 2);
+        QVERIFY(messages.messages[0].text.startsWith(QStringLiteral("The picture file could not be read.")));
+        QVERIFY(messages.messages[1].text.startsWith(
+            QStringLiteral("The picture could not be stored in the card database.")));
+        QCOMPARE(messages.messages[1].icon, QMessageBox::Warning);
+        QCOMPARE(picture->pixmap().toImage().pixelColor(picture->pixmap().width() / 2, picture->pixmap().height() / 2),
+                 QColor(Qt::darkRed));
+    }
     QCOMPARE(stored(1), small);
 
     // Past the last card "Next" shows nothing new; "Prev" brings the last card back.
