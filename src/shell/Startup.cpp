@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "MsgBox.h"
 #include "UpdateReminder.h"
+#include "Handover.h"
 #include "frmMDI.h"
 #include "modHelp.h"
 #include "modRandom.h"
@@ -22,14 +23,27 @@
 #include <cstdio>
 
 SingleInstance::SingleInstance(const QString &lockPath)
-    : lock_(std::make_unique<QLockFile>(lockPath))
+    : lock_(std::make_unique<QLockFile>(lockPath)), path_(lockPath)
 {
     // A running copy keeps its lock however long it runs; a lock left by a
     // copy that crashed is recognised by its process id and taken over.
     lock_->setStaleLockTime(0);
 }
 
-bool SingleInstance::Acquire() { return lock_->tryLock(0); }
+SingleInstance::Outcome SingleInstance::Acquire()
+{
+    if (lock_->tryLock(0))
+        return Outcome::First;
+    // Only a lock that a live copy holds means "already running"; a lock that
+    // cannot be made at all says nothing about another copy.
+    if (lock_->error() == QLockFile::LockFailedError)
+        return Outcome::AlreadyRunning;
+    problem_ = QDir::toNativeSeparators(path_) +
+               (lock_->error() == QLockFile::PermissionError
+                    ? QStringLiteral(": the folder cannot be written")
+                    : QStringLiteral(": the lock file cannot be made"));
+    return Outcome::Unavailable;
+}
 
 QString SingleInstance::DefaultLockPath()
 {
@@ -38,6 +52,21 @@ QString SingleInstance::DefaultLockPath()
         folder = QDir::tempPath();
     QDir().mkpath(folder);
     return folder + u'/' + AppInfo::ApplicationName() + QStringLiteral(".lock");
+}
+
+void BringToFront(QWidget &window)
+{
+    if (window.isMinimized())
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void OpenHandedFiles(frmMDI &window, const QStringList &files)
+{
+    BringToFront(window);
+    window.OpenFiles(files);
 }
 
 namespace {
@@ -76,12 +105,27 @@ int RunSuite(int argc, char *argv[])
     // The program ends when the exit window closes, not when the main window does.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    QStringList files;
+    for (const QString &file : parsed.files)
+        files << QFileInfo(file).absoluteFilePath();
     SingleInstance instance;
-    if (!instance.Acquire()) {
+    switch (instance.Acquire()) {
+    case SingleInstance::Outcome::AlreadyRunning:
+        // The running copy comes to the front and opens the files; only when
+        // it cannot be reached is the user told that it runs.
+        if (Handover::HandOver(Handover::DefaultServerPath(), files))
+            return 0;
         ShowMessage(nullptr, QStringLiteral("Application is already running"),
                     QMessageBox::Information);
         QuitProgram();
         return 0;
+    case SingleInstance::Outcome::Unavailable:
+        std::fprintf(stderr,
+                     "%s: cannot tell whether another copy is running (%s); starting anyway.\n",
+                     qPrintable(AppInfo::ApplicationName()), qPrintable(instance.Problem()));
+        break;
+    case SingleInstance::Outcome::First:
+        break;
     }
 
     Random::SeedFromClock();
@@ -91,8 +135,12 @@ int RunSuite(int argc, char *argv[])
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         mainWindow.setGeometry(screen->availableGeometry());
     mainWindow.showMaximized();
-    if (!parsed.files.isEmpty())
-        QTimer::singleShot(0, &mainWindow,
-                           [&mainWindow, files = parsed.files] { mainWindow.OpenFiles(files); });
+    Handover::Server handover(Handover::DefaultServerPath(), [&mainWindow](const QStringList &handed) {
+        OpenHandedFiles(mainWindow, handed);
+    });
+    if (instance.Holds())
+        handover.Listen();
+    if (!files.isEmpty())
+        QTimer::singleShot(0, &mainWindow, [&mainWindow, files] { mainWindow.OpenFiles(files); });
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QWidget>
 #include <QString>
 
 #include <memory>
@@ -9,14 +10,31 @@
 // file in the user's runtime folder, held while the program runs.
 class SingleInstance {
 public:
+    enum class Outcome {
+        First,          // this copy holds the lock
+        AlreadyRunning, // a live copy holds it
+        Unavailable     // the lock cannot be made here (a read-only folder, ...)
+    };
     explicit SingleInstance(const QString &lockPath = DefaultLockPath());
-    // True when this copy holds the lock; false when another copy does.
-    bool Acquire();
+    Outcome Acquire();
+    bool Holds() const { return lock_->isLocked(); }
+    // Why the lock could not be made, for Unavailable.
+    QString Problem() const { return problem_; }
     static QString DefaultLockPath();
 
 private:
     std::unique_ptr<QLockFile> lock_;
+    QString path_;
+    QString problem_;
 };
+
+class frmMDI;
+
+// Shows the window in front of the others (a second launch asked for it).
+void BringToFront(QWidget &window);
+// What the running suite does with files a second launch hands over: comes to
+// the front and opens them as it opens files named on its command line.
+void OpenHandedFiles(frmMDI &window, const QStringList &files);
 
 // The program's entry: one copy per user, the random generator seeded from the
 // clock, the update reminder, then the main window until the exit window closes.

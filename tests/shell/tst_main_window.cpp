@@ -39,7 +39,6 @@ private Q_SLOTS:
     void aboutWindowIsModal();
     void closingShowsTheExitWindow_data();
     void closingShowsTheExitWindow();
-    void oneCopyPerUser();
 
 private:
     template <class T = QWidget> T *child(const QString &name) { return mdi->findChild<T *>(name); }
@@ -391,20 +390,6 @@ void TestMainWindow::closingShowsTheExitWindow()
     QVERIFY(!IsQuitting());
     exitWindow->close();
     QVERIFY(IsQuitting());
-}
-
-void TestMainWindow::oneCopyPerUser()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("suite.lock"));
-    {
-        SingleInstance first(path);
-        QVERIFY(first.Acquire());
-        SingleInstance second(path);
-        QVERIFY(!second.Acquire());
-    }
-    SingleInstance again(path);
-    QVERIFY(again.Acquire());
 }
 
 QTEST_MAIN(TestMainWindow)
