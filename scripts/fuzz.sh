@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 seed=${FUZZ_SEED:-0}
 build=build/fuzz
-targets=(reading_file settings goal_notes handover card_database dream_database)
+targets=(reading_file settings goal_notes handover progress_waiting card_database dream_database)
 
 if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
     scripts/setup.sh

@@ -1,5 +1,6 @@
 #include "ProgressMenu.h"
 
+#include "ProgressRecorder.h"
 #include "frmMyProgress.h"
 #include "shell/MainMenus.h"
 
@@ -7,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
+#include <QCoreApplication>
 
 frmMyProgress *ShowMyProgress(QWidget *mainWindow, const QStringList &modules) {
     static QPointer<frmMyProgress> open;
@@ -37,5 +40,10 @@ void AddProgressMenu(QMenuBar *bar, QWidget *mainWindow, const QStringList &modu
 void RegisterProgressMenu(const QStringList &modules) {
     RegisterMainMenu(QStringLiteral("progress"), [modules](QMenuBar *bar, QWidget *mainWindow) {
         AddProgressMenu(bar, mainWindow, modules);
+        // Tests an earlier run could not record are written once the suite is up,
+        // and what still waits when it ends.
+        QTimer::singleShot(0, mainWindow, [] { Progress::RecordWaitingTests(); });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, mainWindow,
+                         [] { Progress::RecordWaitingTests(); });
     });
 }

@@ -2,20 +2,37 @@
 
 #include "ProgressStore.h"
 
+#include <QByteArray>
+
 class QWidget;
 
+// Records finished tests in the per-user progress file. A test that cannot be
+// written now (the file damaged, locked by another program, a full disk) is
+// not lost: it is kept, in memory and in a file beside the record, and written
+// as soon as the record takes it again (with the next test, when the suite
+// starts, when it ends); the learner is told that it is not yet recorded.
+// Every test carries a uid, so none is ever recorded twice.
 namespace Progress {
 
-// Records a finished test in the per-user progress file. A file that cannot be
-// opened or written (damaged, locked by another program, unwritable folder) is
-// reported to the user once per run; the test goes on either way. Returns
-// whether the test was recorded.
+// Records a finished test, with any kept before it. False (after telling the
+// learner) when it could not be written and is kept.
 bool RecordFinishedTest(const TestRecord &test, QWidget *parent);
+// Writes the kept tests, if any, without a word. True when none is waiting.
+bool RecordWaitingTests();
+// How many tests are waiting to be written.
+int WaitingTestCount();
 
-// The message shown when the record cannot be written.
-QString RecordFailedMessage(const QString &detail);
+// The message shown when a test is kept instead of written.
+QString NotYetRecordedMessage(const QString &detail);
+// The file that keeps the waiting tests while the suite is not running.
+QString WaitingFilePath();
 
-// Forgets that a failure was reported, so a test sees the report again.
-void ForgetReportedFailureForTesting();
+// The waiting file's content: the tests as JSON, and back. A damaged file
+// reads as the tests that can be made out of it.
+QByteArray ComposeWaiting(const QList<TestRecord> &tests);
+QList<TestRecord> ParseWaiting(const QByteArray &bytes);
+
+// Forgets the tests kept in memory (each test starts with none).
+void ForgetWaitingTestsForTesting();
 
 } // namespace Progress

@@ -100,6 +100,38 @@ bool ProgressStore::prepareSchema() {
     for (const char *statement : kSchema)
         if (!query.exec(QString::fromLatin1(statement)))
             return fail(QStringLiteral("prepare"), query.lastError().text());
+    return migrate();
+}
+
+// Brings a file of an earlier version up to this one in place, in one
+// transaction; everything recorded stays.
+bool ProgressStore::migrate() {
+    QSqlQuery query(db_);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return fail(QStringLiteral("prepare"), query.lastError().text());
+    const int version = query.value(0).toInt();
+    if (version >= SchemaVersion)
+        return true;
+    if (!db_.transaction())
+        return fail(QStringLiteral("prepare"), db_.lastError().text());
+    const QStringList steps = {
+        // 1: every test carries a uid, unique when present.
+        QStringLiteral("ALTER TABLE tests ADD COLUMN uid TEXT"),
+        QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS tests_by_uid ON tests(uid)"),
+    };
+    for (const QString &step : steps.mid(version == 0 ? 0 : steps.size())) {
+        if (!query.exec(step)) {
+            const QString detail = query.lastError().text();
+            db_.rollback();
+            return fail(QStringLiteral("prepare"), detail);
+        }
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion)) || !db_.commit()) {
+        const QString detail = query.lastError().isValid() ? query.lastError().text()
+                                                           : db_.lastError().text();
+        db_.rollback();
+        return fail(QStringLiteral("prepare"), detail);
+    }
     return true;
 }
 
@@ -115,10 +147,12 @@ bool ProgressStore::RecordMany(const QList<TestRecord> &tests) {
     QSqlQuery insertTest(db_);
     QSqlQuery insertAnswer(db_);
     QSqlQuery countItem(db_);
+    QSqlQuery known(db_);
     const bool prepared =
+        known.prepare(QStringLiteral("SELECT 1 FROM tests WHERE uid = ?")) &&
         insertTest.prepare(QStringLiteral(
-            "INSERT INTO tests (module, kind, level, taken_ms, score, question_count, max_score)"
-            " VALUES (?, ?, ?, ?, ?, ?, ?)")) &&
+            "INSERT INTO tests (module, kind, level, taken_ms, score, question_count, max_score,"
+            " uid) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")) &&
         insertAnswer.prepare(QStringLiteral(
             "INSERT INTO answers (test_id, question_index, item, given, correct, is_right)"
             " VALUES (?, ?, ?, ?, ?, ?)")) &&
@@ -127,12 +161,19 @@ bool ProgressStore::RecordMany(const QList<TestRecord> &tests) {
             " ON CONFLICT (module, item) DO UPDATE SET missed = missed + excluded.missed,"
             " asked = asked + 1"));
     bool written = prepared;
-    for (qsizetype i = 0; written && i < tests.size(); ++i)
-        written = writeOne(tests[i], insertTest, insertAnswer, countItem);
+    for (qsizetype i = 0; written && i < tests.size(); ++i) {
+        if (!tests[i].uid.isEmpty()) {
+            known.addBindValue(tests[i].uid);
+            written = known.exec();
+            if (written && known.next())
+                continue; // recorded already
+        }
+        written = written && writeOne(tests[i], insertTest, insertAnswer, countItem);
+    }
     if (!written) {
         // The first failing statement says why; nothing of the batch stays.
         QString detail;
-        for (const QSqlQuery *query : {&insertTest, &insertAnswer, &countItem})
+        for (const QSqlQuery *query : {&known, &insertTest, &insertAnswer, &countItem})
             if (query->lastError().isValid())
                 detail = query->lastError().text();
         db_.rollback();
@@ -156,6 +197,7 @@ bool ProgressStore::writeOne(const TestRecord &test, QSqlQuery &insertTest, QSql
     insertTest.addBindValue(test.score);
     insertTest.addBindValue(test.questionCount);
     insertTest.addBindValue(effectiveMax(test.questionCount, test.maxScore));
+    insertTest.addBindValue(test.uid.isEmpty() ? QVariant() : QVariant(test.uid));
     if (!insertTest.exec())
         return false;
     const qlonglong testId = insertTest.lastInsertId().toLongLong();

@@ -22,6 +22,7 @@ struct AnswerRecord {
 
 // One finished test.
 struct TestRecord {
+    QString uid;    // tells this test from every other, so it is never recorded twice
     QString module; // the module's name, as its button shows it
     QString kind;   // the kind of test ("Test By Keyword", "Planet", ...)
     QString level;  // the level, or the letters chosen
@@ -88,17 +89,22 @@ public:
     QString LastError() const { return error_; }
     QString Path() const { return path_; }
 
-    // Stores the test and its answers in one transaction: all or nothing.
+    // Stores the test and its answers in one transaction: all or nothing. A
+    // test whose uid is recorded already is left out.
     bool Record(const TestRecord &test);
-    // Stores several tests in one transaction (imports, benchmarks).
+    // Stores several tests in one transaction (kept tests, imports, benchmarks).
     bool RecordMany(const QList<TestRecord> &tests);
     // Reads what the window shows for a module.
     bool Summarise(const QString &module, ModuleSummary &summary);
     // Removes every test of the module (all modules when empty), in one transaction.
     bool Clear(const QString &module);
 
+    // The schema version the file is at (PRAGMA user_version).
+    static constexpr int SchemaVersion = 1;
+
 private:
     bool prepareSchema();
+    bool migrate();
     bool fail(const QString &what, const QString &detail);
     bool writeOne(const TestRecord &test, QSqlQuery &insertTest, QSqlQuery &insertAnswer,
                   QSqlQuery &countItem);

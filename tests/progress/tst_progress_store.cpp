@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <functional>
+
 using namespace Progress;
 
 namespace {
@@ -68,7 +70,8 @@ private Q_SLOTS:
     void failedWriteLeavesNothing();
     void damagedFile_data();
     void damagedFile();
-    void lockedFileIsReportedOnceAndTestGoesOn();
+    void lockedFileKeepsTestsUntilItIsFree();
+    void earlierFileIsMigratedInPlace();
 
 private:
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
@@ -77,7 +80,7 @@ private:
 
 void tst_progress_store::init() {
     sandbox_ = std::make_unique<TestSupport::Sandbox>();
-    ForgetReportedFailureForTesting();
+    ForgetWaitingTestsForTesting();
 }
 
 void tst_progress_store::sharePercent_data() {
@@ -247,27 +250,44 @@ void tst_progress_store::damagedFile() {
     TestSupport::MessageRecorder recorder;
     QVERIFY(!RecordFinishedTest(makeTest(QStringLiteral("Learn Palmistry"), 0, 1, 10), nullptr));
     QVERIFY(!RecordFinishedTest(makeTest(QStringLiteral("Learn Palmistry"), 1, 2, 10), nullptr));
-    QCOMPARE(recorder.messages.size(), 1);
+    // Each test is said to be kept, not recorded; none is lost.
+    QCOMPARE(recorder.messages.size(), 2);
     QCOMPARE(recorder.messages[0].icon, QMessageBox::Warning);
-    QVERIFY(recorder.messages[0].text.startsWith(RecordFailedMessage(QString())));
-    QVERIFY(recorder.messages[0].text.contains(file));
+    QVERIFY(recorder.messages[1].text.startsWith(NotYetRecordedMessage(QString())));
+    QVERIFY(recorder.messages[1].text.contains(file));
+    QCOMPARE(WaitingTestCount(), 2);
+    QCOMPARE(ParseWaiting(TestSupport::StateOf(WaitingFilePath()).bytes).size(), 2);
     // The damaged file is left as it was, for the user to keep or remove.
     QCOMPARE(TestSupport::StateOf(file).bytes, bytes);
+    // Once it is gone, the kept tests go into a new record.
+    QVERIFY(QFile::remove(file));
+    QVERIFY(RecordWaitingTests());
+    QCOMPARE(rowCount(file, QStringLiteral("tests")), 2);
+    QVERIFY(!QFile::exists(WaitingFilePath()));
 }
 
-void tst_progress_store::lockedFileIsReportedOnceAndTestGoesOn() {
+// Tests taken while another program locks the record are kept and written
+// when it is free: with the next test, or by the next run from the waiting
+// file; none is lost and none is recorded twice.
+void tst_progress_store::lockedFileKeepsTestsUntilItIsFree() {
     const QString file = DataLocations::UserFile(DefaultFileName());
     const QString module = QStringLiteral("Learn Aromatherapy");
     QVERIFY(RecordFinishedTest(makeTest(module, 0, 5, 15), nullptr));
-    {
-        QSqlDatabase lock =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
-        lock.setDatabaseName(file);
-        QVERIFY(lock.open());
-        QSqlQuery query(lock);
-        QVERIFY(query.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-        QVERIFY(query.exec(QStringLiteral("DELETE FROM missed")));
-
+    const auto locked = [&](const std::function<void()> &whileLocked) {
+        {
+            QSqlDatabase lock =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lock"));
+            lock.setDatabaseName(file);
+            QVERIFY(lock.open());
+            QSqlQuery query(lock);
+            QVERIFY(query.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            QVERIFY(query.exec(QStringLiteral("DELETE FROM missed")));
+            whileLocked();
+            QVERIFY(query.exec(QStringLiteral("ROLLBACK")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("lock"));
+    };
+    locked([&] {
         TestSupport::MessageRecorder recorder;
         QElapsedTimer timer;
         timer.start();
@@ -275,16 +295,63 @@ void tst_progress_store::lockedFileIsReportedOnceAndTestGoesOn() {
         QVERIFY(!RecordFinishedTest(makeTest(module, 2, 7, 15), nullptr));
         // A lock holds a test up briefly, never for the driver's default five seconds.
         QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(recorder.messages.size(), 1);
-        QVERIFY(recorder.messages[0].text.contains(QStringLiteral("locked")));
-        QVERIFY(query.exec(QStringLiteral("ROLLBACK")));
+        QCOMPARE(recorder.messages.size(), 2);
+        QVERIFY(recorder.messages[1].text.contains(QStringLiteral("locked")));
+        QVERIFY(!RecordWaitingTests()); // at exit, still locked: they stay in the file
+    });
+    // The next test goes in with the two kept ones, without a message.
+    {
+        TestSupport::MessageRecorder recorder;
+        QVERIFY(RecordFinishedTest(makeTest(module, 3, 8, 15), nullptr));
+        QCOMPARE(recorder.messages.size(), 0);
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("lock"));
-    // Once the lock is gone recording works again, without a new message.
+    QCOMPARE(rowCount(file, QStringLiteral("tests")), 4);
+    QCOMPARE(WaitingTestCount(), 0);
+
+    // Kept in the file when the run ends, written by the next run.
     TestSupport::MessageRecorder recorder;
-    QVERIFY(RecordFinishedTest(makeTest(module, 3, 8, 15), nullptr));
-    QCOMPARE(recorder.messages.size(), 0);
-    QCOMPARE(rowCount(file, QStringLiteral("tests")), 2);
+    locked([&] { QVERIFY(!RecordFinishedTest(makeTest(module, 4, 9, 15), nullptr)); });
+    const QByteArray kept = TestSupport::StateOf(WaitingFilePath()).bytes;
+    QCOMPARE(ParseWaiting(kept).size(), 1);
+    ForgetWaitingTestsForTesting(); // a new run
+    QCOMPARE(WaitingTestCount(), 1);
+    QVERIFY(RecordWaitingTests());
+    QCOMPARE(rowCount(file, QStringLiteral("tests")), 5);
+    // A waiting file left behind after its tests went in adds nothing.
+    QFile again(WaitingFilePath());
+    QVERIFY(again.open(QIODevice::WriteOnly) && again.write(kept) == kept.size());
+    again.close();
+    ForgetWaitingTestsForTesting();
+    QVERIFY(RecordWaitingTests());
+    QCOMPARE(rowCount(file, QStringLiteral("tests")), 5);
+}
+
+// A record written before tests carried a uid opens with every test kept.
+void tst_progress_store::earlierFileIsMigratedInPlace() {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        db.setDatabaseName(path());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral(
+            "CREATE TABLE tests (id INTEGER PRIMARY KEY, module TEXT NOT NULL, kind TEXT NOT NULL,"
+            " level TEXT NOT NULL, taken_ms INTEGER NOT NULL, score INTEGER NOT NULL,"
+            " question_count INTEGER NOT NULL, max_score INTEGER NOT NULL)")));
+        QVERIFY(query.exec(QStringLiteral(
+            "INSERT INTO tests VALUES (1, 'Learn Palmistry', 'Test By Significance', '', 0, 7, 10, 10)")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    ProgressStore store(path());
+    QVERIFY2(store.IsReady(), qPrintable(store.LastError()));
+    ModuleSummary summary;
+    QVERIFY(store.Summarise(QStringLiteral("Learn Palmistry"), summary));
+    QCOMPARE(summary.testCount, 1);
+    QCOMPARE(summary.recent[0].score, 7);
+    TestRecord test = makeTest(QStringLiteral("Learn Palmistry"), 1, 3, 10);
+    test.uid = QStringLiteral("one");
+    QVERIFY(store.Record(test));
+    QVERIFY(store.Record(test)); // the same test again: left out
+    QCOMPARE(rowCount(path(), QStringLiteral("tests")), 2);
 }
 
 QTEST_MAIN(tst_progress_store)
