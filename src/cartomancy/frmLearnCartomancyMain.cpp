@@ -465,6 +465,15 @@ QWidget *frmLearnCartomancyMain::buildMemorizeTab()
     meaningLabel->setBuddy(txtNormalMeaning);
     v->addWidget(meaningLabel);
     v->addWidget(txtNormalMeaning, 3);
+    // The Settings tab promises upright, reversed and keywords on one screen.
+    QLabel *reversedLabel =
+        makeLabel(QStringLiteral("Re&versed Meaning :"), page, QStringLiteral("lblReversedMeaning"));
+    reversedLabel->setTextFormat(Qt::AutoText);
+    setBold(reversedLabel);
+    txtReversedMeaning = makeTextBox(QStringLiteral("txtReversedMeaning"), true, page);
+    reversedLabel->setBuddy(txtReversedMeaning);
+    v->addWidget(reversedLabel);
+    v->addWidget(txtReversedMeaning, 3);
     QLabel *keywordsLabel = makeLabel(QStringLiteral("&Keywords (same for both)"), page, QStringLiteral("lblKeywords"));
     keywordsLabel->setTextFormat(Qt::AutoText);
     setBold(keywordsLabel);
@@ -472,7 +481,7 @@ QWidget *frmLearnCartomancyMain::buildMemorizeTab()
     keywordsLabel->setBuddy(txtKeywords);
     v->addWidget(keywordsLabel);
     v->addWidget(txtKeywords, 1);
-    for (QPlainTextEdit *box : {txtNormalMeaning, txtKeywords}) {
+    for (QPlainTextEdit *box : {txtNormalMeaning, txtReversedMeaning, txtKeywords}) {
         box->setFont(Look::Verdana(10));
         InstallClipboardGuard(box);
     }
@@ -495,7 +504,8 @@ QWidget *frmLearnCartomancyMain::buildMemorizeTab()
     QWidget::setTabOrder(cmdNext, cmdPrevious);
     QWidget::setTabOrder(cmdPrevious, cmdStartTest);
     QWidget::setTabOrder(cmdStartTest, txtNormalMeaning);
-    QWidget::setTabOrder(txtNormalMeaning, txtKeywords);
+    QWidget::setTabOrder(txtNormalMeaning, txtReversedMeaning);
+    QWidget::setTabOrder(txtReversedMeaning, txtKeywords);
     return page;
 }
 
@@ -652,6 +662,7 @@ void frmLearnCartomancyMain::SSTab1_Click(int tab)
         globals_->CardSet.MoveFirst();
         MemorizePosition = 1;
         ShowMemorizeCard();
+        updateMemorizeButtons();
         SSTab1->setTabEnabled(TestTab, false);
         SSTab1->setTabEnabled(ResultsTab, false);
         break;
@@ -791,27 +802,36 @@ void frmLearnCartomancyMain::cmdSetOption_Click()
 
 void frmLearnCartomancyMain::cmdNext_Click()
 {
-    cmdPrevious->setEnabled(true);
     if (MemorizePosition < memorizeCount_) {
         ++MemorizePosition;
         globals_->CardSet.MoveNext();
         ShowMemorizeCard();
-    } else {
-        cmdNext->setEnabled(false);
     }
+    updateMemorizeButtons();
 }
 
 void frmLearnCartomancyMain::cmdPrevious_Click()
 {
-    cmdNext->setEnabled(true);
-    if (MemorizePosition < 2) {
-        cmdPrevious->setEnabled(false);
-        return;
+    if (MemorizePosition >= 2) {
+        --MemorizePosition;
+        globals_->CardSet.MovePrevious();
+        ShowMemorizeCard();
     }
-    cmdPrevious->setEnabled(true);
-    --MemorizePosition;
-    globals_->CardSet.MovePrevious();
-    ShowMemorizeCard();
+    updateMemorizeButtons();
+}
+
+// The buttons always match the position: no "<< Previous" on the first card,
+// no "Next >>" on the last, whichever way the card was reached.
+void frmLearnCartomancyMain::updateMemorizeButtons()
+{
+    // A button about to be disabled hands the keyboard to the other one.
+    const bool hadFocus = cmdNext->hasFocus() || cmdPrevious->hasFocus();
+    cmdPrevious->setEnabled(MemorizePosition > 1);
+    cmdNext->setEnabled(MemorizePosition < memorizeCount_);
+    if (hadFocus && !cmdNext->isEnabled() && cmdPrevious->isEnabled())
+        cmdPrevious->setFocus();
+    else if (hadFocus && !cmdPrevious->isEnabled() && cmdNext->isEnabled())
+        cmdNext->setFocus();
 }
 
 void frmLearnCartomancyMain::ShowMemorizeCard()
@@ -822,8 +842,10 @@ void frmLearnCartomancyMain::ShowMemorizeCard()
     if (onCard)
         lblCardNameMemorize->setText(cards.Text(QStringLiteral("Name")));
     LoadPictureData(picCardMemorize, cards, QStringLiteral("PictureData"));
-    if (onCard)
+    if (onCard) {
         txtNormalMeaning->setPlainText(cards.Text(QStringLiteral("NormalMeaning")));
+        txtReversedMeaning->setPlainText(cards.Text(QStringLiteral("ReversedMeaning")));
+    }
     txtKeywords->clear();
     if (!onCard)
         return;

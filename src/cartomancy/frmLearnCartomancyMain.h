@@ -74,6 +74,7 @@ private:
     void cmdNext_Click();
     void cmdPrevious_Click();
     void ShowMemorizeCard();
+    void updateMemorizeButtons();
 
     void cmdStartTest2_Click();
     void cmdStartTest_Click();
@@ -133,6 +134,7 @@ private:
     QLabel *lblCardNameMemorize = nullptr;
     QLabel *picCardMemorize = nullptr;
     QPlainTextEdit *txtNormalMeaning = nullptr;
+    QPlainTextEdit *txtReversedMeaning = nullptr;
     QPlainTextEdit *txtKeywords = nullptr;
     QPushButton *cmdPrevious = nullptr;
     QPushButton *cmdNext = nullptr;

@@ -115,12 +115,19 @@ QString CardQuizSource::ItemName(int item) {
     return Card(item).name;
 }
 
-ReviewItem CardQuizSource::ReviewOf(int item) {
+ReviewItem CardQuizSource::ReviewOf(int item)
+{
+    // As the Memorize Cards tab shows the card: picture, meanings, first five keywords.
+    Db::RecordSet card = Db::RecordSet::Open(
+        db_, QStringLiteral("SELECT * FROM tblCards WHERE ID=") + QString::number(Card(item).id));
+    const bool read = card.IsValid() && !card.IsEOF();
     ReviewItem review;
     review.title = Card(item).name;
-    review.picture = Picture(item);
+    review.picture = read ? card.Bytes(QStringLiteral("PictureData")) : QByteArray();
     review.body = ReviewBody({
         {QStringLiteral("Card Meaning :"), Card(item).meaning},
+        {QStringLiteral("Reversed Meaning :"),
+         read ? card.Text(QStringLiteral("ReversedMeaning")) : QString()},
         {QStringLiteral("Keywords (same for both)"),
          ownKeywords(item).mid(0, 5).join(QStringLiteral(", "))},
     });

@@ -86,7 +86,14 @@ QString TrimBlanks(const QString &text)
     return text.mid(first, last - first);
 }
 
-QByteArray FileBytes(const QString &text) { return FileWriter::TextFileBytes(TrimBlanks(text) + u'\n'); }
+QByteArray FileBytes(const QString &text)
+{
+    // A loaded note already ends with a line end; adding another at every save
+    // would grow the note by an empty line each time.
+    const QString trimmed = TrimBlanks(text);
+    const bool ended = trimmed.endsWith(u'\n') || trimmed.endsWith(u'\r');
+    return FileWriter::TextFileBytes(ended ? trimmed : trimmed + u'\n');
+}
 
 FileWriter::Result Save(const QString &fileName, const QString &text)
 {

@@ -33,7 +33,8 @@ QString LinesWithLineEnds(const QByteArray &bytes);
 // The text without leading and trailing blanks (spaces and tabs; line breaks stay).
 QString TrimBlanks(const QString &text);
 
-// What a save writes: the trimmed text followed by CR LF, every line end as CR LF.
+// What a save writes: the trimmed text ending in one line end, every line end
+// as CR LF; a note saved unchanged keeps its bytes.
 QByteArray FileBytes(const QString &text);
 
 // Overwrites the goal file with the text; a failed save leaves the old file whole.
