@@ -2,6 +2,7 @@
 
 #include "modDreamInterpretation.h"
 #include "shell/ModuleHost.h"
+#include "shell/ReportView.h"
 
 #include <array>
 
@@ -27,6 +28,8 @@ public:
 
     // The state behind the screens (tests look at it).
     const DreamSession &Session() const { return session_; }
+    // What "&Print Test Results" does once a printer is chosen.
+    Printing::Outcome PrintTo(QPrinter *printer);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -77,6 +80,7 @@ private:
     void AskQuestion();
     void cmdNextQuestion_Click();
     void BuildDreamReport();
+    void composePrintout();
     void cmdPrint_Click();
     void cmdGoToMain_Click();
     // Tells the user, once per window, that the symbol database cannot be

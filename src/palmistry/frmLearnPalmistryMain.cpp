@@ -647,12 +647,27 @@ void frmLearnPalmistryMain::BuildResult()
     Progress::RecordFinishedTest(result.Record(), this);
 }
 
-void frmLearnPalmistryMain::cmdPrint_Click()
+void frmLearnPalmistryMain::composePrintout()
 {
     RTB::Empty(rtbPrint_);
-    RTB::Append(rtbPrint_, PalmPrintText(rtbResult_->toPlainText()));
+    RTB::Append(rtbPrint_, Printing::WithGeneratedByLines(rtbResult_->toPlainText()));
     rtbPrint_->moveCursor(QTextCursor::Start);
-    Printing::ReportOutcome(Printing::PrintOnDefaultPrinter(rtbPrint_), this);
+}
+
+// Through the print dialog, so a learner without a printer still prints to a
+// PDF file; a failing printer is reported.
+void frmLearnPalmistryMain::cmdPrint_Click()
+{
+    composePrintout();
+    Printing::ReportOutcome(Printing::PrintWithDialog(rtbPrint_, this), this);
+}
+
+Printing::Outcome frmLearnPalmistryMain::PrintTo(QPrinter *printer)
+{
+    composePrintout();
+    const Printing::Outcome outcome = Printing::PrintView(rtbPrint_, printer, false);
+    Printing::ReportOutcome(outcome, this);
+    return outcome;
 }
 
 void frmLearnPalmistryMain::cmdStartTest_Click()

@@ -2,6 +2,7 @@
 
 #include "palmistry/modPalmistryTest.h"
 #include "shell/ModuleHost.h"
+#include "shell/ReportView.h"
 
 #include <array>
 
@@ -31,6 +32,8 @@ public:
     // Where the quiz takes its random numbers (by default reseeded from the
     // clock before every draw); tests fix the sequence.
     void UseRandom(Quiz::Uniform uniform) { uniform_ = std::move(uniform); }
+    // What "&Print Test Results" does once a printer is chosen.
+    Printing::Outcome PrintTo(QPrinter *printer);
 
 private:
     QGroupBox *buildStartFrame();
@@ -53,6 +56,7 @@ private:
     void PresentQuestion();
     void cmdNextQuestion_Click();
     void BuildResult();
+    void composePrintout();
     void cmdPrint_Click();
     void cmdStartTest_Click();
     void chkGoal_Click(int goal);

@@ -5,6 +5,8 @@
 #include "shell/modSettings.h"
 
 #include <QAbstractButton>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -38,6 +40,30 @@ std::shared_ptr<MessageAnswer> AnswerNextMessage(QMessageBox::StandardButton ans
     QObject::connect(&raw->timer, &QTimer::timeout, &raw->timer, [raw, answer] {
         if (answerOne(answer, *raw))
             raw->timer.stop();
+    });
+    raw->timer.start();
+    return watch;
+}
+
+std::shared_ptr<PrintDialogAnswer> AnswerNextPrintDialog(const QString &pdfPath)
+{
+    auto watch = std::make_shared<PrintDialogAnswer>();
+    PrintDialogAnswer *raw = watch.get();
+    raw->timer.setInterval(10);
+    QObject::connect(&raw->timer, &QTimer::timeout, &raw->timer, [raw, pdfPath] {
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        raw->timer.stop();
+        raw->shown = true;
+        if (pdfPath.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(pdfPath);
+        // Closed as accepted without reading the dialog's fields back into the printer.
+        dialog->done(QDialog::Accepted);
     });
     raw->timer.start();
     return watch;

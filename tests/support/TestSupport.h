@@ -44,6 +44,15 @@ struct MessageAnswer : SeenMessage {
 // The returned record is filled once the box has appeared.
 std::shared_ptr<MessageAnswer> AnswerNextMessage(QMessageBox::StandardButton answer = QMessageBox::Ok);
 
+// Arms a watcher for the next print dialog: with a path it prints to that PDF
+// file (as "Print to File (PDF)" does), without one it cancels. `shown` tells
+// whether a dialog came.
+struct PrintDialogAnswer {
+    bool shown = false;
+    QTimer timer;
+};
+std::shared_ptr<PrintDialogAnswer> AnswerNextPrintDialog(const QString &pdfPath = QString());
+
 // Answers every message box that appears until the returned object is destroyed,
 // recording each one, so a test can run an action that may show several.
 class MessageRecorder {
