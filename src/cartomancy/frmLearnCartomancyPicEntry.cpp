@@ -136,6 +136,7 @@ void frmLearnCartomancyPicEntry::Command4_Click()
     const bool batch = globals_->CardConnection && globals_->CardConnection->IsOpen() &&
                        globals_->CardConnection->Handle().transaction();
     int n = 1;
+    int added = 0;
     for (int card = 1; card <= 52; ++card) {
         cards.SetFilter(QStringLiteral("ID=") + QString::number(card));
         const QString name = cards.Text(QStringLiteral("Name"));
@@ -145,10 +146,22 @@ void frmLearnCartomancyPicEntry::Command4_Click()
             keywords.SetValue(QStringLiteral("CardID"), card);
             keywords.SetValue(QStringLiteral("CardName"), name);
             keywords.SetValue(QStringLiteral("keyword"), QString(name + u' ' + QString::number(k)));
-            keywords.Update();
+            added += keywords.Update() ? 1 : 0;
             ++n;
         }
     }
-    if (batch)
-        globals_->CardConnection->Handle().commit();
+    const bool committed = batch && globals_->CardConnection->Handle().commit();
+    if (batch && !committed)
+        added = 0; // nothing of the batch was kept
+    // Rows whose numbers the table holds already are refused; the user hears how many.
+    ShowMessage(this, SeededKeywordsMessage(added, n - 1 - added),
+                added == n - 1 ? QMessageBox::Information : QMessageBox::Warning);
+}
+
+QString SeededKeywordsMessage(int added, int refused)
+{
+    return QStringLiteral("%1 keyword rows were added and %2 were refused (their numbers are in use "
+                          "or the database could not be written).")
+        .arg(added)
+        .arg(refused);
 }

@@ -13,6 +13,9 @@ struct CartomancyGlobals;
 // card and can seed the keyword table with numbered placeholder rows. It is
 // the only window that opens the database for writing; the suite opens it
 // when started with --card-picture-entry.
+// What "Command4" tells once it has seeded the keyword table.
+QString SeededKeywordsMessage(int added, int refused);
+
 class frmLearnCartomancyPicEntry : public ModuleWindow {
     Q_OBJECT
 public:

@@ -920,7 +920,14 @@ void TestCartomancyWindows::pictureEntrySeedsKeywords()
     QVERIFY(MakeDeck(sandbox_->DatabasePath(), cards, {}));
     {
         QPointer<frmLearnCartomancyPicEntry> w = new frmLearnCartomancyPicEntry();
+        TestSupport::MessageRecorder messages;
         click(w, QStringLiteral("Command4"));
+        // Seeding again: every number is in use, so every row is refused, and it says so.
+        click(w, QStringLiteral("Command4"));
+        QCOMPARE(messages.messages.size(), 2);
+        QCOMPARE(messages.messages[0].text, SeededKeywordsMessage(364, 0));
+        QCOMPARE(messages.messages[1].text, SeededKeywordsMessage(0, 364));
+        QCOMPARE(messages.messages[1].icon, QMessageBox::Warning);
         delete w.data();
     }
     auto db = Db::Database::Open(sandbox_->DatabasePath());
