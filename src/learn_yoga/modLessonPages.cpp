@@ -104,7 +104,10 @@ PageScript LessonPage(const LearnYogaContent::Page &page, bool emptyFirst)
     if (emptyFirst)
         script.Empty();
     script.Bold(true).Colour(kPageColourTitle).Size(kPageSize).Align(RTB::Alignment::Centre);
-    script.Append(QString::fromLatin1(page.title) + kBlockBreak);
+    // Titles are stored as button captions, where "&&" stands for one "&";
+    // the page shows that one "&".
+    script.Append(QString::fromLatin1(page.title).replace(QStringLiteral("&&"), QStringLiteral("&")) +
+                  kBlockBreak);
     script.Align(RTB::Alignment::Left).Bold(false).Colour(kPageColourBody);
 
     if (page.emphasis) {
