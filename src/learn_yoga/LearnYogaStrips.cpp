@@ -299,7 +299,7 @@ void LearnYogaStrips::Open()
         return;
     picLeft_->show();
     frmLearnYogaDisp *window = openDisplay();
-    sizeDisplay(LearnYoga::Sizing::Opening);
+    sizeDisplay();
     // A freshly opened window is empty: the introduction is written without emptying it.
     LearnYoga::WritePage(window->View(), LearnYoga::LessonPage(LearnYogaContent::kIntroduction, false));
     shownAsana_.clear();
@@ -321,7 +321,6 @@ frmLearnYogaDisp *LearnYogaStrips::openDisplay()
             watchedArea_->installEventFilter(this);
         }
     }
-    sizing_ = LearnYoga::Sizing::Opening;
     return window;
 }
 
@@ -330,15 +329,13 @@ frmLearnYogaDisp *LearnYogaStrips::display()
     if (display_)
         return display_;
     frmLearnYogaDisp *window = openDisplay();
-    sizeDisplay(LearnYoga::Sizing::Opening);
+    sizeDisplay();
     return window;
 }
 
-// Sizes the display window by the rule of the last action, within the
-// document area as it is now laid out.
-void LearnYogaStrips::sizeDisplay(LearnYoga::Sizing sizing)
+// Sizes the display window to fill the document area as it is now laid out.
+void LearnYogaStrips::sizeDisplay()
 {
-    sizing_ = sizing;
     if (!display_ || sizingBusy_)
         return;
     sizingBusy_ = true;
@@ -347,18 +344,8 @@ void LearnYogaStrips::sizeDisplay(LearnYoga::Sizing sizing)
     for (QWidget *w : {picTop1_->parentWidget(), picLeft_->parentWidget()})
         if (w && w->layout())
             w->layout()->activate();
-
-    LearnYoga::StripSizes sizes;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        sizes.screen = screen->geometry().size();
-    sizes.mainWindow = main_->frameGeometry().size();
-    sizes.picLeftWidth = picLeft_->width();
-    sizes.picTopMainHeight = picTopMain_ ? picTopMain_->height() : 0;
-    sizes.picTopHeight = picTop_ ? picTop_->height() : 0;
-    sizes.picTop1Height = picTop1_->height();
     if (watchedArea_)
-        sizes.documentArea = watchedArea_->size();
-    display_->SetDisplaySize(LearnYoga::DisplaySize(sizes, sizing));
+        display_->SetDisplaySize(LearnYoga::DisplaySize(watchedArea_->size()));
     sizingBusy_ = false;
 }
 
@@ -367,7 +354,7 @@ bool LearnYogaStrips::eventFilter(QObject *watched, QEvent *event)
     // The document area changed size (main window resized, strip shown or
     // hidden): keep the display within it.
     if (watched == watchedArea_ && event->type() == QEvent::Resize && display_)
-        sizeDisplay(sizing_);
+        sizeDisplay();
     return QObject::eventFilter(watched, event);
 }
 
@@ -378,7 +365,7 @@ void LearnYogaStrips::SectionClick(int section)
     const bool browsing = LearnYoga::IsBrowsingSection(section);
     picTop1_->setVisible(browsing);
     display();
-    sizeDisplay(browsing ? LearnYoga::Sizing::BrowsingSection : LearnYoga::Sizing::LessonSection);
+    sizeDisplay();
     menu_.Click(section);
     applyMenu();
     firstAction(section);

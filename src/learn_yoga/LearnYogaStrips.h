@@ -64,7 +64,7 @@ private:
     void applyMenu();
     frmLearnYogaDisp *openDisplay();
     frmLearnYogaDisp *display();
-    void sizeDisplay(LearnYoga::Sizing sizing);
+    void sizeDisplay();
     void firstAction(int section);
 
     void cboAsanasByName_Click();
@@ -95,7 +95,6 @@ private:
     LearnYoga::YogasanaCatalogue records_;
     QPointer<frmLearnYogaDisp> display_;
     QPointer<QWidget> watchedArea_; // the document area's viewport, refitted on resize
-    LearnYoga::Sizing sizing_ = LearnYoga::Sizing::Opening;
     bool sizingBusy_ = false; // laying out the area resizes it: no sizing inside a sizing
     QString shownAsana_; // the asana whose page the display shows, empty for a lesson
     int shownPicture_ = 0;

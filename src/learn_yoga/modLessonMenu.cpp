@@ -1,23 +1,12 @@
 #include "modLessonMenu.h"
 
-#include <QtGlobal>
 
 namespace LearnYoga {
 
 namespace {
-// The margin the sizing rules keep below the display window, in pixels (2000 twips).
-constexpr int kBottomMargin = 2000 / 15;
-// A view smaller than this is of no use for reading; the rules never go below it
-// while the document area is larger.
+// A view smaller than this is of no use for reading.
 constexpr int kSmallestWidth = 200;
 constexpr int kSmallestHeight = 120;
-
-int fit(int wanted, int smallest, int available)
-{
-    if (available <= 0)
-        return qMax(wanted, smallest);
-    return qBound(qMin(smallest, available), wanted, available);
-}
 } // namespace
 
 bool IsBrowsingSection(int section) { return section >= 2 && section <= 4; }
@@ -83,24 +72,12 @@ void LessonMenu::stack(int section)
     }
 }
 
-QSize DisplaySize(const StripSizes &sizes, Sizing sizing)
+QSize DisplaySize(const QSize &documentArea)
 {
-    // The width always ends as the display window's own rule sets it: a
-    // section click sets another width first, which the rule puts back.
-    const int width = sizes.screen.width() - sizes.picLeftWidth;
-    int height = 0;
-    switch (sizing) {
-    case Sizing::Opening:
-        height = sizes.screen.height() - sizes.picTopHeight - sizes.picTop1Height - kBottomMargin;
-        break;
-    case Sizing::LessonSection:
-    case Sizing::BrowsingSection:
-        height = sizes.mainWindow.height() - sizes.picTopMainHeight - sizes.picTopHeight -
-                 (sizing == Sizing::BrowsingSection ? sizes.picTop1Height : 0) - kBottomMargin;
-        break;
-    }
-    return QSize(fit(width, kSmallestWidth, sizes.documentArea.width()),
-                 fit(height, kSmallestHeight, sizes.documentArea.height()));
+    // Never larger than the area, which would cut the page off; an area not
+    // laid out yet gets a size the page can be read at.
+    return QSize(documentArea.width() > 0 ? documentArea.width() : kSmallestWidth,
+                 documentArea.height() > 0 ? documentArea.height() : kSmallestHeight);
 }
 
 } // namespace LearnYoga

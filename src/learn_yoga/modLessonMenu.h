@@ -54,30 +54,9 @@ private:
     std::array<int, SectionCount> panelTop_{};
 };
 
-// What the sizing of the display window reads, in pixels.
-struct StripSizes {
-    QSize screen;       // the whole screen
-    QSize mainWindow;   // the main window with its frame
-    int picLeftWidth = 0;
-    int picTopMainHeight = 0;
-    int picTopHeight = 0;
-    int picTop1Height = 0;
-    QSize documentArea; // the visible part of the area that holds the display window
-};
-
-// Size of the display window; its view fills it.
-enum class Sizing {
-    Opening,        // the window's own resize rule
-    LessonSection,  // after a click on section 1, 5, 6 or 7
-    BrowsingSection // after a click on section 2, 3 or 4
-};
-
-// The display window's size by the rules: on opening, width = screen width -
-// picLeft width and height = screen height - picTop - picTop1 - 2000 twips;
-// after a section click the height is main window height - picTopMain -
-// picTop - (browsing sections) picTop1 - 2000 twips. A size that would leave
-// the document area or be too small to read is kept within the area, so the
-// whole page can always be read and scrolled.
-QSize DisplaySize(const StripSizes &sizes, Sizing sizing);
+// Size of the display window: the whole document area, which lies below and
+// beside the strips that are shown, so the page uses every line it has at any
+// screen size (an area not laid out yet gives a small readable size).
+QSize DisplaySize(const QSize &documentArea);
 
 } // namespace LearnYoga

@@ -27,7 +27,9 @@ namespace {
 
 constexpr int kStartPanelHeightTwips = 10000;
 constexpr int kExitButtonMarginTwips = 120;
-constexpr int kYogaContainerLeft = 260;
+// Where the browsing strip's lists and picture start, from the strip's left
+// edge (the strip begins right of the lesson menu).
+constexpr int kYogaContainerLeft = 40;
 // The start panel takes the window's height before the spacer above the
 // bottom strip does.
 constexpr int kFillStretch = 1000;
@@ -220,38 +222,38 @@ void frmMDI::placeStartPanel(int width)
 
 QWidget *frmMDI::buildYogaStrips()
 {
-    // The Learn Yoga browsing strip (top) and lesson menu (left) beside the
-    // document area that holds the module windows.
+    // The Learn Yoga lesson menu (left) beside the document area that holds
+    // the module windows, with the browsing strip above the document area
+    // only, so showing it never moves the menu.
     auto *column = new QWidget(this);
     column->setObjectName(QStringLiteral("DocumentColumn"));
-    auto *columnLayout = new QVBoxLayout(column);
-    columnLayout->setContentsMargins(0, 0, 0, 0);
-    columnLayout->setSpacing(0);
+    auto *row = new QHBoxLayout(column);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    picLeft_ = new QWidget(column);
+    picLeft_->setObjectName(QStringLiteral("picLeft"));
+    picLeft_->setFixedWidth(220);
+    picLeft_->hide();
+    row->addWidget(picLeft_);
 
-    picTop1_ = new QWidget(column);
+    documentRow_ = new QWidget(column);
+    documentRow_->setObjectName(QStringLiteral("DocumentRow"));
+    auto *right = new QVBoxLayout(documentRow_);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    picTop1_ = new QWidget(documentRow_);
     picTop1_->setObjectName(QStringLiteral("picTop1"));
     picTop1_->setFixedHeight(150);
     picContainer_ = new QWidget(picTop1_);
     picContainer_->setObjectName(QStringLiteral("picContainer"));
     picContainer_->setGeometry(kYogaContainerLeft, 0, 800, 150);
-    columnLayout->addWidget(picTop1_);
-
-    documentRow_ = new QWidget(column);
-    documentRow_->setObjectName(QStringLiteral("DocumentRow"));
-    auto *row = new QHBoxLayout(documentRow_);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    picLeft_ = new QWidget(documentRow_);
-    picLeft_->setObjectName(QStringLiteral("picLeft"));
-    picLeft_->setFixedWidth(220);
-    picLeft_->hide();
+    right->addWidget(picTop1_);
     mdiArea_ = new QMdiArea(documentRow_);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    row->addWidget(picLeft_);
-    row->addWidget(mdiArea_, 1);
-    columnLayout->addWidget(documentRow_, 1);
+    right->addWidget(mdiArea_, 1);
+    row->addWidget(documentRow_, 1);
     return column;
 }
 
@@ -372,7 +374,14 @@ void frmMDI::closeAllModuleWindows()
 void frmMDI::ShowModuleWindow(QWidget *window, Placement placement)
 {
     TrackModuleWindow(window);
-    centralWidget()->layout()->activate();
+    // The strips of the module before may just have been hidden: the document
+    // area is measured as laid out now, not as it was.
+    QList<QWidget *> chain;
+    for (QWidget *w = mdiArea_; w && w != this; w = w->parentWidget())
+        chain.prepend(w);
+    for (QWidget *w : std::as_const(chain))
+        if (w->layout())
+            w->layout()->activate();
     if (placement == Placement::TopLeftBorderless) {
         QMdiSubWindow *frame = mdiArea_->addSubWindow(window, Qt::FramelessWindowHint);
         frame->setAttribute(Qt::WA_DeleteOnClose);

@@ -41,6 +41,8 @@ private Q_SLOTS:
     void narrowerWindowsShrinkStepByStep();
     void moduleWindowsFitTheScreen_data();
     void moduleWindowsFitTheScreen();
+    void learnYogaUsesItsRoomAndLeavesNoTrace_data();
+    void learnYogaUsesItsRoomAndLeavesNoTrace();
     void contentsScrollOnlyBelowTheirMinimum_data();
     void contentsScrollOnlyBelowTheirMinimum();
 
@@ -292,6 +294,49 @@ void TestWindowFit::moduleWindowsFitTheScreen()
             outside << pushButton->objectName() + QStringLiteral(" (caption cut)");
     }
     QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
+}
+
+void TestWindowFit::learnYogaUsesItsRoomAndLeavesNoTrace_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addRow("1024x768") << QSize(1024, 768);
+    QTest::addRow("1920x1080") << QSize(1920, 1080);
+}
+
+// Learn Yoga's page fills the document area below the strips shown, for
+// lessons and for browsing, and browsing never moves the lesson menu; a module
+// opened after it (with a browsing section open) opens as it does on its own.
+void TestWindowFit::learnYogaUsesItsRoomAndLeavesNoTrace()
+{
+    QFETCH(QSize, size);
+    TestSupport::MessageRecorder answerAll;
+    layOut(size.width(), size.height());
+    QMdiArea *area = mdi->DocumentArea();
+    const auto openFrame = [area] {
+        const QList<QMdiSubWindow *> open = area->subWindowList();
+        return open.isEmpty() ? nullptr : open.constFirst();
+    };
+    buttons().at(5)->click(); // Learn Palmistry on its own
+    QApplication::processEvents();
+    QVERIFY(openFrame());
+    const QRect alone = openFrame()->geometry();
+
+    buttons().at(0)->click(); // Learn Yoga
+    QApplication::processEvents();
+    QWidget *menu = mdi->findChild<QWidget *>(QStringLiteral("picLeft"));
+    const int menuTop = menu->mapTo(mdi.get(), QPoint(0, 0)).y();
+    for (const char *section : {"Command6", "Command2", "Command7", "Command3"}) {
+        mdi->findChild<QPushButton *>(QLatin1String(section))->click();
+        QApplication::processEvents();
+        QMdiSubWindow *page = openFrame();
+        QVERIFY(page);
+        QCOMPARE(page->geometry(), area->viewport()->rect());
+        QCOMPARE(menu->mapTo(mdi.get(), QPoint(0, 0)).y(), menuTop);
+    }
+    buttons().at(5)->click(); // Learn Palmistry after a browsing section
+    QApplication::processEvents();
+    QVERIFY(openFrame());
+    QCOMPARE(openFrame()->geometry(), alone);
 }
 
 void TestWindowFit::contentsScrollOnlyBelowTheirMinimum_data()
