@@ -1,6 +1,7 @@
 #include "frmLearnAromatherapyMain.h"
 
 #include "modAromaTest.h"
+#include "quiz/QuizReport.h"
 #include "shell/AnswerKeys.h"
 #include "shell/Controls.h"
 #include "shell/LinkLabel.h"
@@ -324,6 +325,8 @@ QWidget *frmLearnAromatherapyMain::buildResultFrame()
     auto *v = new QVBoxLayout(frame);
     v->setContentsMargins(16, 12, 16, 12);
 
+    lblScore_ = Quiz::MakeGlanceLabel(frame);
+    v->addWidget(lblScore_);
     rtbResult_ = new QTextEdit(frame);
     rtbResult_->setObjectName(QStringLiteral("RTB"));
     RTB::MakeDisplay(rtbResult_, QStringLiteral("Verdana"), 10);
@@ -457,6 +460,9 @@ void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
     for (const Quiz::Answered &question : result.questions)
         RTB::Append(rtbResult_, AromaResultBlock(question));
     RTB::Append(rtbResult_, AromaScoreText(result));
+    Quiz::MarkWrongAnswers(rtbResult_, result, QStringLiteral("Your Answer: "),
+                           QStringLiteral("Correct Answer: "));
+    lblScore_->setText(Quiz::GlanceText(result));
     // Show the list from its heading rather than wherever writing left the view.
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();

@@ -71,6 +71,7 @@ private:
     QButtonGroup *answerGroup_ = nullptr;
     QPushButton *cmdNextQuestion = nullptr;
 
+    QLabel *lblScore_ = nullptr;
     QTextEdit *rtbResult_ = nullptr; // "RTB"
     std::array<QPushButton *, 2> cmdBackToMain{};
     QPushButton *cmdReviewMissed = nullptr;

@@ -19,6 +19,7 @@
 #include "shell/modRTB.h"
 #include "shell/modRandom.h"
 #include "progress/ProgressRecorder.h"
+#include "quiz/QuizReport.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -612,6 +613,8 @@ QWidget *frmLearnCartomancyMain::buildResultsTab()
     page->setObjectName(QStringLiteral("tabResults"));
     auto *v = new QVBoxLayout(page);
     v->setContentsMargins(12, 10, 12, 10);
+    lblScore_ = Quiz::MakeGlanceLabel(page);
+    v->addWidget(lblScore_);
     txtResult = new QPlainTextEdit(page);
     txtResult->setObjectName(QStringLiteral("txtResult"));
     txtResult->setReadOnly(true);
@@ -1014,6 +1017,9 @@ void frmLearnCartomancyMain::finishTest()
     QString shown = report.text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtResult->setPlainText(shown);
+    // The question lines start under the title, its rule and an empty line.
+    Quiz::MarkWrongLines(txtResult, result, 3);
+    lblScore_->setText(Quiz::GlanceText(result));
     lblResultInfo->setText(report.summary);
     txtResult->moveCursor(QTextCursor::End);
     // Only a test that reached its result goes into the progress record.

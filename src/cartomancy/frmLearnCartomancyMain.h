@@ -156,6 +156,7 @@ private:
     QLabel *lblMaxKeyword = nullptr;
 
     // Results
+    QLabel *lblScore_ = nullptr;
     QPlainTextEdit *txtResult = nullptr;
     QLabel *lblResultInfo = nullptr;
     QPushButton *Command5 = nullptr;

@@ -10,6 +10,7 @@
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 #include "progress/ProgressRecorder.h"
+#include "quiz/QuizReport.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -402,6 +403,8 @@ QWidget *frmLearnDreamInterpretationMain::buildResultFrame()
     auto *v = new QVBoxLayout(frame);
     v->setContentsMargins(16, 12, 16, 12);
 
+    lblScore_ = Quiz::MakeGlanceLabel(frame);
+    v->addWidget(lblScore_);
     RTBTestResult = new ReportView(QStringLiteral("RTBTestResult"), frame, QStringLiteral("Verdana"), 10);
     v->addWidget(RTBTestResult, 1);
     // The print buffer: the report between two publisher lines, never shown.
@@ -645,6 +648,11 @@ void frmLearnDreamInterpretationMain::BuildDreamReport()
     RTB::Append(RTBTestResult, report.title + QStringLiteral("\r\n\r\n"));
     RTB::SetBold(RTBTestResult, false);
     RTB::Append(RTBTestResult, report.body);
+    if (session_.Test) {
+        Quiz::MarkWrongAnswers(RTBTestResult, session_.Test->Outcome(),
+                               QStringLiteral("Your Answer: "), QStringLiteral("Correct Answer: "));
+        lblScore_->setText(Quiz::GlanceText(session_.Test->Outcome()));
+    }
     // Show the report from its title rather than wherever writing left the view.
     RTBTestResult->moveCursor(QTextCursor::Start);
     RTBTestResult->ensureCursorVisible();

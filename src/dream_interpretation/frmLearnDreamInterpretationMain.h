@@ -110,6 +110,7 @@ private:
     QuestionScreen byKeyword_;
     QuestionScreen byDesc_;
 
+    QLabel *lblScore_ = nullptr;
     ReportView *RTBTestResult = nullptr;
     ReportView *RTB1 = nullptr;
     QPushButton *cmdGoToMain = nullptr;

@@ -13,6 +13,7 @@
 #include "shell/modHelp.h"
 #include "shell/modRTB.h"
 #include "progress/ProgressRecorder.h"
+#include "quiz/QuizReport.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -433,6 +434,8 @@ QGroupBox *frmLearnPalmistryMain::buildResultFrame()
     auto *v = new QVBoxLayout(frame);
     v->setContentsMargins(12, 10, 12, 10);
 
+    lblScore_ = Quiz::MakeGlanceLabel(frame);
+    v->addWidget(lblScore_);
     rtbResult_ = new ReportView(QStringLiteral("RTB"), frame);
     v->addWidget(rtbResult_, 1);
     // The printout is put together here; it is never shown.
@@ -639,6 +642,9 @@ void frmLearnPalmistryMain::BuildResult()
 {
     const Quiz::Result &result = test_->Outcome();
     WritePalmResult(rtbResult_, result);
+    Quiz::MarkWrongAnswers(rtbResult_, result, QStringLiteral("Your Answer:"),
+                           QStringLiteral("Correct Choice: "));
+    lblScore_->setText(Quiz::GlanceText(result));
     // Show the list from its first question rather than wherever writing left the view.
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();

@@ -93,6 +93,7 @@ private:
     QScrollArea *answerScroller_ = nullptr;
     QPushButton *cmdNextQuestion = nullptr;
 
+    QLabel *lblScore_ = nullptr;
     ReportView *rtbResult_ = nullptr; // "RTB", the result list
     QTextEdit *rtbPrint_ = nullptr;   // "RTB1", where the printout is put together
     QPushButton *cmdPrint = nullptr;

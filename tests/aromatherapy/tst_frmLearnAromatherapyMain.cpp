@@ -3,6 +3,7 @@
 #include "aromatherapy/frmLearnAromatherapyMain.h"
 #include "aromatherapy/modAromaTest.h"
 #include "aromatherapy/modLearnAromatherapy.h"
+#include "quiz/QuizReport.h"
 #include "shell/AppInfo.h"
 #include "shell/modRandom.h"
 #include "support/ProgressCheck.h"
@@ -248,6 +249,7 @@ private Q_SLOTS:
         const int buttons = kind == 3 ? 2 : 3;
         QString expected = QStringLiteral("Vessa Learn Aromatherapy Result\n\n");
         QSet<QString> oils;
+        QStringList wrongLines;
         int score = 0;
         for (int i = 0; i < 15; ++i) {
             QCOMPARE(text(QStringLiteral("lblQuestionNo")),
@@ -272,6 +274,8 @@ private Q_SLOTS:
                 answer(chosen)->click();
             const QString chosenText = answer(chosen)->text();
             score += right.contains(chosenText);
+            if (!right.contains(chosenText))
+                wrongLines << QStringLiteral("Your Answer: ") + chosenText;
             expected += subject + QStringLiteral("\nYour Answer: ") + chosenText +
                         QStringLiteral("\nCorrect Answer: ") + right.first() +
                         QStringLiteral("\n\n");
@@ -284,6 +288,12 @@ private Q_SLOTS:
         QCOMPARE(frame(), QStringLiteral("Frame4"));
         QVERIFY(!answer(2)->isHidden());
         QCOMPARE(result(), expected);
+        // At a glance above the list; the wrong answers marked in it.
+        QCOMPARE(text(QStringLiteral("lblScore")),
+                 QStringLiteral("%1 of 15 correct, %2 %").arg(score).arg(qRound(score * 100.0 / 15)));
+        QCOMPARE(TestSupport::LinesInColour(child<QTextEdit>(QStringLiteral("RTB"))->document(),
+                                            Quiz::WrongAnswerColour()),
+                 wrongLines);
 
         // The finished test is in the progress record under the captions it was chosen by.
         const QList<TestSupport::RecordedTest> tests =

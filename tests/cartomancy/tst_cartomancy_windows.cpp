@@ -1,6 +1,7 @@
 // The Learn Cartomancy windows driven as a user drives them: controls found
 // by name and clicked, message boxes answered and recorded, files and
 // settings read back.
+#include "quiz/QuizReport.h"
 #include "CartomancyFixture.h"
 #include "cartomancy/CartomancyModule.h"
 #include "cartomancy/frmLearnCartomancyMain.h"
@@ -480,6 +481,11 @@ void TestCartomancyWindows::descriptionTest()
                                    (q < 7 ? QStringLiteral("Correct") : QStringLiteral("Wrong")));
     QCOMPARE(lines[15], QString(64, u'_'));
     QCOMPARE(lines[16], QStringLiteral("7 out of 12 questions correct"));
+    // At a glance above the report; the five wrong lines marked in it.
+    QCOMPARE(get<QLabel>(w, QStringLiteral("lblScore"))->text(), QStringLiteral("7 of 12 correct, 58 %"));
+    const QStringList marked = TestSupport::LinesInColour(
+        get<QPlainTextEdit>(w, QStringLiteral("txtResult"))->document(), Quiz::WrongAnswerColour());
+    QCOMPARE(marked, lines.mid(10, 5));
 
     // Saved: the text with CR LF line ends and one more line break.
     const QString path = sandbox_->userFolder() + QStringLiteral("/result.txt");

@@ -1,6 +1,7 @@
 // The Learn Dream Interpretation window used as a new user would: controls
 // found by name and clicked, message boxes answered, the report printed to a
 // PDF file; and the window on a missing or damaged symbol database.
+#include "quiz/QuizReport.h"
 #include "DreamTestData.h"
 #include "dream_interpretation/DreamInterpretationModule.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
@@ -297,6 +298,16 @@ void tst_frmLearnDreamInterpretationMain::testsOnSeveralLetters()
     QCOMPARE(screen(), QStringLiteral("fraOption(5)"));
     QCOMPARE(title("fraOption(5)"), QStringLiteral("Test Results"));
     QCOMPARE(child<QTextEdit>("RTBTestResult")->toPlainText().split(u'\n'), lines);
+    // At a glance above the report; each wrong answer marked in it.
+    QCOMPARE(child<QLabel>("lblScore")->text(), QStringLiteral("%1 of %2 correct, %3 %")
+                                                   .arg(correct)
+                                                   .arg(count)
+                                                   .arg(qRound(correct * 100.0 / count)));
+    const QStringList marked =
+        TestSupport::LinesInColour(child<QTextEdit>("RTBTestResult")->document(), Quiz::WrongAnswerColour());
+    QCOMPARE(marked.size(), count - correct);
+    for (const QString &line : marked)
+        QVERIFY(line.startsWith(QStringLiteral("Your Answer: ")));
 
     // Printed through the print dialog, here to a PDF file, between two
     // publisher lines; a cancelled dialog prints nothing and says nothing.

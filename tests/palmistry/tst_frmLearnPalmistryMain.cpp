@@ -1,5 +1,6 @@
 // The Learn Palmistry window driven as a user does: controls found by name,
 // clicked and typed into; message boxes answered through TestSupport.
+#include "quiz/QuizReport.h"
 #include "palmistry/PalmistryModule.h"
 #include "palmistry/frmLearnPalmistryMain.h"
 #include "palmistry/modLearnPalmistry.h"
@@ -377,6 +378,12 @@ private Q_SLOTS:
         auto *result = child<ReportView>(QStringLiteral("RTB"));
         QVERIFY(result->isReadOnly());
         QCOMPARE(result->toPlainText(), expected);
+        // At a glance above the list; each wrong answer marked in it.
+        QCOMPARE(text(QStringLiteral("lblScore")),
+                 QStringLiteral("%1 of 10 correct, %2 %").arg(right).arg(right * 10));
+        QCOMPARE(TestSupport::LinesInColour(result->document(), Quiz::WrongAnswerColour())
+                     .count(QStringLiteral("Your Answer:")),
+                 10 - right);
 
         // The finished quiz is in the progress record, under the kind's caption.
         const auto tests = TestSupport::RecordedTests(QStringLiteral("Learn Palmistry"));

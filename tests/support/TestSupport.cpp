@@ -5,6 +5,7 @@
 #include "shell/modSettings.h"
 
 #include <QAbstractButton>
+#include <QTextBlock>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QDir>
@@ -67,6 +68,18 @@ std::shared_ptr<PrintDialogAnswer> AnswerNextPrintDialog(const QString &pdfPath)
     });
     raw->timer.start();
     return watch;
+}
+
+QStringList LinesInColour(const QTextDocument *document, const QColor &colour)
+{
+    QStringList lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().foreground().color() == colour) {
+                lines << block.text();
+                break;
+            }
+    return lines;
 }
 
 MessageRecorder::MessageRecorder(QMessageBox::StandardButton answer) : answer_(answer)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QColor>
+#include <QTextDocument>
 #include <QList>
 #include <QMessageBox>
 #include <QString>
@@ -52,6 +54,9 @@ struct PrintDialogAnswer {
     QTimer timer;
 };
 std::shared_ptr<PrintDialogAnswer> AnswerNextPrintDialog(const QString &pdfPath = QString());
+
+// The lines of a document written (in part) in the colour given.
+QStringList LinesInColour(const QTextDocument *document, const QColor &colour);
 
 // Answers every message box that appears until the returned object is destroyed,
 // recording each one, so a test can run an action that may show several.
