@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
 class QAbstractButton;
+class QLabel;
 class QWidget;
 
 // Keyboard operation of a test's question screen. Installed on the screen, it
@@ -12,8 +14,10 @@ class QWidget;
 // press the screen's "next" button when it is enabled. After an answer is
 // chosen the focus goes to the "next" button when that can be pressed, else
 // stays on the answer, so the next key press lands where it is expected.
-// The answer buttons are marked (IsAnswerButton) so that checks of access keys
-// leave them out: they are chosen by number, not by an access key.
+// Each answer shows its number beside it (the number of its position among the
+// answers on show). The answer buttons are marked (IsAnswerButton) so that
+// checks of access keys leave them out: they are chosen by number, not by an
+// access key.
 class AnswerKeys : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +33,9 @@ public:
     // The answers on show, in screen order.
     QList<QAbstractButton *> ShownAnswers() const;
 
+    // The number shown beside an answer; empty when it shows none.
+    QString NumberShownFor(const QAbstractButton *answer) const;
+
     static bool IsAnswerButton(const QAbstractButton *button);
     // Marks a button that is chosen by a key of its own (a number, or the
     // letter it shows) rather than by an access key.
@@ -40,8 +47,11 @@ protected:
 private:
     AnswerKeys(QWidget *screen, QList<QAbstractButton *> answers, QAbstractButton *next);
     void watch(QWidget *widget);
+    void addNumber(QAbstractButton *answer);
+    void renumber();
 
     QWidget *screen_;
+    QHash<const QAbstractButton *, QLabel *> numbers_;
     QList<QAbstractButton *> answers_;
     QAbstractButton *next_;
 };

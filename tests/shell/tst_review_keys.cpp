@@ -80,12 +80,20 @@ struct QuestionScreen {
             QObject::connect(option, &QAbstractButton::clicked, next,
                              [this] { next->setEnabled(true); });
         QObject::connect(next, &QPushButton::clicked, &screen, [this] { ++nextClicks; });
-        AnswerKeys::Install(&screen, options, next);
+        keys = AnswerKeys::Install(&screen, options, next);
         screen.show();
         screen.activateWindow();
         active = QTest::qWaitForWindowActive(&screen);
     }
     bool active = false;
+    AnswerKeys *keys = nullptr;
+    QStringList numbers() const
+    {
+        QStringList shown;
+        for (QAbstractButton *option : options)
+            shown << keys->NumberShownFor(option);
+        return shown;
+    }
 };
 
 } // namespace
@@ -121,6 +129,23 @@ private Q_SLOTS:
         // Once an answer allows moving on, the focus waits on "next" for Enter.
         QCOMPARE(q.next->hasFocus(), chosen >= 0);
         QCOMPARE(q.nextClicks, 0);
+    }
+
+    // Each answer on show has its number beside it; hiding or showing an
+    // answer numbers the others again, as the number keys count them.
+    void numbersAreShownBesideAnswers()
+    {
+        QuestionScreen q;
+        QVERIFY(q.active);
+        QCOMPARE(q.numbers(), (QStringList{"1", "2", "3", "", "4"}));
+        q.options[0]->hide();
+        q.options[3]->show();
+        QCOMPARE(q.numbers(), (QStringList{"", "1", "2", "3", "4"}));
+        // The number sits left of its answer, on the same line.
+        auto *number = q.screen.findChildren<QLabel *>(QStringLiteral("lblAnswerNumber")).at(1);
+        const QPoint at = number->mapTo(&q.screen, QPoint(0, 0));
+        const QPoint answer = q.options[1]->mapTo(&q.screen, QPoint(0, 0));
+        QVERIFY(at.x() < answer.x() && qAbs(at.y() - answer.y()) < q.options[1]->height());
     }
 
     void modifiedKeysAreNotAnswers()
