@@ -84,6 +84,10 @@ frmMyProgress::frmMyProgress(const QStringList &modules, const QString &path, QW
     close->setObjectName(QStringLiteral("cmdClose"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    // Enter closes the window; nothing that clears the history is pressed by accident.
+    close->setDefault(true);
+    close->setFocus();
+    setFocusProxy(close);
     // Pages are read when first shown.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0 && size_t(index) < pages_.size() && !pages_[size_t(index)].loaded)
@@ -258,8 +262,8 @@ void frmMyProgress::ClearHistory_Click() {
         return;
     const QString question = QStringLiteral("Clear the recorded history of ") + module +
                              QStringLiteral("? Its tests and missed items are removed for good.");
-    if (ShowMessage(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) !=
-        QMessageBox::Yes)
+    if (ShowMessage(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                    QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!store_.Clear(module))
         ShowMessage(this,

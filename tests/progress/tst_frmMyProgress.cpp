@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace Progress;
 
@@ -62,6 +63,7 @@ private Q_SLOTS:
     void damagedRecordIsShownNotFatal();
     void clearHistoryAsksFirst_data();
     void clearHistoryAsksFirst();
+    void enterNeverClears();
     void menuAtEndOfMainWindow();
 
 private:
@@ -167,6 +169,34 @@ void tst_frmMyProgress::clearHistoryAsksFirst() {
     // The other module's history is never touched.
     QVERIFY(store.Summarise(kModules[1], summary));
     QCOMPARE(summary.testCount, 2);
+}
+
+// The window opens with the focus on "Close"; the question before clearing
+// answers No to Enter, and Enter in the window closes it.
+void tst_frmMyProgress::enterNeverClears() {
+    fill(kModules[0], 3, 2);
+    frmMyProgress window(kModules);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget *>(QStringLiteral("cmdClose")));
+    QTimer enter;
+    bool asked = false;
+    connect(&enter, &QTimer::timeout, &enter, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            asked = true;
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    enter.start(20);
+    QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
+    page->findChild<QPushButton *>(QStringLiteral("cmdClearHistory"))->click();
+    QVERIFY(asked);
+    QCOMPARE(page->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), 3);
+    enter.stop();
+    QCOMPARE(window.focusWidget(), window.findChild<QWidget *>(QStringLiteral("cmdClose")));
+    QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!window.isVisible());
 }
 
 void tst_frmMyProgress::menuAtEndOfMainWindow() {
