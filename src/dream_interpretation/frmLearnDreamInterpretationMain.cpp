@@ -385,7 +385,7 @@ QWidget *frmLearnDreamInterpretationMain::buildQuestionFrame(
 
     parts.progress = Controls::Label(QString::fromLatin1(progressName), QString(), frame, false);
     parts.progress->setFont(resized(parts.progress, 9, true));
-    parts.next = makeButton(QString::fromLatin1(nextName), QStringLiteral("Next &Question"), frame);
+    parts.next = makeButton(QString::fromLatin1(nextName), QStringLiteral("&Next Question"), frame);
     v->addLayout(buttonRow({parts.progress}, {parts.next}));
 
     QPushButton *next = parts.next;

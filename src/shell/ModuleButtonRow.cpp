@@ -18,9 +18,24 @@ void CaptionButton::SetShownCaption(const QString &shown)
     if (value == shown_)
         return;
     shown_ = value;
-    setToolTip(shown_.isEmpty() ? QString() : text());
+    updateToolTip();
     updateGeometry();
     update();
+}
+
+void CaptionButton::SetShortcutText(const QString &shortcut)
+{
+    shortcut_ = shortcut;
+    updateToolTip();
+}
+
+// The whole caption when less of it shows, and the shortcut that presses the button.
+void CaptionButton::updateToolTip()
+{
+    QString tip = shown_.isEmpty() ? QString() : text();
+    if (!shortcut_.isEmpty())
+        tip = (tip.isEmpty() ? text() : tip) + QStringLiteral(" (") + shortcut_ + u')';
+    setToolTip(tip);
 }
 
 QString CaptionButton::ShownCaption() const { return shown_.isEmpty() ? text() : shown_; }

@@ -17,6 +17,8 @@ public:
     // The caption as drawn; an empty string shows the full caption.
     void SetShownCaption(const QString &shown);
     QString ShownCaption() const;
+    // The key that presses the button, named in its tooltip ("Ctrl+1").
+    void SetShortcutText(const QString &shortcut);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -24,7 +26,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void updateToolTip();
     QString shown_;
+    QString shortcut_;
 };
 
 // The row of module buttons, each with its picture beside it (the main

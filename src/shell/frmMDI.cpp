@@ -6,10 +6,13 @@
 #include "MainMenus.h"
 #include "ModuleButtonRow.h"
 #include "ModuleTable.h"
+#include "KeyboardAccess.h"
 #include "frmNagScreen2.h"
 #include "modHelp.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -22,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -80,6 +84,7 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     layout->addWidget(buildBottomStrip());
     centralLayout_ = layout;
     setCentralWidget(central);
+    setUpKeyboard();
 
     // Load step: place the banner, the button box, the start-panel labels and
     // the exit button for the screen's width; hide the Learn Yoga browsing
@@ -99,6 +104,8 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
 
 frmMDI::~frmMDI()
 {
+    // Child windows closing below move the focus; this window's members are gone by then.
+    disconnect(focusWatch_);
     if (ModuleHost::Current() == this)
         SetCurrent(nullptr);
 }
@@ -139,14 +146,108 @@ QWidget *frmMDI::buildButtonStrip()
     picTop_ = strip;
     strip->setFixedHeight(64);
     picButtonContainer_ = new ModuleButtonRow(strip);
+    int position = 0;
     for (const ModuleEntry &module : ModuleTable()) {
         QPushButton *button =
             picButtonContainer_->AddModule(module.buttonIndex, module.name, module.picture);
         connect(button, &QPushButton::clicked, this, [this, &module] { SelectModule(module); });
+        moduleButtons_ << button;
+        // Ctrl+1 for the first module, Ctrl+2 for the second...
+        if (++position <= 9) {
+            const QKeySequence keys(QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_0 + position)));
+            auto *shortcut = new QShortcut(keys, this);
+            connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+            if (auto *caption = qobject_cast<CaptionButton *>(button))
+                caption->SetShortcutText(keys.toString(QKeySequence::NativeText));
+        }
     }
     picButtonContainer_->adjustSize();
     strip->onResize = [this](int w) { fitButtonRow(w); };
     return strip;
+}
+
+void frmMDI::setUpKeyboard()
+{
+    KeyboardAccess::Install();
+    // F6 and Shift+F6 move between the module buttons and the module window,
+    // the panes of this window.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}) {
+        auto *pane = new QShortcut(keys, this);
+        pane->setContext(Qt::WindowShortcut);
+        connect(pane, &QShortcut::activated, this, [this] { SwitchPane(); });
+    }
+    // While the focus is in a module window, its access keys and menus are the
+    // ones that count: the main window's own are laid by until it leaves.
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        suspendOwnAccessKeys(now && mdiArea_->isAncestorOf(now));
+    });
+}
+
+void frmMDI::SwitchPane()
+{
+    QWidget *focus = QApplication::focusWidget();
+    QMdiSubWindow *module = mdiArea_->currentSubWindow();
+    if (!module)
+        if (const QList<QMdiSubWindow *> open = mdiArea_->subWindowList(); !open.isEmpty())
+            module = open.constLast();
+    const bool inModule = focus && mdiArea_->isAncestorOf(focus);
+    if (!inModule && module && module->widget()) {
+        mdiArea_->setActiveSubWindow(module);
+        QWidget *inside = module->widget()->focusWidget();
+        if (!inside || !inside->isVisible())
+            module->widget()->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+        else
+            inside->setFocus(Qt::TabFocusReason);
+        if (!module->widget()->isAncestorOf(QApplication::focusWidget()))
+            module->widget()->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    // To the module row: the button of the module on show, else the first.
+    for (QPushButton *button : std::as_const(moduleButtons_))
+        if (button->isVisible() && button->isEnabled()) {
+            button->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
+void frmMDI::suspendOwnAccessKeys(bool suspend)
+{
+    if (suspend == accessKeysSuspended_)
+        return;
+    accessKeysSuspended_ = suspend;
+    if (!suspend) {
+        // Taken out first: a changed text can move the focus and call back in here.
+        const QList<SuspendedKey> keys = std::exchange(suspendedKeys_, {});
+        for (const SuspendedKey &key : keys) {
+            if (key.action && key.action->text() == key.without)
+                key.action->setText(key.with);
+            if (key.button && key.button->text() == key.without)
+                key.button->setText(key.with);
+        }
+        return;
+    }
+    const auto without = [](const QString &text) {
+        QString plain = text;
+        plain.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+        plain.remove(u'&');
+        plain.replace(QStringLiteral("\x01"), QStringLiteral("&&"));
+        return plain;
+    };
+    QList<SuspendedKey> keys;
+    for (QAction *action : menuBar()->actions())
+        if (const QString plain = without(action->text()); plain != action->text())
+            keys.append({action, nullptr, action->text(), plain});
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (!mdiArea_->isAncestorOf(button))
+            if (const QString plain = without(button->text()); plain != button->text())
+                keys.append({nullptr, button, button->text(), plain});
+    suspendedKeys_ += keys;
+    for (const SuspendedKey &key : std::as_const(keys)) {
+        if (key.action)
+            key.action->setText(key.without);
+        else if (key.button)
+            key.button->setText(key.without);
+    }
 }
 
 QWidget *frmMDI::buildStartPanel()

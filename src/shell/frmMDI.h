@@ -5,6 +5,8 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QAbstractButton>
+#include <QAction>
 
 class QBoxLayout;
 class QLabel;
@@ -30,6 +32,8 @@ public:
     void OpenFiles(const QStringList &files);
 
     QMdiArea *DocumentArea() const { return mdiArea_; }
+    // F6: from the module buttons into the module window and back.
+    void SwitchPane();
 
     // ModuleHost
     void ShowModuleWindow(QWidget *window, Placement placement = Placement::Centred) override;
@@ -44,6 +48,8 @@ protected:
 
 private:
     void buildMenus();
+    void setUpKeyboard();
+    void suspendOwnAccessKeys(bool suspend);
     QWidget *buildBannerStrip();
     QWidget *buildButtonStrip();
     QWidget *buildStartPanel();
@@ -72,6 +78,16 @@ private:
     QLabel *label7_ = nullptr;
     QLabel *lblCaption_[14] = {};
     QMdiArea *mdiArea_ = nullptr;
+    QList<QPushButton *> moduleButtons_; // in button order
+    struct SuspendedKey {
+        QPointer<QAction> action;
+        QPointer<QAbstractButton> button;
+        QString with;    // the text with its access key
+        QString without; // the text shown while it is laid by
+    };
+    QList<SuspendedKey> suspendedKeys_;
+    bool accessKeysSuspended_ = false;
+    QMetaObject::Connection focusWatch_;
     QBoxLayout *centralLayout_ = nullptr;
     int spacerIndex_ = 0;
     QList<QPointer<QWidget>> moduleWindows_; // in the order they were opened

@@ -146,7 +146,7 @@ frmZodiacYogaMain::frmZodiacYogaMain(QWidget *parent)
     next->setDefault(true);
     connect(next, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     auto *open = new QPushButton(
-        QStringLiteral("Click Here To Open Previously Saved Zodiac Yoga Reading"), body);
+        QStringLiteral("Click Here To &Open Previously Saved Zodiac Yoga Reading"), body);
     open->setObjectName(QStringLiteral("cmdOpen"));
     open->setFont(Look::Verdana(9));
     open->setMinimumHeight(30);

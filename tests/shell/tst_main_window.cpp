@@ -6,6 +6,7 @@
 #include "shell/Startup.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
+#include "support/AccessKeys.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 
@@ -37,11 +39,21 @@ private Q_SLOTS:
     void switchingClosesEveryModuleWindowInOrder();
     void hoverUnderlinesModuleLinksOnly();
     void aboutWindowIsModal();
+    void moduleKeysAndEnter();
+    void f6MovesBetweenPanes();
+    void moduleWindowKeysWinWhileItHasTheFocus();
     void closingShowsTheExitWindow_data();
     void closingShowsTheExitWindow();
 
 private:
     template <class T = QWidget> T *child(const QString &name) { return mdi->findChild<T *>(name); }
+    bool shown(const QString &name)
+    {
+        for (QWidget *w : mdi->findChildren<QWidget *>(name))
+            if (w->isVisible())
+                return true;
+        return false;
+    }
     QWidget *topLevel(const QString &name)
     {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -392,6 +404,104 @@ void TestMainWindow::closingShowsTheExitWindow()
     QVERIFY(!IsQuitting());
     exitWindow->close();
     QVERIFY(IsQuitting());
+}
+
+// Ctrl+1 to Ctrl+6 open the modules in button order (named in the buttons'
+// tips), and Enter presses a module button that has the focus, as Space does.
+void TestMainWindow::moduleKeysAndEnter()
+{
+    TestSupport::MessageRecorder answerAll;
+    mdi->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+    const QStringList windows{"frmZodiacYogaMain", "frmLearnAromatherapyMain",
+                              "frmLearnCartomancyMain", "frmLearnDreamInterpretationMain",
+                              "frmLearnPalmistryMain"};
+    for (int n = 2; n <= 6; ++n) {
+        QVERIFY(child<QAbstractButton>(QStringLiteral("cmdSelectOption(%1)").arg(n - 1))
+                    ->toolTip()
+                    .endsWith(QStringLiteral("(Ctrl+%1)").arg(n)));
+        QTest::keyClick(mdi.get(), Qt::Key(Qt::Key_0 + n), Qt::ControlModifier);
+        QTRY_VERIFY2(child(windows[n - 2]) && child(windows[n - 2])->isVisible(),
+                     qPrintable(windows[n - 2]));
+    }
+    auto *aroma = child<QAbstractButton>(QStringLiteral("cmdSelectOption(2)"));
+    aroma->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QTest::keyClick(aroma, key);
+        QTRY_VERIFY(shown(QStringLiteral("frmLearnAromatherapyMain")));
+        QVERIFY(!shown(QStringLiteral("frmLearnPalmistryMain")));
+        child<QAbstractButton>(QStringLiteral("cmdSelectOption(5)"))->click();
+        aroma->setFocus();
+    }
+}
+
+// F6 goes from the module buttons into the module window, F6 or Shift+F6 back.
+void TestMainWindow::f6MovesBetweenPanes()
+{
+    mdi->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(2)"))->click();
+    QWidget *module = child(QStringLiteral("frmLearnAromatherapyMain"));
+    QVERIFY(module);
+    child<QAbstractButton>(QStringLiteral("cmdSelectOption(2)"))->setFocus();
+    for (Qt::KeyboardModifier shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+        TestSupport::PressKey(Qt::Key_F6, shift);
+        QVERIFY2(module->isAncestorOf(QApplication::focusWidget()),
+                 qPrintable(QApplication::focusWidget()->objectName()));
+        TestSupport::PressKey(Qt::Key_F6, shift);
+        QVERIFY(QApplication::focusWidget()->objectName().startsWith(QStringLiteral("cmdSelectOption")));
+    }
+}
+
+// With the focus in a module window its menus and access keys are the ones
+// that count (Alt+F opens its File menu), and no key of the main window's is
+// left to clash with them; back in the main window its own keys return.
+void TestMainWindow::moduleWindowKeysWinWhileItHasTheFocus()
+{
+    mdi->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+    for (int button : {1, 2, 3, 4, 5}) {
+        TestSupport::MessageRecorder answerAll;
+        child<QAbstractButton>(QStringLiteral("cmdSelectOption(%1)").arg(button))->setFocus();
+        TestSupport::PressKey(Qt::Key_Space);
+        QMdiSubWindow *frame = mdi->DocumentArea()->subWindowList().value(0);
+        QVERIFY(frame);
+        auto *module = qobject_cast<QMainWindow *>(frame->widget());
+        QVERIFY(module);
+        // A module opens with the focus in it; F6 would take it back to the
+        // buttons. (A message at opening, here a database missing from the
+        // sandbox, leaves the activation to the desktop, which offscreen has none.)
+        if (!QApplication::focusWidget()) {
+            mdi->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
+            module->setFocus();
+        }
+        if (!module->isAncestorOf(QApplication::focusWidget()))
+            TestSupport::PressKey(Qt::Key_F6);
+        QVERIFY(module->isAncestorOf(QApplication::focusWidget()));
+        // Nothing of the main window's own claims an access key now.
+        for (QAction *action : mdi->menuBar()->actions())
+            QVERIFY2(TestSupport::AccessKey(action->text()).isNull(), qPrintable(action->text()));
+        QVERIFY(TestSupport::AccessKey(child<QAbstractButton>(QStringLiteral("cmdMdiExit"))->text()).isNull());
+        const QStringList problems = TestSupport::AccessKeyProblems(module, {QStringLiteral("cmdReset"),
+                                                         QStringLiteral("cmdSaveSettings"),
+                                                         QStringLiteral("cmdDonate")});
+        QVERIFY2(problems.isEmpty(), qPrintable(module->objectName() + u": " + problems.join(u"; ")));
+        // "Next question" has the same key in every module that asks questions.
+        for (QAbstractButton *next :
+             module->findChildren<QAbstractButton *>(QRegularExpression(QStringLiteral("^cmdNextQuestion"))))
+            QCOMPARE(TestSupport::AccessKey(next->text()), QChar(u'n'));
+        // Alt+F opens the module's own File menu.
+        TestSupport::PressKey(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QVERIFY2(module->menuBar()->isAncestorOf(QApplication::activePopupWidget()) ||
+                     QApplication::activePopupWidget()->parentWidget() == module->menuBar(),
+                 qPrintable(QApplication::activePopupWidget()->objectName()));
+        QApplication::activePopupWidget()->close();
+        TestSupport::PressKey(Qt::Key_F6);
+        QCOMPARE(mdi->menuBar()->actions().first()->text(), QStringLiteral("&File"));
+        QCOMPARE(child<QAbstractButton>(QStringLiteral("cmdMdiExit"))->text(), QStringLiteral("&Exit"));
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

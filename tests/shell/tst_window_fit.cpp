@@ -27,6 +27,12 @@ public:
     explicit TallWhenNarrow(const QString &text) : QLabel(text) { setWordWrap(true); }
     QSize minimumSizeHint() const override { return QSize(100, heightForWidth(100)); }
 };
+// A module button's tip: its whole caption and the key that presses it.
+QString tipOf(const CaptionButton *button)
+{
+    const int position = button->objectName().mid(16, 1).toInt() + 1; // cmdSelectOption(N)
+    return button->text() + QStringLiteral(" (Ctrl+%1)").arg(position);
+}
 } // namespace
 Q_DECLARE_METATYPE(ModuleButtonRow::Step)
 
@@ -126,9 +132,9 @@ void TestWindowFit::moduleButtonsFitTheWindow()
         // The full caption is the button's text; a shorter form on screen brings it as tooltip.
         QCOMPARE(button->text(), name);
         if (button->ShownCaption() == name)
-            QVERIFY(button->toolTip().isEmpty());
+            QCOMPARE(button->toolTip(), tipOf(button));
         else
-            QCOMPARE(button->toolTip(), name);
+            QCOMPARE(button->toolTip(), tipOf(button));
         taken.append(rect);
 
         auto *picture = mdi->findChild<QLabel *>(QStringLiteral("Picture%1").arg(8 + i));
@@ -198,7 +204,7 @@ void TestWindowFit::narrowerWindowsShrinkStepByStep()
             QCOMPARE(picture->isVisible(), step == Step::WrappedCaptions);
             for (CaptionButton *button : buttons()) {
                 QCOMPARE(QString(button->ShownCaption()).replace(u'\n', u' '), button->text());
-                QCOMPARE(button->toolTip(), button->text());
+                QCOMPARE(button->toolTip(), tipOf(button));
             }
             break;
         case Step::ShortenedCaptions: {
@@ -206,7 +212,7 @@ void TestWindowFit::narrowerWindowsShrinkStepByStep()
             bool anyShortened = false;
             for (CaptionButton *button : buttons()) {
                 anyShortened = anyShortened || button->ShownCaption().contains(QChar(0x2026));
-                QCOMPARE(button->toolTip(), button->text());
+                QCOMPARE(button->toolTip(), tipOf(button));
             }
             QVERIFY(anyShortened);
             break;
@@ -220,7 +226,7 @@ void TestWindowFit::narrowerWindowsShrinkStepByStep()
     layOut(1920, 1080);
     QCOMPARE(row->CurrentStep(), Step::FullPictures);
     for (CaptionButton *button : buttons())
-        QVERIFY(button->toolTip().isEmpty());
+        QCOMPARE(button->toolTip(), tipOf(button));
 }
 
 void TestWindowFit::moduleWindowsFitTheScreen_data()
