@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -18,6 +19,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -157,6 +160,7 @@ void LearnYogaStrips::buildMenu()
         button->setGeometry(0, 0, px(LearnYoga::kSectionButtonWidth),
                             px(LearnYoga::kSectionButtonHeight));
         connect(button, &QPushButton::clicked, this, [this, s] { SectionClick(s); });
+        button->installEventFilter(this);
         sectionButtons_[std::size_t(s - 1)] = button;
         if (info.firstLesson < 0)
             continue;
@@ -178,6 +182,7 @@ void LearnYogaStrips::buildMenu()
                                       px(LearnYoga::kLessonButtonWidth),
                                       px(LearnYoga::kLessonButtonHeight));
             connect(lessonButton, &QPushButton::clicked, this, [this, lesson] { LessonClick(lesson); });
+            lessonButton->installEventFilter(this);
             lessonButtons_[std::size_t(lesson)] = lessonButton;
         }
     }
@@ -351,6 +356,25 @@ void LearnYogaStrips::sizeDisplay()
 
 bool LearnYogaStrips::eventFilter(QObject *watched, QEvent *event)
 {
+    // Up and Down go through the menu's buttons as they stand, sections and
+    // open lessons alike; Enter and Space press them.
+    if (event->type() == QEvent::KeyPress && picLeft_ && picLeft_->isAncestorOf(qobject_cast<QWidget *>(watched))) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            QList<QPushButton *> shown;
+            for (QPushButton *button : picLeft_->findChildren<QPushButton *>())
+                if (button->isVisible())
+                    shown << button;
+            std::sort(shown.begin(), shown.end(), [this](QWidget *a, QWidget *b) {
+                return a->mapTo(picLeft_, QPoint(0, 0)).y() < b->mapTo(picLeft_, QPoint(0, 0)).y();
+            });
+            const qsizetype at = shown.indexOf(static_cast<QPushButton *>(watched));
+            const qsizetype next = at + (key == Qt::Key_Down ? 1 : -1);
+            if (at >= 0 && next >= 0 && next < shown.size())
+                shown[next]->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
     // The document area changed size (main window resized, strip shown or
     // hidden): keep the display within it.
     if (watched == watchedArea_ && event->type() == QEvent::Resize && display_)

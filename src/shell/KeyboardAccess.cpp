@@ -1,5 +1,7 @@
 #include "KeyboardAccess.h"
 
+#include "FocusMark.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -12,6 +14,7 @@ void KeyboardAccess::Install()
         return;
     installed = new KeyboardAccess(qApp);
     qApp->installEventFilter(installed);
+    FocusMark::Install();
 }
 
 bool KeyboardAccess::eventFilter(QObject *watched, QEvent *event)

@@ -5,6 +5,7 @@
 #include "shell/Look.h"
 #include "shell/ModuleTable.h"
 #include "shell/frmMDI.h"
+#include "shell/FocusMark.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -229,6 +230,33 @@ void TestLearnYogaWindow::menuWorksByKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(pageStarts("Paths Of Yoga\n\n"));
+
+    // Arrows go through the buttons as they stand; Enter opens a lesson or a section.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(focused(), QStringLiteral("Command13"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(pageStarts("Who Can Practice Yoga ?\n\n"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(focused(), QStringLiteral("Command1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // the first stays
+    QCOMPARE(focused(), QStringLiteral("Command1"));
+    // The focused control carries the mark, around it, on the pink menu too.
+    QCOMPARE(FocusMark::Marked(), QApplication::focusWidget());
+    QWidget *mark = QApplication::focusWidget()->parentWidget()->findChild<QWidget *>(QStringLiteral("FocusMark"));
+    QVERIFY(mark && mark->isVisible());
+    QVERIFY(mark->geometry().contains(QApplication::focusWidget()->geometry().adjusted(1, 1, -1, -1)));
+    const QImage drawn = mark->grab().toImage();
+    int dark = 0, white = 0;
+    // A dark line and a white one, each going round the control.
+    for (int x = 0; x < drawn.width(); ++x)
+        for (int y = 0; y < drawn.height(); ++y) {
+            const QColor c = drawn.pixelColor(x, y);
+            dark += c.alpha() > 200 && c.lightness() < 60;
+            white += c.alpha() > 200 && c.lightness() > 240;
+        }
+    QVERIFY2(dark > drawn.width() / 2 && white > drawn.width() / 2,
+             qPrintable(QStringLiteral("%1 dark, %2 white").arg(dark).arg(white)));
 }
 
 QTEST_MAIN(TestLearnYogaWindow)
