@@ -9,6 +9,7 @@ packages=(
     xvfb xauth x11-utils imagemagick poppler-utils
     desktop-file-utils appstream shared-mime-info dpkg-dev file
     clang libclang-rt-14-dev
+    python3-pyatspi at-spi2-core dbus-daemon dbus-bin
 )
 missing=()
 for p in "${packages[@]}"; do

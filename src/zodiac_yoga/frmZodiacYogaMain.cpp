@@ -102,8 +102,10 @@ frmZodiacYogaMain::frmZodiacYogaMain(QWidget *parent)
     auto *form = new QGridLayout;
     form->setHorizontalSpacing(12);
     form->setVerticalSpacing(8);
-    form->addWidget(makeLabel("Label1", QStringLiteral("Name"), body, 9, true), 0, 0);
+    QLabel *nameLabel = makeLabel("Label1", QStringLiteral("Name"), body, 9, true);
+    form->addWidget(nameLabel, 0, 0);
     txtName_ = new QLineEdit(body);
+    nameLabel->setBuddy(txtName_);
     txtName_->setObjectName(QStringLiteral("txtName"));
     txtName_->setFont(Look::Verdana(10));
     txtName_->setMaxLength(60);

@@ -4,6 +4,7 @@
 #include "shell/ModuleHost.h"
 #include "shell/ModuleTable.h"
 #include "shell/Startup.h"
+#include "shell/MsgBox.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
 #include "support/AccessKeys.h"
@@ -19,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void switchingClosesEveryModuleWindowInOrder();
     void hoverUnderlinesModuleLinksOnly();
     void aboutWindowIsModal();
+    void windowClosedUnderItsMessage();
     void moduleKeysAndEnter();
     void f6MovesBetweenPanes();
     void moduleWindowKeysWinWhileItHasTheFocus();
@@ -404,6 +407,25 @@ void TestMainWindow::closingShowsTheExitWindow()
     QVERIFY(!IsQuitting());
     exitWindow->close();
     QVERIFY(IsQuitting());
+}
+
+// A window closed while its message shows (a module switch made through the
+// accessibility bus, which modality does not stop) takes the message with it.
+void TestMainWindow::windowClosedUnderItsMessage()
+{
+    auto *window = new QWidget;
+    window->show();
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, &closer, [&] {
+        if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            closer.stop();
+            delete window;
+        }
+    });
+    closer.start(10);
+    QCOMPARE(ShowMessage(window, QStringLiteral("Please select an option"), QMessageBox::Critical),
+             QMessageBox::NoButton);
+    QVERIFY(!closer.isActive());
 }
 
 // Ctrl+1 to Ctrl+6 open the modules in button order (named in the buttons'
