@@ -164,17 +164,19 @@ pid_t launchVirtualDisplay(const std::string &size, std::string &display)
         _exit(127);
     }
     close(pipeEnds[1]);
-    char number[16] = {};
-    ssize_t got = 0;
-    if (server > 0)
-        got = read(pipeEnds[0], number, sizeof number - 1);
-    close(pipeEnds[0]);
-    if (server < 0 || got <= 0) {
+    // The whole line, up to its line end: a reader that goes away before Xvfb
+    // has written all of it makes Xvfb fail ("Cannot write display number").
+    // The read end stays open while the server runs, for the same reason.
+    std::string number;
+    char c = 0;
+    while (server > 0 && number.size() < 15 && read(pipeEnds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    if (server < 0 || number.empty() || c != '\n') {
+        close(pipeEnds[0]);
         stopVirtualDisplay(server);
         return -1;
     }
-    number[std::strcspn(number, "\n")] = 0;
-    display = std::string(":") + number;
+    display = ":" + number;
     return server;
 }
 
