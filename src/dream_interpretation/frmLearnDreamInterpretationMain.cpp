@@ -660,27 +660,13 @@ void frmLearnDreamInterpretationMain::BuildDreamReport()
     Progress::RecordFinishedTest(session_.Test->Outcome().Record(), this);
 }
 
-void frmLearnDreamInterpretationMain::composePrintout()
-{
-    RTB::Empty(RTB1);
-    RTB::Append(RTB1, Printing::WithGeneratedByLines(RTBTestResult->toPlainText()));
-    RTB1->moveCursor(QTextCursor::Start);
-}
-
 // Through the print dialog, as the other modules print: a learner without a
 // printer still prints to a PDF file. A failing printer is reported.
-void frmLearnDreamInterpretationMain::cmdPrint_Click()
-{
-    composePrintout();
-    Printing::ReportOutcome(Printing::PrintWithDialog(RTB1, this), this);
-}
+void frmLearnDreamInterpretationMain::cmdPrint_Click() { PrintTo(nullptr); }
 
 Printing::Outcome frmLearnDreamInterpretationMain::PrintTo(QPrinter *printer)
 {
-    composePrintout();
-    const Printing::Outcome outcome = Printing::PrintView(RTB1, printer, false);
-    Printing::ReportOutcome(outcome, this);
-    return outcome;
+    return Printing::PrintResult(RTB1, RTBTestResult->toPlainText(), this, printer);
 }
 
 void frmLearnDreamInterpretationMain::cmdGoToMain_Click()

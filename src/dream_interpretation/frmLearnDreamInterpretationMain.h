@@ -28,7 +28,8 @@ public:
 
     // The state behind the screens (tests look at it).
     const DreamSession &Session() const { return session_; }
-    // What "&Print Test Results" does once a printer is chosen.
+    // What "&Print Test Results" does, on the given printer (through the
+    // print dialog when none is given).
     Printing::Outcome PrintTo(QPrinter *printer);
 
 protected:
@@ -80,7 +81,6 @@ private:
     void AskQuestion();
     void cmdNextQuestion_Click();
     void BuildDreamReport();
-    void composePrintout();
     void cmdPrint_Click();
     void cmdGoToMain_Click();
     // Tells the user, once per window, that the symbol database cannot be

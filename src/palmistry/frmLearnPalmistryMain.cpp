@@ -653,27 +653,13 @@ void frmLearnPalmistryMain::BuildResult()
     Progress::RecordFinishedTest(result.Record(), this);
 }
 
-void frmLearnPalmistryMain::composePrintout()
-{
-    RTB::Empty(rtbPrint_);
-    RTB::Append(rtbPrint_, Printing::WithGeneratedByLines(rtbResult_->toPlainText()));
-    rtbPrint_->moveCursor(QTextCursor::Start);
-}
-
 // Through the print dialog, so a learner without a printer still prints to a
 // PDF file; a failing printer is reported.
-void frmLearnPalmistryMain::cmdPrint_Click()
-{
-    composePrintout();
-    Printing::ReportOutcome(Printing::PrintWithDialog(rtbPrint_, this), this);
-}
+void frmLearnPalmistryMain::cmdPrint_Click() { PrintTo(nullptr); }
 
 Printing::Outcome frmLearnPalmistryMain::PrintTo(QPrinter *printer)
 {
-    composePrintout();
-    const Printing::Outcome outcome = Printing::PrintView(rtbPrint_, printer, false);
-    Printing::ReportOutcome(outcome, this);
-    return outcome;
+    return Printing::PrintResult(rtbPrint_, rtbResult_->toPlainText(), this, printer);
 }
 
 void frmLearnPalmistryMain::cmdStartTest_Click()

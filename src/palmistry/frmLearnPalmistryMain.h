@@ -32,7 +32,8 @@ public:
     // Where the quiz takes its random numbers (by default reseeded from the
     // clock before every draw); tests fix the sequence.
     void UseRandom(Quiz::Uniform uniform) { uniform_ = std::move(uniform); }
-    // What "&Print Test Results" does once a printer is chosen.
+    // What "&Print Test Results" does, on the given printer (through the
+    // print dialog when none is given).
     Printing::Outcome PrintTo(QPrinter *printer);
 
 private:
@@ -56,7 +57,6 @@ private:
     void PresentQuestion();
     void cmdNextQuestion_Click();
     void BuildResult();
-    void composePrintout();
     void cmdPrint_Click();
     void cmdStartTest_Click();
     void chkGoal_Click(int goal);

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
@@ -85,6 +86,16 @@ void ReportOutcome(Outcome outcome, QWidget *parent)
     const QString message = OutcomeMessage(outcome);
     if (!message.isEmpty())
         ShowMessage(parent, message, QMessageBox::Warning);
+}
+
+Outcome PrintResult(QTextEdit *buffer, const QString &resultText, QWidget *parent, QPrinter *printer)
+{
+    RTB::Empty(buffer);
+    RTB::Append(buffer, WithGeneratedByLines(resultText));
+    buffer->moveCursor(QTextCursor::Start);
+    const Outcome outcome = printer ? PrintView(buffer, printer, false) : PrintWithDialog(buffer, parent);
+    ReportOutcome(outcome, parent);
+    return outcome;
 }
 
 QString WithGeneratedByLines(const QString &plainText)
