@@ -5,7 +5,6 @@
 #include "modLearnCartomancyStartup.h"
 #include "shell/ModuleHost.h"
 
-#include <QAbstractButton>
 #include <QPointer>
 #include <QTimer>
 
@@ -32,21 +31,16 @@ ModuleEntry CartomancyModule()
         QPointer<QMainWindow> main = host.MainWindow();
         if (!main)
             return;
+        ModuleHost *at = &host; // lives as long as its main window
         if (CommandLineHasPictureEntrySwitch(arguments)) {
-            QTimer::singleShot(0, main, [] {
-                if (ModuleHost *current = ModuleHost::Current()) {
-                    if (auto *open = current->MainWindow()->findChild<QWidget *>(
-                            QStringLiteral("frmLearnCartomancyPicEntry")))
-                        open->close();
-                    current->HideStartPanel();
-                    current->ShowModuleWindow(new frmLearnCartomancyPicEntry());
-                }
+            QTimer::singleShot(0, main, [main, at] {
+                if (auto *open = main->findChild<frmLearnCartomancyPicEntry *>())
+                    open->close();
+                at->HideStartPanel();
+                at->ShowModuleWindow(new frmLearnCartomancyPicEntry());
             });
         } else if (CommandLineHasStartupSwitch(arguments)) {
-            QTimer::singleShot(0, main, [main] {
-                if (auto *button = main->findChild<QAbstractButton *>(QStringLiteral("cmdSelectOption(3)")))
-                    button->click();
-            });
+            QTimer::singleShot(0, main, [at] { at->SelectModule(QStringLiteral("Learn Cartomancy")); });
         }
     };
     return entry;

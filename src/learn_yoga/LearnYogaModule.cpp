@@ -11,15 +11,14 @@ ModuleEntry LearnYogaModule()
     entry.labelIndex = 8;
     entry.picture = QStringLiteral(":/shell/module-learn-yoga.svg");
     entry.windows = {QStringLiteral("frmLearnYogaDisp")};
-    entry.usesMainWindowStrips = true;
-    // The lesson menu and the browsing panels live in the main window's strips
-    // and keep their state as long as it lives; the main window owns them.
-    entry.attach = [](ModuleHost &host) {
-        if (host.MainWindow() && !LearnYogaStrips::Of(host.MainWindow()))
-            new LearnYogaStrips(host);
-    };
+    // The lesson menu and the browsing panels live in panels of the main
+    // window, made when the module is first chosen; they keep their state as
+    // long as the main window lives, which owns them.
     entry.open = [](ModuleHost &host) {
-        if (LearnYogaStrips *strips = LearnYogaStrips::Of(host.MainWindow()))
+        LearnYogaStrips *strips = LearnYogaStrips::Of(host.MainWindow());
+        if (!strips && host.MainWindow())
+            strips = new LearnYogaStrips(host);
+        if (strips)
             strips->Open();
     };
     return entry;

@@ -24,6 +24,12 @@
 
 namespace {
 
+const QString kModuleName = QStringLiteral("Learn Yoga");
+// Where the browsing strip's lists and picture start, from the strip's left
+// edge (260 pixels from the window's, beside the 220-pixel lesson menu).
+constexpr int kContainerLeft = 40;
+
+
 // Twips to pixels, to the nearest pixel (4000 twips make a 267 pixel button).
 constexpr int px(int twips) { return (twips + 7) / 15; }
 
@@ -119,16 +125,21 @@ LearnYogaStrips::LearnYogaStrips(ModuleHost &host) : QObject(host.MainWindow()),
 {
     setObjectName(QStringLiteral("LearnYogaStrips"));
     main_ = host.MainWindow();
-    const auto strip = [this](const char *name) {
-        return main_->findChild<QWidget *>(QString::fromLatin1(name));
-    };
-    picTopMain_ = strip("picTopMain");
-    picTop_ = strip("picTop");
-    picTop1_ = strip("picTop1");
-    picContainer_ = strip("picContainer");
-    picLeft_ = strip("picLeft");
-    if (!picTop1_ || !picContainer_ || !picLeft_)
+    // The lesson menu beside the document area, the browsing strip above it:
+    // the module's own widgets in the panels the main window lends it.
+    leftPanel_ = host.ModulePanel(ModuleHost::Panel::Left, kModuleName);
+    topPanel_ = host.ModulePanel(ModuleHost::Panel::Top, kModuleName);
+    if (!leftPanel_ || !topPanel_ || !leftPanel_->layout() || !topPanel_->layout())
         return;
+    picLeft_ = new QWidget(leftPanel_);
+    picLeft_->setObjectName(QStringLiteral("picLeft"));
+    leftPanel_->layout()->addWidget(picLeft_);
+    picTop1_ = new QWidget(topPanel_);
+    picTop1_->setObjectName(QStringLiteral("picTop1"));
+    topPanel_->layout()->addWidget(picTop1_);
+    picContainer_ = new QWidget(picTop1_);
+    picContainer_->setObjectName(QStringLiteral("picContainer"));
+    picContainer_->move(kContainerLeft, 0);
 
     buildMenu();
     buildBrowsingPanels();
@@ -302,7 +313,7 @@ void LearnYogaStrips::Open()
 {
     if (!picLeft_)
         return;
-    picLeft_->show();
+    leftPanel_->show();
     frmLearnYogaDisp *window = openDisplay();
     sizeDisplay();
     // A freshly opened window is empty: the introduction is written without emptying it.
@@ -346,7 +357,7 @@ void LearnYogaStrips::sizeDisplay()
     sizingBusy_ = true;
     // Showing or hiding the browsing strip changes the document area: lay it
     // out now rather than when the events are next processed.
-    for (QWidget *w : {picTop1_->parentWidget(), picLeft_->parentWidget()})
+    for (QWidget *w : {topPanel_->parentWidget(), leftPanel_->parentWidget()})
         if (w && w->layout())
             w->layout()->activate();
     if (watchedArea_)
@@ -387,7 +398,7 @@ void LearnYogaStrips::SectionClick(int section)
     if (section < 1 || section > LearnYoga::SectionCount || !picLeft_)
         return;
     const bool browsing = LearnYoga::IsBrowsingSection(section);
-    picTop1_->setVisible(browsing);
+    topPanel_->setVisible(browsing);
     display();
     sizeDisplay();
     menu_.Click(section);

@@ -75,8 +75,8 @@ private:
 
     ModuleHost &host_;
     QMainWindow *main_ = nullptr;
-    QWidget *picTopMain_ = nullptr;
-    QWidget *picTop_ = nullptr;
+    QWidget *leftPanel_ = nullptr; // the main window's panels that hold the strips
+    QWidget *topPanel_ = nullptr;
     QWidget *picTop1_ = nullptr;
     QWidget *picContainer_ = nullptr;
     QWidget *picLeft_ = nullptr;

@@ -24,9 +24,18 @@ public:
     // Remembers a module window or a dialog a module opened, so that the next
     // module selection closes it. Module windows call it themselves.
     virtual void TrackModuleWindow(QWidget *window) = 0;
-    // The main window, whose strips (picTopMain, picTop, picTop1, picContainer,
-    // picLeft) a module that lives in them looks up by name.
+    // The main window, the parent of what a module puts into it.
     virtual QMainWindow *MainWindow() = 0;
+
+    // Room in the main window for a module that shows part of itself there:
+    // beside the document area (Left) or above it (Top). The panel is empty
+    // and hidden until the module puts its own widgets into its layout and
+    // shows it; selecting another module hides it again, selecting the owner
+    // leaves it as it was.
+    enum class Panel { Left, Top };
+    virtual QWidget *ModulePanel(Panel side, const QString &owner) = 0;
+    // Selects the module of that name as its button does.
+    virtual void SelectModule(const QString &name) = 0;
 
 protected:
     static void SetCurrent(ModuleHost *host);

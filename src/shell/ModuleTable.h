@@ -21,12 +21,9 @@ struct ModuleEntry {
     // Object names of the windows the module may open, in the order module
     // selection closes them. Windows not listed are closed too, after these.
     QStringList windows;
-    // True for a module that lives in the main window's own strips (Learn
-    // Yoga): selecting it leaves the browsing strip as it was.
-    bool usesMainWindowStrips = false;
     // Opens the module fresh; nullptr while the module is not built.
     std::function<void(ModuleHost &)> open;
-    // Runs once when the main window has been built (fills its strips).
+    // Runs once when the main window has been built.
     std::function<void(ModuleHost &)> attach;
 
     // What the module reads from the command line, for the parser and --help:

@@ -31,9 +31,6 @@ namespace {
 
 constexpr int kStartPanelHeightTwips = 10000;
 constexpr int kExitButtonMarginTwips = 120;
-// Where the browsing strip's lists and picture start, from the strip's left
-// edge (the strip begins right of the lesson menu).
-constexpr int kYogaContainerLeft = 40;
 // The start panel takes the window's height before the spacer above the
 // bottom strip does.
 constexpr int kFillStretch = 1000;
@@ -75,7 +72,7 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     layout->addWidget(buildBannerStrip());
     layout->addWidget(buildButtonStrip());
     layout->addWidget(buildStartPanel(), kFillStretch);
-    layout->addWidget(buildYogaStrips(), kFillStretch);
+    layout->addWidget(buildDocumentArea(), kFillStretch);
     // Room the start panel leaves below its full height goes above the bottom
     // strip, not between the strips at the top (the spacer stretches only
     // while the start panel is shown).
@@ -87,16 +84,13 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     setUpKeyboard();
 
     // Load step: place the banner, the button box, the start-panel labels and
-    // the exit button for the screen's width; hide the Learn Yoga browsing
-    // strip and give the start panel its height.
+    // the exit button for the screen's width and give the start panel its height.
     layOutStrips(AppInfo::ScreenWidthPixels());
     SetCurrent(this);
-    // Modules that live in the main window's strips fill them now.
+    // What a module does once the main window is up (reading its command line).
     for (const ModuleEntry &module : ModuleTable())
         if (module.attach)
             module.attach(*this);
-    picContainer_->move(kYogaContainerLeft, picContainer_->y());
-    picTop1_->hide();
     picMain_->setMaximumHeight(AppInfo::TwipsToPixels(kStartPanelHeightTwips));
     ShowStartPanel(true);
     resize(1024, 700);
@@ -321,34 +315,35 @@ void frmMDI::placeStartPanel(int width)
     picMain_->setMinimumHeight(y);
 }
 
-QWidget *frmMDI::buildYogaStrips()
+QWidget *frmMDI::buildDocumentArea()
 {
-    // The Learn Yoga lesson menu (left) beside the document area that holds
-    // the module windows, with the browsing strip above the document area
-    // only, so showing it never moves the menu.
+    // The document area that holds the module windows, with a panel a module
+    // may fill beside it (left) and one above it: the top panel spans the
+    // document area only, so showing it never moves the left one.
     auto *column = new QWidget(this);
     column->setObjectName(QStringLiteral("DocumentColumn"));
     auto *row = new QHBoxLayout(column);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    picLeft_ = new QWidget(column);
-    picLeft_->setObjectName(QStringLiteral("picLeft"));
-    picLeft_->setFixedWidth(220);
-    picLeft_->hide();
-    row->addWidget(picLeft_);
+    const auto makePanel = [](const QString &name, QWidget *parent) {
+        auto *panel = new QWidget(parent);
+        panel->setObjectName(name);
+        auto *layout = new QVBoxLayout(panel);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        panel->hide();
+        return panel;
+    };
+    leftPanel_ = makePanel(QStringLiteral("LeftPanel"), column);
+    row->addWidget(leftPanel_);
 
     documentRow_ = new QWidget(column);
     documentRow_->setObjectName(QStringLiteral("DocumentRow"));
     auto *right = new QVBoxLayout(documentRow_);
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(0);
-    picTop1_ = new QWidget(documentRow_);
-    picTop1_->setObjectName(QStringLiteral("picTop1"));
-    picTop1_->setFixedHeight(150);
-    picContainer_ = new QWidget(picTop1_);
-    picContainer_->setObjectName(QStringLiteral("picContainer"));
-    picContainer_->setGeometry(kYogaContainerLeft, 0, 800, 150);
-    right->addWidget(picTop1_);
+    topPanel_ = makePanel(QStringLiteral("TopPanel"), documentRow_);
+    right->addWidget(topPanel_);
     mdiArea_ = new QMdiArea(documentRow_);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -407,12 +402,28 @@ void frmMDI::SelectModule(const ModuleEntry &module)
 {
     closeAllModuleWindows();
     HideStartPanel();
-    if (!module.usesMainWindowStrips) {
-        picTop1_->hide();
-        picLeft_->hide();
-    }
+    // Another module's panels go; the module's own stay as it left them.
+    if (leftPanelOwner_ != module.name)
+        leftPanel_->hide();
+    if (topPanelOwner_ != module.name)
+        topPanel_->hide();
     if (module.open)
         module.open(*this);
+}
+
+QWidget *frmMDI::ModulePanel(Panel side, const QString &owner)
+{
+    (side == Panel::Left ? leftPanelOwner_ : topPanelOwner_) = owner;
+    return side == Panel::Left ? leftPanel_ : topPanel_;
+}
+
+void frmMDI::SelectModule(const QString &name)
+{
+    for (const ModuleEntry &module : ModuleTable())
+        if (module.name == name) {
+            SelectModule(module);
+            return;
+        }
 }
 
 void frmMDI::OpenFiles(const QStringList &files)

@@ -41,6 +41,8 @@ public:
     void HideStartPanel() override;
     void TrackModuleWindow(QWidget *window) override;
     QMainWindow *MainWindow() override { return this; }
+    QWidget *ModulePanel(Panel side, const QString &owner) override;
+    void SelectModule(const QString &name) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -53,7 +55,7 @@ private:
     QWidget *buildBannerStrip();
     QWidget *buildButtonStrip();
     QWidget *buildStartPanel();
-    QWidget *buildYogaStrips();
+    QWidget *buildDocumentArea();
     QWidget *buildBottomStrip();
     // The load step: horizontal positions computed from a width (the screen
     // width at load, the strip's width after a resize).
@@ -68,9 +70,10 @@ private:
     QWidget *picTop_ = nullptr;
     ModuleButtonRow *picButtonContainer_ = nullptr;
     QWidget *picMain_ = nullptr;
-    QWidget *picTop1_ = nullptr;
-    QWidget *picContainer_ = nullptr;
-    QWidget *picLeft_ = nullptr;
+    QWidget *leftPanel_ = nullptr;
+    QWidget *topPanel_ = nullptr;
+    QString leftPanelOwner_;
+    QString topPanelOwner_;
     QWidget *documentRow_ = nullptr;
     QWidget *picCoBrand_ = nullptr;
     QLabel *lblQuilloryBanner_ = nullptr;

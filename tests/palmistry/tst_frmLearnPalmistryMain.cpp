@@ -49,6 +49,8 @@ public:
     void HideStartPanel() override {}
     void TrackModuleWindow(QWidget *) override {}
     QMainWindow *MainWindow() override { return nullptr; }
+    QWidget *ModulePanel(Panel, const QString &) override { return nullptr; }
+    void SelectModule(const QString &) override {}
     QPointer<QWidget> shown;
     int startPanelShown = 0;
 };
