@@ -253,11 +253,13 @@ QWidget *frmMDI::buildStartPanel()
     Look::SetBackground(panel, QColor(0xfb, 0xf7, 0xee));
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
 
-    const auto addLabel = [&](int index, const QString &text, const QFont &font) {
+    const auto addLabel = [&](int index, const QString &text, const QFont &font,
+                              const ModuleEntry *module = nullptr) {
         QLabel *label;
-        if (index >= 8) {
+        if (module) {
             auto *link = new LinkLabel(QStringLiteral("lblCaption(%1)").arg(index), text, panel);
-            connect(link, &LinkLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+            connect(link, &LinkLabel::clicked, this, [this, module] { SelectModule(*module); });
+            moduleCaptions_.append(link);
             label = link;
         } else {
             label = new QLabel(text, panel);
@@ -269,24 +271,29 @@ QWidget *frmMDI::buildStartPanel()
         // A move over a label is the label's own; the panel's handler must not see it too.
         label->setAttribute(Qt::WA_NoMousePropagation);
         label->installEventFilter(this);
-        lblCaption_[index] = label;
+        captions_.append(label);
+        return label;
     };
     addLabel(6, QStringLiteral("Welcome to Vessa Orrenic Learning Suite II"), Look::Verdana(16, true));
-    addLabel(7,
+    QLabel *paragraph = addLabel(7,
              QStringLiteral(
                  "Welcome to the second edition of the Vessa Orrenic Learning Suite! Here is your "
                  "chance to make use of our free resources and improve your knowledge of Dream "
                  "Interpretation, Palmistry, Yoga, Cartomancy and Aromatherapy. Learn from the "
                  "basics and understand your personality better than ever before."),
              Look::Verdana(10));
-    lblCaption_[7]->setWordWrap(true);
+    paragraph->setWordWrap(true);
     addLabel(5, QStringLiteral("Vessa Orrenic Learning Suite II includes the following programs"),
              Look::Verdana(10, true));
-    for (int index : {8, 9, 10, 11, 12, 13}) {
-        const ModuleEntry *module = ModuleByLabel(index);
-        addLabel(index, module ? module->name : QString(), Look::Verdana(12, true));
-        Look::SetTextColour(lblCaption_[index], Look::AccentBrown);
-    }
+    // One link a module, in the order of the modules' label numbers.
+    std::vector<const ModuleEntry *> modules;
+    for (const ModuleEntry &module : ModuleTable())
+        modules.push_back(&module);
+    std::stable_sort(modules.begin(), modules.end(),
+                     [](const ModuleEntry *a, const ModuleEntry *b) { return a->labelIndex < b->labelIndex; });
+    for (const ModuleEntry *module : modules)
+        Look::SetTextColour(addLabel(module->labelIndex, module->name, Look::Verdana(12, true), module),
+                            Look::AccentBrown);
     panel->onResize = [this](int w) { placeStartPanel(w); };
     return panel;
 }
@@ -296,8 +303,11 @@ QWidget *frmMDI::buildStartPanel()
 void frmMDI::placeStartPanel(int width)
 {
     int y = 18;
-    const auto place = [&](int index, int gapAfter) {
-        QLabel *label = lblCaption_[index];
+    // The title, the paragraph, the line over the links, then the links.
+    const int gaps[] = {14, 22, 16};
+    for (qsizetype i = 0; i < captions_.size(); ++i) {
+        QLabel *label = captions_[i];
+        const int gapAfter = i < 3 ? gaps[i] : 10;
         if (label->wordWrap()) {
             const int w = qMax(200, qMin(820, width - 40));
             label->setFixedSize(w, label->heightForWidth(w));
@@ -306,12 +316,7 @@ void frmMDI::placeStartPanel(int width)
         }
         label->move((width - label->width()) / 2, y);
         y += label->height() + gapAfter;
-    };
-    place(6, 14);
-    place(7, 22);
-    place(5, 16);
-    for (int index : {8, 9, 10, 11, 12, 13})
-        place(index, 10);
+    }
     picMain_->setMinimumHeight(y);
 }
 
@@ -450,16 +455,6 @@ void frmMDI::OpenFiles(const QStringList &files)
     }
 }
 
-void frmMDI::lblCaption_Click(int index)
-{
-    if (const ModuleEntry *module = index >= 8 ? ModuleByLabel(index) : nullptr) {
-        SelectModule(*module);
-        return;
-    }
-    closeAllModuleWindows();
-    HideStartPanel();
-}
-
 // Closes every window a module opened: the listed ones in their fixed order,
 // then any other in the order it was opened.
 void frmMDI::closeAllModuleWindows()
@@ -555,25 +550,25 @@ void frmMDI::HideStartPanel()
     documentRow_->parentWidget()->show();
 }
 
-void frmMDI::setLinkUnderline(int index, bool on)
+void frmMDI::setLinkUnderline(QLabel *label, bool on)
 {
-    QFont font = lblCaption_[index]->font();
+    QFont font = label->font();
     if (font.underline() == on)
         return;
     font.setUnderline(on);
-    lblCaption_[index]->setFont(font);
+    label->setFont(font);
 }
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         if (watched == picMain_) {
-            for (int i = 5; i <= 13; ++i)
-                setLinkUnderline(i, false);
+            for (QLabel *label : std::as_const(captions_))
+                setLinkUnderline(label, false);
         } else {
-            for (int i = 8; i <= 13; ++i)
-                if (watched == lblCaption_[i])
-                    setLinkUnderline(i, true);
+            for (QLabel *label : std::as_const(moduleCaptions_))
+                if (watched == label)
+                    setLinkUnderline(label, true);
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -63,8 +63,7 @@ private:
     void placeStartPanel(int width);
     void fitButtonRow(int width);
     void closeAllModuleWindows();
-    void lblCaption_Click(int index);
-    void setLinkUnderline(int index, bool on);
+    void setLinkUnderline(QLabel *label, bool on);
 
     QWidget *picTopMain_ = nullptr;
     QWidget *picTop_ = nullptr;
@@ -79,7 +78,8 @@ private:
     QLabel *lblQuilloryBanner_ = nullptr;
     QPushButton *cmdMdiExit_ = nullptr;
     QLabel *label7_ = nullptr;
-    QLabel *lblCaption_[14] = {};
+    QList<QLabel *> captions_;       // the start panel's labels, top to bottom
+    QList<QLabel *> moduleCaptions_; // those that open a module
     QMdiArea *mdiArea_ = nullptr;
     QList<QPushButton *> moduleButtons_; // in button order
     struct SuspendedKey {
