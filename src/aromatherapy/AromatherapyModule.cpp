@@ -9,7 +9,7 @@ ModuleEntry AromatherapyModule()
     entry.name = QStringLiteral("Learn Aromatherapy");
     entry.buttonIndex = 2;
     entry.labelIndex = 10;
-    entry.picture = QStringLiteral(":/shell/module-aromatherapy.svg");
+    entry.picture = QStringLiteral(":/aromatherapy/module.svg");
     entry.windows = {QStringLiteral("frmLearnAromatherapyMain")};
     entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnAromatherapyMain()); };
     return entry;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // The constant reading matter of Learn Aromatherapy. The structure lives here;
-// the wording is in content/aromatherapy/. Every text is plain ASCII.
+// the wording is in content/. Every text is plain ASCII.
 namespace OilContent {
 
 // One record per oil, in oil-number order 0 to 51. Properties fill their

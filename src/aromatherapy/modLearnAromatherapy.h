@@ -3,7 +3,7 @@
 #include <QString>
 
 // The oil catalogue of Learn Aromatherapy, read straight from the constant
-// tables in content/aromatherapy/. Nothing has to be loaded before use.
+// tables in content/. Nothing has to be loaded before use.
 //
 // Oils are numbered 0 to 51. Every accessor answers any number: an oil or a
 // slot outside the table (oil 52, magical slot 3, a property slot the oil

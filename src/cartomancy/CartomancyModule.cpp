@@ -14,7 +14,7 @@ ModuleEntry CartomancyModule()
     entry.name = QStringLiteral("Learn Cartomancy");
     entry.buttonIndex = 3;
     entry.labelIndex = 11;
-    entry.picture = QStringLiteral(":/shell/module-cartomancy.svg");
+    entry.picture = QStringLiteral(":/cartomancy/module.svg");
     entry.windows = {QStringLiteral("frmLearnCartomancyMain"), QStringLiteral("frmLearnCartomancyPicEntry")};
     entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnCartomancyMain()); };
     entry.options = {QCommandLineOption(

@@ -1,5 +1,5 @@
 // Builds the card database learn.dll from the card texts, the keywords and the
-// card faces in content/cartomancy, while the program is built:
+// card faces in src/cartomancy/content, while the program is built:
 //
 //   make-card-database OUTPUT cards.tsv keywords.tsv CARD_FACE_FOLDER
 //

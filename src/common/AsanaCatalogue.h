@@ -3,7 +3,7 @@
 #include <array>
 
 // The yoga postures described in the suite, one table for every module that
-// shows them (content/asanas/AsanaCatalogue.cpp). Plain ASCII texts; numbered
+// shows them (content/AsanaCatalogue.cpp). Plain ASCII texts; numbered
 // steps and items start "1. ", "2. " ... and are separated by CR LF, with no
 // line break after the last one.
 namespace AsanaCatalogue {

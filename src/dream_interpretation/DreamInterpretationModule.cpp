@@ -9,7 +9,7 @@ ModuleEntry DreamInterpretationModule()
     entry.name = QStringLiteral("Learn Dream Interpretation");
     entry.buttonIndex = 4;
     entry.labelIndex = 13;
-    entry.picture = QStringLiteral(":/shell/module-dream-interpretation.svg");
+    entry.picture = QStringLiteral(":/dream_interpretation/module.svg");
     entry.windows = {QStringLiteral("frmLearnDreamInterpretationMain")};
     entry.open = [](ModuleHost &host) {
         host.ShowModuleWindow(new frmLearnDreamInterpretationMain());

@@ -7,7 +7,7 @@
 #include <vector>
 
 // The dream symbols' text sources and the database built from them. The build
-// runs the generator (MakeKeywordsDb.cpp) over content/dream_interpretation/*.tsv;
+// runs the generator (MakeKeywordsDb.cpp) over content/*.tsv;
 // the benchmark and the tests use the same writer for tables of their own.
 namespace KeywordSource {
 

@@ -158,7 +158,7 @@ QWidget *frmLearnDreamInterpretationMain::buildStartFrame()
 
     auto *picture = new QLabel(frame);
     picture->setPixmap(
-        Look::Picture(QStringLiteral(":/shell/module-dream-interpretation.svg"), QSize(120, 120)));
+        Look::Picture(QStringLiteral(":/dream_interpretation/module.svg"), QSize(120, 120)));
     picture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     outer->addWidget(picture, 0, Qt::AlignTop);
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-// The two indexes of the asana catalogue (content/learn_yoga/AsanaIndexes.cpp):
+// The two indexes of the asana catalogue (content/AsanaIndexes.cpp):
 // body parts and therapeutic applications, each with the catalogue numbers
 // (0 to 31) of its asanas in ascending order.
 namespace LearnYogaContent {

@@ -9,7 +9,7 @@ ModuleEntry LearnYogaModule()
     entry.name = QStringLiteral("Learn Yoga");
     entry.buttonIndex = 0;
     entry.labelIndex = 8;
-    entry.picture = QStringLiteral(":/shell/module-learn-yoga.svg");
+    entry.picture = QStringLiteral(":/learn_yoga/module.svg");
     entry.windows = {QStringLiteral("frmLearnYogaDisp")};
     // The lesson menu and the browsing panels live in panels of the main
     // window, made when the module is first chosen; they keep their state as

@@ -3,7 +3,7 @@
 #include <array>
 #include <initializer_list>
 
-// The wording of the Learn Yoga pages (content/learn_yoga/Lessons.cpp). A page
+// The wording of the Learn Yoga pages (content/Lessons.cpp). A page
 // is a title and a body of blocks: paragraphs, "* " items or "1. " numbered
 // items and steps, each block carrying its own marker. A body may open with an
 // emphasised line or paragraph and may be divided into headed sections. The

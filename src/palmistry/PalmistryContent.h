@@ -2,7 +2,7 @@
 
 #include <array>
 
-// The wording of Learn Palmistry (content/palmistry/PalmistryContent.cpp):
+// The wording of Learn Palmistry (content/PalmistryContent.cpp):
 // 23 entries on hand shapes, finger shapes, nail shapes and palm lines.
 namespace PalmistryContent {
 

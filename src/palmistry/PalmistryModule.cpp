@@ -9,7 +9,7 @@ ModuleEntry PalmistryModule()
     entry.name = QStringLiteral("Learn Palmistry");
     entry.buttonIndex = 5;
     entry.labelIndex = 12;
-    entry.picture = QStringLiteral(":/shell/module-palmistry.svg");
+    entry.picture = QStringLiteral(":/palmistry/module.svg");
     entry.windows = {QStringLiteral("frmLearnPalmistryMain")};
     entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnPalmistryMain()); };
     return entry;

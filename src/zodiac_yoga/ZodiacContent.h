@@ -3,7 +3,7 @@
 #include <array>
 
 // The constant reading matter of Zodiac Yoga. The structure and keys live here;
-// the wording is in content/zodiac_yoga/. Every text is plain ASCII.
+// the wording is in content/. Every text is plain ASCII.
 namespace ZodiacContent {
 
 // One record per sun sign, in the order Aries to Pisces.

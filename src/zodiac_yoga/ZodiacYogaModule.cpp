@@ -9,7 +9,7 @@ ModuleEntry ZodiacYogaModule()
     entry.name = QStringLiteral("Zodiac Yoga");
     entry.buttonIndex = 1;
     entry.labelIndex = 9;
-    entry.picture = QStringLiteral(":/shell/module-zodiac-yoga.svg");
+    entry.picture = QStringLiteral(":/zodiac_yoga/module.svg");
     entry.windows = {QStringLiteral("frmZodiacYogaDisplay"), QStringLiteral("frmZodiacYogaMain"),
                      QStringLiteral("frmZodiacYogaSave")};
     entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmZodiacYogaMain()); };

@@ -60,7 +60,7 @@ void TestCartomancyLogic::initTestCase()
     SetTempFolderForTesting(dir_.filePath(QStringLiteral("temp")));
 }
 
-// The database built from content/cartomancy: 52 cards with Ids 1 to 52, three
+// The database built from src/cartomancy/content: 52 cards with Ids 1 to 52, three
 // face cards and ten number cards per suit, eight distinct keywords per card
 // (distinct over the whole deck too) and a 250 x 350 picture each.
 void TestCartomancyLogic::generatedDatabaseHoldsTheDeck()

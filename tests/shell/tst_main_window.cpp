@@ -149,6 +149,11 @@ void TestMainWindow::startPanelTexts()
     QCOMPARE(child<QAbstractButton>(QStringLiteral("cmdMdiExit"))->text(), QStringLiteral("&Exit"));
     QVERIFY(!child<QLabel>(QStringLiteral("lblQuilloryBanner"))->text().isEmpty());
     QVERIFY(!mdi->windowIcon().isNull());
+    // Every module's picture is compiled in with the module and drawn above its button.
+    for (const ModuleEntry &entry : ModuleTable()) {
+        auto *picture = child<QLabel>(QStringLiteral("Picture%1").arg(8 + entry.buttonIndex));
+        QVERIFY2(picture && !picture->pixmap().isNull(), qPrintable(entry.name));
+    }
 }
 
 void TestMainWindow::loadStepPositions()

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draw the 52 playing-card faces used by the Learn Cartomancy module.
 
-Run from the content/cartomancy folder:
+Run from the src/cartomancy/content folder:
 
     python3 tools/draw_cards.py
 

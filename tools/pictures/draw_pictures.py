@@ -6,7 +6,7 @@ Every module picture is a coloured disc with a bold light motif, so the
 set reads as one family on light and dark button faces alike.  Only plain
 shapes and gradients are used (SVG Tiny 1.2), which QtSvg renders as is.
 
-Usage:  python3 draw_shell.py [output-dir]     (default: the folder above)
+Usage:  python3 draw_pictures.py [src-dir]     (default: the project's src/)
 """
 
 import math
@@ -325,27 +325,29 @@ def about_logo():
     return svg(160, "Learning suite", "\n".join(parts), lotus_defs())
 
 
+# Each picture goes into the content folder of the library that shows it.
 PICTURES = {
-    "module-learn-yoga.svg": learn_yoga,
-    "module-zodiac-yoga.svg": zodiac_yoga,
-    "module-aromatherapy.svg": aromatherapy,
-    "module-cartomancy.svg": cartomancy,
-    "module-dream-interpretation.svg": dream_interpretation,
-    "module-palmistry.svg": palmistry,
-    "app-icon.svg": app_icon,
-    "about-logo.svg": about_logo,
+    "learn_yoga/content/module.svg": learn_yoga,
+    "zodiac_yoga/content/module.svg": zodiac_yoga,
+    "aromatherapy/content/module.svg": aromatherapy,
+    "cartomancy/content/module.svg": cartomancy,
+    "dream_interpretation/content/module.svg": dream_interpretation,
+    "palmistry/content/module.svg": palmistry,
+    "shell/content/app-icon.svg": app_icon,
+    "shell/content/about-logo.svg": about_logo,
 }
 
 
 def main(argv):
     here = os.path.dirname(os.path.abspath(__file__))
-    outdir = argv[1] if len(argv) > 1 else os.path.normpath(
-        os.path.join(here, ".."))
-    os.makedirs(outdir, exist_ok=True)
+    src = argv[1] if len(argv) > 1 else os.path.normpath(
+        os.path.join(here, "..", "..", "src"))
     for name, fn in PICTURES.items():
-        with open(os.path.join(outdir, name), "w", encoding="utf-8") as fh:
+        path = os.path.join(src, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w", encoding="utf-8") as fh:
             fh.write(fn())
-    print("wrote %d pictures to %s" % (len(PICTURES), outdir))
+    print("wrote %d pictures below %s" % (len(PICTURES), src))
     return 0
 
 
