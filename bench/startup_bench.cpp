@@ -5,11 +5,11 @@
 //                              widgets, for comparison
 // Prints one line of "key=value" figures. bench/run.sh runs both several times.
 #include "BenchSupport.h"
-#include "shell/UpdateReminder.h"
+#include "toolkit/UpdateReminder.h"
 #include "app/SuiteModules.h"
 #include "shell/frmMDI.h"
-#include "shell/modRandom.h"
-#include "shell/modSettings.h"
+#include "toolkit/modRandom.h"
+#include "toolkit/modSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

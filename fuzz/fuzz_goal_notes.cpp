@@ -1,8 +1,8 @@
 // The goal notes: any file loads as lines ended by CR LF, and a note saved
 // and loaded again keeps every line (blanks at its two ends aside).
 #include "FuzzSupport.h"
-#include "shell/DataLocations.h"
-#include "shell/GoalNotes.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/GoalNotes.h"
 
 #include <QFile>
 

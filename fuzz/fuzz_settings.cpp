@@ -3,8 +3,8 @@
 // encoding and decoding; a date read back from the stored text writes and
 // reads back to the same day.
 #include "FuzzSupport.h"
-#include "shell/UpdateReminder.h"
-#include "shell/modSettings.h"
+#include "toolkit/UpdateReminder.h"
+#include "toolkit/modSettings.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

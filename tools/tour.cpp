@@ -8,9 +8,9 @@
 #include "Tour.h"
 
 #include "app/SuiteModules.h"
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 #include "shell/frmMDI.h"
-#include "shell/modSettings.h"
+#include "toolkit/modSettings.h"
 
 #include <QAbstractButton>
 #include <QAction>

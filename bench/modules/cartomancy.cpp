@@ -9,8 +9,8 @@
 #include "BenchSupport.h"
 #include "cartomancy/frmLearnCartomancyMain.h"
 #include "cartomancy/modLearnCartomancyStartup.h"
-#include "shell/DataLocations.h"
-#include "shell/modSettings.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/modSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

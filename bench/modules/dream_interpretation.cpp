@@ -7,8 +7,8 @@
 #include "dream_interpretation/KeywordSource.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
 #include "db/RecordSet.h"
-#include "shell/DataLocations.h"
-#include "shell/modRandom.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/modRandom.h"
 
 #include <QAbstractButton>
 #include <QApplication>

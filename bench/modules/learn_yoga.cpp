@@ -10,7 +10,7 @@
 #include "app/SuiteModules.h"
 #include "learn_yoga/LearnYogaStrips.h"
 #include "shell/frmMDI.h"
-#include "shell/modSettings.h"
+#include "toolkit/modSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

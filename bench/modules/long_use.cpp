@@ -11,11 +11,11 @@
 #include "BenchSupport.h"
 #include "app/SuiteModules.h"
 #include "cartomancy/modLearnCartomancyStartup.h"
-#include "shell/DataLocations.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/ModuleHost.h"
 #include "shell/frmMDI.h"
-#include "shell/modRandom.h"
-#include "shell/modSettings.h"
+#include "toolkit/modRandom.h"
+#include "toolkit/modSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

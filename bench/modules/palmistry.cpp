@@ -9,9 +9,9 @@
 #include "BenchSupport.h"
 #include "app/SuiteModules.h"
 #include "palmistry/modLearnPalmistry.h"
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 #include "shell/frmMDI.h"
-#include "shell/modSettings.h"
+#include "toolkit/modSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -10,9 +10,9 @@
 #include "app/SuiteModules.h"
 #include "progress/ProgressStore.h"
 #include "progress/frmMyProgress.h"
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 #include "shell/frmMDI.h"
-#include "shell/modSettings.h"
+#include "toolkit/modSettings.h"
 
 #include <QAction>
 #include <QApplication>

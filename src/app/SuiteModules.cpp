@@ -6,7 +6,7 @@
 #include "learn_yoga/LearnYogaModule.h"
 #include "palmistry/PalmistryModule.h"
 #include "progress/ProgressMenu.h"
-#include "shell/ModuleTable.h"
+#include "toolkit/ModuleTable.h"
 #include "zodiac_yoga/ZodiacYogaModule.h"
 
 void RegisterSuiteModules()

@@ -1,7 +1,7 @@
 #include "AromatherapyModule.h"
 
 #include "frmLearnAromatherapyMain.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 ModuleEntry AromatherapyModule()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ModuleTable.h"
+#include "toolkit/ModuleTable.h"
 
 // Learn Aromatherapy as the main window sees it: button 2, label 10.
 ModuleEntry AromatherapyModule();

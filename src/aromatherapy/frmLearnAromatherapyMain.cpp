@@ -2,13 +2,13 @@
 
 #include "modAromaTest.h"
 #include "quiz/QuizReport.h"
-#include "shell/AnswerKeys.h"
-#include "shell/Controls.h"
-#include "shell/LinkLabel.h"
-#include "shell/MsgBox.h"
-#include "shell/frmReviewMissed.h"
-#include "shell/modHelp.h"
-#include "shell/modRTB.h"
+#include "toolkit/AnswerKeys.h"
+#include "toolkit/Controls.h"
+#include "toolkit/LinkLabel.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/frmReviewMissed.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modRTB.h"
 #include "progress/ProgressRecorder.h"
 
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "modAromaTest.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include "frmLearnCartomancyMain.h"
 #include "frmLearnCartomancyPicEntry.h"
 #include "modLearnCartomancyStartup.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 #include <QPointer>
 #include <QTimer>

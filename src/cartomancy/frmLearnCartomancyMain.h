@@ -1,7 +1,7 @@
 #pragma once
 
 #include "modCardTest.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 #include <array>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "frmLearnCartomancyPicEntry.h"
 
-#include "shell/MsgBox.h"
+#include "toolkit/MsgBox.h"
 
 #include "modLearnCartomancyDB.h"
 #include "modLearnCartomancyImageDB.h"
-#include "shell/Look.h"
-#include "shell/MsgBox.h"
+#include "toolkit/Look.h"
+#include "toolkit/MsgBox.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "modCardTest.h"
 
-#include "shell/AppInfo.h"
+#include "toolkit/AppInfo.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "modLearnCartomancyDB.h"
 
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 
 #include <QSqlQuery>
 

@@ -1,6 +1,6 @@
 #include "modLearnCartomancyImageDB.h"
 
-#include "shell/FileReader.h"
+#include "toolkit/FileReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "modLearnCartomancySettings.h"
 
-#include "shell/DataLocations.h"
-#include "shell/GoalNotes.h"
-#include "shell/modSettings.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/GoalNotes.h"
+#include "toolkit/modSettings.h"
 
 #include <QFile>
 

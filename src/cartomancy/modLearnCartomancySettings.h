@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FileWriter.h"
+#include "toolkit/FileWriter.h"
 
 #include <QString>
 

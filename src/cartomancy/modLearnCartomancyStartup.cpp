@@ -1,7 +1,7 @@
 #include "modLearnCartomancyStartup.h"
 
-#include "shell/AppInfo.h"
-#include "shell/FileWriter.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/FileWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>

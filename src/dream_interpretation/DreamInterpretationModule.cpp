@@ -1,7 +1,7 @@
 #include "DreamInterpretationModule.h"
 
 #include "frmLearnDreamInterpretationMain.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 ModuleEntry DreamInterpretationModule()
 {

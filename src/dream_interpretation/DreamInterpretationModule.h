@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ModuleTable.h"
+#include "toolkit/ModuleTable.h"
 
 // Learn Dream Interpretation as the main window sees it: button 4, label 13.
 ModuleEntry DreamInterpretationModule();

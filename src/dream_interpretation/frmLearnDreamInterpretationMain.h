@@ -1,8 +1,8 @@
 #pragma once
 
 #include "modDreamInterpretation.h"
-#include "shell/ModuleHost.h"
-#include "shell/ReportView.h"
+#include "toolkit/ModuleHost.h"
+#include "toolkit/ReportView.h"
 
 #include <array>
 

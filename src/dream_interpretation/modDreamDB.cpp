@@ -1,6 +1,6 @@
 #include "modDreamDB.h"
 
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 
 #include <QSqlQuery>
 

@@ -1,7 +1,7 @@
 #include "LearnYogaModule.h"
 
 #include "LearnYogaStrips.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 ModuleEntry LearnYogaModule()
 {

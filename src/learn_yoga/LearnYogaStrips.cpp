@@ -3,9 +3,9 @@
 #include "LessonContent.h"
 #include "frmLearnYogaDisp.h"
 #include "modLessonPages.h"
-#include "shell/Look.h"
-#include "shell/ModuleHost.h"
-#include "shell/ReportView.h"
+#include "toolkit/Look.h"
+#include "toolkit/ModuleHost.h"
+#include "toolkit/ReportView.h"
 
 #include <QComboBox>
 #include <QEvent>

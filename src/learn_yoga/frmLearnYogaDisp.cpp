@@ -1,6 +1,6 @@
 #include "frmLearnYogaDisp.h"
 
-#include "shell/ReportView.h"
+#include "toolkit/ReportView.h"
 
 #include <QMdiSubWindow>
 

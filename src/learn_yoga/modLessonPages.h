@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LessonContent.h"
-#include "shell/modRTB.h"
+#include "toolkit/modRTB.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "PalmistryModule.h"
 
 #include "frmLearnPalmistryMain.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 ModuleEntry PalmistryModule()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "palmistry/modPalmistryTest.h"
-#include "shell/ModuleHost.h"
-#include "shell/ReportView.h"
+#include "toolkit/ModuleHost.h"
+#include "toolkit/ReportView.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "modPalmistryGoals.h"
 
-#include "shell/DataLocations.h"
-#include "shell/GoalNotes.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/GoalNotes.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
 #include "modPalmistryTest.h"
 
 #include "modLearnPalmistry.h"
-#include "shell/modRTB.h"
-#include "shell/modRandom.h"
+#include "toolkit/modRTB.h"
+#include "toolkit/modRandom.h"
 
 #include <QFile>
 

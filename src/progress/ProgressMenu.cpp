@@ -2,7 +2,7 @@
 
 #include "ProgressRecorder.h"
 #include "frmMyProgress.h"
-#include "shell/MainMenus.h"
+#include "toolkit/MainMenus.h"
 
 #include <QAction>
 #include <QMenu>

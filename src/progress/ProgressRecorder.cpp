@@ -1,9 +1,9 @@
 #include "ProgressRecorder.h"
 
-#include "shell/DataLocations.h"
-#include "shell/FileReader.h"
-#include "shell/FileWriter.h"
-#include "shell/MsgBox.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/FileReader.h"
+#include "toolkit/FileWriter.h"
+#include "toolkit/MsgBox.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "ProgressStore.h"
 
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 
 #include <QAtomicInt>
 #include <QSqlError>

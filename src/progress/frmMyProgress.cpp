@@ -1,6 +1,6 @@
 #include "frmMyProgress.h"
 
-#include "shell/MsgBox.h"
+#include "toolkit/MsgBox.h"
 
 #include <QChart>
 #include <QChartView>

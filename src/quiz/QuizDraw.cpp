@@ -1,6 +1,6 @@
 #include "QuizDraw.h"
 
-#include "shell/modRandom.h"
+#include "toolkit/modRandom.h"
 
 #include <algorithm>
 #include <numeric>

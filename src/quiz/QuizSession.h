@@ -2,7 +2,7 @@
 
 #include "QuizSource.h"
 #include "progress/ProgressStore.h"
-#include "shell/ReviewItem.h"
+#include "toolkit/ReviewItem.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "QuizDraw.h"
-#include "shell/ReviewItem.h"
+#include "toolkit/ReviewItem.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "CommandLine.h"
 
-#include "AppInfo.h"
-#include "DataLocations.h"
-#include "ModuleTable.h"
-#include "modSettings.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/ModuleTable.h"
+#include "toolkit/modSettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "Handover.h"
 
-#include "AppInfo.h"
+#include "toolkit/AppInfo.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "ModuleButtonRow.h"
 
 #include "CaptionFit.h"
-#include "Look.h"
+#include "toolkit/Look.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,15 +1,15 @@
 #include "Startup.h"
 
-#include "AppInfo.h"
+#include "toolkit/AppInfo.h"
 #include "CommandLine.h"
-#include "Look.h"
-#include "MsgBox.h"
-#include "UpdateReminder.h"
+#include "toolkit/Look.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/UpdateReminder.h"
 #include "Handover.h"
 #include "frmMDI.h"
-#include "modHelp.h"
-#include "modRandom.h"
-#include "ModuleTable.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modRandom.h"
+#include "toolkit/ModuleTable.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -117,7 +117,6 @@ int RunSuite(int argc, char *argv[])
             return 0;
         ShowMessage(nullptr, QStringLiteral("Application is already running"),
                     QMessageBox::Information);
-        QuitProgram();
         return 0;
     case SingleInstance::Outcome::Unavailable:
         std::fprintf(stderr,

@@ -1,14 +1,14 @@
 #include "frmMDI.h"
 
-#include "AppInfo.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "MainMenus.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/LinkLabel.h"
+#include "toolkit/Look.h"
+#include "toolkit/MainMenus.h"
 #include "ModuleButtonRow.h"
-#include "ModuleTable.h"
+#include "toolkit/ModuleTable.h"
 #include "KeyboardAccess.h"
 #include "frmNagScreen2.h"
-#include "modHelp.h"
+#include "toolkit/modHelp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -576,11 +576,9 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 
 void frmMDI::closeEvent(QCloseEvent *event)
 {
-    if (!IsQuitting()) {
-        // The exit window outlives the main window; closing it ends the program.
-        auto *exitWindow = new frmNagScreen2();
-        exitWindow->show();
-    }
+    // The exit window outlives the main window; closing it ends the program.
+    auto *exitWindow = new frmNagScreen2();
+    exitWindow->show();
     closeAllModuleWindows();
     mdiArea_->closeAllSubWindows();
     event->accept();

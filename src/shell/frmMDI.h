@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 #include <QList>
 #include <QMainWindow>

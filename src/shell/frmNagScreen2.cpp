@@ -1,13 +1,14 @@
 #include "frmNagScreen2.h"
 
-#include "AppInfo.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "MsgBox.h"
-#include "modHelp.h"
-#include "modRandom.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/LinkLabel.h"
+#include "toolkit/Look.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modRandom.h"
 #include "modTellAFriend.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -50,7 +51,7 @@ frmNagScreen2::frmNagScreen2(QWidget *parent) : QWidget(parent, Qt::Window)
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(Look::Picture(QStringLiteral(":/shell/about-logo.svg"), QSize(72, 72)));
+    picture->setPixmap(Look::Picture(QStringLiteral(":/toolkit/about-logo.svg"), QSize(72, 72)));
     picture->setFixedSize(76, 76);
 
     Label2_ = new QLabel(this);
@@ -207,6 +208,11 @@ void frmNagScreen2::cmdSubmit_Click()
 void frmNagScreen2::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    if (!IsQuitting())
-        QuitProgram();
+    if (ending_)
+        return;
+    // Closing the last windows below ends the program; they do not come back here.
+    ending_ = true;
+    Q_EMIT Ending();
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }

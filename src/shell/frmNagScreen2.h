@@ -18,6 +18,10 @@ public:
     // The four support messages; one of them is shown at random.
     static QStringList SupportMessages();
 
+Q_SIGNALS:
+    // The window was closed: every other window closes and the program ends.
+    void Ending();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -34,4 +38,5 @@ private:
     QLineEdit *txtFriendName_ = nullptr;
     QLineEdit *txtFriendEmail_ = nullptr;
     QPlainTextEdit *txtMessage_ = nullptr;
+    bool ending_ = false;
 };

@@ -1,6 +1,6 @@
 #include "modTellAFriend.h"
 
-#include "modHelp.h"
+#include "toolkit/modHelp.h"
 
 #include <QUrl>
 

@@ -1,7 +1,7 @@
 #include "ZodiacYogaModule.h"
 
 #include "frmZodiacYogaMain.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 ModuleEntry ZodiacYogaModule()
 {

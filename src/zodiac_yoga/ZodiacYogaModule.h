@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ModuleTable.h"
+#include "toolkit/ModuleTable.h"
 
 // Zodiac Yoga as the main window sees it: button 1, label 9.
 ModuleEntry ZodiacYogaModule();

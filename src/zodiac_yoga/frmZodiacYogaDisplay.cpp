@@ -5,10 +5,10 @@
 #include "frmZodiacYogaSave.h"
 #include "modSunSignYoga.h"
 #include "modYogasana.h"
-#include "shell/LinkLabel.h"
-#include "shell/Look.h"
-#include "shell/modHelp.h"
-#include "shell/modRTB.h"
+#include "toolkit/LinkLabel.h"
+#include "toolkit/Look.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modRTB.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ModuleHost.h"
+#include "toolkit/ModuleHost.h"
 
 #include <QHash>
 #include <QPointer>

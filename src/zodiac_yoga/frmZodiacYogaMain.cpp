@@ -4,12 +4,12 @@
 #include "modReadingFile.h"
 #include "modSunSignYoga.h"
 #include "modYogasana.h"
-#include "shell/LinkLabel.h"
-#include "shell/Look.h"
-#include "shell/MsgBox.h"
-#include "shell/ReportView.h"
-#include "shell/UpdateReminder.h"
-#include "shell/modHelp.h"
+#include "toolkit/LinkLabel.h"
+#include "toolkit/Look.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/ReportView.h"
+#include "toolkit/UpdateReminder.h"
+#include "toolkit/modHelp.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -5,13 +5,13 @@
 #include "modReadingFile.h"
 #include "modSunSignYoga.h"
 #include "modZodiacReport.h"
-#include "shell/AppInfo.h"
-#include "shell/LinkLabel.h"
-#include "shell/ModuleHost.h"
-#include "shell/MsgBox.h"
-#include "shell/FileWriter.h"
-#include "shell/modHelp.h"
-#include "shell/ReportView.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/LinkLabel.h"
+#include "toolkit/ModuleHost.h"
+#include "toolkit/MsgBox.h"
+#include "toolkit/FileWriter.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/ReportView.h"
 
 #include <QHBoxLayout>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/ReportView.h"
+#include "toolkit/ReportView.h"
 
 #include <QDialog>
 

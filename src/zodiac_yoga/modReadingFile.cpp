@@ -1,7 +1,7 @@
 #include "modReadingFile.h"
 
-#include "shell/FileReader.h"
-#include "shell/modSettings.h"
+#include "toolkit/FileReader.h"
+#include "toolkit/modSettings.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/FileWriter.h"
-#include "shell/ReportView.h"
+#include "toolkit/FileWriter.h"
+#include "toolkit/ReportView.h"
 
 #include <QByteArray>
 #include <QString>

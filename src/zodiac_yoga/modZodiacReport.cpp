@@ -2,8 +2,8 @@
 
 #include "modSunSignYoga.h"
 #include "modYogasana.h"
-#include "shell/modHelp.h"
-#include "shell/modRTB.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modRTB.h"
 
 namespace ZodiacReport {
 

@@ -4,8 +4,8 @@
 #include "aromatherapy/frmLearnAromatherapyMain.h"
 #include "aromatherapy/modAromaTest.h"
 #include "aromatherapy/modLearnAromatherapy.h"
-#include "shell/frmReviewMissed.h"
-#include "shell/modRandom.h"
+#include "toolkit/frmReviewMissed.h"
+#include "toolkit/modRandom.h"
 #include "support/AccessKeys.h"
 #include "support/TestSupport.h"
 

@@ -4,8 +4,8 @@
 #include "aromatherapy/modAromaTest.h"
 #include "aromatherapy/modLearnAromatherapy.h"
 #include "quiz/QuizReport.h"
-#include "shell/AppInfo.h"
-#include "shell/modRandom.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/modRandom.h"
 #include "support/ProgressCheck.h"
 #include "support/TestSupport.h"
 

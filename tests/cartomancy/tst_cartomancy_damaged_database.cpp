@@ -4,7 +4,7 @@
 // write the file.
 #include "CartomancyFixture.h"
 #include "cartomancy/frmLearnCartomancyMain.h"
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 #include "support/DamagedFiles.h"
 
 #include <QCheckBox>

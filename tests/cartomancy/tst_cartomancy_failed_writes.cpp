@@ -5,9 +5,9 @@
 #include "CartomancyFixture.h"
 #include "cartomancy/frmLearnCartomancyMain.h"
 #include "cartomancy/modLearnCartomancySettings.h"
-#include "shell/AppInfo.h"
-#include "shell/DataLocations.h"
-#include "shell/modSettings.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/modSettings.h"
 #include "support/FailingFolder.h"
 
 #include <QCheckBox>

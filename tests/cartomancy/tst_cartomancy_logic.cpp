@@ -3,8 +3,8 @@
 #include "CartomancyFixture.h"
 #include "cartomancy/modCardTest.h"
 #include "cartomancy/modLearnCartomancyDB.h"
-#include "shell/AppInfo.h"
-#include "shell/modRandom.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/modRandom.h"
 
 #include <QImage>
 #include <QLabel>

@@ -4,7 +4,7 @@
 #include "cartomancy/frmLearnCartomancyMain.h"
 #include "cartomancy/modCardTest.h"
 #include "cartomancy/modLearnCartomancyDB.h"
-#include "shell/frmReviewMissed.h"
+#include "toolkit/frmReviewMissed.h"
 #include "support/AccessKeys.h"
 
 #include <QCheckBox>

@@ -9,11 +9,11 @@
 #include "cartomancy/modCardTest.h"
 #include "cartomancy/modLearnCartomancyDB.h"
 #include "cartomancy/modLearnCartomancySettings.h"
-#include "shell/AppInfo.h"
-#include "shell/DataLocations.h"
-#include "shell/ModuleTable.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/ModuleTable.h"
 #include "shell/frmMDI.h"
-#include "shell/modSettings.h"
+#include "toolkit/modSettings.h"
 
 #include <QDir>
 #include <QAction>

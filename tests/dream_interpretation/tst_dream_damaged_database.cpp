@@ -4,9 +4,9 @@
 // read, and never write the file.
 #include "DreamTestData.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
-#include "shell/modRandom.h"
+#include "toolkit/modRandom.h"
 #include "support/DamagedFiles.h"
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // question; a test left before its result is not.
 #include "DreamTestData.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
-#include "shell/modRandom.h"
+#include "toolkit/modRandom.h"
 #include "support/ProgressCheck.h"
 #include "support/TestSupport.h"
 

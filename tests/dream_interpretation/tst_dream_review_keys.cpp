@@ -4,8 +4,8 @@
 #include "DreamTestData.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
 #include "dream_interpretation/modDreamInterpretation.h"
-#include "shell/frmReviewMissed.h"
-#include "shell/modRandom.h"
+#include "toolkit/frmReviewMissed.h"
+#include "toolkit/modRandom.h"
 #include "support/AccessKeys.h"
 #include "support/TestSupport.h"
 

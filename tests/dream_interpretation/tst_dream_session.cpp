@@ -4,7 +4,7 @@
 // report, and tables that cannot give a full test.
 #include "DreamTestData.h"
 #include "dream_interpretation/modDreamInterpretation.h"
-#include "shell/modRandom.h"
+#include "toolkit/modRandom.h"
 
 #include <QHash>
 #include <cmath>

@@ -5,12 +5,12 @@
 #include "DreamTestData.h"
 #include "dream_interpretation/DreamInterpretationModule.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
-#include "shell/ModuleTable.h"
-#include "shell/ReportView.h"
+#include "toolkit/ModuleTable.h"
+#include "toolkit/ReportView.h"
 #include "shell/frmMDI.h"
-#include "shell/modHelp.h"
-#include "shell/modRandom.h"
-#include "shell/DataLocations.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modRandom.h"
+#include "toolkit/DataLocations.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -472,7 +472,6 @@ void tst_frmLearnDreamInterpretationMain::moduleOpensFromTheMainWindow()
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("frmNagScreen2"))
             delete w;
-    ResetQuittingForTesting();
     ClearModulesForTesting();
 }
 

@@ -2,8 +2,8 @@
 // accordion, the browsing panels, the pages as the display view holds them.
 #include "learn_yoga/LearnYogaModule.h"
 #include "learn_yoga/LearnYogaStrips.h"
-#include "shell/Look.h"
-#include "shell/ModuleTable.h"
+#include "toolkit/Look.h"
+#include "toolkit/ModuleTable.h"
 #include "shell/frmMDI.h"
 #include "shell/FocusMark.h"
 #include "support/TestSupport.h"

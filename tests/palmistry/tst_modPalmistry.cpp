@@ -5,10 +5,10 @@
 #include "palmistry/modLearnPalmistry.h"
 #include "palmistry/modPalmistryGoals.h"
 #include "palmistry/modPalmistryTest.h"
-#include "shell/DataLocations.h"
-#include "shell/ReportView.h"
-#include "shell/modHelp.h"
-#include "shell/modRandom.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/ReportView.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modRandom.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

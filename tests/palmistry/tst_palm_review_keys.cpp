@@ -3,8 +3,8 @@
 #include "palmistry/frmLearnPalmistryMain.h"
 #include "palmistry/modLearnPalmistry.h"
 #include "palmistry/modPalmistryTest.h"
-#include "shell/frmReviewMissed.h"
-#include "shell/modRandom.h"
+#include "toolkit/frmReviewMissed.h"
+#include "toolkit/modRandom.h"
 #include "support/AccessKeys.h"
 #include "support/TestSupport.h"
 

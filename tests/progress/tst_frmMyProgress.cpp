@@ -1,8 +1,8 @@
 #include "progress/ProgressMenu.h"
 #include "progress/ProgressStore.h"
 #include "progress/frmMyProgress.h"
-#include "shell/DataLocations.h"
-#include "shell/MainMenus.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/MainMenus.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "progress/ProgressRecorder.h"
 #include "progress/ProgressStore.h"
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 #include "support/DamagedFiles.h"
 #include "support/TestSupport.h"
 

@@ -1,7 +1,7 @@
 // Shortening captions so a row of buttons fits: two-line breaks, ellipses and
 // the line width the widest captions share.
 #include "shell/CaptionFit.h"
-#include "shell/Look.h"
+#include "toolkit/Look.h"
 
 #include <QTest>
 

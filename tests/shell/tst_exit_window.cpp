@@ -1,6 +1,6 @@
 // The exit window: support message, site check box and the refer-a-friend form.
 #include "shell/frmNagScreen2.h"
-#include "shell/modHelp.h"
+#include "toolkit/modHelp.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -34,7 +36,6 @@ private:
 void TestExitWindow::init()
 {
     sandbox = std::make_unique<TestSupport::Sandbox>();
-    ResetQuittingForTesting();
     window = new frmNagScreen2();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.data()));
@@ -45,7 +46,6 @@ void TestExitWindow::cleanup()
 {
     // Closing it would end the program; delete it instead.
     delete window.data();
-    ResetQuittingForTesting();
     sandbox.reset();
 }
 
@@ -146,9 +146,14 @@ void TestExitWindow::checkBoxOpensHomePageAndUnticks()
 
 void TestExitWindow::closingEndsTheProgram()
 {
-    QVERIFY(!IsQuitting());
+    QSignalSpy ending(window.data(), &frmNagScreen2::Ending);
+    QPointer<QWidget> other = new QWidget;
+    other->setAttribute(Qt::WA_DeleteOnClose);
+    other->show();
     window->close();
-    QVERIFY(IsQuitting());
+    QCOMPARE(ending.size(), 1);
+    QTRY_VERIFY(!window); // gone with its close
+    QTRY_VERIFY(!other);  // and every other window closed with it
 }
 
 QTEST_MAIN(TestExitWindow)

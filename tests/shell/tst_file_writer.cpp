@@ -1,8 +1,8 @@
 // The one checked file writer: whole files or nothing, and a failure that is
 // reported instead of a damaged file reported as saved; the save dialog that
 // names the file.
-#include "shell/FileWriter.h"
-#include "shell/ReportView.h"
+#include "toolkit/FileWriter.h"
+#include "toolkit/ReportView.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

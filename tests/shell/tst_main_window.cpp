@@ -1,12 +1,12 @@
 // The main window: strips, start panel, menus, module switching and shutdown.
-#include "shell/AppInfo.h"
+#include "toolkit/AppInfo.h"
 #include "app/SuiteModules.h"
-#include "shell/ModuleHost.h"
-#include "shell/ModuleTable.h"
+#include "toolkit/ModuleHost.h"
+#include "toolkit/ModuleTable.h"
 #include "shell/Startup.h"
-#include "shell/MsgBox.h"
+#include "toolkit/MsgBox.h"
 #include "shell/frmMDI.h"
-#include "shell/modHelp.h"
+#include "toolkit/modHelp.h"
 #include "support/AccessKeys.h"
 #include "support/TestSupport.h"
 
@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -71,7 +72,6 @@ private:
 void TestMainWindow::init()
 {
     sandbox = std::make_unique<TestSupport::Sandbox>();
-    ResetQuittingForTesting();
     mdi = std::make_unique<frmMDI>();
     mdi->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi->show();
@@ -84,7 +84,6 @@ void TestMainWindow::cleanup()
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("frmNagScreen2"))
             delete w;
-    ResetQuittingForTesting();
     sandbox.reset();
 }
 
@@ -414,9 +413,9 @@ void TestMainWindow::closingShowsTheExitWindow()
     QVERIFY(exitWindow);
     QVERIFY(exitWindow->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(exitWindow->windowTitle(), QStringLiteral("Vessa Orrenic Learning Suite II v1.20"));
-    QVERIFY(!IsQuitting());
+    QSignalSpy ending(exitWindow, SIGNAL(Ending()));
     exitWindow->close();
-    QVERIFY(IsQuitting());
+    QCOMPARE(ending.size(), 1);
 }
 
 // A window closed while its message shows (a module switch made through the

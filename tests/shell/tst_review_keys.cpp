@@ -1,9 +1,9 @@
 // The shared pieces behind reviewing missed answers and answering from the
 // keyboard: the review window's stepping, the number and Enter keys of a
 // question screen, and the access-key check the module tests use.
-#include "shell/AnswerKeys.h"
-#include "shell/ReviewItem.h"
-#include "shell/frmReviewMissed.h"
+#include "toolkit/AnswerKeys.h"
+#include "toolkit/ReviewItem.h"
+#include "toolkit/frmReviewMissed.h"
 #include "support/AccessKeys.h"
 #include "support/TestSupport.h"
 

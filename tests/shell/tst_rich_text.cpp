@@ -1,7 +1,7 @@
 // The rich-text writer, the clipboard guard, link handling and printing a view.
-#include "shell/modHelp.h"
-#include "shell/ReportView.h"
-#include "shell/modRTB.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/ReportView.h"
+#include "toolkit/modRTB.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

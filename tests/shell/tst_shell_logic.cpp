@@ -1,6 +1,6 @@
 // Text encoding, the settings store, the random generator and the referral checks.
-#include "shell/modRandom.h"
-#include "shell/modSettings.h"
+#include "toolkit/modRandom.h"
+#include "toolkit/modSettings.h"
 #include "shell/modTellAFriend.h"
 #include "support/TestSupport.h"
 

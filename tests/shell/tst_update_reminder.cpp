@@ -1,7 +1,7 @@
 // The fortnightly update reminder and its date text.
-#include "shell/UpdateReminder.h"
-#include "shell/modHelp.h"
-#include "shell/modSettings.h"
+#include "toolkit/UpdateReminder.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modSettings.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

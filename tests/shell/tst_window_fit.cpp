@@ -2,8 +2,8 @@
 // sizes: nothing outside the window, nothing overlapping, no caption cut off.
 #include "app/SuiteModules.h"
 #include "shell/ModuleButtonRow.h"
-#include "shell/ModuleHost.h"
-#include "shell/ModuleTable.h"
+#include "toolkit/ModuleHost.h"
+#include "toolkit/ModuleTable.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 #include "AccessKeys.h"
 
-#include "shell/AnswerKeys.h"
+#include "toolkit/AnswerKeys.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -4,7 +4,7 @@
 // the test's own, so module tests can check that a finished test was recorded
 // (with every question) and that a test left early was not.
 
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 
 #include <QFile>
 #include <QSqlDatabase>

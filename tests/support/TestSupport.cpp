@@ -1,8 +1,8 @@
 #include "TestSupport.h"
 
-#include "shell/DataLocations.h"
-#include "shell/modHelp.h"
-#include "shell/modSettings.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modSettings.h"
 
 #include <QAbstractButton>
 #include <QTextBlock>

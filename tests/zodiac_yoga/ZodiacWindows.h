@@ -4,7 +4,7 @@
 // entry window and finding the windows a reading opens. Without a main window
 // the module windows open as top-level windows.
 
-#include "shell/modRTB.h"
+#include "toolkit/modRTB.h"
 #include "support/TestSupport.h"
 #include "zodiac_yoga/frmZodiacYogaDisplay.h"
 #include "zodiac_yoga/frmZodiacYogaMain.h"

@@ -3,7 +3,7 @@
 
 #include "ZodiacWindows.h"
 
-#include "shell/modHelp.h"
+#include "toolkit/modHelp.h"
 #include "zodiac_yoga/ZodiacContent.h"
 
 #include <QPrinter>

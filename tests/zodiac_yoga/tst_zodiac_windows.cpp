@@ -4,9 +4,9 @@
 
 #include "ZodiacWindows.h"
 
-#include "shell/AppInfo.h"
-#include "shell/modHelp.h"
-#include "shell/modSettings.h"
+#include "toolkit/AppInfo.h"
+#include "toolkit/modHelp.h"
+#include "toolkit/modSettings.h"
 #include "zodiac_yoga/ZodiacContent.h"
 #include "zodiac_yoga/modReadingFile.h"
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the suite's shell pictures: the six module buttons, the
+"""Draws the suite's pictures: the six module buttons, the
 application icon and the larger logo for the About box.
 
 Every module picture is a coloured disc with a bold light motif, so the
@@ -333,8 +333,8 @@ PICTURES = {
     "cartomancy/content/module.svg": cartomancy,
     "dream_interpretation/content/module.svg": dream_interpretation,
     "palmistry/content/module.svg": palmistry,
-    "shell/content/app-icon.svg": app_icon,
-    "shell/content/about-logo.svg": about_logo,
+    "toolkit/content/app-icon.svg": app_icon,
+    "toolkit/content/about-logo.svg": about_logo,
 }
 
 

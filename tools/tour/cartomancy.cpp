@@ -3,8 +3,8 @@
 
 #include "cartomancy/frmLearnCartomancyPicEntry.h"
 #include "cartomancy/modLearnCartomancyStartup.h"
-#include "shell/DataLocations.h"
-#include "shell/ModuleHost.h"
+#include "toolkit/DataLocations.h"
+#include "toolkit/ModuleHost.h"
 #include "shell/frmMDI.h"
 
 #include <QAbstractButton>

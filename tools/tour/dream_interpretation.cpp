@@ -2,9 +2,9 @@
 // learn mode and both tests to the results.
 #include "Tour.h"
 
-#include "shell/DataLocations.h"
+#include "toolkit/DataLocations.h"
 #include "shell/frmMDI.h"
-#include "shell/modRandom.h"
+#include "toolkit/modRandom.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>

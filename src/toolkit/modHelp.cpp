@@ -14,11 +14,6 @@ std::function<void(const QUrl &)> &webOpener()
     static std::function<void(const QUrl &)> opener;
     return opener;
 }
-bool &quitting()
-{
-    static bool flag = false;
-    return flag;
-}
 const QString kSite = QStringLiteral("https://www.vessaorrenic.com");
 } // namespace
 
@@ -64,16 +59,6 @@ void OpenDonationPage() { OpenWebPage(PublisherPages::DonationPage()); }
 void OpenFullBrandPage() { OpenWebPage(PublisherPages::FullBrandPage()); }
 void OpenCoBrandPage() { OpenWebPage(PublisherPages::CoBrandPage()); }
 void OpenCataloguePage() { OpenWebPage(PublisherPages::CataloguePage()); }
-
-void QuitProgram()
-{
-    quitting() = true;
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
-}
-
-bool IsQuitting() { return quitting(); }
-void ResetQuittingForTesting() { quitting() = false; }
 
 void AddHelpMenus(QMenuBar *bar, QWidget *owner, const HelpMenuCaptions &captions)
 {

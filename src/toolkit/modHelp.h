@@ -38,13 +38,6 @@ void OpenFullBrandPage();
 void OpenCoBrandPage();
 void OpenCataloguePage();
 
-// Closes every window and ends the program.
-void QuitProgram();
-// True once QuitProgram has started, so closing windows does not start the exit sequence again.
-bool IsQuitting();
-// Clears the quitting state (tests that run QuitProgram and go on).
-void ResetQuittingForTesting();
-
 // Adds the Help menu ("&Online Help", "&Visit Us Online", "Check for Software &Update",
 // "&About Software") and the top-level "&Donate" item to a window's menu bar.
 struct HelpMenuCaptions {

@@ -20,7 +20,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(Look::Picture(QStringLiteral(":/shell/about-logo.svg"), QSize(96, 96)));
+    picture->setPixmap(Look::Picture(QStringLiteral(":/toolkit/about-logo.svg"), QSize(96, 96)));
     picture->setFixedSize(100, 100);
 
     auto *title = new QLabel(AppInfo::ApplicationTitle(), this);

@@ -39,7 +39,7 @@ QPixmap Picture(const QString &path, const QSize &size)
 
 QIcon AppIcon()
 {
-    static const QIcon icon(Picture(QStringLiteral(":/shell/app-icon.svg"), QSize(64, 64)));
+    static const QIcon icon(Picture(QStringLiteral(":/toolkit/app-icon.svg"), QSize(64, 64)));
     return icon;
 }
 
