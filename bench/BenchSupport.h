@@ -8,11 +8,23 @@
 #include <QEvent>
 #include <QWidget>
 
+#include "toolkit/DataLocations.h"
+
 #include <algorithm>
 #include <functional>
 #include <vector>
 
 namespace Bench {
+
+// Folders of a run's own below `root` (see DataLocations::Below); the read-only
+// data is looked for in `programFolders` when some are given.
+inline DataLocations Locations(const QString &root, const QStringList &programFolders = {})
+{
+    DataLocations::Folders folders = DataLocations::Below(root).AllFolders();
+    if (!programFolders.isEmpty())
+        folders.program = programFolders;
+    return DataLocations(folders);
+}
 
 // Notes when the watched window has been painted.
 class PaintWatch : public QObject {

@@ -49,8 +49,7 @@ int main(int argc, char *argv[])
     clock.start();
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("suite");
     QApplication app(argc, argv);
-    QTemporaryDir settings;
-    Settings::SetSettingsFileForTesting(settings.filePath(QStringLiteral("settings.ini")));
+    QTemporaryDir sandbox;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
 
     if (mode == QLatin1String("bare")) {
@@ -74,9 +73,10 @@ int main(int argc, char *argv[])
     }
 
     Random::SeedFromClock();
-    RunUpdateReminder();
-    RegisterSuiteModules();
-    frmMDI mdi;
+    // As the program starts: the reminder, then the main window of the suite.
+    const DataLocations locations = Bench::Locations(sandbox.path(), DataLocations::OfProgram().ProgramFolders());
+    RunUpdateReminder(Settings::Store(locations.SettingsFile()));
+    frmMDI mdi(DescribeSuite(locations, QApplication::arguments()));
     mdi.setGeometry(screen);
     mdi.show();
     Bench::WaitForPaint(&mdi);

@@ -1,7 +1,6 @@
 // The goal notes: any file loads as lines ended by CR LF, and a note saved
 // and loaded again keeps every line (blanks at its two ends aside).
 #include "FuzzSupport.h"
-#include "toolkit/DataLocations.h"
 #include "toolkit/GoalNotes.h"
 
 #include <QFile>
@@ -9,7 +8,6 @@
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     Fuzz::StartApplication();
-    DataLocations::SetUserDataFolderForTesting(Fuzz::Scratch().path());
     return 0;
 }
 
@@ -22,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The file as the goal box loads it.
     Fuzz::WriteScratchFile(QStringLiteral("goal1.txt"), data, size);
-    const GoalNotes::Loaded loaded = GoalNotes::PrepareAndLoad(QStringLiteral("goal1.txt"), 1);
+    const GoalNotes::Loaded loaded = GoalNotes::PrepareAndLoad(Fuzz::Scratch().filePath(QStringLiteral("goal1.txt")), 1);
     Fuzz::Require(loaded.error.isEmpty(), "an existing file loads");
     Fuzz::Require(loaded.text == lines, "loading gives the file's lines");
 
@@ -32,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString kept = GoalNotes::TrimBlanks(loaded.text);
     Fuzz::Require(once.startsWith(kept), "saving and loading keeps every line");
     Fuzz::Require(once.size() <= kept.size() + 2, "a save adds at most one line end");
-    Fuzz::Require(bool(GoalNotes::Save(QStringLiteral("goal2.txt"), loaded.text)), "the note saves");
-    QFile saved(DataLocations::UserFile(QStringLiteral("goal2.txt")));
+    Fuzz::Require(bool(GoalNotes::Save(Fuzz::Scratch().filePath(QStringLiteral("goal2.txt")), loaded.text)), "the note saves");
+    QFile saved(Fuzz::Scratch().filePath(QStringLiteral("goal2.txt")));
     Fuzz::Require(saved.open(QIODevice::ReadOnly), "the saved note opens");
     Fuzz::Require(GoalNotes::LinesWithLineEnds(saved.readAll()) == once, "the saved note loads as saved");
     return 0;

@@ -9,7 +9,6 @@
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     Fuzz::StartApplication();
-    Settings::SetSettingsFileForTesting(Fuzz::Scratch().filePath(QStringLiteral("settings.ini")));
     return 0;
 }
 
@@ -27,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The whole input as a settings file, read as the reminder reads it.
     Fuzz::WriteScratchFile(QStringLiteral("settings.ini"), data, size);
-    const QString stored = Settings::ReadSetting(UpdateReminder::StoredKey(), QString());
+    const Settings::Store store(Fuzz::Scratch().filePath(QStringLiteral("settings.ini")));
+    const QString stored = store.Read(UpdateReminder::StoredKey(), QString());
     for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany),
                                   QLocale(QLocale::English, QLocale::UnitedStates)}) {
         for (const QString &candidate : {Settings::DecodeText(stored), decoded}) {

@@ -3,6 +3,5 @@
 
 int main(int argc, char *argv[])
 {
-    RegisterSuiteModules();
-    return RunSuite(argc, argv);
+    return RunSuite(argc, argv, DescribeSuite);
 }

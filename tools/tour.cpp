@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -245,11 +246,12 @@ int runTour(int argc, char *argv[], const QString &folder)
     QDir().mkpath(outDir);
     // Settings and the user's files go to a folder of the tour's own.
     QTemporaryDir sandbox;
-    Settings::SetSettingsFileForTesting(sandbox.filePath(QStringLiteral("settings.ini")));
-    DataLocations::SetUserDataFolderForTesting(sandbox.path());
-
-    RegisterSuiteModules();
-    frmMDI mdi;
+    // The databases the build made lie beside the program, not beside the tour.
+    DataLocations::Folders folders = DataLocations::Below(sandbox.path()).AllFolders();
+    folders.program = QStringList{QFileInfo(QStringLiteral(CARD_DATABASE)).path(),
+                                  QFileInfo(QStringLiteral(DREAM_KEYWORDS_DB)).path()} +
+                      DataLocations::OfProgram().ProgramFolders();
+    frmMDI mdi(DescribeSuite(DataLocations(folders), QApplication::arguments()));
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.showMaximized();
     if (!QTest::qWaitForWindowExposed(&mdi))

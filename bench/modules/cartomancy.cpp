@@ -8,7 +8,10 @@
 // DATABASE defaults to the learn.dll the build generated.
 #include "BenchSupport.h"
 #include "cartomancy/frmLearnCartomancyMain.h"
+#include "app/SuiteModules.h"
 #include "cartomancy/modLearnCartomancyStartup.h"
+#include "progress/ProgressRecorder.h"
+#include "shell/frmMDI.h"
 #include "toolkit/DataLocations.h"
 #include "toolkit/modSettings.h"
 
@@ -87,11 +90,13 @@ struct Figures {
     double keywords = 0;
 };
 
-Figures measure(const QString &folder, int cards, int steps)
+Figures measure(const QString &root, const QString &folder, int cards, int steps)
 {
-    DataLocations::SetProgramFolderForTesting(folder);
+    // A main window (not shown) is the host of the window measured.
+    const DataLocations locations = Bench::Locations(root, {folder});
+    frmMDI host(DescribeSuite(locations, QApplication::arguments()));
     Figures figures;
-    auto *window = new frmLearnCartomancyMain();
+    auto *window = new frmLearnCartomancyMain(host, std::make_shared<Progress::Recorder>(locations));
     window->show();
     QApplication::processEvents();
 
@@ -150,7 +155,7 @@ int main(int argc, char *argv[])
 #ifdef CARD_DATABASE
     const QString built = QStringLiteral(CARD_DATABASE);
 #else
-    const QString built = DataLocations::ProgramFile(QStringLiteral("learn.dll"));
+    const QString built = DataLocations::OfProgram().ProgramFile(QStringLiteral("learn.dll"));
 #endif
     const QString supplied = args.size() > 1 ? args[1] : built;
     if (!QFileInfo::exists(supplied)) {
@@ -160,17 +165,14 @@ int main(int argc, char *argv[])
 
     // Everything the window writes goes to a folder of the run's own.
     QTemporaryDir dir;
-    Settings::SetSettingsFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
-    DataLocations::SetUserDataFolderForTesting(dir.path());
-    SetAutostartFolderForTesting(dir.filePath(QStringLiteral("autostart")));
     QDir(dir.path()).mkpath(QStringLiteral("small"));
     QDir(dir.path()).mkpath(QStringLiteral("large"));
     QFile::copy(supplied, dir.filePath(QStringLiteral("small/learn.dll")));
     if (!makeLargeDeck(supplied, dir.filePath(QStringLiteral("large/learn.dll"))))
         return 1;
 
-    const Figures small = measure(dir.filePath(QStringLiteral("small")), 52, 102);
-    const Figures large = measure(dir.filePath(QStringLiteral("large")), 5200, 300);
+    const Figures small = measure(dir.path(), dir.filePath(QStringLiteral("small")), 52, 102);
+    const Figures large = measure(dir.path(), dir.filePath(QStringLiteral("large")), 5200, 300);
     std::printf("learn_cartomancy memorise_step_ms %.2f\n", small.memorise);
     std::printf("learn_cartomancy memorise_step_100x_ms %.2f\n", large.memorise);
     std::printf("learn_cartomancy description_question_ms %.2f\n", small.description);

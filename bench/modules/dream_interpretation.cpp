@@ -4,7 +4,10 @@
 // the median over many steps, measured from the click to the window updated.
 //   bench-dream_interpretation
 #include "BenchSupport.h"
+#include "app/SuiteModules.h"
 #include "dream_interpretation/KeywordSource.h"
+#include "progress/ProgressRecorder.h"
+#include "shell/frmMDI.h"
 #include "dream_interpretation/frmLearnDreamInterpretationMain.h"
 #include "db/RecordSet.h"
 #include "toolkit/DataLocations.h"
@@ -80,8 +83,11 @@ struct Figures {
 Figures measure(const QString &folder)
 {
     Figures f;
-    DataLocations::SetProgramFolderForTesting(folder);
-    auto *window = new frmLearnDreamInterpretationMain();
+    // A main window (not shown) is the host of the window measured.
+    QTemporaryDir sandbox;
+    const DataLocations locations = Bench::Locations(sandbox.path(), {folder});
+    frmMDI host(DescribeSuite(locations, QApplication::arguments()));
+    auto *window = new frmLearnDreamInterpretationMain(host, std::make_shared<Progress::Recorder>(locations));
     window->resize(900, 540);
     window->show();
     QCoreApplication::processEvents();
@@ -172,7 +178,6 @@ Figures measure(const QString &folder)
                 (void)set.Text(QStringLiteral("keyword"));
         }));
     f.tableWalk = Bench::Median(walks);
-    DataLocations::SetProgramFolderForTesting(QString());
     return f;
 }
 

@@ -25,10 +25,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir settings;
-    Settings::SetSettingsFileForTesting(settings.filePath(QStringLiteral("settings.ini")));
-    RegisterSuiteModules();
-    frmMDI mdi;
+    QTemporaryDir sandbox;
+    frmMDI mdi(DescribeSuite(Bench::Locations(sandbox.path()), QApplication::arguments()));
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.show();
     Bench::WaitForPaint(&mdi);

@@ -183,10 +183,6 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("program"));
     QDir(dir.path()).mkpath(QStringLiteral("user"));
-    Settings::SetSettingsFileForTesting(dir.filePath(QStringLiteral("settings.ini")));
-    DataLocations::SetProgramFolderForTesting(dir.filePath(QStringLiteral("program")));
-    DataLocations::SetUserDataFolderForTesting(dir.filePath(QStringLiteral("user")));
-    SetAutostartFolderForTesting(dir.filePath(QStringLiteral("autostart")));
     if (!QFile::copy(QStringLiteral(CARD_DATABASE),
                      dir.filePath(QStringLiteral("program/learn.dll"))) ||
         !QFile::copy(QStringLiteral(DREAM_KEYWORDS_DB),
@@ -208,8 +204,7 @@ int main(int argc, char *argv[])
     });
     answer.start();
 
-    RegisterSuiteModules();
-    frmMDI mdi;
+    frmMDI mdi(DescribeSuite(Bench::Locations(dir.path()), QApplication::arguments()));
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.show();
     Bench::WaitForPaint(&mdi);

@@ -28,10 +28,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir sandbox;
-    Settings::SetSettingsFileForTesting(sandbox.filePath(QStringLiteral("settings.ini")));
-    DataLocations::SetUserDataFolderForTesting(sandbox.path()); // the goal files go here
-    RegisterSuiteModules();
-    frmMDI mdi;
+    // The goal files go to the run's own user folder.
+    frmMDI mdi(DescribeSuite(Bench::Locations(sandbox.path()), QApplication::arguments()));
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.show();
     Bench::WaitForPaint(&mdi);

@@ -30,8 +30,8 @@ const QStringList kModules{QStringLiteral("Learn Aromatherapy"), QStringLiteral(
                            QStringLiteral("Learn Dream Interpretation"),
                            QStringLiteral("Learn Palmistry")};
 
-bool fill(int testsPerModule) {
-    Progress::ProgressStore store;
+bool fill(const QString &path, int testsPerModule) {
+    Progress::ProgressStore store(path);
     QList<Progress::TestRecord> tests;
     const QDateTime start = QDateTime::currentDateTime().addDays(-testsPerModule);
     for (int i = 0; i < testsPerModule; ++i) {
@@ -59,19 +59,17 @@ bool fill(int testsPerModule) {
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QTemporaryDir sandbox;
-    Settings::SetSettingsFileForTesting(sandbox.filePath(QStringLiteral("settings.ini")));
-    DataLocations::SetUserDataFolderForTesting(sandbox.path());
+    const DataLocations locations = Bench::Locations(sandbox.path());
 
     QElapsedTimer timer;
     timer.start();
-    if (!fill(2500)) {
+    if (!fill(locations.UserFile(Progress::DefaultFileName()), 2500)) {
         std::fprintf(stderr, "progress: the test history could not be written\n");
         return 1;
     }
     const double fillSeconds = timer.nsecsElapsed() / 1e9;
 
-    RegisterSuiteModules();
-    frmMDI mdi;
+    frmMDI mdi(DescribeSuite(locations, QApplication::arguments()));
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.show();
     Bench::WaitForPaint(&mdi);

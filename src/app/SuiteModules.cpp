@@ -6,17 +6,24 @@
 #include "learn_yoga/LearnYogaModule.h"
 #include "palmistry/PalmistryModule.h"
 #include "progress/ProgressMenu.h"
-#include "toolkit/ModuleTable.h"
+#include "progress/ProgressRecorder.h"
 #include "zodiac_yoga/ZodiacYogaModule.h"
 
-void RegisterSuiteModules()
+Suite DescribeSuite(const DataLocations &locations, const QStringList &arguments)
 {
-    for (ModuleEntry (*describe)() : {LearnYogaModule, ZodiacYogaModule, AromatherapyModule, CartomancyModule,
-                                      DreamInterpretationModule, PalmistryModule})
-        RegisterModule(describe());
-    // The modules with tests each have a page in "My Progress".
+    Suite suite{locations, arguments, {}, {}};
+    // One recorder for every test module, so tests waiting to be recorded are
+    // written together, in the order they were taken.
+    auto recorder = std::make_shared<Progress::Recorder>(locations);
+    suite.modules.Add(LearnYogaModule());
+    suite.modules.Add(ZodiacYogaModule());
     QStringList recorded;
-    for (ModuleEntry (*describe)() : {AromatherapyModule, CartomancyModule, DreamInterpretationModule, PalmistryModule})
-        recorded.append(describe().name);
-    RegisterProgressMenu(recorded);
+    for (ModuleEntry entry : {AromatherapyModule(recorder), CartomancyModule(recorder),
+                              DreamInterpretationModule(recorder), PalmistryModule(recorder)}) {
+        recorded.append(entry.name);
+        suite.modules.Add(std::move(entry));
+    }
+    // The modules with tests each have a page in "My Progress".
+    suite.menus.push_back(ProgressMenu(recorder, recorded));
+    return suite;
 }

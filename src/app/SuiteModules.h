@@ -1,5 +1,8 @@
 #pragma once
 
-// Registers the six study modules with the shell's module table, in button
-// order. Runs once, before the main window is built.
-void RegisterSuiteModules();
+#include "toolkit/ModuleTable.h"
+
+// The suite: the six study modules in button order, and the progress menu
+// over the record their tests write to. The program builds its main window
+// from this; a test or a tool may describe the suite over folders of its own.
+Suite DescribeSuite(const DataLocations &locations, const QStringList &arguments);

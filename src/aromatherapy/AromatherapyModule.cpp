@@ -3,7 +3,7 @@
 #include "frmLearnAromatherapyMain.h"
 #include "toolkit/ModuleHost.h"
 
-ModuleEntry AromatherapyModule()
+ModuleEntry AromatherapyModule(std::shared_ptr<Progress::Recorder> recorder)
 {
     ModuleEntry entry;
     entry.name = QStringLiteral("Learn Aromatherapy");
@@ -11,6 +11,6 @@ ModuleEntry AromatherapyModule()
     entry.labelIndex = 10;
     entry.picture = QStringLiteral(":/aromatherapy/module.svg");
     entry.windows = {QStringLiteral("frmLearnAromatherapyMain")};
-    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnAromatherapyMain()); };
+    entry.open = [recorder](ModuleHost &host) { host.ShowModuleWindow(new frmLearnAromatherapyMain(host, recorder)); };
     return entry;
 }

@@ -2,5 +2,10 @@
 
 #include "toolkit/ModuleTable.h"
 
+#include <memory>
+
+namespace Progress { class Recorder; }
+
 // Learn Aromatherapy as the main window sees it: button 2, label 10.
-ModuleEntry AromatherapyModule();
+// Its tests go to `recorder`.
+ModuleEntry AromatherapyModule(std::shared_ptr<Progress::Recorder> recorder);

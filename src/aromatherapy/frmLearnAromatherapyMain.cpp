@@ -49,8 +49,9 @@ QFrame *makePanel(QWidget *parent)
 
 } // namespace
 
-frmLearnAromatherapyMain::frmLearnAromatherapyMain(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnAromatherapyMain"), parent)
+frmLearnAromatherapyMain::frmLearnAromatherapyMain(ModuleHost &host, std::shared_ptr<Progress::Recorder> recorder,
+                                                    QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnAromatherapyMain"), host, parent), recorder_(std::move(recorder))
 {
     setWindowTitle(kCaption);
     setFont(QFont(QStringLiteral("Verdana"), 9));
@@ -418,7 +419,7 @@ void frmLearnAromatherapyMain::cmdBackDesc_Click()
 
 void frmLearnAromatherapyMain::Test_Aromatherapy()
 {
-    const Quiz::Question &question = model_.Test->Current();
+    const Quiz::Question &question = model_.Test->CurrentQuestion();
     lblTestSubject->setText(AromaLabelText(question.subject));
     lblQuestionNo->setText(question.Progress());
     // Option buttons show "&&" as one "&", so the stored text is the caption.
@@ -467,7 +468,7 @@ void frmLearnAromatherapyMain::Test_Aromatherapy_Result()
     rtbResult_->moveCursor(QTextCursor::Start);
     rtbResult_->ensureCursorVisible();
     // Only a test that reached its result goes into the progress record.
-    Progress::RecordFinishedTest(result.Record(), this);
+    recorder_->RecordFinishedTest(result.Record(), this);
 }
 
 void frmLearnAromatherapyMain::cmdBackToMain_Click()

@@ -4,7 +4,9 @@
 #include "toolkit/ModuleHost.h"
 
 #include <array>
+#include <memory>
 
+namespace Progress { class Recorder; }
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -21,7 +23,9 @@ class QWidget;
 class frmLearnAromatherapyMain : public ModuleWindow {
     Q_OBJECT
 public:
-    explicit frmLearnAromatherapyMain(QWidget *parent = nullptr);
+    // Finished tests go to `recorder`.
+    frmLearnAromatherapyMain(ModuleHost &host, std::shared_ptr<Progress::Recorder> recorder,
+                             QWidget *parent = nullptr);
 
     // The state behind the screens, for reading.
     const AromaModel &Model() const { return model_; }
@@ -75,4 +79,6 @@ private:
     QTextEdit *rtbResult_ = nullptr; // "RTB"
     std::array<QPushButton *, 2> cmdBackToMain{};
     QPushButton *cmdReviewMissed = nullptr;
+
+    std::shared_ptr<Progress::Recorder> recorder_;
 };

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 
-ModuleEntry CartomancyModule()
+ModuleEntry CartomancyModule(std::shared_ptr<Progress::Recorder> recorder)
 {
     ModuleEntry entry;
     entry.name = QStringLiteral("Learn Cartomancy");
@@ -16,7 +16,9 @@ ModuleEntry CartomancyModule()
     entry.labelIndex = 11;
     entry.picture = QStringLiteral(":/cartomancy/module.svg");
     entry.windows = {QStringLiteral("frmLearnCartomancyMain"), QStringLiteral("frmLearnCartomancyPicEntry")};
-    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnCartomancyMain()); };
+    entry.open = [recorder](ModuleHost &host) {
+        host.ShowModuleWindow(new frmLearnCartomancyMain(host, recorder));
+    };
     entry.options = {QCommandLineOption(
         PictureEntrySwitch().mid(2),
         QStringLiteral("Opens the card picture window, which stores a chosen picture in each card."))};
@@ -27,7 +29,7 @@ ModuleEntry CartomancyModule()
     // opens the picture maintenance window instead. Both wait until the main
     // window is up, and select the module the way the user would.
     entry.attach = [](ModuleHost &host) {
-        const QStringList arguments = CommandLineArguments();
+        const QStringList arguments = host.Arguments();
         QPointer<QMainWindow> main = host.MainWindow();
         if (!main)
             return;
@@ -37,7 +39,7 @@ ModuleEntry CartomancyModule()
                 if (auto *open = main->findChild<frmLearnCartomancyPicEntry *>())
                     open->close();
                 at->HideStartPanel();
-                at->ShowModuleWindow(new frmLearnCartomancyPicEntry());
+                at->ShowModuleWindow(new frmLearnCartomancyPicEntry(*at));
             });
         } else if (CommandLineHasStartupSwitch(arguments)) {
             QTimer::singleShot(0, main, [at] { at->SelectModule(QStringLiteral("Learn Cartomancy")); });

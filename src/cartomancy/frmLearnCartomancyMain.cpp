@@ -53,12 +53,6 @@ const QString kCaption = QStringLiteral("Vessa Learn Cartomancy");
 const QString kSelectOption = QStringLiteral("Select at least one option.");
 constexpr QSize kCardPictureSize(250, 350); // the card faces' own size
 
-std::optional<bool> &trayOverride()
-{
-    static std::optional<bool> available;
-    return available;
-}
-
 QLabel *makeLabel(const QString &text, QWidget *parent, const QString &name = QString())
 {
     auto *label = new WrappingLabel(text, parent);
@@ -110,8 +104,11 @@ void setBold(QWidget *widget, double factor = 1.0)
 
 } // namespace
 
-frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnCartomancyMain"), parent), globals_(CartomancyGlobals::Shared())
+frmLearnCartomancyMain::frmLearnCartomancyMain(ModuleHost &host, std::shared_ptr<Progress::Recorder> recorder,
+                                               QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnCartomancyMain"), host, parent), recorder_(std::move(recorder)),
+      settings_(host.Locations().SettingsFile()), trayAvailable_(QSystemTrayIcon::isSystemTrayAvailable()),
+      globals_(CartomancyGlobals::Shared())
 {
     setWindowTitle(kCaption);
     setWindowIcon(Look::AppIcon());
@@ -168,7 +165,7 @@ frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
     resize(980, 540);
 
     // The window's load steps, in order. (Placing it is the main window's part.)
-    RunUpdateReminder();
+    RunUpdateReminder(settings_);
     SSTab1->setCurrentIndex(SettingsTab); // disables tabs 2 to 4
     for (int goal = 0; goal < 2; ++goal) {
         txtGoal[size_t(goal)]->setEnabled(false);
@@ -176,10 +173,10 @@ frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
     }
     loadGoals();
     LoadObjectiveSettings();
-    if (IsRunAtStartup(AppInfo::ApplicationName())) {
+    if (IsRunAtStartup(Locations().AutostartFolder(), AppInfo::ApplicationName())) {
         optRun->setChecked(true);
         optRun_Click();
-        const bool tray = CartomancySettings::ReadRunAtSysTray();
+        const bool tray = CartomancySettings::ReadRunAtSysTray(settings_);
         if (chkSysTray->isChecked() != tray) {
             chkSysTray->setChecked(tray);
             chkSysTray_Click();
@@ -191,7 +188,7 @@ frmLearnCartomancyMain::frmLearnCartomancyMain(QWidget *parent)
     for (int tab : {MemorizeTab, TestTab, ResultsTab})
         SSTab1->setTabEnabled(tab, false);
     // To the tray once the main window has shown this window.
-    if (chkSysTray->isChecked() && CommandLineHasStartupSwitch(CommandLineArguments()))
+    if (chkSysTray->isChecked() && CommandLineHasStartupSwitch(Host().Arguments()))
         QTimer::singleShot(0, this, [this] { GoToSystemTray(); });
 }
 
@@ -687,10 +684,10 @@ void frmLearnCartomancyMain::loadGoals()
 {
     QStringList failures;
     for (int goal = 0; goal < 2; ++goal) {
-        const FileWriter::Result created = CartomancySettings::EnsureGoalFile(goal + 1);
+        const FileWriter::Result created = CartomancySettings::EnsureGoalFile(Locations(), goal + 1);
         if (!created)
             failures << QStringLiteral("Goal %1 could not be kept: ").arg(goal + 1) + created.error;
-        txtGoal[size_t(goal)]->setPlainText(CartomancySettings::ReadGoalText(goal + 1));
+        txtGoal[size_t(goal)]->setPlainText(CartomancySettings::ReadGoalText(Locations(), goal + 1));
     }
     if (!failures.isEmpty())
         ShowMessage(this, failures.join(QStringLiteral("\r\n")), QMessageBox::Warning);
@@ -707,7 +704,7 @@ void frmLearnCartomancyMain::chkGoal_Click(int goal)
 
 void frmLearnCartomancyMain::cmdSaveGoal_Click(int goal)
 {
-    const FileWriter::Result saved = CartomancySettings::SaveGoal(goal + 1, txtGoal[size_t(goal)]->toPlainText());
+    const FileWriter::Result saved = CartomancySettings::SaveGoal(Locations(), goal + 1, txtGoal[size_t(goal)]->toPlainText());
     if (!saved)
         ShowMessage(this, QStringLiteral("Goal %1 could not be saved.\r\n").arg(goal + 1) + saved.error,
                     QMessageBox::Critical);
@@ -718,8 +715,8 @@ void frmLearnCartomancyMain::cmdSaveGoal_Click(int goal)
 void frmLearnCartomancyMain::LoadObjectiveSettings()
 {
     using namespace CartomancySettings;
-    const auto load = [](const QString &key, QCheckBox *box, const std::function<void()> &click) {
-        const int state = ReadBoxState(key);
+    const auto load = [this](const QString &key, QCheckBox *box, const std::function<void()> &click) {
+        const int state = ReadBoxState(settings_, key);
         if (state >= 0 && (state == 1) != box->isChecked()) {
             box->setChecked(state == 1);
             click();
@@ -730,10 +727,10 @@ void frmLearnCartomancyMain::LoadObjectiveSettings()
     const QString suitKeys[] = {Key::Cups, Key::Wands, Key::Pentacles, Key::Swords};
     for (int i = 0; i < 4; ++i)
         load(suitKeys[i], chkGroup[size_t(i)], [this, i] { chkGroup_Click(i); });
-    const int type = ReadOptionIndex(Key::TestType, QStringLiteral("1"), 2);
+    const int type = ReadOptionIndex(settings_, Key::TestType, QStringLiteral("1"), 2);
     if (type >= 0)
         optTestType[size_t(type)]->setChecked(true);
-    const int difficulty = ReadOptionIndex(Key::Difficulty, QStringLiteral("0"), 3);
+    const int difficulty = ReadOptionIndex(settings_, Key::Difficulty, QStringLiteral("0"), 3);
     if (difficulty >= 0)
         optDifficulty[size_t(difficulty)]->setChecked(true);
 }
@@ -778,17 +775,17 @@ bool frmLearnCartomancyMain::openSelection()
         ShowMessage(this, kSelectOption, QMessageBox::NoIcon);
         return false;
     }
-    OpenCardDatabase(*globals_, CardDatabasePath());
+    OpenCardDatabase(*globals_, CardDatabasePath(Locations()));
     globals_->CardSet = OpenCardRecordset(*globals_, BuildCardQuery(groups));
     // The screens carry on with whatever can be read, but an unusable
     // database would otherwise look like a deck without cards.
     // A missing file has been reported already, with where it was looked for.
     const QString problem = CardDatabaseProblem(*globals_);
-    if (!problem.isEmpty() && !databaseProblemShown_ && QFileInfo::exists(CardDatabasePath())) {
+    if (!problem.isEmpty() && !databaseProblemShown_ && QFileInfo::exists(CardDatabasePath(Locations()))) {
         databaseProblemShown_ = true;
         ShowMessage(this,
                     QStringLiteral("The card database cannot be read, so card fields may stay empty.\r\n") +
-                        QDir::toNativeSeparators(CardDatabasePath()) + QStringLiteral(": ") + problem + u'.',
+                        QDir::toNativeSeparators(CardDatabasePath(Locations())) + QStringLiteral(": ") + problem + u'.',
                     QMessageBox::Warning);
     }
     return true;
@@ -844,7 +841,7 @@ void frmLearnCartomancyMain::ShowMemorizeCard()
     // Without a current card (no database, nothing selected) the fields stay as they were.
     if (onCard)
         lblCardNameMemorize->setText(cards.Text(QStringLiteral("Name")));
-    LoadPictureData(picCardMemorize, cards, QStringLiteral("PictureData"));
+    LoadPictureData(picCardMemorize, cards, QStringLiteral("PictureData"), Locations().TempFolder());
     if (onCard) {
         txtNormalMeaning->setPlainText(cards.Text(QStringLiteral("NormalMeaning")));
         txtReversedMeaning->setPlainText(cards.Text(QStringLiteral("ReversedMeaning")));
@@ -923,7 +920,7 @@ void frmLearnCartomancyMain::showQuestion()
 {
     SSTab1->setTabEnabled(TestTab, true);
     cmdNextQuestion->setEnabled(false);
-    const Quiz::Question &question = test_->Current();
+    const Quiz::Question &question = test_->CurrentQuestion();
     if (testType_ == CardTestType::Description)
         AskDescriptionQuestion(question);
     else
@@ -936,7 +933,7 @@ void frmLearnCartomancyMain::showQuestion()
 
 void frmLearnCartomancyMain::ShowQuestionPicture(const QByteArray &picture)
 {
-    LoadPictureBytes(picResult, picture);
+    LoadPictureBytes(picResult, picture, Locations().TempFolder());
 }
 
 void frmLearnCartomancyMain::AskDescriptionQuestion(const Quiz::Question &question)
@@ -1023,7 +1020,7 @@ void frmLearnCartomancyMain::finishTest()
     lblResultInfo->setText(report.summary);
     txtResult->moveCursor(QTextCursor::End);
     // Only a test that reached its result goes into the progress record.
-    Progress::RecordFinishedTest(result.Record(), this);
+    recorder_->RecordFinishedTest(result.Record(), this);
     // The question's controls are gone with their tab; the keyboard goes on from the results.
     cmdReviewMissed->setFocus();
     ShowMessage(this, QStringLiteral("Test Complete"), QMessageBox::Information);
@@ -1051,7 +1048,7 @@ void frmLearnCartomancyMain::Command5_Click()
 void frmLearnCartomancyMain::optRun_Click()
 {
     const StartupChange change =
-        SetRunAtStartup(AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), true);
+        SetRunAtStartup(Locations().AutostartFolder(), AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), true);
     if (!change.ok)
         ShowMessage(this, change.message, QMessageBox::NoIcon);
     chkSysTray->setEnabled(true);
@@ -1060,7 +1057,7 @@ void frmLearnCartomancyMain::optRun_Click()
 void frmLearnCartomancyMain::optDontRun_Click()
 {
     const StartupChange change =
-        SetRunAtStartup(AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), false);
+        SetRunAtStartup(Locations().AutostartFolder(), AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), false);
     if (!change.ok)
         ShowMessage(this, change.message, QMessageBox::NoIcon);
     chkSysTray->setEnabled(false);
@@ -1072,7 +1069,7 @@ void frmLearnCartomancyMain::optDontRun_Click()
 
 void frmLearnCartomancyMain::chkSysTray_Click()
 {
-    if (!CartomancySettings::SaveRunAtSysTray(chkSysTray->isChecked()))
+    if (!CartomancySettings::SaveRunAtSysTray(settings_, chkSysTray->isChecked()))
         ShowMessage(this, QStringLiteral("The setting could not be saved."), QMessageBox::Critical);
 }
 
@@ -1086,18 +1083,8 @@ void frmLearnCartomancyMain::cmdSaveSettings_Click()
     defaults.testType = optTestType[0]->isChecked() ? 0 : 1;
     defaults.difficulty = optDifficulty[0]->isChecked() ? 0 : optDifficulty[1]->isChecked() ? 1 : 2;
     defaults.runAtSysTray = chkSysTray->isChecked();
-    if (!CartomancySettings::SaveDefaults(defaults))
+    if (!CartomancySettings::SaveDefaults(settings_, defaults))
         ShowMessage(this, QStringLiteral("The settings could not be saved."), QMessageBox::Critical);
-}
-
-bool frmLearnCartomancyMain::SystemTrayAvailable()
-{
-    return trayOverride() ? *trayOverride() : QSystemTrayIcon::isSystemTrayAvailable();
-}
-
-void frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::optional<bool> available)
-{
-    trayOverride() = available;
 }
 
 bool frmLearnCartomancyMain::GoToSystemTray()

@@ -2,6 +2,7 @@
 
 #include "modCardTest.h"
 #include "toolkit/ModuleHost.h"
+#include "toolkit/modSettings.h"
 
 #include <array>
 #include <memory>
@@ -20,6 +21,7 @@ class QSystemTrayIcon;
 class QTabWidget;
 class QWidget;
 struct CartomancyGlobals;
+namespace Progress { class Recorder; }
 
 // The Learn Cartomancy window: five tabs (goals, settings, memorising, the
 // test, its results) over the card database, the run-at-login option and the
@@ -28,7 +30,9 @@ struct CartomancyGlobals;
 class frmLearnCartomancyMain : public ModuleWindow {
     Q_OBJECT
 public:
-    explicit frmLearnCartomancyMain(QWidget *parent = nullptr);
+    // Finished tests go to `recorder`.
+    frmLearnCartomancyMain(ModuleHost &host, std::shared_ptr<Progress::Recorder> recorder,
+                           QWidget *parent = nullptr);
     ~frmLearnCartomancyMain() override;
 
     enum Tab { GoalsTab = 0, SettingsTab = 1, MemorizeTab = 2, TestTab = 3, ResultsTab = 4 };
@@ -43,9 +47,10 @@ public:
     bool IsInSystemTray() const { return tray_ != nullptr; }
     QSystemTrayIcon *TrayIcon() const { return tray_; }
 
-    // Whether the desktop offers a system tray (tests may decide).
-    static bool SystemTrayAvailable();
-    static void SetSystemTrayAvailableForTesting(std::optional<bool> available);
+    // Whether the desktop offers a system tray: what the desktop says unless
+    // the window was told otherwise (a desktop known to have none or one).
+    bool SystemTrayAvailable() const { return trayAvailable_; }
+    void SetSystemTrayAvailable(bool available) { trayAvailable_ = available; }
 
     int MemorizePosition = 0;
 
@@ -100,6 +105,9 @@ private:
     void mnuShow_Click();
     void RemoveTrayIcon();
 
+    std::shared_ptr<Progress::Recorder> recorder_;
+    Settings::Store settings_;
+    bool trayAvailable_ = false;
     std::shared_ptr<CartomancyGlobals> globals_;
     // The user is told about an unreadable card database once per window.
     bool databaseProblemShown_ = false;

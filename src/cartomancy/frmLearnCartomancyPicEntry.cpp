@@ -25,8 +25,8 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
 }
 } // namespace
 
-frmLearnCartomancyPicEntry::frmLearnCartomancyPicEntry(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnCartomancyPicEntry"), parent), globals_(CartomancyGlobals::Shared())
+frmLearnCartomancyPicEntry::frmLearnCartomancyPicEntry(ModuleHost &host, QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnCartomancyPicEntry"), host, parent), globals_(CartomancyGlobals::Shared())
 {
     setWindowTitle(QStringLiteral("Vessa Learn Cartomancy"));
     setWindowIcon(Look::AppIcon());
@@ -68,7 +68,7 @@ frmLearnCartomancyPicEntry::frmLearnCartomancyPicEntry(QWidget *parent)
     resize(minimumSizeHint());
 
     // The one writable connection to the card database.
-    OpenCardDatabase(*globals_, CardDatabasePath(), false);
+    OpenCardDatabase(*globals_, CardDatabasePath(Locations()), false);
     globals_->CardSet = OpenCardRecordset(*globals_, AllCardsQuery());
     globals_->CardSet.MoveFirst();
 }
@@ -79,7 +79,7 @@ void frmLearnCartomancyPicEntry::showCard()
     if (cards.IsBOF() || cards.IsEOF())
         return;
     Label1->setText(cards.Text(QStringLiteral("Name")));
-    LoadPictureData(Picture1, cards, QStringLiteral("PictureData"));
+    LoadPictureData(Picture1, cards, QStringLiteral("PictureData"), Locations().TempFolder());
 }
 
 void frmLearnCartomancyPicEntry::Command2_Click()

@@ -19,7 +19,7 @@ QString SeededKeywordsMessage(int added, int refused);
 class frmLearnCartomancyPicEntry : public ModuleWindow {
     Q_OBJECT
 public:
-    explicit frmLearnCartomancyPicEntry(QWidget *parent = nullptr);
+    explicit frmLearnCartomancyPicEntry(ModuleHost &host, QWidget *parent = nullptr);
 
     // What "SelectPicture" does once a file is chosen: shows it and stores
     // its bytes in the current card. False when nothing was stored.

@@ -18,7 +18,10 @@ std::shared_ptr<CartomancyGlobals> CartomancyGlobals::Shared()
     return globals;
 }
 
-QString CardDatabasePath() { return DataLocations::RequiredProgramFile(QStringLiteral("learn.dll")); }
+QString CardDatabasePath(const DataLocations &locations)
+{
+    return locations.RequiredProgramFile(QStringLiteral("learn.dll"));
+}
 
 void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool readOnly)
 {

@@ -22,8 +22,10 @@ struct CartomancyGlobals {
     static std::shared_ptr<CartomancyGlobals> Shared();
 };
 
+class DataLocations;
+
 // learn.dll in the program folder.
-QString CardDatabasePath();
+QString CardDatabasePath(const DataLocations &locations);
 
 // Opens the database file; the connection replaces the previous one. Only the
 // picture-entry window opens it for writing.

@@ -10,27 +10,9 @@
 #include <QPixmap>
 #include <QTemporaryFile>
 
-namespace {
-QString &tempFolderOverride()
+QString NewTempFileName(const QString &folder, const QString &prefix)
 {
-    static QString folder;
-    return folder;
-}
-} // namespace
-
-QString TempFolderPath()
-{
-    if (!tempFolderOverride().isEmpty())
-        return tempFolderOverride();
-    static const QString folder = QDir::tempPath();
-    return folder;
-}
-
-void SetTempFolderForTesting(const QString &folder) { tempFolderOverride() = folder; }
-
-QString NewTempFileName(const QString &prefix)
-{
-    QTemporaryFile file(QDir(TempFolderPath()).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
+    QTemporaryFile file(QDir(folder).filePath(prefix + QStringLiteral("XXXXXX.tmp")));
     file.setAutoRemove(false);
     if (!file.open())
         return QString();
@@ -47,9 +29,9 @@ void ShowPicture(QLabel *box, const QImage &image)
     box->setPixmap(QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
-bool LoadPictureBytes(QLabel *box, const QByteArray &bytes)
+bool LoadPictureBytes(QLabel *box, const QByteArray &bytes, const QString &tempFolder)
 {
-    const QString path = NewTempFileName(QStringLiteral("TMP"));
+    const QString path = NewTempFileName(tempFolder, QStringLiteral("TMP"));
     QImage image;
     if (!path.isEmpty()) {
         QFile file(path);
@@ -70,9 +52,9 @@ bool LoadPictureBytes(QLabel *box, const QByteArray &bytes)
     return true;
 }
 
-bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column)
+bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column, const QString &tempFolder)
 {
-    return LoadPictureBytes(box, set.Bytes(column));
+    return LoadPictureBytes(box, set.Bytes(column), tempFolder);
 }
 
 bool SavePictureData(Db::RecordSet &set, const QString &path, QString *error)

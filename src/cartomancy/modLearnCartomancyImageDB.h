@@ -11,21 +11,17 @@ class QLabel;
 // through a temporary file, as the picture loader reads files, and stored from
 // a file the user picks.
 
-// The temporary folder, worked out once per run (tests may point it elsewhere).
-QString TempFolderPath();
-void SetTempFolderForTesting(const QString &folder);
-
-// Creates a new, empty file with a unique name in the temporary folder and
-// returns its full path; empty when no file could be made.
-QString NewTempFileName(const QString &prefix);
+// Creates a new, empty file with a unique name in the folder and returns its
+// full path; empty when no file could be made.
+QString NewTempFileName(const QString &folder, const QString &prefix);
 
 // Shows the picture held in the column of the set's current record in the box,
 // scaled to fit it. False, with the box cleared, when there is no current
 // record, the column is empty or the bytes are not a picture. The temporary
-// file used is always deleted.
-bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column);
+// file used (in `tempFolder`) is always deleted.
+bool LoadPictureData(QLabel *box, const Db::RecordSet &set, const QString &column, const QString &tempFolder);
 // The same for picture bytes already read from a record.
-bool LoadPictureBytes(QLabel *box, const QByteArray &bytes);
+bool LoadPictureBytes(QLabel *box, const QByteArray &bytes, const QString &tempFolder);
 
 // Shows a picture in a box, scaled to the box's size keeping its proportions.
 void ShowPicture(QLabel *box, const QImage &image);

@@ -4,22 +4,25 @@
 
 #include <QString>
 
+class DataLocations;
+namespace Settings { class Store; }
+
 // What Learn Cartomancy keeps for the user: the two goal notes (goal1.txt and
 // goal2.txt in the per-user data folder) and its defaults in the settings store.
 namespace CartomancySettings {
 
 // The goal note file of goal 1 or 2.
-QString GoalFilePath(int goal);
+QString GoalFilePath(const DataLocations &locations, int goal);
 // "This is Goal 1." / "This is Goal 2."
 QString DefaultGoalText(int goal);
 // Creates a missing goal file with its default line; the error when it cannot.
-FileWriter::Result EnsureGoalFile(int goal);
+FileWriter::Result EnsureGoalFile(const DataLocations &locations, int goal);
 // The note as its box shows it: every line of the file followed by a line break.
-QString ReadGoalText(int goal);
+QString ReadGoalText(const DataLocations &locations, int goal);
 // The text without leading and trailing blanks (line breaks stay).
 QString TrimBlanks(const QString &text);
 // Writes the note anew: the text without leading and trailing blanks, then a line break.
-FileWriter::Result SaveGoal(int goal, const QString &text);
+FileWriter::Result SaveGoal(const DataLocations &locations, int goal, const QString &text);
 
 // The settings keys (section "Settings").
 namespace Key {
@@ -44,14 +47,14 @@ struct Defaults {
     bool runAtSysTray = false;
 };
 // Writes every key in the fixed order; false when the store could not be written.
-bool SaveDefaults(const Defaults &defaults);
+bool SaveDefaults(const Settings::Store &store, const Defaults &defaults);
 // Stores "True" or "False" under "RunAtSysTray".
-bool SaveRunAtSysTray(bool on);
-bool ReadRunAtSysTray();
+bool SaveRunAtSysTray(const Settings::Store &store, bool on);
+bool ReadRunAtSysTray(const Settings::Store &store);
 
 // A stored check box state: "0" or "1"; anything else reads as no value.
-int ReadBoxState(const QString &key);
+int ReadBoxState(const Settings::Store &store, const QString &key);
 // A stored option index from 0 to count-1, or -1 when the entry holds no such number.
-int ReadOptionIndex(const QString &key, const QString &defaultValue, int count);
+int ReadOptionIndex(const Settings::Store &store, const QString &key, const QString &defaultValue, int count);
 
 } // namespace CartomancySettings

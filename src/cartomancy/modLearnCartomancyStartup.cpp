@@ -3,11 +3,9 @@
 #include "toolkit/AppInfo.h"
 #include "toolkit/FileWriter.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstring>
@@ -18,36 +16,11 @@
 #include <unistd.h>
 
 namespace {
-std::optional<QStringList> &argumentsOverride()
-{
-    static std::optional<QStringList> arguments;
-    return arguments;
-}
-QString &autostartOverride()
-{
-    static QString folder;
-    return folder;
-}
 std::filesystem::path fsPath(const QString &path)
 {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 } // namespace
-
-QStringList CommandLineArguments()
-{
-    if (argumentsOverride())
-        return *argumentsOverride();
-    return QCoreApplication::arguments();
-}
-
-void SetCommandLineForTesting(const QStringList &arguments)
-{
-    if (arguments.isEmpty())
-        argumentsOverride().reset();
-    else
-        argumentsOverride() = arguments;
-}
 
 bool CommandLineHasStartupSwitch(const QStringList &arguments)
 {
@@ -60,16 +33,10 @@ bool CommandLineHasPictureEntrySwitch(const QStringList &arguments)
     return arguments.mid(1).contains(PictureEntrySwitch(), Qt::CaseSensitive);
 }
 
-QString AutostartFolder()
+QString AutostartFilePath(const QString &folder, const QString &name)
 {
-    if (!autostartOverride().isEmpty())
-        return autostartOverride();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart");
+    return folder + u'/' + name + QStringLiteral(".desktop");
 }
-
-void SetAutostartFolderForTesting(const QString &folder) { autostartOverride() = folder; }
-
-QString AutostartFilePath(const QString &name) { return AutostartFolder() + u'/' + name + QStringLiteral(".desktop"); }
 
 QString QuoteExecArgument(const QString &argument)
 {
@@ -115,12 +82,15 @@ QString AutostartEntryText(const QString &programPath)
                           "X-GNOME-Autostart-enabled=true\n");
 }
 
-bool IsRunAtStartup(const QString &name) { return QFileInfo(AutostartFilePath(name)).isFile(); }
+bool IsRunAtStartup(const QString &folder, const QString &name)
+{
+    return QFileInfo(AutostartFilePath(folder, name)).isFile();
+}
 
-StartupChange SetRunAtStartup(const QString &name, const QString &programPath, bool on)
+StartupChange SetRunAtStartup(const QString &folder, const QString &name, const QString &programPath, bool on)
 {
     StartupChange change;
-    const QString path = AutostartFilePath(name);
+    const QString path = AutostartFilePath(folder, name);
     std::error_code ec;
     if (!on) {
         // Only the entry file is removed; no entry is no error.
@@ -132,8 +102,8 @@ StartupChange SetRunAtStartup(const QString &name, const QString &programPath, b
         }
         return change;
     }
-    std::filesystem::create_directories(fsPath(AutostartFolder()), ec);
-    if (ec || !QFileInfo(AutostartFolder()).isDir()) {
+    std::filesystem::create_directories(fsPath(folder), ec);
+    if (ec || !QFileInfo(folder).isDir()) {
         change.ok = false;
         change.message = QStringLiteral("Error ") + QString::number(ec ? ec.value() : ENOTDIR) +
                          QStringLiteral(" opening key\r\n");

@@ -13,19 +13,15 @@ inline QString StartupSwitch() { return QStringLiteral("/STARTUP"); }
 // Opens the card picture maintenance window instead of the main window's start panel.
 inline QString PictureEntrySwitch() { return QStringLiteral("--card-picture-entry"); }
 
-// The program's arguments (tests may replace them).
-QStringList CommandLineArguments();
-void SetCommandLineForTesting(const QStringList &arguments);
 // The command line after the program's own path, as one text, contains
 // /STARTUP (case-sensitive).
 bool CommandLineHasStartupSwitch(const QStringList &arguments);
 // One of the arguments is --card-picture-entry.
 bool CommandLineHasPictureEntrySwitch(const QStringList &arguments);
 
-// The folder of autostart entries: $XDG_CONFIG_HOME/autostart (tests may point it elsewhere).
-QString AutostartFolder();
-void SetAutostartFolderForTesting(const QString &folder);
-QString AutostartFilePath(const QString &name);
+// The entry named after the program in the folder of autostart entries
+// (DataLocations::AutostartFolder: $XDG_CONFIG_HOME/autostart).
+QString AutostartFilePath(const QString &folder, const QString &name);
 
 // One argument quoted for an Exec line: in double quotes, with '"', '`', '$'
 // and '\' escaped by a backslash and '%' doubled, then the backslashes
@@ -36,7 +32,7 @@ QString QuoteExecArgument(const QString &argument);
 QString AutostartEntryText(const QString &programPath);
 
 // True when the autostart entry named after the program exists.
-bool IsRunAtStartup(const QString &name);
+bool IsRunAtStartup(const QString &folder, const QString &name);
 
 struct StartupChange {
     bool ok = true;
@@ -46,4 +42,4 @@ struct StartupChange {
 // Failures give "Error <code> opening key" (the folder cannot be created),
 // "Error <code> setting key" (the entry cannot be written) or the system's
 // error text and code (the entry cannot be removed), each followed by a line break.
-StartupChange SetRunAtStartup(const QString &name, const QString &programPath, bool on);
+StartupChange SetRunAtStartup(const QString &folder, const QString &name, const QString &programPath, bool on);

@@ -3,7 +3,7 @@
 #include "frmLearnDreamInterpretationMain.h"
 #include "toolkit/ModuleHost.h"
 
-ModuleEntry DreamInterpretationModule()
+ModuleEntry DreamInterpretationModule(std::shared_ptr<Progress::Recorder> recorder)
 {
     ModuleEntry entry;
     entry.name = QStringLiteral("Learn Dream Interpretation");
@@ -11,8 +11,8 @@ ModuleEntry DreamInterpretationModule()
     entry.labelIndex = 13;
     entry.picture = QStringLiteral(":/dream_interpretation/module.svg");
     entry.windows = {QStringLiteral("frmLearnDreamInterpretationMain")};
-    entry.open = [](ModuleHost &host) {
-        host.ShowModuleWindow(new frmLearnDreamInterpretationMain());
+    entry.open = [recorder](ModuleHost &host) {
+        host.ShowModuleWindow(new frmLearnDreamInterpretationMain(host, recorder));
     };
     return entry;
 }

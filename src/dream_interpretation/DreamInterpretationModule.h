@@ -2,5 +2,10 @@
 
 #include "toolkit/ModuleTable.h"
 
+#include <memory>
+
+namespace Progress { class Recorder; }
+
 // Learn Dream Interpretation as the main window sees it: button 4, label 13.
-ModuleEntry DreamInterpretationModule();
+// Its tests go to `recorder`.
+ModuleEntry DreamInterpretationModule(std::shared_ptr<Progress::Recorder> recorder);

@@ -96,8 +96,10 @@ QHBoxLayout *buttonRow(std::initializer_list<QWidget *> left, std::initializer_l
 
 } // namespace
 
-frmLearnDreamInterpretationMain::frmLearnDreamInterpretationMain(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnDreamInterpretationMain"), parent)
+frmLearnDreamInterpretationMain::frmLearnDreamInterpretationMain(ModuleHost &host, std::shared_ptr<Progress::Recorder> recorder,
+                                                                  QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnDreamInterpretationMain"), host, parent), recorder_(std::move(recorder)),
+      session_(DreamDatabase::ProgramDatabasePath(host.Locations()))
 {
     setWindowTitle(kCaption);
     setFont(Look::Verdana(9));
@@ -657,7 +659,7 @@ void frmLearnDreamInterpretationMain::BuildDreamReport()
     RTBTestResult->moveCursor(QTextCursor::Start);
     RTBTestResult->ensureCursorVisible();
     // Only a test that reached its result goes into the progress record.
-    Progress::RecordFinishedTest(session_.Test->Outcome().Record(), this);
+    recorder_->RecordFinishedTest(session_.Test->Outcome().Record(), this);
 }
 
 // Through the print dialog, as the other modules print: a learner without a
@@ -685,10 +687,10 @@ bool frmLearnDreamInterpretationMain::reportUnreadableDatabase()
     // A missing file is reported where it is looked for, with the folders
     // looked in (once a run, so not again if the window found it missing).
     const QString path = session_.Data.DreamConnection ? session_.Data.DreamConnection->Path()
-                                                        : DreamDatabase::ProgramDatabasePath();
+                                                        : DreamDatabase::ProgramDatabasePath(Locations());
     if (!QFileInfo::exists(path)) {
         databaseProblemShown_ = true;
-        DreamDatabase::ProgramDatabasePath();
+        DreamDatabase::ProgramDatabasePath(Locations());
         return true;
     }
     databaseProblemShown_ = true;

@@ -5,7 +5,9 @@
 #include "toolkit/ReportView.h"
 
 #include <array>
+#include <memory>
 
+namespace Progress { class Recorder; }
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -24,7 +26,9 @@ class ReportView;
 class frmLearnDreamInterpretationMain : public ModuleWindow {
     Q_OBJECT
 public:
-    explicit frmLearnDreamInterpretationMain(QWidget *parent = nullptr);
+    // Finished tests go to `recorder`.
+    frmLearnDreamInterpretationMain(ModuleHost &host, std::shared_ptr<Progress::Recorder> recorder,
+                                    QWidget *parent = nullptr);
 
     // The state behind the screens (tests look at it).
     const DreamSession &Session() const { return session_; }
@@ -87,6 +91,7 @@ private:
     // read; true when it did so now.
     bool reportUnreadableDatabase();
 
+    std::shared_ptr<Progress::Recorder> recorder_;
     DreamSession session_;
     bool databaseProblemShown_ = false;
 
@@ -115,4 +120,5 @@ private:
     ReportView *RTB1 = nullptr;
     QPushButton *cmdGoToMain = nullptr;
     QPushButton *cmdReviewMissed = nullptr;
+
 };

@@ -19,9 +19,9 @@ QString letterCondition(QChar lower)
 
 } // namespace
 
-QString DreamDatabase::ProgramDatabasePath()
+QString DreamDatabase::ProgramDatabasePath(const DataLocations &locations)
 {
-    return DataLocations::RequiredProgramFile(QStringLiteral("keywords.dll"));
+    return locations.RequiredProgramFile(QStringLiteral("keywords.dll"));
 }
 
 void DreamDatabase::OpenDreamDatabase(const QString &path)

@@ -17,6 +17,8 @@
 // or a keyword looked up through the keyword index, never the whole table.
 // A missing, empty or damaged file gives no rows and no error.
 
+class DataLocations;
+
 struct DreamSymbol {
     QString keyword;
     QString description;
@@ -38,7 +40,7 @@ struct DreamLetterRange {
 class DreamDatabase {
 public:
     // The database file the program reads: "keywords.dll" in the program folder.
-    static QString ProgramDatabasePath();
+    static QString ProgramDatabasePath(const DataLocations &locations);
 
     // Opens a new read-only connection to the file at `path`, with every
     // double-quote character removed from the path, in place of the previous one.

@@ -163,7 +163,7 @@ int DreamSession::DrawDreamQuestions(Quiz::Uniform uniform) {
 
 const Quiz::Question &DreamSession::AskQuestion() {
     static const Quiz::Question none;
-    return Test ? Test->Current() : none;
+    return Test ? Test->CurrentQuestion() : none;
 }
 
 bool DreamSession::RecordAnswer(int slot) {

@@ -77,8 +77,8 @@ public:
     // Questions drawn per letter at most.
     static constexpr int LetterLimit = 5;
 
-    // `databasePath` defaults to keywords.dll in the program folder.
-    explicit DreamSession(QString databasePath = DreamDatabase::ProgramDatabasePath());
+    // Reads the symbols from the database file at `databasePath`.
+    explicit DreamSession(QString databasePath);
 
     // Learn mode ------------------------------------------------------------
     // Fills LearnList with the keywords starting with one of DreamLetters,

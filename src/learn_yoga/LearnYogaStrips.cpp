@@ -323,7 +323,7 @@ void LearnYogaStrips::Open()
 
 frmLearnYogaDisp *LearnYogaStrips::openDisplay()
 {
-    auto *window = new frmLearnYogaDisp();
+    auto *window = new frmLearnYogaDisp(host_);
     connect(window, &frmLearnYogaDisp::Closing, this, [this, window] {
         if (display_ == window)
             display_ = nullptr;

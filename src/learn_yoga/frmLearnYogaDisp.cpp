@@ -4,8 +4,8 @@
 
 #include <QMdiSubWindow>
 
-frmLearnYogaDisp::frmLearnYogaDisp(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnYogaDisp"), parent)
+frmLearnYogaDisp::frmLearnYogaDisp(ModuleHost &host, QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnYogaDisp"), host, parent)
 {
     setWindowTitle(QStringLiteral("Vessa Learn Yoga"));
     RTB_ = new ReportView(QStringLiteral("RTB"), this, QStringLiteral("Verdana"), 9);

@@ -11,7 +11,7 @@ class ReportView;
 class frmLearnYogaDisp : public ModuleWindow {
     Q_OBJECT
 public:
-    explicit frmLearnYogaDisp(QWidget *parent = nullptr);
+    explicit frmLearnYogaDisp(ModuleHost &host, QWidget *parent = nullptr);
 
     ReportView *View() const { return RTB_; }
     // Gives the window (and its frame in the document area) this size; the view fills it.

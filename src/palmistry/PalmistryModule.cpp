@@ -3,7 +3,7 @@
 #include "frmLearnPalmistryMain.h"
 #include "toolkit/ModuleHost.h"
 
-ModuleEntry PalmistryModule()
+ModuleEntry PalmistryModule(std::shared_ptr<Progress::Recorder> recorder)
 {
     ModuleEntry entry;
     entry.name = QStringLiteral("Learn Palmistry");
@@ -11,6 +11,6 @@ ModuleEntry PalmistryModule()
     entry.labelIndex = 12;
     entry.picture = QStringLiteral(":/palmistry/module.svg");
     entry.windows = {QStringLiteral("frmLearnPalmistryMain")};
-    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmLearnPalmistryMain()); };
+    entry.open = [recorder](ModuleHost &host) { host.ShowModuleWindow(new frmLearnPalmistryMain(host, recorder)); };
     return entry;
 }

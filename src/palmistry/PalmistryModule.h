@@ -2,5 +2,10 @@
 
 #include "toolkit/ModuleTable.h"
 
+#include <memory>
+
+namespace Progress { class Recorder; }
+
 // Learn Palmistry as the main window sees it: button 5, label 12.
-ModuleEntry PalmistryModule();
+// Its tests go to `recorder`.
+ModuleEntry PalmistryModule(std::shared_ptr<Progress::Recorder> recorder);

@@ -147,8 +147,9 @@ QScrollArea *makeTextScroller(QWidget *content, QWidget *parent)
 
 } // namespace
 
-frmLearnPalmistryMain::frmLearnPalmistryMain(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnPalmistryMain"), parent)
+frmLearnPalmistryMain::frmLearnPalmistryMain(ModuleHost &host, std::shared_ptr<Progress::Recorder> recorder,
+                                              QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmLearnPalmistryMain"), host, parent), recorder_(std::move(recorder))
 {
     setWindowTitle(kCaption);
     setFont(QFont(QStringLiteral("Verdana"), 9));
@@ -560,7 +561,7 @@ void frmLearnPalmistryMain::ShowEntry()
 void frmLearnPalmistryMain::LoadGoals()
 {
     for (int g = 0; g < PalmistryGoals::GoalCount; ++g)
-        txtGoal[std::size_t(g)]->setPlainText(PalmistryGoals::PrepareAndLoadGoal(g + 1).text);
+        txtGoal[std::size_t(g)]->setPlainText(PalmistryGoals::PrepareAndLoadGoal(Locations(), g + 1).text);
 }
 
 void frmLearnPalmistryMain::cmdProceed_Click()
@@ -609,7 +610,7 @@ void frmLearnPalmistryMain::cmdTestOptionNext_Click()
 
 void frmLearnPalmistryMain::PresentQuestion()
 {
-    const Quiz::Question &question = test_->Current();
+    const Quiz::Question &question = test_->CurrentQuestion();
     lblQuestionNo->setText(question.Progress());
     lblName->setText(question.subject);
     lblName->setVisible(kind_ != PalmTestKind::Name);
@@ -650,7 +651,7 @@ void frmLearnPalmistryMain::BuildResult()
     rtbResult_->ensureCursorVisible();
     showFrame(kResult);
     // Only a quiz that reached its result goes into the progress record.
-    Progress::RecordFinishedTest(result.Record(), this);
+    recorder_->RecordFinishedTest(result.Record(), this);
 }
 
 // Through the print dialog, so a learner without a printer still prints to a
@@ -681,7 +682,7 @@ void frmLearnPalmistryMain::chkGoal_Click(int goal)
 void frmLearnPalmistryMain::cmdGoal_Click(int goal)
 {
     const auto g = std::size_t(goal - 1);
-    const PalmistryGoals::Saved saved = PalmistryGoals::SaveGoal(goal, txtGoal[g]->toPlainText());
+    const PalmistryGoals::Saved saved = PalmistryGoals::SaveGoal(Locations(), goal, txtGoal[g]->toPlainText());
     if (!saved.ok)
         ShowMessage(this, saved.error, QMessageBox::Critical);
 }

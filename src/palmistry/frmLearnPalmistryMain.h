@@ -5,7 +5,9 @@
 #include "toolkit/ReportView.h"
 
 #include <array>
+#include <memory>
 
+namespace Progress { class Recorder; }
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -25,7 +27,9 @@ class ReportView;
 class frmLearnPalmistryMain : public ModuleWindow {
     Q_OBJECT
 public:
-    explicit frmLearnPalmistryMain(QWidget *parent = nullptr);
+    // Finished tests go to `recorder`.
+    frmLearnPalmistryMain(ModuleHost &host, std::shared_ptr<Progress::Recorder> recorder,
+                          QWidget *parent = nullptr);
 
     // The quiz this window runs or last finished; none before the first.
     Quiz::Session *Test() { return test_ ? &*test_ : nullptr; }
@@ -103,4 +107,6 @@ private:
     std::array<QCheckBox *, 2> chkGoal{};
     std::array<QPlainTextEdit *, 2> txtGoal{};
     std::array<QPushButton *, 2> cmdGoal{};
+
+    std::shared_ptr<Progress::Recorder> recorder_;
 };

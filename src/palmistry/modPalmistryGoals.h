@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+class DataLocations;
+
 // The two goal notes of Learn Palmistry, kept in LearnPalmistryGoal1.txt and
 // LearnPalmistryGoal2.txt in the per-user data folder (an installed program's
 // own folder is not writable by its user). Text files, UTF-8, CR LF line ends.
@@ -12,7 +14,7 @@ inline constexpr int GoalCount = 2;
 
 // "LearnPalmistryGoal1.txt" / "LearnPalmistryGoal2.txt" (goal 1 or 2).
 QString GoalFileName(int goal);
-QString GoalFilePath(int goal);
+QString GoalFilePath(const DataLocations &locations, int goal);
 // What a new goal file holds: "This is Goal 1." / "This is Goal 2.".
 QString DefaultGoalText(int goal);
 
@@ -24,7 +26,7 @@ struct Loaded {
 // Creates the goal file with its default line when it does not exist, then
 // reads it line by line. When the file cannot be created the text is what it
 // would have held, so the box still shows the default goal.
-Loaded PrepareAndLoadGoal(int goal);
+Loaded PrepareAndLoadGoal(const DataLocations &locations, int goal);
 
 // The file's lines, each followed by CR LF (a last line without a line end
 // gets one; a file ending in a line end adds no empty line).
@@ -41,6 +43,6 @@ struct Saved {
 
 // Overwrites the goal file with the text. A failed save leaves the old file
 // whole and says why.
-Saved SaveGoal(int goal, const QString &text);
+Saved SaveGoal(const DataLocations &locations, int goal, const QString &text);
 
 } // namespace PalmistryGoals

@@ -2,22 +2,25 @@
 
 #include "ProgressRecorder.h"
 #include "frmMyProgress.h"
-#include "toolkit/MainMenus.h"
+#include "toolkit/ModuleHost.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QTimer>
-#include <QCoreApplication>
 
-frmMyProgress *ShowMyProgress(QWidget *mainWindow, const QStringList &modules) {
-    static QPointer<frmMyProgress> open;
-    if (open && open->parentWidget() == mainWindow) {
+frmMyProgress *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder,
+                              const QStringList &modules) {
+    // A window closed a moment ago is hidden until it is deleted; it does not count.
+    frmMyProgress *open = nullptr;
+    for (frmMyProgress *window : mainWindow->findChildren<frmMyProgress *>(Qt::FindDirectChildrenOnly))
+        if (window->isVisible())
+            open = window;
+    if (open) {
         open->Refresh();
     } else {
-        delete open;
-        open = new frmMyProgress(modules, QString(), mainWindow);
+        open = new frmMyProgress(modules, recorder.RecordPath(), mainWindow);
         open->setAttribute(Qt::WA_DeleteOnClose);
     }
     open->show();
@@ -26,24 +29,20 @@ frmMyProgress *ShowMyProgress(QWidget *mainWindow, const QStringList &modules) {
     return open;
 }
 
-void AddProgressMenu(QMenuBar *bar, QWidget *mainWindow, const QStringList &modules) {
-    QMenu *menu = bar->addMenu(QStringLiteral("&Progress"));
-    menu->setObjectName(QStringLiteral("mnuProgress"));
-    QAction *open = menu->addAction(QStringLiteral("&My Progress"));
-    open->setObjectName(QStringLiteral("mnuMyProgress"));
-    // Ctrl+P prints in the module windows; this one is free everywhere.
-    open->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    QObject::connect(open, &QAction::triggered, mainWindow,
-                     [mainWindow, modules] { ShowMyProgress(mainWindow, modules); });
-}
-
-void RegisterProgressMenu(const QStringList &modules) {
-    RegisterMainMenu(QStringLiteral("progress"), [modules](QMenuBar *bar, QWidget *mainWindow) {
-        AddProgressMenu(bar, mainWindow, modules);
-        // Tests an earlier run could not record are written once the suite is up,
-        // and what still waits when it ends.
-        QTimer::singleShot(0, mainWindow, [] { Progress::RecordWaitingTests(); });
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, mainWindow,
-                         [] { Progress::RecordWaitingTests(); });
-    });
+MainMenuBuilder ProgressMenu(std::shared_ptr<Progress::Recorder> recorder, QStringList modules) {
+    return [recorder, modules](QMenuBar *bar, ModuleHost &host) {
+        QWidget *mainWindow = host.MainWindow();
+        QMenu *menu = bar->addMenu(QStringLiteral("&Progress"));
+        menu->setObjectName(QStringLiteral("mnuProgress"));
+        QAction *open = menu->addAction(QStringLiteral("&My Progress"));
+        open->setObjectName(QStringLiteral("mnuMyProgress"));
+        // Ctrl+P prints in the module windows; this one is free everywhere.
+        open->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+        QObject::connect(open, &QAction::triggered, bar, [mainWindow, recorder, modules] {
+            ShowMyProgress(mainWindow, *recorder, modules);
+        });
+        QTimer::singleShot(0, bar, [recorder] { recorder->RecordWaitingTests(); });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, bar,
+                         [recorder] { recorder->RecordWaitingTests(); });
+    };
 }

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "toolkit/ModuleTable.h"
+
 #include <QStringList>
 
-class QMenuBar;
+#include <memory>
+
 class QWidget;
+class frmMyProgress;
+namespace Progress { class Recorder; }
 
 // The main window's "&Progress" menu with "My Progress", which opens the
 // progress window for the given modules (one window at a time: choosing the
-// item again brings it to the front, read afresh).
-void AddProgressMenu(QMenuBar *bar, QWidget *mainWindow, const QStringList &modules);
-// Registers the menu with the shell, to be added when the main window is built.
-void RegisterProgressMenu(const QStringList &modules);
-// Opens (or raises) the progress window; returns it.
-class frmMyProgress;
-frmMyProgress *ShowMyProgress(QWidget *mainWindow, const QStringList &modules);
+// item again brings it to the front, read afresh). Tests an earlier run could
+// not record are written once the main window is up, and what still waits
+// when the program ends.
+MainMenuBuilder ProgressMenu(std::shared_ptr<Progress::Recorder> recorder, QStringList modules);
+// Opens (or raises) the progress window over the recorder's file; returns it.
+frmMyProgress *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder,
+                              const QStringList &modules);

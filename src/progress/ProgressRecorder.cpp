@@ -1,6 +1,5 @@
 #include "ProgressRecorder.h"
 
-#include "toolkit/DataLocations.h"
 #include "toolkit/FileReader.h"
 #include "toolkit/FileWriter.h"
 #include "toolkit/MsgBox.h"
@@ -21,52 +20,6 @@ namespace {
 // thousand tests; no learner keeps that many unrecorded).
 constexpr qint64 kMaxWaitingBytes = 64 << 20;
 constexpr int kMaxWaitingTests = 100000;
-
-struct Waiting {
-    QList<TestRecord> tests;
-    bool fileRead = false;
-};
-
-Waiting &waiting() {
-    static Waiting kept;
-    return kept;
-}
-
-// Adds the tests kept in the file by an earlier run, once per run.
-void readWaitingFile() {
-    Waiting &kept = waiting();
-    if (kept.fileRead)
-        return;
-    kept.fileRead = true;
-    const std::optional<QByteArray> bytes =
-        FileReader::ReadRegularFile(WaitingFilePath(), kMaxWaitingBytes);
-    if (!bytes)
-        return;
-    QSet<QString> uids;
-    for (const TestRecord &test : std::as_const(kept.tests))
-        uids.insert(test.uid);
-    for (const TestRecord &test : ParseWaiting(*bytes))
-        if (!uids.contains(test.uid))
-            kept.tests.append(test);
-}
-
-// Writes what waits into the record; keeps it in the file when it cannot.
-bool writeWaiting(QString *problem) {
-    Waiting &kept = waiting();
-    if (kept.tests.isEmpty())
-        return true;
-    ProgressStore store;
-    if (store.RecordMany(kept.tests)) {
-        kept.tests.clear();
-        QFile::remove(WaitingFilePath());
-        return true;
-    }
-    if (problem)
-        *problem = QDir::toNativeSeparators(store.Path()) + QStringLiteral("\r\n") + store.LastError();
-    // On a full disk this fails too; the tests still wait in memory.
-    FileWriter::WriteWholeFile(WaitingFilePath(), ComposeWaiting(kept.tests));
-    return false;
-}
 
 QJsonObject toJson(const TestRecord &test) {
     QJsonArray answers;
@@ -115,8 +68,46 @@ std::optional<TestRecord> fromJson(const QJsonValue &value) {
 
 } // namespace
 
-QString WaitingFilePath() {
-    return DataLocations::UserFile(QStringLiteral("progress-waiting.json"));
+Recorder::Recorder(DataLocations locations) : locations_(std::move(locations)) {}
+
+QString Recorder::RecordPath() const { return locations_.UserFile(DefaultFileName()); }
+
+QString Recorder::WaitingFilePath() const {
+    return locations_.UserFile(QStringLiteral("progress-waiting.json"));
+}
+
+// Adds the tests kept in the file by an earlier run, once per run.
+void Recorder::readWaitingFile() {
+    if (fileRead_)
+        return;
+    fileRead_ = true;
+    const std::optional<QByteArray> bytes =
+        FileReader::ReadRegularFile(WaitingFilePath(), kMaxWaitingBytes);
+    if (!bytes)
+        return;
+    QSet<QString> uids;
+    for (const TestRecord &test : std::as_const(waiting_))
+        uids.insert(test.uid);
+    for (const TestRecord &test : ParseWaiting(*bytes))
+        if (!uids.contains(test.uid))
+            waiting_.append(test);
+}
+
+// Writes what waits into the record; keeps it in the file when it cannot.
+bool Recorder::writeWaiting(QString *problem) {
+    if (waiting_.isEmpty())
+        return true;
+    ProgressStore store(RecordPath());
+    if (store.RecordMany(waiting_)) {
+        waiting_.clear();
+        QFile::remove(WaitingFilePath());
+        return true;
+    }
+    if (problem)
+        *problem = QDir::toNativeSeparators(store.Path()) + QStringLiteral("\r\n") + store.LastError();
+    // On a full disk this fails too; the tests still wait in memory.
+    FileWriter::WriteWholeFile(WaitingFilePath(), ComposeWaiting(waiting_));
+    return false;
 }
 
 QByteArray ComposeWaiting(const QList<TestRecord> &tests) {
@@ -145,12 +136,12 @@ QString NotYetRecordedMessage(const QString &detail) {
            detail;
 }
 
-bool RecordFinishedTest(const TestRecord &test, QWidget *parent) {
+bool Recorder::RecordFinishedTest(const TestRecord &test, QWidget *parent) {
     readWaitingFile();
     TestRecord kept = test;
     if (kept.uid.isEmpty())
         kept.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    waiting().tests.append(kept);
+    waiting_.append(kept);
     QString problem;
     if (writeWaiting(&problem))
         return true;
@@ -158,16 +149,14 @@ bool RecordFinishedTest(const TestRecord &test, QWidget *parent) {
     return false;
 }
 
-bool RecordWaitingTests() {
+bool Recorder::RecordWaitingTests() {
     readWaitingFile();
     return writeWaiting(nullptr);
 }
 
-int WaitingTestCount() {
+int Recorder::WaitingTestCount() {
     readWaitingFile();
-    return int(waiting().tests.size());
+    return int(waiting_.size());
 }
-
-void ForgetWaitingTestsForTesting() { waiting() = Waiting{}; }
 
 } // namespace Progress

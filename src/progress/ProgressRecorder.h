@@ -12,27 +12,44 @@ class QWidget;
 // as soon as the record takes it again (with the next test, when the suite
 // starts, when it ends); the learner is told that it is not yet recorded.
 // Every test carries a uid, so none is ever recorded twice.
+#include "toolkit/DataLocations.h"
+
 namespace Progress {
 
-// Records a finished test, with any kept before it. False (after telling the
-// learner) when it could not be written and is kept.
-bool RecordFinishedTest(const TestRecord &test, QWidget *parent);
-// Writes the kept tests, if any, without a word. True when none is waiting.
-bool RecordWaitingTests();
-// How many tests are waiting to be written.
-int WaitingTestCount();
+// The suite makes one and shares it among the test modules and the progress
+// menu; a test makes its own over a sandbox.
+class Recorder {
+public:
+    explicit Recorder(DataLocations locations);
+
+    // Records a finished test, with any kept before it. False (after telling the
+    // learner) when it could not be written and is kept.
+    bool RecordFinishedTest(const TestRecord &test, QWidget *parent);
+    // Writes the kept tests, if any, without a word. True when none is waiting.
+    bool RecordWaitingTests();
+    // How many tests are waiting to be written.
+    int WaitingTestCount();
+
+    // The progress record, and the file that keeps the waiting tests while the
+    // suite is not running.
+    QString RecordPath() const;
+    QString WaitingFilePath() const;
+
+private:
+    void readWaitingFile();
+    bool writeWaiting(QString *problem);
+
+    DataLocations locations_;
+    QList<TestRecord> waiting_;
+    bool fileRead_ = false;
+};
 
 // The message shown when a test is kept instead of written.
 QString NotYetRecordedMessage(const QString &detail);
-// The file that keeps the waiting tests while the suite is not running.
-QString WaitingFilePath();
 
 // The waiting file's content: the tests as JSON, and back. A damaged file
 // reads as the tests that can be made out of it.
 QByteArray ComposeWaiting(const QList<TestRecord> &tests);
 QList<TestRecord> ParseWaiting(const QByteArray &bytes);
-
-// Forgets the tests kept in memory (each test starts with none).
-void ForgetWaitingTestsForTesting();
 
 } // namespace Progress

@@ -1,6 +1,5 @@
 #include "ProgressStore.h"
 
-#include "toolkit/DataLocations.h"
 
 #include <QAtomicInt>
 #include <QSqlError>
@@ -72,7 +71,7 @@ double SharePercent(int score, int maxScore) {
 }
 
 ProgressStore::ProgressStore(const QString &path, int busyTimeoutMs)
-    : path_(path.isEmpty() ? DataLocations::UserFile(DefaultFileName()) : path),
+    : path_(path),
       connection_(newConnectionName()) {
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(path_);

@@ -76,10 +76,9 @@ QString DefaultFileName();
 // failure LastError() says why. Nothing here shows a message.
 class ProgressStore {
 public:
-    // Opens (and creates when missing) the file at `path`; an empty path
-    // means the per-user file. Busy waits are kept short so a locked file
+    // Opens (and creates when missing) the file at `path`. Busy waits are kept short so a locked file
     // fails quickly instead of holding up a test.
-    explicit ProgressStore(const QString &path = QString(), int busyTimeoutMs = 250);
+    explicit ProgressStore(const QString &path, int busyTimeoutMs = 250);
     ~ProgressStore();
     ProgressStore(const ProgressStore &) = delete;
     ProgressStore &operator=(const ProgressStore &) = delete;

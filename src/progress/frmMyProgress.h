@@ -20,10 +20,8 @@ class QTableWidget;
 class frmMyProgress : public QDialog {
     Q_OBJECT
 public:
-    // `modules` are the modules' names in tab order; an empty path means the
-    // per-user progress file.
-    explicit frmMyProgress(const QStringList &modules, const QString &path = QString(),
-                           QWidget *parent = nullptr);
+    // `modules` are the modules' names in tab order; `path` is the progress file.
+    frmMyProgress(const QStringList &modules, const QString &path, QWidget *parent = nullptr);
     ~frmMyProgress() override;
 
     // Reads the current module's page again (after a test was recorded).

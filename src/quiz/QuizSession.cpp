@@ -120,7 +120,7 @@ Session::Session(std::shared_ptr<Source> source, TestInfo info, int questionCoun
         result_.finishedAt = QDateTime::currentDateTime();
 }
 
-const Question &Session::Current() {
+const Question &Session::CurrentQuestion() {
     if (!current_ || current_->number != Number())
         current_ = Finished() ? Question{} : build(Number());
     return *current_;
@@ -204,7 +204,7 @@ Question Session::build(int number) {
 bool Session::Answer(const std::vector<int> &chosen) {
     if (Finished())
         return true;
-    const Question &q = Current();
+    const Question &q = CurrentQuestion();
     std::vector<int> taken;
     for (int position : chosen) {
         if (position < 0 || position >= q.choices.size() || int(taken.size()) >= q.ToChoose())

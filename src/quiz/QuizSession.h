@@ -86,7 +86,7 @@ public:
     const std::vector<int> &Items() const { return items_; }
 
     // The current question (an empty question once finished).
-    const Question &Current();
+    const Question &CurrentQuestion();
     // Records the positions chosen for the current question and moves on.
     // Positions that are not shown, or beyond as many as the question asks
     // for, are ignored; none chosen scores nothing. True when the test is finished.

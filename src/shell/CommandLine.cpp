@@ -3,7 +3,6 @@
 #include "toolkit/AppInfo.h"
 #include "toolkit/DataLocations.h"
 #include "toolkit/ModuleTable.h"
-#include "toolkit/modSettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -22,8 +21,8 @@ const QCommandLineOption &dataPathsOption()
     return option;
 }
 
-// The parser with the shell's options and every registered module's.
-void describe(QCommandLineParser &parser)
+// The parser with the program's own options and every module's.
+void describe(QCommandLineParser &parser, const ModuleTable &modules)
 {
     parser.setApplicationDescription(AppInfo::ApplicationTitle() +
                                      QStringLiteral(": six self-study modules in one window."));
@@ -31,7 +30,7 @@ void describe(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(dataPathsOption());
-    for (const ModuleEntry &module : ModuleTable()) {
+    for (const ModuleEntry &module : modules.Entries()) {
         for (const QCommandLineOption &option : module.options)
             parser.addOption(option);
         if (!module.fileSuffix.isEmpty())
@@ -42,9 +41,9 @@ void describe(QCommandLineParser &parser)
     }
 }
 
-bool isModuleSwitch(const QString &word)
+bool isModuleSwitch(const ModuleTable &modules, const QString &word)
 {
-    for (const ModuleEntry &module : ModuleTable())
+    for (const ModuleEntry &module : modules.Entries())
         for (const auto &entry : module.switches)
             if (entry.first == word)
                 return true;
@@ -70,11 +69,11 @@ void print(FILE *stream, const QString &text)
 
 namespace CommandLine {
 
-Parsed Parse(const QStringList &arguments)
+Parsed Parse(const ModuleTable &modules, const QStringList &arguments)
 {
     Parsed parsed;
     QCommandLineParser parser;
-    describe(parser);
+    describe(parser, modules);
     if (!parser.parse(arguments)) {
         parsed.action = Action::Refuse;
         parsed.error = parser.errorText();
@@ -87,9 +86,9 @@ Parsed Parse(const QStringList &arguments)
     else if (parser.isSet(dataPathsOption()))
         parsed.action = Action::ShowDataPaths;
     for (const QString &word : parser.positionalArguments()) {
-        if (isModuleSwitch(word))
+        if (isModuleSwitch(modules, word))
             continue;
-        (ModuleForFile(word) ? parsed.files : parsed.unused).append(word);
+        (modules.ForFile(word) ? parsed.files : parsed.unused).append(word);
     }
     return parsed;
 }
@@ -109,10 +108,10 @@ bool AsksForText(const QStringList &arguments)
     return false;
 }
 
-QString HelpText()
+QString HelpText(const ModuleTable &modules)
 {
     QCommandLineParser parser;
-    describe(parser);
+    describe(parser, modules);
     QString text = parser.helpText();
     // The usage line names the program as it was called; show its name only.
     const qsizetype start = text.indexOf(QStringLiteral("Usage: ")) + 7;
@@ -127,40 +126,40 @@ QString VersionText()
     return DataLocations::InstallName() + u' ' + AppInfo::Version() + u'\n';
 }
 
-QString DataPathsText(bool *allFound)
+QString DataPathsText(const DataLocations &locations, bool *allFound)
 {
     bool found = true;
     QString text = QStringLiteral("Read-only data, looked for in:\n");
-    for (const QString &folder : DataLocations::ProgramFolders())
+    for (const QString &folder : locations.ProgramFolders())
         text += QStringLiteral("  ") + QDir::toNativeSeparators(folder) + u'\n';
     for (const QString &name : DataLocations::ShippedFiles()) {
-        const QString path = DataLocations::ProgramFile(name);
+        const QString path = locations.ProgramFile(name);
         const bool exists = QFileInfo(path).isFile();
         found = found && exists;
         text += QStringLiteral("  ") + name + QStringLiteral(": ") +
                 (exists ? QDir::toNativeSeparators(path) : QStringLiteral("not found")) + u'\n';
     }
-    text += QStringLiteral("Your files: ") + QDir::toNativeSeparators(DataLocations::UserDataFolder()) +
+    text += QStringLiteral("Your files: ") + QDir::toNativeSeparators(locations.UserDataFolder()) +
             u'\n';
-    text += QStringLiteral("Settings: ") + QDir::toNativeSeparators(Settings::SettingsFilePath()) +
+    text += QStringLiteral("Settings: ") + QDir::toNativeSeparators(locations.SettingsFile()) +
             u'\n';
     if (allFound)
         *allFound = found;
     return text;
 }
 
-int AnswerInText(const Parsed &parsed)
+int AnswerInText(const Parsed &parsed, const ModuleTable &modules, const DataLocations &locations)
 {
     switch (parsed.action) {
     case Action::ShowHelp:
-        print(stdout, HelpText());
+        print(stdout, HelpText(modules));
         return 0;
     case Action::ShowVersion:
         print(stdout, VersionText());
         return 0;
     case Action::ShowDataPaths: {
         bool allFound = false;
-        print(stdout, DataPathsText(&allFound));
+        print(stdout, DataPathsText(locations, &allFound));
         return allFound ? 0 : 1;
     }
     case Action::Refuse:

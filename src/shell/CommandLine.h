@@ -3,8 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+class DataLocations;
+class ModuleTable;
+
 // The program's command line: --help, --version and --data-paths are answered
-// in text and end the program; the registered modules add their own options and
+// in text and end the program; the modules add their own options and
 // switches (/STARTUP) and the kind of file they open (a saved reading), so the
 // shell knows none of them by name.
 namespace CommandLine {
@@ -24,20 +27,20 @@ struct Parsed {
     QStringList unused;     // plain words neither a module switch nor a file a module opens
 };
 
-// Parses the arguments (the first is the program's path).
-Parsed Parse(const QStringList &arguments);
+// Parses the arguments (the first is the program's path) for the modules given.
+Parsed Parse(const ModuleTable &modules, const QStringList &arguments);
 // True when the arguments ask for one of the text answers, which are given
 // before the window system is started so they work without a display.
 bool AsksForText(const QStringList &arguments);
 
-QString HelpText();
+QString HelpText(const ModuleTable &modules);
 QString VersionText();
 // Where each read-only data file was found (or looked for) and where the user's
 // files go; *allFound tells whether every shipped data file was found.
-QString DataPathsText(bool *allFound);
+QString DataPathsText(const DataLocations &locations, bool *allFound);
 
 // Answers a text request: prints to standard output (errors to standard error)
 // and returns the exit code. Needs an application object.
-int AnswerInText(const Parsed &parsed);
+int AnswerInText(const Parsed &parsed, const ModuleTable &modules, const DataLocations &locations);
 
 } // namespace CommandLine

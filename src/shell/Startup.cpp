@@ -9,6 +9,7 @@
 #include "frmMDI.h"
 #include "toolkit/modHelp.h"
 #include "toolkit/modRandom.h"
+#include "toolkit/DataLocations.h"
 #include "toolkit/ModuleTable.h"
 
 #include <QApplication>
@@ -71,17 +72,19 @@ void OpenHandedFiles(frmMDI &window, const QStringList &files)
 
 namespace {
 
-int answerInText(int argc, char *argv[])
+int answerInText(int argc, char *argv[], const SuiteDescription &describe)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(AppInfo::ApplicationName());
     QCoreApplication::setApplicationVersion(AppInfo::Version());
-    return CommandLine::AnswerInText(CommandLine::Parse(QCoreApplication::arguments()));
+    const Suite suite = describe(DataLocations::OfProgram(), QCoreApplication::arguments());
+    return CommandLine::AnswerInText(CommandLine::Parse(suite.modules, suite.arguments), suite.modules,
+                                     suite.locations);
 }
 
 } // namespace
 
-int RunSuite(int argc, char *argv[])
+int RunSuite(int argc, char *argv[], const SuiteDescription &describe)
 {
     // --help, --version and --data-paths are answered before the window
     // system starts, so they work without a display.
@@ -89,15 +92,16 @@ int RunSuite(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         raw.append(QString::fromLocal8Bit(argv[i]));
     if (CommandLine::AsksForText(raw))
-        return answerInText(argc, argv);
+        return answerInText(argc, argv, describe);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::ApplicationName());
     QApplication::setApplicationVersion(AppInfo::Version());
     // Qt has taken its own options (-platform, -style) out of the arguments by now.
-    const CommandLine::Parsed parsed = CommandLine::Parse(QApplication::arguments());
+    Suite suite = describe(DataLocations::OfProgram(), QApplication::arguments());
+    const CommandLine::Parsed parsed = CommandLine::Parse(suite.modules, suite.arguments);
     if (parsed.action != CommandLine::Action::RunSuite)
-        return CommandLine::AnswerInText(parsed);
+        return CommandLine::AnswerInText(parsed, suite.modules, suite.locations);
     for (const QString &word : parsed.unused)
         std::fprintf(stderr, "%s: %s is not a file the suite opens; it is ignored.\n",
                      qPrintable(AppInfo::ApplicationName()), qPrintable(word));
@@ -128,9 +132,9 @@ int RunSuite(int argc, char *argv[])
     }
 
     Random::SeedFromClock();
-    RunUpdateReminder();
+    RunUpdateReminder(Settings::Store(suite.locations.SettingsFile()));
 
-    frmMDI mainWindow;
+    frmMDI mainWindow(std::move(suite));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         mainWindow.setGeometry(screen->availableGeometry());
     mainWindow.showMaximized();

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // Keeps a second copy of the program from running for the same user: a lock
@@ -36,6 +37,12 @@ void BringToFront(QWidget &window);
 // the front and opens them as it opens files named on its command line.
 void OpenHandedFiles(frmMDI &window, const QStringList &files);
 
+// What the program is made of, given where its files are and its command line.
+class DataLocations;
+struct Suite;
+using SuiteDescription = std::function<Suite(const DataLocations &locations, const QStringList &arguments)>;
+
 // The program's entry: one copy per user, the random generator seeded from the
-// clock, the update reminder, then the main window until the exit window closes.
-int RunSuite(int argc, char *argv[]);
+// clock, the update reminder, then the main window of the suite described
+// until the exit window closes.
+int RunSuite(int argc, char *argv[], const SuiteDescription &describe);

@@ -3,7 +3,6 @@
 #include "toolkit/AppInfo.h"
 #include "toolkit/LinkLabel.h"
 #include "toolkit/Look.h"
-#include "toolkit/MainMenus.h"
 #include "ModuleButtonRow.h"
 #include "toolkit/ModuleTable.h"
 #include "KeyboardAccess.h"
@@ -57,7 +56,7 @@ void centreIn(QWidget *widget, int width)
 
 } // namespace
 
-frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
+frmMDI::frmMDI(Suite suite, QWidget *parent) : QMainWindow(parent), suite_(std::move(suite))
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(AppInfo::ApplicationTitle());
@@ -86,13 +85,11 @@ frmMDI::frmMDI(QWidget *parent) : QMainWindow(parent)
     // Load step: place the banner, the button box, the start-panel labels and
     // the exit button for the screen's width and give the start panel its height.
     layOutStrips(AppInfo::ScreenWidthPixels());
-    SetCurrent(this);
     // What a module does once the main window is up (reading its command line).
-    for (const ModuleEntry &module : ModuleTable())
+    for (const ModuleEntry &module : suite_.modules.Entries())
         if (module.attach)
             module.attach(*this);
-    picMain_->setMaximumHeight(AppInfo::TwipsToPixels(kStartPanelHeightTwips));
-    ShowStartPanel(true);
+    ShowStartPanel();
     resize(1024, 700);
 }
 
@@ -100,8 +97,6 @@ frmMDI::~frmMDI()
 {
     // Child windows closing below move the focus; this window's members are gone by then.
     disconnect(focusWatch_);
-    if (ModuleHost::Current() == this)
-        SetCurrent(nullptr);
 }
 
 void frmMDI::buildMenus()
@@ -112,8 +107,8 @@ void frmMDI::buildMenus()
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     AddHelpMenus(menuBar(), this);
-    for (const MainMenuBuilder &build : MainMenus())
-        build(menuBar(), this);
+    for (const MainMenuBuilder &build : suite_.menus)
+        build(menuBar(), *this);
 }
 
 QWidget *frmMDI::buildBannerStrip()
@@ -141,7 +136,7 @@ QWidget *frmMDI::buildButtonStrip()
     strip->setFixedHeight(64);
     picButtonContainer_ = new ModuleButtonRow(strip);
     int position = 0;
-    for (const ModuleEntry &module : ModuleTable()) {
+    for (const ModuleEntry &module : suite_.modules.Entries()) {
         QPushButton *button =
             picButtonContainer_->AddModule(module.buttonIndex, module.name, module.picture);
         connect(button, &QPushButton::clicked, this, [this, &module] { SelectModule(module); });
@@ -287,7 +282,7 @@ QWidget *frmMDI::buildStartPanel()
              Look::Verdana(10, true));
     // One link a module, in the order of the modules' label numbers.
     std::vector<const ModuleEntry *> modules;
-    for (const ModuleEntry &module : ModuleTable())
+    for (const ModuleEntry &module : suite_.modules.Entries())
         modules.push_back(&module);
     std::stable_sort(modules.begin(), modules.end(),
                      [](const ModuleEntry *a, const ModuleEntry *b) { return a->labelIndex < b->labelIndex; });
@@ -424,11 +419,8 @@ QWidget *frmMDI::ModulePanel(Panel side, const QString &owner)
 
 void frmMDI::SelectModule(const QString &name)
 {
-    for (const ModuleEntry &module : ModuleTable())
-        if (module.name == name) {
-            SelectModule(module);
-            return;
-        }
+    if (const ModuleEntry *module = suite_.modules.ByName(name))
+        SelectModule(*module);
 }
 
 void frmMDI::OpenFiles(const QStringList &files)
@@ -439,7 +431,7 @@ void frmMDI::OpenFiles(const QStringList &files)
     QList<const ModuleEntry *> modules;
     QStringList last;
     for (const QString &file : files) {
-        if (const ModuleEntry *module = ModuleForFile(file)) {
+        if (const ModuleEntry *module = suite_.modules.ForFile(file)) {
             const qsizetype at = modules.indexOf(module);
             if (at >= 0) {
                 last[at] = file;
@@ -465,8 +457,9 @@ void frmMDI::closeAllModuleWindows()
             windows.append(window);
     moduleWindows_.clear();
     std::stable_sort(windows.begin(), windows.end(),
-                     [](const QPointer<QWidget> &a, const QPointer<QWidget> &b) {
-                         return WindowClosingRank(a->objectName()) < WindowClosingRank(b->objectName());
+                     [this](const QPointer<QWidget> &a, const QPointer<QWidget> &b) {
+                         return suite_.modules.WindowClosingRank(a->objectName()) <
+                                suite_.modules.WindowClosingRank(b->objectName());
                      });
     for (const QPointer<QWidget> &window : windows) {
         if (!window)
@@ -533,10 +526,9 @@ void frmMDI::TrackModuleWindow(QWidget *window)
     moduleWindows_.append(window);
 }
 
-void frmMDI::ShowStartPanel(bool resetHeight)
+void frmMDI::ShowStartPanel()
 {
-    if (resetHeight)
-        picMain_->setMaximumHeight(AppInfo::TwipsToPixels(kStartPanelHeightTwips));
+    picMain_->setMaximumHeight(AppInfo::TwipsToPixels(kStartPanelHeightTwips));
     picMain_->show();
     // The start panel covers the document area while it is shown.
     documentRow_->parentWidget()->hide();

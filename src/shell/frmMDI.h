@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/ModuleHost.h"
+#include "toolkit/ModuleTable.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -13,14 +14,15 @@ class QLabel;
 class QMdiArea;
 class ModuleButtonRow;
 class QPushButton;
-struct ModuleEntry;
 
-// The main window: banner, module buttons, start panel, the two Learn Yoga
-// strips, the document area that holds the module windows and the bottom strip.
+// The main window: banner, module buttons, start panel, the panels a module
+// may fill beside and above the document area, the document area that holds
+// the module windows and the bottom strip. It is built from a Suite: the
+// modules, their menus, where files are and the command line.
 class frmMDI : public QMainWindow, public ModuleHost {
     Q_OBJECT
 public:
-    explicit frmMDI(QWidget *parent = nullptr);
+    explicit frmMDI(Suite suite, QWidget *parent = nullptr);
     ~frmMDI() override;
 
     // Selects the module of the module table (closes every module window,
@@ -37,10 +39,14 @@ public:
 
     // ModuleHost
     void ShowModuleWindow(QWidget *window, Placement placement = Placement::Centred) override;
-    void ShowStartPanel(bool resetHeight) override;
+    void ShowStartPanel() override;
     void HideStartPanel() override;
     void TrackModuleWindow(QWidget *window) override;
     QMainWindow *MainWindow() override { return this; }
+    const DataLocations &Locations() const override { return suite_.locations; }
+    QStringList Arguments() const override { return suite_.arguments; }
+    // The modules the window was built with, in button order.
+    const ModuleTable &Modules() const { return suite_.modules; }
     QWidget *ModulePanel(Panel side, const QString &owner) override;
     void SelectModule(const QString &name) override;
 
@@ -50,6 +56,7 @@ protected:
 
 private:
     void buildMenus();
+    Suite suite_;
     void setUpKeyboard();
     void suspendOwnAccessKeys(bool suspend);
     QWidget *buildBannerStrip();

@@ -1,93 +1,85 @@
 #include "DataLocations.h"
 
+#include "AppInfo.h"
 #include "MsgBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 #include <QStandardPaths>
 
-namespace {
-QString &programOverride()
+DataLocations::DataLocations(Folders folders)
+    : folders_(std::move(folders)), reported_(std::make_shared<QStringList>())
 {
-    static QString folder;
-    return folder;
+    if (folders_.program.isEmpty())
+        folders_.program.append(QDir::currentPath());
 }
-QString &userOverride()
-{
-    static QString folder;
-    return folder;
-}
-QSet<QString> &reportedFiles()
-{
-    static QSet<QString> names;
-    return names;
-}
-// The files the program ships beside itself; their presence marks a data folder.
-const QStringList &shippedFiles()
-{
-    static const QStringList names = {QStringLiteral("learn.dll"), QStringLiteral("keywords.dll")};
-    return names;
-}
-} // namespace
 
-namespace DataLocations {
-
-QStringList ShippedFiles() { return shippedFiles(); }
-
-QString InstallName() { return QStringLiteral("learning-suite"); }
-
-QStringList ProgramFolders()
+DataLocations DataLocations::OfProgram()
 {
-    if (!programOverride().isEmpty())
-        return {programOverride()};
+    Folders folders;
     const QString own = QCoreApplication::applicationDirPath();
-    return {own, QDir::cleanPath(own + QStringLiteral("/../share/") + InstallName())};
+    folders.program = {own, QDir::cleanPath(own + QStringLiteral("/../share/") + InstallName())};
+    folders.user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // Outside the program (a tool) the application name may be unset; the
+    // folder still carries the program's name.
+    if (folders.user.isEmpty() || QCoreApplication::applicationName().isEmpty())
+        folders.user = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u'/' +
+                       InstallName();
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString app = AppInfo::ApplicationName();
+    folders.settingsFile = config + u'/' + app + u'/' + app + QStringLiteral(".ini");
+    folders.autostart = config + QStringLiteral("/autostart");
+    folders.temp = QDir::tempPath();
+    return DataLocations(std::move(folders));
 }
 
-QString ProgramFolder()
+DataLocations DataLocations::Below(const QString &root)
 {
-    const QStringList folders = ProgramFolders();
-    for (const QString &folder : folders)
-        for (const QString &name : shippedFiles())
+    Folders folders;
+    folders.program = {root + QStringLiteral("/program")};
+    folders.user = root + QStringLiteral("/user");
+    folders.settingsFile = root + QStringLiteral("/settings.ini");
+    folders.autostart = root + QStringLiteral("/autostart");
+    folders.temp = root + QStringLiteral("/temp");
+    QDir().mkpath(folders.program.first());
+    QDir().mkpath(folders.temp);
+    return DataLocations(std::move(folders));
+}
+
+QString DataLocations::InstallName() { return QStringLiteral("learning-suite"); }
+
+QStringList DataLocations::ShippedFiles()
+{
+    return {QStringLiteral("learn.dll"), QStringLiteral("keywords.dll")};
+}
+
+QString DataLocations::ProgramFolder() const
+{
+    for (const QString &folder : folders_.program)
+        for (const QString &name : ShippedFiles())
             if (QFileInfo(folder + u'/' + name).isFile())
                 return folder;
-    return folders.first();
+    return folders_.program.first();
 }
 
-QString UserDataFolder()
+QString DataLocations::ProgramFile(const QString &name) const
 {
-    QString folder = userOverride();
-    if (folder.isEmpty()) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        // Outside the program (a tool, a test without a sandbox) the
-        // application name may be unset; the folder still carries the program's name.
-        if (folder.isEmpty() || QCoreApplication::applicationName().isEmpty())
-            folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                     u'/' + InstallName();
-    }
-    return folder;
-}
-
-QString ProgramFile(const QString &name)
-{
-    const QStringList folders = ProgramFolders();
-    for (const QString &folder : folders) {
+    for (const QString &folder : folders_.program) {
         const QString path = folder + u'/' + name;
         if (QFileInfo(path).isFile())
             return path;
     }
     // Something else under the name (a folder) is where the file was meant to be.
-    for (const QString &folder : folders) {
+    for (const QString &folder : folders_.program) {
         const QString path = folder + u'/' + name;
         if (QFileInfo::exists(path))
             return path;
     }
-    return folders.first() + u'/' + name;
+    return folders_.program.first() + u'/' + name;
 }
 
-QString MissingFileMessage(const QString &name, const QStringList &folders)
+QString DataLocations::MissingFileMessage(const QString &name, const QStringList &folders)
 {
     QString text = QStringLiteral("The file %1 was not found. It was looked for in:").arg(name);
     for (const QString &folder : folders)
@@ -95,27 +87,20 @@ QString MissingFileMessage(const QString &name, const QStringList &folders)
     return text;
 }
 
-QString RequiredProgramFile(const QString &name)
+QString DataLocations::RequiredProgramFile(const QString &name) const
 {
     const QString path = ProgramFile(name);
     // Only a name with nothing under it is "not found"; a module that reads
     // the path says what else is there.
-    if (!QFileInfo::exists(path) && !reportedFiles().contains(name)) {
-        reportedFiles().insert(name);
-        ShowMessage(nullptr, MissingFileMessage(name, ProgramFolders()), QMessageBox::Warning);
+    if (!QFileInfo::exists(path) && !reported_->contains(name)) {
+        reported_->append(name);
+        ShowMessage(nullptr, MissingFileMessage(name, folders_.program), QMessageBox::Warning);
     }
     return path;
 }
 
-QString UserFile(const QString &name)
+QString DataLocations::UserFile(const QString &name) const
 {
-    const QString folder = UserDataFolder();
-    QDir().mkpath(folder);
-    return folder + u'/' + name;
+    QDir().mkpath(folders_.user);
+    return folders_.user + u'/' + name;
 }
-
-void SetProgramFolderForTesting(const QString &folder) { programOverride() = folder; }
-void SetUserDataFolderForTesting(const QString &folder) { userOverride() = folder; }
-void ForgetReportedFilesForTesting() { reportedFiles().clear(); }
-
-} // namespace DataLocations

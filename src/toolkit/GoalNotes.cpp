@@ -1,6 +1,5 @@
 #include "GoalNotes.h"
 
-#include "DataLocations.h"
 #include "FileReader.h"
 
 #include <QDir>
@@ -27,9 +26,8 @@ bool isBlank(QChar ch) { return ch == u' ' || ch == u'\t'; }
 
 QString DefaultText(int goal) { return QStringLiteral("This is Goal %1.").arg(goal); }
 
-FileWriter::Result EnsureFile(const QString &fileName, int goal)
+FileWriter::Result EnsureFile(const QString &path, int goal)
 {
-    const QString path = DataLocations::UserFile(fileName);
     if (QFileInfo::exists(path))
         return FileWriter::Result{true, {}};
     return FileWriter::WriteWholeFile(path, FileWriter::TextFileBytes(DefaultText(goal) + u'\n'));
@@ -55,20 +53,18 @@ QString LinesWithLineEnds(const QByteArray &bytes)
     return lines;
 }
 
-Loaded PrepareAndLoad(const QString &fileName, int goal)
+Loaded PrepareAndLoad(const QString &path, int goal)
 {
     Loaded loaded;
-    const FileWriter::Result created = EnsureFile(fileName, goal);
+    const FileWriter::Result created = EnsureFile(path, goal);
     if (!created) {
         loaded.text = DefaultText(goal) + QStringLiteral("\r\n");
         loaded.error = created.error;
         return loaded;
     }
-    const std::optional<QByteArray> bytes =
-        FileReader::ReadRegularFile(DataLocations::UserFile(fileName));
+    const std::optional<QByteArray> bytes = FileReader::ReadRegularFile(path);
     if (!bytes) {
-        loaded.error = QStringLiteral("The file could not be read: ") +
-                       QDir::toNativeSeparators(DataLocations::UserFile(fileName));
+        loaded.error = QStringLiteral("The file could not be read: ") + QDir::toNativeSeparators(path);
         return loaded;
     }
     loaded.text = LinesWithLineEnds(*bytes);
@@ -95,9 +91,9 @@ QByteArray FileBytes(const QString &text)
     return FileWriter::TextFileBytes(ended ? trimmed : trimmed + u'\n');
 }
 
-FileWriter::Result Save(const QString &fileName, const QString &text)
+FileWriter::Result Save(const QString &path, const QString &text)
 {
-    return FileWriter::WriteWholeFile(DataLocations::UserFile(fileName), FileBytes(text));
+    return FileWriter::WriteWholeFile(path, FileBytes(text));
 }
 
 } // namespace GoalNotes

@@ -8,12 +8,6 @@
 #include <QScrollBar>
 
 namespace {
-ModuleHost *&currentHost()
-{
-    static ModuleHost *host = nullptr;
-    return host;
-}
-
 // A scroll area that gives its contents all the room it has, but never less
 // than their minimum size; only then do scroll bars appear. (A resizable
 // QScrollArea would ask wrapped texts for their preferred height instead and
@@ -67,15 +61,12 @@ protected:
 };
 } // namespace
 
-ModuleHost *ModuleHost::Current() { return currentHost(); }
-void ModuleHost::SetCurrent(ModuleHost *host) { currentHost() = host; }
-
-ModuleWindow::ModuleWindow(const QString &className, QWidget *parent) : QMainWindow(parent)
+ModuleWindow::ModuleWindow(const QString &className, ModuleHost &host, QWidget *parent)
+    : QMainWindow(parent), host_(host)
 {
     setObjectName(className);
     setAttribute(Qt::WA_DeleteOnClose);
-    if (ModuleHost *host = ModuleHost::Current())
-        host->TrackModuleWindow(this);
+    host_.TrackModuleWindow(this);
 }
 
 void ModuleWindow::CloseModule()
@@ -122,8 +113,7 @@ void ModuleWindow::closeEvent(QCloseEvent *event)
         return;
     closing_ = true;
     OnClosing();
-    if (ModuleHost *host = ModuleHost::Current())
-        host->ShowStartPanel(ResetsStartPanelHeight());
+    host_.ShowStartPanel();
     // A close of the window alone must not leave an empty frame behind.
     if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
         frame->deleteLater();

@@ -2,15 +2,16 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
-// What modules may ask of the main window. The main window implements it;
-// without a main window (some tests) module windows open on their own.
+#include "DataLocations.h"
+
+// What modules may ask of the window they live in. The main window implements
+// it and hands itself to every module it opens; module windows keep it and
+// pass it on to the windows they open.
 class ModuleHost {
 public:
     virtual ~ModuleHost() = default;
-
-    // The host of the running program, or nullptr.
-    static ModuleHost *Current();
 
     enum class Placement {
         Centred,         // Left = (screen width - window width) / 2, Top = 0, with a frame
@@ -18,14 +19,19 @@ public:
     };
     // Shows a module window inside the main window, without modality.
     virtual void ShowModuleWindow(QWidget *window, Placement placement = Placement::Centred) = 0;
-    // Makes the start panel visible again; resetHeight also sets its height back to 10000 twips.
-    virtual void ShowStartPanel(bool resetHeight) = 0;
+    // Makes the start panel visible again, at its full height.
+    virtual void ShowStartPanel() = 0;
     virtual void HideStartPanel() = 0;
     // Remembers a module window or a dialog a module opened, so that the next
     // module selection closes it. Module windows call it themselves.
     virtual void TrackModuleWindow(QWidget *window) = 0;
-    // The main window, the parent of what a module puts into it.
+    // The main window, the parent of what a module puts into it; nullptr
+    // where windows stand on their own.
     virtual QMainWindow *MainWindow() = 0;
+    // Where the program's and the user's files are.
+    virtual const DataLocations &Locations() const = 0;
+    // The program's command line (the first argument is its path).
+    virtual QStringList Arguments() const = 0;
 
     // Room in the main window for a module that shows part of itself there:
     // beside the document area (Left) or above it (Top). The panel is empty
@@ -36,9 +42,6 @@ public:
     virtual QWidget *ModulePanel(Panel side, const QString &owner) = 0;
     // Selects the module of that name as its button does.
     virtual void SelectModule(const QString &name) = 0;
-
-protected:
-    static void SetCurrent(ModuleHost *host);
 };
 
 // Base of every module window: a main window (own menu bar) that lives in the
@@ -47,7 +50,10 @@ protected:
 class ModuleWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit ModuleWindow(const QString &className, QWidget *parent = nullptr);
+    ModuleWindow(const QString &className, ModuleHost &host, QWidget *parent = nullptr);
+
+    ModuleHost &Host() const { return host_; }
+    const DataLocations &Locations() const { return host_.Locations(); }
 
     // Closes the window, and the frame around it inside the main window.
     void CloseModule();
@@ -60,11 +66,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // The Zodiac Yoga windows also reset the start panel's height.
-    virtual bool ResetsStartPanelHeight() const { return false; }
     // Runs once when the window closes, before the start panel is shown again.
     virtual void OnClosing() {}
 
 private:
+    ModuleHost &host_;
     bool closing_ = false;
 };

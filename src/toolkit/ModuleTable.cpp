@@ -3,60 +3,55 @@
 #include <algorithm>
 #include <climits>
 
-namespace {
-std::vector<ModuleEntry> &table()
+void ModuleTable::Add(ModuleEntry entry)
 {
-    static std::vector<ModuleEntry> modules;
-    return modules;
-}
-} // namespace
-
-void RegisterModule(ModuleEntry entry)
-{
-    auto &modules = table();
-    std::erase_if(modules, [&](const ModuleEntry &m) { return m.buttonIndex == entry.buttonIndex; });
-    modules.push_back(std::move(entry));
-    std::sort(modules.begin(), modules.end(),
+    std::erase_if(modules_, [&](const ModuleEntry &m) { return m.buttonIndex == entry.buttonIndex; });
+    modules_.push_back(std::move(entry));
+    std::sort(modules_.begin(), modules_.end(),
               [](const ModuleEntry &a, const ModuleEntry &b) { return a.buttonIndex < b.buttonIndex; });
 }
 
-const std::vector<ModuleEntry> &ModuleTable() { return table(); }
-
-const ModuleEntry *ModuleByButton(int buttonIndex)
+const ModuleEntry *ModuleTable::ByButton(int buttonIndex) const
 {
-    for (const ModuleEntry &entry : table())
+    for (const ModuleEntry &entry : modules_)
         if (entry.buttonIndex == buttonIndex)
             return &entry;
     return nullptr;
 }
 
-const ModuleEntry *ModuleByLabel(int labelIndex)
+const ModuleEntry *ModuleTable::ByLabel(int labelIndex) const
 {
-    for (const ModuleEntry &entry : table())
+    for (const ModuleEntry &entry : modules_)
         if (entry.labelIndex == labelIndex)
             return &entry;
     return nullptr;
 }
 
-const ModuleEntry *ModuleForFile(const QString &path)
+const ModuleEntry *ModuleTable::ByName(const QString &name) const
+{
+    for (const ModuleEntry &entry : modules_)
+        if (entry.name == name)
+            return &entry;
+    return nullptr;
+}
+
+const ModuleEntry *ModuleTable::ForFile(const QString &path) const
 {
     const qsizetype dot = path.lastIndexOf(u'.');
     if (dot < 0 || path.indexOf(u'/', dot) >= 0)
         return nullptr;
     const QString suffix = path.mid(dot + 1);
-    for (const ModuleEntry &entry : table())
+    for (const ModuleEntry &entry : modules_)
         if (!entry.fileSuffix.isEmpty() && entry.openFile &&
             entry.fileSuffix.compare(suffix, Qt::CaseInsensitive) == 0)
             return &entry;
     return nullptr;
 }
 
-void ClearModulesForTesting() { table().clear(); }
-
-int WindowClosingRank(const QString &objectName)
+int ModuleTable::WindowClosingRank(const QString &objectName) const
 {
     int rank = 0;
-    for (const ModuleEntry &entry : table()) {
+    for (const ModuleEntry &entry : modules_) {
         const qsizetype at = entry.windows.indexOf(objectName);
         if (at >= 0)
             return rank + int(at);

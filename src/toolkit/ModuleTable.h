@@ -8,11 +8,15 @@
 #include <functional>
 #include <vector>
 
+#include "DataLocations.h"
+
 class ModuleHost;
+class QMenuBar;
 
 // The study modules as the main window sees them. Each module describes
-// itself (src/<module>/...Module.cpp) and the application registers the
-// descriptions before the main window is built; the shell includes no module.
+// itself (src/<module>/...Module.cpp) and the application puts the
+// descriptions into a Suite that the main window is built from; the main
+// window includes no module.
 struct ModuleEntry {
     QString name;        // caption of the module button and the start-panel label
     int buttonIndex = 0; // index in cmdSelectOption
@@ -39,17 +43,33 @@ struct ModuleEntry {
     std::function<void(ModuleHost &, const QString &path)> openFile;
 };
 
-// Adds a module; a module with the same button index replaces the earlier one.
-void RegisterModule(ModuleEntry entry);
-// The registered modules in button order.
-const std::vector<ModuleEntry> &ModuleTable();
-const ModuleEntry *ModuleByButton(int buttonIndex);
-const ModuleEntry *ModuleByLabel(int labelIndex);
-// The module that opens files named like `path`, or nullptr.
-const ModuleEntry *ModuleForFile(const QString &path);
-// Empties the table (tests that register modules of their own).
-void ClearModulesForTesting();
+// The modules of a suite, in button order.
+class ModuleTable {
+public:
+    // Adds a module; a module with the same button index replaces the earlier one.
+    void Add(ModuleEntry entry);
+    const std::vector<ModuleEntry> &Entries() const { return modules_; }
+    const ModuleEntry *ByButton(int buttonIndex) const;
+    const ModuleEntry *ByLabel(int labelIndex) const;
+    const ModuleEntry *ByName(const QString &name) const;
+    // The module that opens files named like `path`, or nullptr.
+    const ModuleEntry *ForFile(const QString &path) const;
+    // Where a window comes in the closing order: modules in button order, each
+    // module's windows in its own order; a window no module lists comes last.
+    int WindowClosingRank(const QString &objectName) const;
 
-// Where a window comes in the closing order: modules in button order, each
-// module's windows in its own order; a window no module lists comes last.
-int WindowClosingRank(const QString &objectName);
+private:
+    std::vector<ModuleEntry> modules_;
+};
+
+// A menu that a layer above the toolkit adds to the main window's menu bar,
+// after the window's own menus. It gets the menu bar and the host.
+using MainMenuBuilder = std::function<void(QMenuBar *bar, ModuleHost &host)>;
+
+// Everything the main window is built from.
+struct Suite {
+    DataLocations locations;  // where files are, handed to every module through the host
+    QStringList arguments;    // the program's command line, for the modules that read it
+    ModuleTable modules;
+    std::vector<MainMenuBuilder> menus;
+};

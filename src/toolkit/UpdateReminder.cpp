@@ -73,13 +73,13 @@ QString ReminderMessage()
 
 } // namespace UpdateReminder
 
-UpdateReminderRun RunUpdateReminder()
+UpdateReminderRun RunUpdateReminder(const Settings::Store &settings)
 {
     using namespace UpdateReminder;
     const QLocale locale = QLocale::system();
-    const QString stored = Settings::DecodeText(Settings::ReadSetting(StoredKey(), QString()));
+    const QString stored = Settings::DecodeText(settings.Read(StoredKey(), QString()));
     const auto storeToday = [&] {
-        return Settings::WriteSetting(
+        return settings.Write(
             StoredKey(), Settings::EncodeText(DateTimeText(QDateTime::currentDateTime(), locale)));
     };
     UpdateReminderRun run;

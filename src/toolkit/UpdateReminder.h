@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 
+#include "modSettings.h"
+
 #include <optional>
 
 // At most once a fortnight the program offers to look for a newer version.
@@ -40,4 +42,4 @@ struct UpdateReminderRun {
 // open the download page, storing today's date whatever the answer. A stored
 // entry that no longer reads as a date (damaged, or written under other
 // regional settings) counts as a first run, so the reminder keeps working.
-UpdateReminderRun RunUpdateReminder();
+UpdateReminderRun RunUpdateReminder(const Settings::Store &settings);

@@ -172,7 +172,7 @@ void frmReviewMissed::ShowItem(int index)
     focus->setFocus();
 }
 
-frmReviewMissed *OpenReviewMissed(QWidget *parent, const ReviewItems &items)
+frmReviewMissed *OpenReviewMissed(ModuleWindow *parent, const ReviewItems &items)
 {
     if (items.isEmpty()) {
         ShowMessage(parent, NothingToReviewText(), QMessageBox::Information);
@@ -180,8 +180,7 @@ frmReviewMissed *OpenReviewMissed(QWidget *parent, const ReviewItems &items)
     }
     auto *review = new frmReviewMissed(items, parent);
     review->setAttribute(Qt::WA_DeleteOnClose);
-    if (ModuleHost *host = ModuleHost::Current())
-        host->TrackModuleWindow(review);
+    parent->Host().TrackModuleWindow(review);
     review->open();
     return review;
 }

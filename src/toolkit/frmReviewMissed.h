@@ -41,7 +41,8 @@ private:
 // opens the review over the window (window-modal, closed by module selection
 // like the module's other dialogs) and returns it; with none, tells the user
 // that there is nothing to review and returns nullptr.
-frmReviewMissed *OpenReviewMissed(QWidget *parent, const ReviewItems &items);
+class ModuleWindow;
+frmReviewMissed *OpenReviewMissed(ModuleWindow *parent, const ReviewItems &items);
 
 // The message shown when a test had no wrong answer.
 QString NothingToReviewText();

@@ -9,11 +9,6 @@
 #include <QMenuBar>
 
 namespace {
-std::function<void(const QUrl &)> &webOpener()
-{
-    static std::function<void(const QUrl &)> opener;
-    return opener;
-}
 const QString kSite = QStringLiteral("https://www.vessaorrenic.com");
 } // namespace
 
@@ -40,16 +35,7 @@ QUrl WebAddressToUrl(const QString &address)
 
 void OpenWebPage(const QString &address)
 {
-    const QUrl url = WebAddressToUrl(address);
-    if (webOpener())
-        webOpener()(url);
-    else
-        QDesktopServices::openUrl(url);
-}
-
-void SetWebOpenerForTesting(std::function<void(const QUrl &)> opener)
-{
-    webOpener() = std::move(opener);
+    QDesktopServices::openUrl(WebAddressToUrl(address));
 }
 
 void OpenOnlineHelpPage() { OpenWebPage(PublisherPages::OnlineHelpPage()); }

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QUrl>
 
-#include <functional>
-
 class QMenuBar;
 class QWidget;
 
@@ -22,11 +20,10 @@ QString SuitePage();       // the suite's own page, sent with a referral
 QString SiteAddress();     // the short address printed on reports and banners
 } // namespace PublisherPages
 
-// Asks the desktop to open a web address in the user's browser. Text starting
-// "www." is opened as an http address. The result is not examined.
+// Asks the desktop to open a web address in the user's browser (through
+// QDesktopServices, so a handler set for the scheme takes it instead). Text
+// starting "www." is opened as an http address. The result is not examined.
 void OpenWebPage(const QString &address);
-// Routes every OpenWebPage call to another function (tests); an empty function restores the default.
-void SetWebOpenerForTesting(std::function<void(const QUrl &)> opener);
 // The address OpenWebPage would hand to the desktop for a text.
 QUrl WebAddressToUrl(const QString &address);
 

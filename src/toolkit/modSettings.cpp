@@ -1,17 +1,8 @@
 #include "modSettings.h"
 
-#include "AppInfo.h"
-
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace {
-QString &fileOverride()
-{
-    static QString path;
-    return path;
-}
-
 QString shiftText(const QString &text, int by)
 {
     QString result;
@@ -28,28 +19,17 @@ QString shiftText(const QString &text, int by)
 
 namespace Settings {
 
-QString SettingsFilePath()
+QString Store::Read(const QString &key, const QString &defaultValue) const
 {
-    if (!fileOverride().isEmpty())
-        return fileOverride();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString app = AppInfo::ApplicationName();
-    return folder + u'/' + app + u'/' + app + QStringLiteral(".ini");
-}
-
-void SetSettingsFileForTesting(const QString &path) { fileOverride() = path; }
-
-QString ReadSetting(const QString &key, const QString &defaultValue)
-{
-    QSettings store(SettingsFilePath(), QSettings::IniFormat);
+    QSettings store(file_, QSettings::IniFormat);
     store.beginGroup(QStringLiteral("Settings"));
     const QVariant value = store.value(key);
     return value.isValid() ? value.toString() : defaultValue;
 }
 
-bool WriteSetting(const QString &key, const QString &value)
+bool Store::Write(const QString &key, const QString &value) const
 {
-    QSettings store(SettingsFilePath(), QSettings::IniFormat);
+    QSettings store(file_, QSettings::IniFormat);
     store.beginGroup(QStringLiteral("Settings"));
     store.setValue(key, value);
     store.endGroup();

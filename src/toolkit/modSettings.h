@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <utility>
+
 // The per-user settings store: string values addressed by application (the
 // program's file name without extension), section "Settings" and key, kept in
 // an INI file in the user's configuration folder. Also the character shift
@@ -12,14 +14,19 @@ namespace Settings {
 // reading files depend on it, so it must never change.
 constexpr int K = 7;
 
-QString ReadSetting(const QString &key, const QString &defaultValue);
-// Creates or replaces the entry; false when the store's file could not be written.
-bool WriteSetting(const QString &key, const QString &value);
+// The store in one INI file (DataLocations::SettingsFile()).
+class Store {
+public:
+    explicit Store(QString file) : file_(std::move(file)) {}
+    QString Read(const QString &key, const QString &defaultValue) const;
+    // Creates or replaces the entry; false when the store's file could not be written.
+    bool Write(const QString &key, const QString &value) const;
+    // Path of the INI file behind the store.
+    QString FilePath() const { return file_; }
 
-// Path of the INI file behind the store.
-QString SettingsFilePath();
-// Points the store at another file (tests). An empty path restores the default.
-void SetSettingsFileForTesting(const QString &path);
+private:
+    QString file_;
+};
 
 // Each character's single-byte code (Latin-1) is shifted by +K; a character
 // whose shifted code would pass 255 is dropped.

@@ -12,7 +12,7 @@ ModuleEntry ZodiacYogaModule()
     entry.picture = QStringLiteral(":/zodiac_yoga/module.svg");
     entry.windows = {QStringLiteral("frmZodiacYogaDisplay"), QStringLiteral("frmZodiacYogaMain"),
                      QStringLiteral("frmZodiacYogaSave")};
-    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmZodiacYogaMain()); };
+    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new frmZodiacYogaMain(host)); };
     // A saved reading named on the command line (a double-click in the file
     // manager) opens as "Open" does with the same file, damaged files included.
     entry.fileSuffix = QStringLiteral("zoy");

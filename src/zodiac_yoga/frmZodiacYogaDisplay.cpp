@@ -56,8 +56,9 @@ constexpr bool kGuarded = true;
 
 } // namespace
 
-frmZodiacYogaDisplay::frmZodiacYogaDisplay(frmZodiacYogaMain *entry)
-    : ModuleWindow(QStringLiteral("frmZodiacYogaDisplay")), entry_(entry)
+frmZodiacYogaDisplay::frmZodiacYogaDisplay(frmZodiacYogaMain *entry, ZodiacReading reading)
+    : ModuleWindow(QStringLiteral("frmZodiacYogaDisplay"), entry->Host()), entry_(entry),
+      reading_(std::move(reading))
 {
     setWindowTitle(QStringLiteral("Vessa Zodiac Yoga "));
     buildMenus();
@@ -541,7 +542,7 @@ void frmZodiacYogaDisplay::ShowAsana(int record, const QString &sign)
 
 void frmZodiacYogaDisplay::cmdYogaBack_Click()
 {
-    const QString sign = CurrentReading().sign;
+    const QString sign = reading_.sign;
     if (SunSigns::NumberOf(sign) > 0)
         ShowSignGroup(sign);
     overview_->show();
@@ -561,8 +562,7 @@ void frmZodiacYogaDisplay::cmdBack_Click()
     CloseModule();
     if (entry)
         entry->ShowAgain();
-    if (ModuleHost *host = ModuleHost::Current())
-        host->HideStartPanel();
+    Host().HideStartPanel();
 }
 
 void frmZodiacYogaDisplay::setUnderline(QLabel *label, bool on)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modSunSignYoga.h"
 #include "toolkit/ModuleHost.h"
 
 #include <QHash>
@@ -15,8 +16,9 @@ class frmZodiacYogaMain;
 class frmZodiacYogaDisplay : public ModuleWindow {
     Q_OBJECT
 public:
-    // `entry` is the entry window this one returns to; it is not the parent.
-    explicit frmZodiacYogaDisplay(frmZodiacYogaMain *entry);
+    // Shows `reading`; `entry` is the entry window this one returns to (not the
+    // parent), whose host it shares.
+    frmZodiacYogaDisplay(frmZodiacYogaMain *entry, ZodiacReading reading);
 
     // Copies the sign's profile into the fields and shows its asana group.
     void FillSignProfile(const QString &sign);
@@ -35,10 +37,10 @@ public:
     // The text a field shows, by its object name (labels and text boxes).
     QString FieldText(const QString &name) const;
     frmZodiacYogaMain *Entry() const { return entry_; }
+    const ZodiacReading &Reading() const { return reading_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool ResetsStartPanelHeight() const override { return true; }
 
 private:
     void buildMenus();
@@ -54,6 +56,7 @@ private:
     void setUnderline(QLabel *label, bool on);
 
     QPointer<frmZodiacYogaMain> entry_;
+    ZodiacReading reading_;
     QHash<QString, QWidget *> fields_;
     QHash<QString, QWidget *> groups_;             // sign name -> its group
     QHash<QWidget *, QList<QLabel *>> groupLabels_; // group -> its asana labels

@@ -8,6 +8,7 @@
 #include "toolkit/Look.h"
 #include "toolkit/MsgBox.h"
 #include "toolkit/ReportView.h"
+#include "toolkit/DataLocations.h"
 #include "toolkit/UpdateReminder.h"
 #include "toolkit/modHelp.h"
 
@@ -73,10 +74,10 @@ int entryIndex(const QComboBox *list, const QString &text)
 
 } // namespace
 
-frmZodiacYogaMain::frmZodiacYogaMain(QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmZodiacYogaMain"), parent)
+frmZodiacYogaMain::frmZodiacYogaMain(ModuleHost &host, QWidget *parent)
+    : ModuleWindow(QStringLiteral("frmZodiacYogaMain"), host, parent)
 {
-    RunUpdateReminder();
+    RunUpdateReminder(Settings::Store(Locations().SettingsFile()));
     setWindowTitle(QStringLiteral("Vessa Zodiac Yoga"));
     buildMenus();
 
@@ -288,28 +289,25 @@ bool frmZodiacYogaMain::cmdNext_Click()
 {
     if (!CheckBirthData())
         return false;
-    ZodiacReading &reading = CurrentReading();
+    ZodiacReading reading;
     reading.name = txtName_->text().trimmed();
     reading.year = qint16(cboYear_->currentText().toInt());
     reading.day = qint16(cboDate_->currentText().toInt());
     reading.month = cboMonth_->currentText();
     reading.sign = FindSunSign(reading.month, reading.day);
+    reading_ = reading;
 
     if (display_)
         display_->CloseModule();
-    auto *display = new frmZodiacYogaDisplay(this);  // the entry window it returns to
+    auto *display = new frmZodiacYogaDisplay(this, reading);  // the entry window it returns to
     display_ = display;
     display->FillSignProfile(reading.sign);
     display->FillConstitutionType();
     LoadAsanaRecords();
 
     SetModuleVisible(false);
-    if (ModuleHost *host = ModuleHost::Current()) {
-        host->ShowModuleWindow(display);
-        host->HideStartPanel();
-    } else {
-        display->show();
-    }
+    Host().ShowModuleWindow(display);
+    Host().HideStartPanel();
     return true;
 }
 

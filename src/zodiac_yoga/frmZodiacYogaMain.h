@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modSunSignYoga.h"
 #include "toolkit/ModuleHost.h"
 
 #include <QPointer>
@@ -13,7 +14,7 @@ class frmZodiacYogaDisplay;
 class frmZodiacYogaMain : public ModuleWindow {
     Q_OBJECT
 public:
-    explicit frmZodiacYogaMain(QWidget *parent = nullptr);
+    explicit frmZodiacYogaMain(ModuleHost &host, QWidget *parent = nullptr);
 
     // The reading action: checks the input, records the reading, fills and
     // shows the result window and hides this one. Returns false when a check failed.
@@ -22,6 +23,9 @@ public:
     void cmdOpen_Click();
     // The open action for a chosen file name (after the dialog).
     void OpenReadingFile(const QString &fileName);
+
+    // The last reading made here (empty sign before the first).
+    const ZodiacReading &Reading() const { return reading_; }
 
     // The date lists' current texts, as shown.
     QString SelectedDay() const;
@@ -33,7 +37,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool ResetsStartPanelHeight() const override { return true; }
 
 private:
     void buildMenus();
@@ -46,4 +49,5 @@ private:
     QComboBox *cboMonth_ = nullptr;
     QComboBox *cboYear_ = nullptr;
     QPointer<frmZodiacYogaDisplay> display_;
+    ZodiacReading reading_;
 };

@@ -56,8 +56,7 @@ frmZodiacYogaSave::frmZodiacYogaSave(frmZodiacYogaDisplay *display)
     const QSize room = screen()->availableGeometry().size() - QSize(0, 40);
     resize(QSize(900, 600).boundedTo(room));
 
-    if (ModuleHost *host = ModuleHost::Current())
-        host->TrackModuleWindow(this);
+    display_->Host().TrackModuleWindow(this);
     RTB_->EnableLinks();
     move((AppInfo::ScreenWidthPixels() - width()) / 2, 0);
     BuildReport();
@@ -72,8 +71,8 @@ void frmZodiacYogaSave::done(int result)
 void frmZodiacYogaSave::BuildReport()
 {
     // The date as the entry window's lists show it; the rest from the reading.
-    frmZodiacYogaMain *entry = display_ ? display_->Entry() : nullptr;
-    const ZodiacReading &reading = CurrentReading();
+    frmZodiacYogaMain *entry = display_->Entry();
+    const ZodiacReading &reading = display_->Reading();
     const ZodiacReport::ShownReading shown = ZodiacReport::ComposeShownReading(
         reading.name, entry ? entry->SelectedMonth() : reading.month,
         entry ? entry->SelectedDay() : QString::number(reading.day),
@@ -91,7 +90,7 @@ void frmZodiacYogaSave::cmdSave_Click()
 
 bool frmZodiacYogaSave::SaveReadingTo(const QString &path)
 {
-    const ZodiacReading &reading = CurrentReading();
+    const ZodiacReading &reading = display_->Reading();
     const ReadingFile::Lines lines{reading.name, QString::number(reading.day), reading.month,
                                    QString::number(reading.year)};
     const FileWriter::Result written = ReadingFile::Save(path, lines);

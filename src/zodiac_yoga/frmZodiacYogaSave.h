@@ -12,6 +12,7 @@ class frmZodiacYogaDisplay;
 class frmZodiacYogaSave : public QDialog {
     Q_OBJECT
 public:
+    // The report of the reading `display` shows; `display` outlives this window.
     explicit frmZodiacYogaSave(frmZodiacYogaDisplay *display);
 
     // The save action with its file dialog.

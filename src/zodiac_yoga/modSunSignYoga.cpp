@@ -54,12 +54,6 @@ const QStringList &MonthNames()
     return months;
 }
 
-ZodiacReading &CurrentReading()
-{
-    static ZodiacReading reading;
-    return reading;
-}
-
 BirthDataProblem CheckBirthData(const QString &name, int day, const QString &month)
 {
     // A name of blanks only is no name: it would be stored empty and the saved

@@ -24,7 +24,7 @@ QString PicturePath(int number);
 // "January" ... "December".
 const QStringList &MonthNames();
 
-// The current reading: one per running program, written only by a successful reading action.
+// A reading: the birth data it was made from and the sign found.
 struct ZodiacReading {
     QString name;
     qint16 day = 0;
@@ -32,7 +32,6 @@ struct ZodiacReading {
     qint16 year = 0;
     QString sign; // empty until the first reading
 };
-ZodiacReading &CurrentReading();
 
 // The outcome of the birth-data checks, in the order they run.
 enum class BirthDataProblem { None, EmptyName, February, ThirtyDayMonth };

@@ -49,7 +49,7 @@ private Q_SLOTS:
     {
         sandbox_ = std::make_unique<TestSupport::Sandbox>();
         Random::Seed(4242);
-        window_ = new frmLearnAromatherapyMain;
+        window_ = new frmLearnAromatherapyMain(sandbox_->host(), sandbox_->recorder());
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -79,7 +79,7 @@ private Q_SLOTS:
         model.StartTest();
         QStringList missed, given;
         for (int i = 0; !model.Test->Finished(); ++i) {
-            const Quiz::Question &q = model.Test->Current();
+            const Quiz::Question &q = model.Test->CurrentQuestion();
             const int wrong = q.correct.front() == 0 ? 1 : 0;
             std::vector<int> chosen;
             if (i % 3 == 0)

@@ -143,7 +143,7 @@ private Q_SLOTS:
     {
         sandbox_ = std::make_unique<TestSupport::Sandbox>();
         Random::Seed(77);
-        window_ = new frmLearnAromatherapyMain;
+        window_ = new frmLearnAromatherapyMain(sandbox_->host(), sandbox_->recorder());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
@@ -297,7 +297,7 @@ private Q_SLOTS:
 
         // The finished test is in the progress record under the captions it was chosen by.
         const QList<TestSupport::RecordedTest> tests =
-            TestSupport::RecordedTests(QStringLiteral("Learn Aromatherapy"));
+            TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Aromatherapy"));
         QCOMPARE(tests.size(), 1);
         QCOMPARE(tests[0].kind, child<QComboBox>(QStringLiteral("cboTest"))->itemText(kind));
         QCOMPARE(tests[0].level, QStringLiteral("Basic"));
@@ -336,11 +336,11 @@ private Q_SLOTS:
         for (int q = 0; q + 1 < questions; ++q)
             click(QStringLiteral("cmdNextQuestion"));
         QCOMPARE(frame(), QStringLiteral("Frame3"));
-        QVERIFY(TestSupport::RecordedTests(QStringLiteral("Learn Aromatherapy")).isEmpty());
+        QVERIFY(TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Aromatherapy")).isEmpty());
         click(QStringLiteral("cmdNextQuestion"));
         QVERIFY(result().endsWith(QStringLiteral(" Correct Out Of %1 Questions").arg(questions)));
         const QList<TestSupport::RecordedTest> tests =
-            TestSupport::RecordedTests(QStringLiteral("Learn Aromatherapy"));
+            TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Aromatherapy"));
         QCOMPARE(tests.size(), 1);
         QCOMPARE(tests[0].level, child<QComboBox>(QStringLiteral("cboTestLevel"))->itemText(level));
         QCOMPARE(tests[0].answers.size(), questions);

@@ -3,6 +3,7 @@
 // Shared by the Learn Cartomancy tests: the database built from the content
 // (CARD_DATABASE), small decks made on the spot, and a sandbox whose program
 // folder holds a copy of the database.
+#include "cartomancy/frmLearnCartomancyMain.h"
 #include "cartomancy/modLearnCartomancyImageDB.h"
 #include "cartomancy/modLearnCartomancyStartup.h"
 #include "support/TestSupport.h"
@@ -12,8 +13,11 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QPointer>
 #include <QString>
+#include <QTest>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -85,21 +89,43 @@ public:
     {
         QDir(folder()).mkpath(QStringLiteral("autostart"));
         QDir(folder()).mkpath(QStringLiteral("temp"));
-        SetAutostartFolderForTesting(AutostartFolderPath());
-        SetTempFolderForTesting(TempFolder());
-        SetCommandLineForTesting({QStringLiteral("learning-suite")});
         if (withDatabase)
             QFile::copy(BuiltDatabase(), DatabasePath());
     }
-    ~Sandbox()
-    {
-        SetAutostartFolderForTesting(QString());
-        SetTempFolderForTesting(QString());
-        SetCommandLineForTesting({});
-    }
     QString DatabasePath() const { return programFolder() + QStringLiteral("/learn.dll"); }
-    QString AutostartFolderPath() const { return folder() + QStringLiteral("/autostart"); }
-    QString TempFolder() const { return folder() + QStringLiteral("/temp"); }
+    QString AutostartFolderPath() const { return locations().AutostartFolder(); }
+    QString TempFolder() const { return locations().TempFolder(); }
+
+    // A host over these folders with some of them changed, and the command line given.
+    TestSupport::Host &HostWith(const std::function<void(DataLocations::Folders &)> &change,
+                                QStringList arguments = {QStringLiteral("learning-suite")})
+    {
+        DataLocations::Folders folders = locations().AllFolders();
+        if (change)
+            change(folders);
+        hosts_.push_back(std::make_unique<TestSupport::Host>(DataLocations(folders), std::move(arguments)));
+        return *hosts_.back();
+    }
+
+private:
+    std::vector<std::unique_ptr<TestSupport::Host>> hosts_;
+};
+
+// A window opened for one test and closed (deleted) at its end; the desktop
+// has no system tray unless told.
+struct Window {
+    explicit Window(Sandbox &sandbox, bool trayAvailable = false) : Window(sandbox, sandbox.host(), trayAvailable) {}
+    Window(Sandbox &sandbox, ModuleHost &host, bool trayAvailable = false)
+    {
+        w = new frmLearnCartomancyMain(host, sandbox.recorder());
+        w->SetSystemTrayAvailable(trayAvailable);
+        w->show();
+        QTest::qWait(20); // the steps queued at load
+    }
+    ~Window() { delete w.data(); }
+    frmLearnCartomancyMain *operator->() const { return w; }
+    operator frmLearnCartomancyMain *() const { return w; }
+    QPointer<frmLearnCartomancyMain> w;
 };
 
 } // namespace CartomancyTest

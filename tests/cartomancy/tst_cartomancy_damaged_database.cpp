@@ -74,12 +74,10 @@ private:
 void TestCartomancyDamagedDatabase::init()
 {
     sandbox_ = std::make_unique<Sandbox>(false);
-    frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(false);
 }
 
 void TestCartomancyDamagedDatabase::cleanup()
 {
-    frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::nullopt);
     sandbox_.reset();
 }
 
@@ -179,9 +177,9 @@ void TestCartomancyDamagedDatabase::damagedDatabase()
     const QStringList folderBefore =
         QDir(sandbox_->programFolder()).entryList(QDir::AllEntries | QDir::Hidden);
 
-    DataLocations::ForgetReportedFilesForTesting();
     MessageRecorder messages;
-    QPointer<frmLearnCartomancyMain> w = new frmLearnCartomancyMain();
+    QPointer<frmLearnCartomancyMain> w = new frmLearnCartomancyMain(sandbox_->host(), sandbox_->recorder());
+    w->SetSystemTrayAvailable(false);
     w->show();
     QTest::qWait(20);
     auto *tabs = get<QTabWidget>(w, QStringLiteral("SSTab1"));

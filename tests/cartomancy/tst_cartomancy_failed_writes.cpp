@@ -46,19 +46,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// A window opened for one test and deleted at its end.
-struct Window {
-    Window()
-    {
-        w = new frmLearnCartomancyMain();
-        w->show();
-        QTest::qWait(20); // the steps queued at load
-    }
-    ~Window() { delete w.data(); }
-    frmLearnCartomancyMain *operator->() const { return w; }
-    operator frmLearnCartomancyMain *() const { return w; }
-    QPointer<frmLearnCartomancyMain> w;
-};
 
 } // namespace
 
@@ -86,12 +73,10 @@ private:
 void TestCartomancyFailedWrites::init()
 {
     sandbox_ = std::make_unique<Sandbox>();
-    frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(false);
 }
 
 void TestCartomancyFailedWrites::cleanup()
 {
-    frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::nullopt);
     sandbox_.reset();
 }
 
@@ -114,9 +99,8 @@ void TestCartomancyFailedWrites::goalNotes()
     auto folder = makeFolder(QStringLiteral("goals"));
     REQUIRE_FOLDER(folder);
     QVERIFY(folder->PutOldFile(QStringLiteral("goal1.txt"), "Learn the Clubs first\r\n"));
-    DataLocations::SetUserDataFolderForTesting(folder->Path());
     MessageRecorder messages;
-    Window w;
+    Window w(*sandbox_, sandbox_->HostWith([&](DataLocations::Folders &f) { f.user = folder->Path(); }));
     // Where no goal file can be made at all, opening says so.
     QCOMPARE(messages.messages.size(), fault == WriteFault::FolderIsFile ? 1 : 0);
     messages.messages.clear();
@@ -149,7 +133,7 @@ void TestCartomancyFailedWrites::savedResult()
     auto folder = makeFolder(QStringLiteral("results"));
     REQUIRE_FOLDER(folder);
     QVERIFY(folder->PutOldFile(QStringLiteral("result.txt"), "an earlier result\r\n"));
-    Window w;
+    Window w(*sandbox_);
     // A short test: the twelve face cards, each answered with its first option.
     click(w, QStringLiteral("chkMinor"));
     click(w, QStringLiteral("optTestType(0)"));
@@ -193,10 +177,10 @@ void TestCartomancyFailedWrites::runAtLoginEntry()
     QFETCH(WriteFault, fault);
     auto folder = makeFolder(QStringLiteral("autostart-folder"));
     REQUIRE_FOLDER(folder);
-    SetAutostartFolderForTesting(folder->Path());
-    const QString entryName = QFileInfo(AutostartFilePath(AppInfo::ApplicationName())).fileName();
+    const QString entryName = QFileInfo(AutostartFilePath(folder->Path(), AppInfo::ApplicationName())).fileName();
     MessageRecorder messages;
-    Window w; // no entry yet: "Don't run" is chosen
+    // No entry yet: "Don't run" is chosen.
+    Window w(*sandbox_, sandbox_->HostWith([&](DataLocations::Folders &f) { f.autostart = folder->Path(); }));
     QVERIFY(get<QRadioButton>(w, QStringLiteral("optDontRun"))->isChecked());
     // Where the folder cannot even be opened, choosing "Don't run" at load says so.
     QCOMPARE(messages.messages.size(), fault == WriteFault::FolderIsFile ? 1 : 0);
@@ -229,8 +213,9 @@ void TestCartomancyFailedWrites::settingsStore()
     REQUIRE_FOLDER(folder);
     const QByteArray old("[Settings]\nMinorArcana=1\n");
     QVERIFY(folder->PutOldFile(QStringLiteral("settings.ini"), old));
-    Settings::SetSettingsFileForTesting(folder->FilePath(QStringLiteral("settings.ini")));
-    Window w;
+    TestSupport::Host &host = sandbox_->HostWith(
+        [&](DataLocations::Folders &f) { f.settingsFile = folder->FilePath(QStringLiteral("settings.ini")); });
+    Window w(*sandbox_, host);
     // Loading records the update reminder's date: the store as it is then must come through.
     QVERIFY2(folder->Arm(), qPrintable(folder->How()));
     MessageRecorder messages;
@@ -246,7 +231,7 @@ void TestCartomancyFailedWrites::settingsStore()
         return;
     click(w, QStringLiteral("cmdSaveSettings"));
     QCOMPARE(messages.messages.size(), 1);
-    Window again;
+    Window again(*sandbox_, host);
     QVERIFY(!get<QCheckBox>(again, QStringLiteral("chkMinor"))->isChecked());
 }
 

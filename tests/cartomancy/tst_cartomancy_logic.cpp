@@ -56,8 +56,6 @@ void TestCartomancyLogic::initTestCase()
     QVERIFY2(QFile::exists(BuiltDatabase()), qPrintable(BuiltDatabase()));
     deck_ = Db::Database::Open(BuiltDatabase());
     QVERIFY(deck_->IsOpen());
-    QDir(dir_.path()).mkpath(QStringLiteral("temp"));
-    SetTempFolderForTesting(dir_.filePath(QStringLiteral("temp")));
 }
 
 // The database built from src/cartomancy/content: 52 cards with Ids 1 to 52, three
@@ -158,12 +156,14 @@ void TestCartomancyLogic::keywordPositionsMatchTheQuery()
 // leave the box empty and report false.
 void TestCartomancyLogic::picturesLoadThroughTemporaryFiles()
 {
-    const QString first = NewTempFileName(QStringLiteral("TMP"));
-    const QString second = NewTempFileName(QStringLiteral("TMP"));
+    const QString temp = dir_.filePath(QStringLiteral("temp"));
+    QVERIFY(QDir().mkpath(temp));
+    const QString first = NewTempFileName(temp, QStringLiteral("TMP"));
+    const QString second = NewTempFileName(temp, QStringLiteral("TMP"));
     QVERIFY(!first.isEmpty() && first != second);
     QVERIFY(QFileInfo(first).fileName().startsWith(QLatin1String("TMP")));
     QCOMPARE(QFileInfo(first).size(), 0);
-    QCOMPARE(QFileInfo(first).absolutePath(), QFileInfo(TempFolderPath()).absoluteFilePath());
+    QCOMPARE(QFileInfo(first).absolutePath(), QFileInfo(temp).absoluteFilePath());
     QFile::remove(first);
     QFile::remove(second);
 
@@ -186,16 +186,16 @@ void TestCartomancyLogic::picturesLoadThroughTemporaryFiles()
     Db::RecordSet set = Db::RecordSet::Open(Db::Database::Open(path), AllCardsQuery());
     QLabel box;
     box.setFixedSize(125, 175);
-    QVERIFY(LoadPictureData(&box, set, QStringLiteral("PictureData")));
+    QVERIFY(LoadPictureData(&box, set, QStringLiteral("PictureData"), temp));
     QCOMPARE(box.pixmap().size(), QSize(125, 175));
     for (int id : {2, 3, 4}) { // damaged, empty, no current record
-        QVERIFY(LoadPictureData(&box, set, QStringLiteral("PictureData")));
+        QVERIFY(LoadPictureData(&box, set, QStringLiteral("PictureData"), temp));
         set.SetFilter(QStringLiteral("ID=%1").arg(id));
-        QVERIFY(!LoadPictureData(&box, set, QStringLiteral("PictureData")));
+        QVERIFY(!LoadPictureData(&box, set, QStringLiteral("PictureData"), temp));
         QVERIFY(box.pixmap().isNull());
         set.SetFilter(QString());
     }
-    QCOMPARE(QDir(TempFolderPath()).entryList(QDir::Files), QStringList());
+    QCOMPARE(QDir(temp).entryList(QDir::Files), QStringList());
 }
 
 // The report: title, "-" under it as long as it, a blank line, one line per
@@ -296,7 +296,7 @@ void TestCartomancyLogic::descriptionQuestions()
     QCOMPARE(test.Count(), 52);
     auto &source = static_cast<CardQuizSource &>(test.ItemSource());
     for (int q = 0; q < 40; ++q) {
-        const Quiz::Question &question = test.Current();
+        const Quiz::Question &question = test.CurrentQuestion();
         QCOMPARE(question.choices.size(), slots.size());
         QCOMPARE(idByMeaning.value(question.choices[question.correct.front()]),
                  source.Card(question.item).id);
@@ -335,7 +335,7 @@ void TestCartomancyLogic::keywordQuestions()
                                        CardTestLevel(level), seeded(29 + level));
     auto &source = static_cast<CardQuizSource &>(test.ItemSource());
     for (int q = 0; q < 30; ++q) {
-        const Quiz::Question question = test.Current();
+        const Quiz::Question question = test.CurrentQuestion();
         QCOMPARE(question.choices.size(), boxes);
         QCOMPARE(question.ToChoose(), toChoose);
         for (int box = 0; box < boxes; ++box) {
@@ -369,7 +369,7 @@ void TestCartomancyLogic::drawsEndWhenTheDataRunsShort()
     Quiz::Session description =
         StartCardTest(db, faces, CardTestType::Description, CardTestLevel::Advanced, seeded(1));
     while (!description.Finished()) {
-        const QStringList meanings = description.Current().choices;
+        const QStringList meanings = description.CurrentQuestion().choices;
         QCOMPARE(QSet<QString>(meanings.begin(), meanings.end()).size(), 3);
         description.Answer(0);
     }
@@ -387,7 +387,7 @@ void TestCartomancyLogic::drawsEndWhenTheDataRunsShort()
         StartCardTest(db, faces, CardTestType::Keywords, CardTestLevel::Advanced, seeded(2));
     QCOMPARE(keywords.Count(), 4);
     while (!keywords.Finished()) {
-        const Quiz::Question &q = keywords.Current();
+        const Quiz::Question &q = keywords.CurrentQuestion();
         const int id = faces[size_t(q.item)].id;
         QStringList shown = q.choices;
         shown.sort();

@@ -69,14 +69,13 @@ class tst_cartomancy_progress : public QObject {
 private Q_SLOTS:
     void init() {
         sandbox_ = std::make_unique<Sandbox>();
-        frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(false);
-        w_ = new frmLearnCartomancyMain();
+        w_ = new frmLearnCartomancyMain(sandbox_->host(), sandbox_->recorder());
+        w_->SetSystemTrayAvailable(false);
         w_->show();
         QTest::qWait(20);
     }
     void cleanup() {
         delete w_.data();
-        frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::nullopt);
         sandbox_.reset();
     }
 
@@ -129,7 +128,7 @@ private Q_SLOTS:
         QCOMPARE(messages.messages.size(), 1);
         const QString summary = get<QLabel>(w_, QStringLiteral("lblResultInfo"))->text();
 
-        const auto tests = TestSupport::RecordedTests(QStringLiteral("Learn Cartomancy"));
+        const auto tests = TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Cartomancy"));
         QCOMPARE(tests.size(), 1);
         const TestSupport::RecordedTest &test = tests[0];
         QCOMPARE(test.kind, kind);
@@ -164,7 +163,7 @@ private Q_SLOTS:
         }
         w_->close();
         delete w_.data();
-        QVERIFY(TestSupport::RecordedTests(QStringLiteral("Learn Cartomancy")).isEmpty());
+        QVERIFY(TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Cartomancy")).isEmpty());
     }
 };
 

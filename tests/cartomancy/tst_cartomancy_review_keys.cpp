@@ -57,7 +57,8 @@ private Q_SLOTS:
     void init()
     {
         sandbox_ = std::make_unique<Sandbox>();
-        window_ = new frmLearnCartomancyMain;
+        window_ = new frmLearnCartomancyMain(sandbox_->host(), sandbox_->recorder());
+        window_->SetSystemTrayAvailable(false);
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -99,7 +100,7 @@ private Q_SLOTS:
                                            CardTestLevel::Intermediate);
         QStringList missed, given, correct;
         while (!test.Finished()) {
-            const Quiz::Question q = test.Current();
+            const Quiz::Question q = test.CurrentQuestion();
             std::vector<int> chosen = q.correct;
             if (short_[q.item]) {
                 // One own choice swapped for the first wrong one.
@@ -147,7 +148,7 @@ private Q_SLOTS:
              {1, QStringLiteral("Ace of Clubs"), QStringLiteral("Ace meaning")}},
             CardTestType::Description, CardTestLevel::Beginner);
         while (!test.Finished())
-            test.Answer(test.Current().correct.front() == 0 ? 1 : 0);
+            test.Answer(test.CurrentQuestion().correct.front() == 0 ? 1 : 0);
         const ReviewItems items = test.Outcome().MissedItems();
         QCOMPARE(items.size(), 2);
         for (const ReviewItem &item : items) {

@@ -51,19 +51,6 @@ template <class T = QWidget> T *get(QObject *root, const QString &name)
 
 void click(QObject *root, const QString &name) { get<QAbstractButton>(root, name)->click(); }
 
-// A window opened for one test and closed (deleted) at its end.
-struct Window {
-    Window()
-    {
-        w = new frmLearnCartomancyMain();
-        w->show();
-        QTest::qWait(20); // the steps queued at load
-    }
-    ~Window() { delete w.data(); }
-    frmLearnCartomancyMain *operator->() const { return w; }
-    operator frmLearnCartomancyMain *() const { return w; }
-    QPointer<frmLearnCartomancyMain> w;
-};
 
 // Name -> Id and Id -> keywords of the built deck.
 struct Deck {
@@ -203,6 +190,7 @@ private Q_SLOTS:
     void commandLineOpensTheModule();
 
 private:
+    Settings::Store settings() const { return Settings::Store(sandbox_->locations().SettingsFile()); }
     std::unique_ptr<Sandbox> sandbox_;
     Deck deck_;
 };
@@ -210,18 +198,16 @@ private:
 void TestCartomancyWindows::init()
 {
     sandbox_ = std::make_unique<Sandbox>();
-    frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(false);
 }
 
 void TestCartomancyWindows::cleanup()
 {
-    frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(std::nullopt);
     sandbox_.reset();
 }
 
 void TestCartomancyWindows::windowOpensOnSettings()
 {
-    Window w;
+    Window w(*sandbox_);
     QCOMPARE(w->windowTitle(), QStringLiteral("Vessa Learn Cartomancy"));
     auto *tabs = get<QTabWidget>(w, QStringLiteral("SSTab1"));
     QStringList captions;
@@ -263,7 +249,7 @@ void TestCartomancyWindows::windowOpensOnSettings()
 
 void TestCartomancyWindows::objectiveBoxRules()
 {
-    Window w;
+    Window w(*sandbox_);
     const auto group = [&](int i) { return get<QCheckBox>(w, QStringLiteral("chkGroup(%1)").arg(i)); };
     auto *button = get<QPushButton>(w, QStringLiteral("cmdNext"));
     // "Next >>" sits on the Memorize tab, which is not available yet: its own state counts.
@@ -316,11 +302,11 @@ void TestCartomancyWindows::storedSettingsLoadAndSave()
 {
     using namespace CartomancySettings;
     for (const QString &key : {Key::MajorArcana, Key::Cups, Key::Wands, Key::Pentacles, Key::Swords})
-        Settings::WriteSetting(key, QStringLiteral("0"));
-    Settings::WriteSetting(Key::TestType, QStringLiteral("0"));
-    Settings::WriteSetting(Key::Difficulty, QStringLiteral("2"));
+        settings().Write(key, QStringLiteral("0"));
+    settings().Write(Key::TestType, QStringLiteral("0"));
+    settings().Write(Key::Difficulty, QStringLiteral("2"));
     {
-        Window w;
+        Window w(*sandbox_);
         QVERIFY(!get<QCheckBox>(w, QStringLiteral("chkMajor"))->isChecked());
         for (int i = 0; i < 4; ++i) {
             QVERIFY(!get(w, QStringLiteral("chkGroup(%1)").arg(i))->isEnabled());
@@ -338,11 +324,11 @@ void TestCartomancyWindows::storedSettingsLoadAndSave()
         {Key::Wands, "0"},       {Key::Pentacles, "0"},   {Key::Swords, "1"},
         {Key::TestType, "0"},    {Key::Difficulty, "1"},  {Key::RunAtSysTray, "False"}};
     for (const auto &[key, value] : expected)
-        QCOMPARE(Settings::ReadSetting(key, QStringLiteral("absent")), value);
+        QCOMPARE(settings().Read(key, QStringLiteral("absent")), value);
 
     // An entry that is no option number leaves the option as built.
-    Settings::WriteSetting(Key::Difficulty, QStringLiteral("7"));
-    Window again;
+    settings().Write(Key::Difficulty, QStringLiteral("7"));
+    Window again(*sandbox_);
     QVERIFY(get<QRadioButton>(again, QStringLiteral("optDifficulty(0)"))->isChecked());
     QVERIFY(get<QRadioButton>(again, QStringLiteral("optTestType(0)"))->isChecked());
 }
@@ -350,7 +336,7 @@ void TestCartomancyWindows::storedSettingsLoadAndSave()
 void TestCartomancyWindows::memoriseWalksTheSelection()
 {
     const QByteArray before = FileHash(sandbox_->DatabasePath());
-    Window w;
+    Window w(*sandbox_);
     auto *tabs = get<QTabWidget>(w, QStringLiteral("SSTab1"));
     auto *name = get<QLabel>(w, QStringLiteral("lblCardNameMemorize"));
     auto *picture = get<QLabel>(w, QStringLiteral("picCardMemorize"));
@@ -428,7 +414,7 @@ void TestCartomancyWindows::descriptionTest()
     QFETCH(int, level);
     QFETCH(int, options);
     const QByteArray before = FileHash(sandbox_->DatabasePath());
-    Window w;
+    Window w(*sandbox_);
     auto *tabs = get<QTabWidget>(w, QStringLiteral("SSTab1"));
     auto *nextQuestion = get<QPushButton>(w, QStringLiteral("cmdNextQuestion"));
     click(w, QStringLiteral("chkMinor"));
@@ -540,7 +526,7 @@ void TestCartomancyWindows::keywordTest()
     QFETCH(int, boxes);
     QFETCH(int, toChoose);
     QFETCH(QString, summary);
-    Window w;
+    Window w(*sandbox_);
     auto *nextQuestion = get<QPushButton>(w, QStringLiteral("cmdNextQuestion"));
     click(w, QStringLiteral("chkMinor"));
     click(w, QStringLiteral("optDifficulty(%1)").arg(level));
@@ -584,7 +570,7 @@ void TestCartomancyWindows::keywordTest()
 
 void TestCartomancyWindows::keywordBoxLimit()
 {
-    Window w;
+    Window w(*sandbox_);
     click(w, QStringLiteral("cmdStartTest2")); // keywords at "Beginner" by default
     auto *nextQuestion = get<QPushButton>(w, QStringLiteral("cmdNextQuestion"));
     auto *first = get<QCheckBox>(w, QStringLiteral("chkKeywords(0)"));
@@ -605,9 +591,11 @@ void TestCartomancyWindows::keywordBoxLimit()
 
 void TestCartomancyWindows::goalNotes()
 {
-    using CartomancySettings::GoalFilePath;
+    const auto GoalFilePath = [this](int goal) {
+        return CartomancySettings::GoalFilePath(sandbox_->locations(), goal);
+    };
     {
-        Window w;
+        Window w(*sandbox_);
         for (int goal = 1; goal <= 2; ++goal) {
             QCOMPARE(readText(GoalFilePath(goal)), QStringLiteral("This is Goal %1.\r\n").arg(goal));
             QCOMPARE(get<QPlainTextEdit>(w, QStringLiteral("txtGoal%1").arg(goal))->toPlainText(),
@@ -623,7 +611,7 @@ void TestCartomancyWindows::goalNotes()
         QVERIFY(!get(w, QStringLiteral("txtGoal1"))->isEnabled());
     }
     QCOMPARE(readText(GoalFilePath(1)), QStringLiteral("Learn the twelve face cards\r\nthen the Spades\r\n"));
-    Window again;
+    Window again(*sandbox_);
     auto *box = get<QPlainTextEdit>(again, QStringLiteral("txtGoal1"));
     QCOMPARE(box->toPlainText(), QStringLiteral("Learn the twelve face cards\nthen the Spades\n"));
     click(again, QStringLiteral("chkGoal1"));
@@ -638,9 +626,8 @@ void TestCartomancyWindows::goalNotesThatCannotBeWritten()
     QFile file(blocked);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    DataLocations::SetUserDataFolderForTesting(blocked);
     MessageRecorder messages;
-    Window w;
+    Window w(*sandbox_, sandbox_->HostWith([&](DataLocations::Folders &folders) { folders.user = blocked; }));
     QCOMPARE(messages.messages.size(), 1);
     QVERIFY(messages.messages[0].text.contains(QLatin1String("Goal 1 could not be kept")));
     QVERIFY(messages.messages[0].text.contains(QLatin1String("Goal 2 could not be kept")));
@@ -655,13 +642,13 @@ void TestCartomancyWindows::goalNotesThatCannotBeWritten()
 
 void TestCartomancyWindows::runAtLoginEntry()
 {
-    const QString entry = AutostartFilePath(AppInfo::ApplicationName());
+    const QString entry = AutostartFilePath(sandbox_->AutostartFolderPath(), AppInfo::ApplicationName());
     QCOMPARE(QFileInfo(entry).absolutePath(), QFileInfo(sandbox_->AutostartFolderPath()).absoluteFilePath());
     {
-        Window w;
+        Window w(*sandbox_);
         auto *tray = get<QCheckBox>(w, QStringLiteral("chkSysTray"));
         click(w, QStringLiteral("optRun"));
-        QVERIFY(IsRunAtStartup(AppInfo::ApplicationName()));
+        QVERIFY(IsRunAtStartup(sandbox_->AutostartFolderPath(), AppInfo::ApplicationName()));
         QVERIFY(tray->isEnabled() && !tray->isChecked());
         const QString text = readText(entry);
         QVERIFY(text.startsWith(QLatin1String("[Desktop Entry]\n")));
@@ -669,11 +656,11 @@ void TestCartomancyWindows::runAtLoginEntry()
         QCOMPARE(parseExec(execValue(text)),
                  (QStringList{QCoreApplication::applicationFilePath(), QStringLiteral("/STARTUP")}));
         tray->click();
-        QCOMPARE(Settings::ReadSetting(CartomancySettings::Key::RunAtSysTray, QString()), QStringLiteral("True"));
+        QCOMPARE(settings().Read(CartomancySettings::Key::RunAtSysTray, QString()), QStringLiteral("True"));
         click(w, QStringLiteral("optDontRun"));
         QVERIFY(!QFile::exists(entry));
         QVERIFY(!tray->isEnabled() && !tray->isChecked());
-        QCOMPARE(Settings::ReadSetting(CartomancySettings::Key::RunAtSysTray, QString()), QStringLiteral("False"));
+        QCOMPARE(settings().Read(CartomancySettings::Key::RunAtSysTray, QString()), QStringLiteral("False"));
     }
     // With an entry (here an old one) the window opens on "Run at start-up"
     // with the stored tray choice and writes the entry again.
@@ -681,8 +668,8 @@ void TestCartomancyWindows::runAtLoginEntry()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("[Desktop Entry]\nExec=\"/old/place/learning-suite\" /STARTUP\n");
     old.close();
-    CartomancySettings::SaveRunAtSysTray(true);
-    Window w;
+    CartomancySettings::SaveRunAtSysTray(settings(), true);
+    Window w(*sandbox_);
     QVERIFY(get<QRadioButton>(w, QStringLiteral("optRun"))->isChecked());
     QVERIFY(get<QCheckBox>(w, QStringLiteral("chkSysTray"))->isEnabled());
     QVERIFY(get<QCheckBox>(w, QStringLiteral("chkSysTray"))->isChecked());
@@ -692,23 +679,27 @@ void TestCartomancyWindows::runAtLoginEntry()
 
 void TestCartomancyWindows::runAtLoginErrors()
 {
-    Window w;
     // The autostart folder cannot be made (a file is in the way).
     const QString file = sandbox_->folder() + QStringLiteral("/not-a-folder");
     QFile in(file);
     QVERIFY(in.open(QIODevice::WriteOnly));
     in.close();
-    SetAutostartFolderForTesting(file + QStringLiteral("/autostart"));
     {
         MessageRecorder messages;
-        click(w, QStringLiteral("optRun"));
+        Window blocked(*sandbox_, sandbox_->HostWith([&](DataLocations::Folders &folders) {
+            folders.autostart = file + QStringLiteral("/autostart");
+        }));
+        // Loading chooses "Don't run", which cannot look into the folder either.
         QCOMPARE(messages.messages.size(), 1);
-        QCOMPARE(messages.messages[0].text, QStringLiteral("Error %1 opening key\r\n").arg(ENOTDIR));
-        QCOMPARE(messages.messages[0].icon, QMessageBox::NoIcon);
+        click(blocked, QStringLiteral("optRun"));
+        QCOMPARE(messages.messages.size(), 2);
+        QCOMPARE(messages.messages[1].text, QStringLiteral("Error %1 opening key\r\n").arg(ENOTDIR));
+        QCOMPARE(messages.messages[1].icon, QMessageBox::NoIcon);
     }
     // The entry cannot be written (a folder has its name).
-    SetAutostartFolderForTesting(sandbox_->AutostartFolderPath());
-    QVERIFY(QDir().mkpath(AutostartFilePath(AppInfo::ApplicationName()) + QStringLiteral("/inside")));
+    Window w(*sandbox_);
+    const QString entry = AutostartFilePath(sandbox_->AutostartFolderPath(), AppInfo::ApplicationName());
+    QVERIFY(QDir().mkpath(entry + QStringLiteral("/inside")));
     MessageRecorder messages;
     click(w, QStringLiteral("optDontRun"));
     click(w, QStringLiteral("optRun"));
@@ -716,7 +707,7 @@ void TestCartomancyWindows::runAtLoginErrors()
     QVERIFY(!messages.messages[0].text.isEmpty() && messages.messages[0].text.endsWith(QLatin1String("\r\n")));
     const QRegularExpression settingKey(QStringLiteral("^Error [1-9][0-9]* setting key\r\n$"));
     QVERIFY(settingKey.match(messages.messages[1].text).hasMatch());
-    QVERIFY(QFileInfo(AutostartFilePath(AppInfo::ApplicationName())).isDir());
+    QVERIFY(QFileInfo(entry).isDir());
 }
 
 void TestCartomancyWindows::execLineQuoting_data()
@@ -761,12 +752,13 @@ void TestCartomancyWindows::systemTrayAtLogin()
     QFETCH(bool, startupSwitch);
     QFETCH(bool, trayAvailable);
     QFETCH(bool, toTray);
-    QVERIFY(SetRunAtStartup(AppInfo::ApplicationName(), QCoreApplication::applicationFilePath(), true).ok);
-    CartomancySettings::SaveRunAtSysTray(true);
-    frmLearnCartomancyMain::SetSystemTrayAvailableForTesting(trayAvailable);
-    SetCommandLineForTesting(
-        {QStringLiteral("learning-suite"), startupSwitch ? QStringLiteral("/STARTUP") : QStringLiteral("--other")});
-    Window w;
+    QVERIFY(SetRunAtStartup(sandbox_->AutostartFolderPath(), AppInfo::ApplicationName(),
+                            QCoreApplication::applicationFilePath(), true)
+                .ok);
+    CartomancySettings::SaveRunAtSysTray(settings(), true);
+    TestSupport::Host &host = sandbox_->HostWith(
+        {}, {QStringLiteral("learning-suite"), startupSwitch ? QStringLiteral("/STARTUP") : QStringLiteral("--other")});
+    Window w(*sandbox_, host, trayAvailable);
     QCOMPARE(w->isVisible(), !toTray);
     QCOMPARE(w->IsInSystemTray(), toTray);
     auto *menu = get<QMenu>(w, QStringLiteral("mnuPopUp"));
@@ -811,9 +803,8 @@ void TestCartomancyWindows::damagedDatabase()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
-    DataLocations::ForgetReportedFilesForTesting();
     auto opening = std::make_unique<MessageRecorder>();
-    Window w;
+    Window w(*sandbox_);
     // The user is told once: that the file is missing, with where it was
     // looked for, or that it cannot be read.
     click(w, QStringLiteral("cmdSetOption"));
@@ -841,7 +832,7 @@ void TestCartomancyWindows::damagedDatabase()
 
 void TestCartomancyWindows::pictureEntry()
 {
-    QPointer<frmLearnCartomancyPicEntry> w = new frmLearnCartomancyPicEntry();
+    QPointer<frmLearnCartomancyPicEntry> w = new frmLearnCartomancyPicEntry(sandbox_->host());
     w->show();
     auto *label = get<QLabel>(w, QStringLiteral("Label1"));
     auto *picture = get<QLabel>(w, QStringLiteral("Picture1"));
@@ -925,7 +916,7 @@ void TestCartomancyWindows::pictureEntrySeedsKeywords()
     QFile::remove(sandbox_->DatabasePath());
     QVERIFY(MakeDeck(sandbox_->DatabasePath(), cards, {}));
     {
-        QPointer<frmLearnCartomancyPicEntry> w = new frmLearnCartomancyPicEntry();
+        QPointer<frmLearnCartomancyPicEntry> w = new frmLearnCartomancyPicEntry(sandbox_->host());
         TestSupport::MessageRecorder messages;
         click(w, QStringLiteral("Command4"));
         // Seeding again: every number is in use, so every row is refused, and it says so.
@@ -961,11 +952,9 @@ void TestCartomancyWindows::commandLineOpensTheModule()
 {
     QFETCH(QString, argument);
     QFETCH(QString, opened);
-    ClearModulesForTesting();
-    RegisterModule(CartomancyModule());
-    SetCommandLineForTesting({QStringLiteral("learning-suite"), argument});
     {
-        frmMDI mdi;
+        frmMDI mdi(sandbox_->suiteWith({CartomancyModule(sandbox_->recorder())},
+                                       {QStringLiteral("learning-suite"), argument}));
         mdi.show();
         QTest::qWait(30);
         QWidget *main = mdi.findChild<QWidget *>(QStringLiteral("frmLearnCartomancyMain"));
@@ -975,7 +964,6 @@ void TestCartomancyWindows::commandLineOpensTheModule()
         if (main)
             QVERIFY(main->isVisible()); // no tray asked for
     }
-    ClearModulesForTesting();
 }
 
 QTEST_MAIN(TestCartomancyWindows)

@@ -157,9 +157,8 @@ void TestDreamDamagedDatabase::damagedDatabase()
     const QStringList folderBefore =
         QDir(sandbox_->programFolder()).entryList(QDir::AllEntries | QDir::Hidden);
 
-    DataLocations::ForgetReportedFilesForTesting();
     messages_ = std::make_unique<MessageRecorder>();
-    window_ = new frmLearnDreamInterpretationMain();
+    window_ = new frmLearnDreamInterpretationMain(sandbox_->host(), sandbox_->recorder());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
 
@@ -272,9 +271,8 @@ void TestDreamDamagedDatabase::toldWhatIsWrong()
         const QByteArray noise = TestSupport::RandomBytes(20 * 1024);
         QCOMPARE(file.write(noise), noise.size());
     }
-    DataLocations::ForgetReportedFilesForTesting();
     messages_ = std::make_unique<MessageRecorder>();
-    window_ = new frmLearnDreamInterpretationMain();
+    window_ = new frmLearnDreamInterpretationMain(sandbox_->host(), sandbox_->recorder());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
     chooseLetters(true);

@@ -49,7 +49,7 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(DreamTestData::BuiltDatabase(),
                             sandbox_->programFolder() + QStringLiteral("/keywords.dll")));
         Random::Seed(17);
-        window_ = new frmLearnDreamInterpretationMain();
+        window_ = new frmLearnDreamInterpretationMain(sandbox_->host(), sandbox_->recorder());
         window_->show();
     }
     void cleanup() {
@@ -88,7 +88,7 @@ private Q_SLOTS:
         }
         QCOMPARE(screen(), QStringLiteral("fraOption(5)"));
 
-        const auto tests = TestSupport::RecordedTests(QStringLiteral("Learn Dream Interpretation"));
+        const auto tests = TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Dream Interpretation"));
         QCOMPARE(tests.size(), 1);
         QCOMPARE(tests[0].kind, kind);
         QCOMPARE(tests[0].level, level);
@@ -118,7 +118,7 @@ private Q_SLOTS:
         QCOMPARE(screen(), QStringLiteral("fraOption(4)"));
         window_->close();
         delete window_.data();
-        QVERIFY(TestSupport::RecordedTests(QStringLiteral("Learn Dream Interpretation")).isEmpty());
+        QVERIFY(TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Dream Interpretation")).isEmpty());
     }
 };
 

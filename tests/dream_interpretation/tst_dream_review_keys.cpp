@@ -39,7 +39,7 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(DreamTestData::BuiltDatabase(),
                             sandbox_->programFolder() + QStringLiteral("/keywords.dll")));
         Random::Seed(99);
-        window_ = new frmLearnDreamInterpretationMain;
+        window_ = new frmLearnDreamInterpretationMain(sandbox_->host(), sandbox_->recorder());
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));

@@ -66,7 +66,7 @@ class tst_frmLearnDreamInterpretationMain : public QObject {
     void openWindow()
     {
         delete window_;
-        window_ = new frmLearnDreamInterpretationMain();
+        window_ = new frmLearnDreamInterpretationMain(sandbox_->host(), sandbox_->recorder());
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
@@ -382,7 +382,6 @@ void tst_frmLearnDreamInterpretationMain::unusableDatabaseLeavesWindowUsable()
     chooseLearn();
     tickLetters(QStringLiteral("AB"));
     // A missing file is reported with where it was looked for, a damaged one by the module.
-    DataLocations::ForgetReportedFilesForTesting();
     const QString told = clickForMessage("cmdNext3").text;
     QVERIFY2(told.startsWith(bytes == "<none>" ? QLatin1String("The file keywords.dll was not found.")
                                                : QLatin1String("The dream symbol database cannot be read")),
@@ -454,10 +453,8 @@ void tst_frmLearnDreamInterpretationMain::longOptionsFitTheirRoom()
 void tst_frmLearnDreamInterpretationMain::moduleOpensFromTheMainWindow()
 {
     delete window_;
-    ClearModulesForTesting();
-    RegisterModule(DreamInterpretationModule());
     {
-        frmMDI mdi;
+        frmMDI mdi(sandbox_->suiteWith({DreamInterpretationModule(sandbox_->recorder())}));
         mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         mdi.show();
         QVERIFY(QTest::qWaitForWindowExposed(&mdi));
@@ -472,7 +469,6 @@ void tst_frmLearnDreamInterpretationMain::moduleOpensFromTheMainWindow()
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("frmNagScreen2"))
             delete w;
-    ClearModulesForTesting();
 }
 
 QTEST_MAIN(tst_frmLearnDreamInterpretationMain)

@@ -27,7 +27,7 @@ ModuleEntry otherModule()
     entry.name = QStringLiteral("Other");
     entry.buttonIndex = 2;
     entry.labelIndex = 10;
-    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new ModuleWindow(QStringLiteral("frmOther"))); };
+    entry.open = [](ModuleHost &host) { host.ShowModuleWindow(new ModuleWindow(QStringLiteral("frmOther"), host)); };
     return entry;
 }
 
@@ -44,7 +44,6 @@ QStringList itemsOf(const QListWidget *list)
 class TestLearnYogaWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup() { mdi.reset(); }
     void selectingShowsTheIntroduction();
@@ -74,16 +73,9 @@ private:
     LearnYogaStrips *strips = nullptr;
 };
 
-void TestLearnYogaWindow::initTestCase()
-{
-    ClearModulesForTesting();
-    RegisterModule(LearnYogaModule());
-    RegisterModule(otherModule());
-}
-
 void TestLearnYogaWindow::init()
 {
-    mdi = std::make_unique<frmMDI>();
+    mdi = std::make_unique<frmMDI>(sandbox.suiteWith({LearnYogaModule(), otherModule()}));
     mdi->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi->show();
     QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));

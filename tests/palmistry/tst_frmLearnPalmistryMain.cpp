@@ -35,26 +35,6 @@
 
 namespace {
 
-// A host that records what the module asks of the main window.
-class RecordingHost : public ModuleHost {
-public:
-    RecordingHost() { SetCurrent(this); }
-    ~RecordingHost() override { SetCurrent(nullptr); }
-    void ShowModuleWindow(QWidget *window, Placement) override
-    {
-        shown = window;
-        window->show();
-    }
-    void ShowStartPanel(bool) override { ++startPanelShown; }
-    void HideStartPanel() override {}
-    void TrackModuleWindow(QWidget *) override {}
-    QMainWindow *MainWindow() override { return nullptr; }
-    QWidget *ModulePanel(Panel, const QString &) override { return nullptr; }
-    void SelectModule(const QString &) override {}
-    QPointer<QWidget> shown;
-    int startPanelShown = 0;
-};
-
 // Uniform numbers that play back the given ones, then follow the seeded generator.
 Quiz::Uniform scripted(QList<double> values)
 {
@@ -95,7 +75,7 @@ class tst_frmLearnPalmistryMain : public QObject {
 
     void open()
     {
-        window_ = new frmLearnPalmistryMain;
+        window_ = new frmLearnPalmistryMain(sandbox_->host(), sandbox_->recorder());
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -268,20 +248,21 @@ private Q_SLOTS:
     // The entry lives for the whole run: a reopened window shows the one last shown.
     void entryOutlivesTheWindow()
     {
-        RecordingHost host;
+        TestSupport::Host &host = sandbox_->host();
+        const int shownBefore = host.startPanelShown;
         proceedTo(0);
         for (int i = 0; i < 7; ++i)
             click(QStringLiteral("cmdNext"));
         child<QAction>(QStringLiteral("mnuExit"))->trigger();
         QTRY_VERIFY(window_.isNull());
-        QCOMPARE(host.startPanelShown, 1);
+        QCOMPARE(host.startPanelShown, shownBefore + 1);
 
-        const ModuleEntry module = PalmistryModule();
+        const ModuleEntry module = PalmistryModule(sandbox_->recorder());
         QCOMPARE(module.buttonIndex, 5);
         QCOMPARE(module.labelIndex, 12);
         QVERIFY(module.open);
         module.open(host);
-        window_ = qobject_cast<frmLearnPalmistryMain *>(host.shown.data());
+        window_ = qobject_cast<frmLearnPalmistryMain *>(host.tracked.last().data());
         QVERIFY(window_);
         QCOMPARE(frame(), QStringLiteral("fraOption(5)"));
         QCOMPARE(text(QStringLiteral("lblDesc(0)")), QStringLiteral("Finger Shapes - Straight Fingers"));
@@ -318,7 +299,7 @@ private Q_SLOTS:
         // A quiz left before its result is not recorded.
         window_->close();
         delete window_.data();
-        QVERIFY(TestSupport::RecordedTests(QStringLiteral("Learn Palmistry")).isEmpty());
+        QVERIFY(TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Palmistry")).isEmpty());
     }
 
     // Each kind of test from start to result: what the question shows, the
@@ -347,7 +328,7 @@ private Q_SLOTS:
         QString expected;
         int right = 0;
         for (int k = 0; k < PalmQuestionCount; ++k) {
-            const Quiz::Question q = window_->Test()->Current();
+            const Quiz::Question q = window_->Test()->CurrentQuestion();
             const int entry = q.item;
             QVERIFY(PalmEntryTakesPartInTests(entry));
             QCOMPARE(child(QStringLiteral("lblName"))->isVisible(), kind != 0);
@@ -388,7 +369,7 @@ private Q_SLOTS:
                  10 - right);
 
         // The finished quiz is in the progress record, under the kind's caption.
-        const auto tests = TestSupport::RecordedTests(QStringLiteral("Learn Palmistry"));
+        const auto tests = TestSupport::RecordedTests(sandbox_->locations(), QStringLiteral("Learn Palmistry"));
         QCOMPARE(tests.size(), 1);
         QCOMPARE(tests[0].kind, PalmTestKindCaption(PalmTestKind(kind)));
         QCOMPARE(tests[0].questionCount, 10);
@@ -527,7 +508,7 @@ private Q_SLOTS:
     void goalThatCannotBeWrittenIsReported()
     {
         delete window_.data();
-        const QString path = PalmistryGoals::GoalFilePath(1);
+        const QString path = PalmistryGoals::GoalFilePath(sandbox_->locations(), 1);
         QVERIFY(QFile::remove(path));
         QVERIFY(QDir().mkpath(path)); // a folder where the goal file should be
         {

@@ -193,7 +193,7 @@ void tst_modPalmistry::drawEndsWhenTheGeneratorIsStuck()
     const QSet<int> entries(test.Items().begin(), test.Items().end());
     QCOMPARE(entries.size(), PalmQuestionCount);
     QVERIFY(kTestEntries.contains(entries));
-    const Quiz::Question &q = test.Current();
+    const Quiz::Question &q = test.CurrentQuestion();
     QCOMPARE(QSet<QString>(q.choices.begin(), q.choices.end()).size(), PalmAnswerButtons);
 }
 
@@ -208,7 +208,7 @@ void tst_modPalmistry::questionsAnswersAndResult()
     QStringList chosen;
     int right = 0;
     for (int k = 0; k < PalmQuestionCount; ++k) {
-        const Quiz::Question q = test.Current();
+        const Quiz::Question q = test.CurrentQuestion();
         QCOMPARE(q.number, k);
         QCOMPARE(q.subject, tables.PalmTitle[std::size_t(q.item)]);
         QCOMPARE(q.choices[q.correct.front()], tables.PalmShapeLocation[std::size_t(q.item)]);
@@ -302,11 +302,13 @@ void tst_modPalmistry::goalThatCannotBeWritten()
     TestSupport::Sandbox sandbox;
     const QString blocked = QDir(sandbox.folder()).filePath(QStringLiteral("plain-file"));
     writeBytes(blocked, "not a folder");
-    DataLocations::SetUserDataFolderForTesting(blocked + QStringLiteral("/palmistry"));
-    const PalmistryGoals::Loaded fallback = PalmistryGoals::PrepareAndLoadGoal(2);
+    DataLocations::Folders folders{{sandbox.programFolder()}, blocked + QStringLiteral("/palmistry"),
+                                   {}, {}, {}};
+    const DataLocations blockedUser(folders);
+    const PalmistryGoals::Loaded fallback = PalmistryGoals::PrepareAndLoadGoal(blockedUser, 2);
     QCOMPARE(fallback.text, QStringLiteral("This is Goal 2.\r\n"));
     QVERIFY(!fallback.error.isEmpty());
-    const PalmistryGoals::Saved saved = PalmistryGoals::SaveGoal(2, fallback.text);
+    const PalmistryGoals::Saved saved = PalmistryGoals::SaveGoal(blockedUser, 2, fallback.text);
     QVERIFY(!saved.ok);
     QVERIFY2(saved.error.startsWith(QStringLiteral("Goal 2 could not be saved to ")),
              qPrintable(saved.error));

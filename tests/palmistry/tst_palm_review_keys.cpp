@@ -37,7 +37,7 @@ private Q_SLOTS:
     {
         sandbox_ = std::make_unique<TestSupport::Sandbox>();
         Random::Seed(5);
-        window_ = new frmLearnPalmistryMain;
+        window_ = new frmLearnPalmistryMain(sandbox_->host(), sandbox_->recorder());
         window_->show();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -61,7 +61,7 @@ private Q_SLOTS:
             [script, next = 0]() mutable { return next < script.size() ? script[next++] : Random::Rnd(); });
         QList<int> missed;
         for (int k = 0; !test.Finished(); ++k) {
-            const Quiz::Question &q = test.Current();
+            const Quiz::Question &q = test.CurrentQuestion();
             if (k % 3 != 1)
                 missed << q.item;
             test.Answer(k % 3 == 1 ? q.correct.front() : (q.correct.front() + 1) % PalmAnswerButtons);

@@ -2,7 +2,7 @@
 #include "progress/ProgressStore.h"
 #include "progress/frmMyProgress.h"
 #include "toolkit/DataLocations.h"
-#include "toolkit/MainMenus.h"
+#include "progress/ProgressRecorder.h"
 #include "shell/frmMDI.h"
 #include "support/TestSupport.h"
 
@@ -24,8 +24,8 @@ namespace {
 const QStringList kModules{QStringLiteral("Learn Aromatherapy"),
                            QStringLiteral("Learn Cartomancy")};
 
-void fill(const QString &module, int tests, int missedEvery) {
-    ProgressStore store;
+void fill(const QString &path, const QString &module, int tests, int missedEvery) {
+    ProgressStore store(path);
     QVERIFY2(store.IsReady(), qPrintable(store.LastError()));
     for (int i = 0; i < tests; ++i) {
         TestRecord test;
@@ -67,13 +67,14 @@ private Q_SLOTS:
     void menuAtEndOfMainWindow();
 
 private:
+    QString path() const { return sandbox_->locations().UserFile(DefaultFileName()); }
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
 };
 
 void tst_frmMyProgress::showsEachModule() {
-    fill(kModules[0], 6, 3);
-    fill(kModules[1], 2, 2);
-    frmMyProgress window(kModules);
+    fill(path(), kModules[0], 6, 3);
+    fill(path(), kModules[1], 2, 2);
+    frmMyProgress window(kModules, path());
     window.show();
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabModules"));
     QVERIFY(tabs);
@@ -108,7 +109,7 @@ void tst_frmMyProgress::showsEachModule() {
 }
 
 void tst_frmMyProgress::emptyRecord() {
-    frmMyProgress window(kModules);
+    frmMyProgress window(kModules, path());
     window.show();
     QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
     QCOMPARE(page->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), 0);
@@ -119,13 +120,13 @@ void tst_frmMyProgress::emptyRecord() {
 }
 
 void tst_frmMyProgress::damagedRecordIsShownNotFatal() {
-    const QString path = DataLocations::UserFile(DefaultFileName());
+    const QString path = this->path();
     {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(4096, 'x'));
     }
-    frmMyProgress window(kModules);
+    frmMyProgress window(kModules, path);
     window.show();
     QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
     const QString summary = page->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
@@ -149,9 +150,9 @@ void tst_frmMyProgress::clearHistoryAsksFirst_data() {
 void tst_frmMyProgress::clearHistoryAsksFirst() {
     QFETCH(int, answer);
     QFETCH(int, testsLeft);
-    fill(kModules[0], 3, 2);
-    fill(kModules[1], 2, 2);
-    frmMyProgress window(kModules);
+    fill(path(), kModules[0], 3, 2);
+    fill(path(), kModules[1], 2, 2);
+    frmMyProgress window(kModules, path());
     window.show();
     QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
     auto seen = TestSupport::AnswerNextMessage(QMessageBox::StandardButton(answer));
@@ -162,7 +163,7 @@ void tst_frmMyProgress::clearHistoryAsksFirst() {
     QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(seen->text.contains(kModules[0]));
     QCOMPARE(page->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), testsLeft);
-    ProgressStore store;
+    ProgressStore store(path());
     ModuleSummary summary;
     QVERIFY(store.Summarise(kModules[0], summary));
     QCOMPARE(summary.testCount, testsLeft);
@@ -174,8 +175,8 @@ void tst_frmMyProgress::clearHistoryAsksFirst() {
 // The window opens with the focus on "Close"; the question before clearing
 // answers No to Enter, and Enter in the window closes it.
 void tst_frmMyProgress::enterNeverClears() {
-    fill(kModules[0], 3, 2);
-    frmMyProgress window(kModules);
+    fill(path(), kModules[0], 3, 2);
+    frmMyProgress window(kModules, path());
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -200,10 +201,10 @@ void tst_frmMyProgress::enterNeverClears() {
 }
 
 void tst_frmMyProgress::menuAtEndOfMainWindow() {
-    fill(kModules[1], 1, 2);
-    ClearMainMenusForTesting();
-    RegisterProgressMenu(kModules);
-    frmMDI mdi;
+    fill(path(), kModules[1], 1, 2);
+    Suite suite = sandbox_->suiteWith({});
+    suite.menus.push_back(ProgressMenu(std::make_shared<Recorder>(sandbox_->locations()), kModules));
+    frmMDI mdi(std::move(suite));
     const QList<QAction *> bar = mdi.menuBar()->actions();
     QVERIFY(!bar.isEmpty());
     QCOMPARE(bar.back()->text(), QStringLiteral("&Progress"));
@@ -222,7 +223,6 @@ void tst_frmMyProgress::menuAtEndOfMainWindow() {
     // Choosing the item again brings back the same window.
     item->trigger();
     QCOMPARE(mdi.findChildren<frmMyProgress *>().size(), 1);
-    ClearMainMenusForTesting();
 }
 
 QTEST_MAIN(tst_frmMyProgress)

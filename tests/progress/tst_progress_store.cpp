@@ -61,7 +61,11 @@ class tst_progress_store : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup() { sandbox_.reset(); }
+    void cleanup()
+    {
+        recorder_.reset();
+        sandbox_.reset();
+    }
     void sharePercent_data();
     void sharePercent();
     void recordsAndSummarises();
@@ -75,12 +79,13 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
+    std::unique_ptr<Recorder> recorder_;
     QString path() const { return sandbox_->folder() + QStringLiteral("/p.sqlite"); }
 };
 
 void tst_progress_store::init() {
     sandbox_ = std::make_unique<TestSupport::Sandbox>();
-    ForgetWaitingTestsForTesting();
+    recorder_ = std::make_unique<Recorder>(sandbox_->locations());
 }
 
 void tst_progress_store::sharePercent_data() {
@@ -241,38 +246,38 @@ void tst_progress_store::damagedFile_data() {
 
 void tst_progress_store::damagedFile() {
     QFETCH(QByteArray, bytes);
-    const QString file = DataLocations::UserFile(DefaultFileName());
+    const QString file = recorder_->RecordPath();
     {
         QFile out(file);
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(bytes);
     }
     TestSupport::MessageRecorder recorder;
-    QVERIFY(!RecordFinishedTest(makeTest(QStringLiteral("Learn Palmistry"), 0, 1, 10), nullptr));
-    QVERIFY(!RecordFinishedTest(makeTest(QStringLiteral("Learn Palmistry"), 1, 2, 10), nullptr));
+    QVERIFY(!recorder_->RecordFinishedTest(makeTest(QStringLiteral("Learn Palmistry"), 0, 1, 10), nullptr));
+    QVERIFY(!recorder_->RecordFinishedTest(makeTest(QStringLiteral("Learn Palmistry"), 1, 2, 10), nullptr));
     // Each test is said to be kept, not recorded; none is lost.
     QCOMPARE(recorder.messages.size(), 2);
     QCOMPARE(recorder.messages[0].icon, QMessageBox::Warning);
     QVERIFY(recorder.messages[1].text.startsWith(NotYetRecordedMessage(QString())));
     QVERIFY(recorder.messages[1].text.contains(file));
-    QCOMPARE(WaitingTestCount(), 2);
-    QCOMPARE(ParseWaiting(TestSupport::StateOf(WaitingFilePath()).bytes).size(), 2);
+    QCOMPARE(recorder_->WaitingTestCount(), 2);
+    QCOMPARE(ParseWaiting(TestSupport::StateOf(recorder_->WaitingFilePath()).bytes).size(), 2);
     // The damaged file is left as it was, for the user to keep or remove.
     QCOMPARE(TestSupport::StateOf(file).bytes, bytes);
     // Once it is gone, the kept tests go into a new record.
     QVERIFY(QFile::remove(file));
-    QVERIFY(RecordWaitingTests());
+    QVERIFY(recorder_->RecordWaitingTests());
     QCOMPARE(rowCount(file, QStringLiteral("tests")), 2);
-    QVERIFY(!QFile::exists(WaitingFilePath()));
+    QVERIFY(!QFile::exists(recorder_->WaitingFilePath()));
 }
 
 // Tests taken while another program locks the record are kept and written
 // when it is free: with the next test, or by the next run from the waiting
 // file; none is lost and none is recorded twice.
 void tst_progress_store::lockedFileKeepsTestsUntilItIsFree() {
-    const QString file = DataLocations::UserFile(DefaultFileName());
+    const QString file = recorder_->RecordPath();
     const QString module = QStringLiteral("Learn Aromatherapy");
-    QVERIFY(RecordFinishedTest(makeTest(module, 0, 5, 15), nullptr));
+    QVERIFY(recorder_->RecordFinishedTest(makeTest(module, 0, 5, 15), nullptr));
     const auto locked = [&](const std::function<void()> &whileLocked) {
         {
             QSqlDatabase lock =
@@ -291,38 +296,38 @@ void tst_progress_store::lockedFileKeepsTestsUntilItIsFree() {
         TestSupport::MessageRecorder recorder;
         QElapsedTimer timer;
         timer.start();
-        QVERIFY(!RecordFinishedTest(makeTest(module, 1, 6, 15), nullptr));
-        QVERIFY(!RecordFinishedTest(makeTest(module, 2, 7, 15), nullptr));
+        QVERIFY(!recorder_->RecordFinishedTest(makeTest(module, 1, 6, 15), nullptr));
+        QVERIFY(!recorder_->RecordFinishedTest(makeTest(module, 2, 7, 15), nullptr));
         // A lock holds a test up briefly, never for the driver's default five seconds.
         QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(recorder.messages.size(), 2);
         QVERIFY(recorder.messages[1].text.contains(QStringLiteral("locked")));
-        QVERIFY(!RecordWaitingTests()); // at exit, still locked: they stay in the file
+        QVERIFY(!recorder_->RecordWaitingTests()); // at exit, still locked: they stay in the file
     });
     // The next test goes in with the two kept ones, without a message.
     {
         TestSupport::MessageRecorder recorder;
-        QVERIFY(RecordFinishedTest(makeTest(module, 3, 8, 15), nullptr));
+        QVERIFY(recorder_->RecordFinishedTest(makeTest(module, 3, 8, 15), nullptr));
         QCOMPARE(recorder.messages.size(), 0);
     }
     QCOMPARE(rowCount(file, QStringLiteral("tests")), 4);
-    QCOMPARE(WaitingTestCount(), 0);
+    QCOMPARE(recorder_->WaitingTestCount(), 0);
 
     // Kept in the file when the run ends, written by the next run.
     TestSupport::MessageRecorder recorder;
-    locked([&] { QVERIFY(!RecordFinishedTest(makeTest(module, 4, 9, 15), nullptr)); });
-    const QByteArray kept = TestSupport::StateOf(WaitingFilePath()).bytes;
+    locked([&] { QVERIFY(!recorder_->RecordFinishedTest(makeTest(module, 4, 9, 15), nullptr)); });
+    const QByteArray kept = TestSupport::StateOf(recorder_->WaitingFilePath()).bytes;
     QCOMPARE(ParseWaiting(kept).size(), 1);
-    ForgetWaitingTestsForTesting(); // a new run
-    QCOMPARE(WaitingTestCount(), 1);
-    QVERIFY(RecordWaitingTests());
+    recorder_ = std::make_unique<Recorder>(sandbox_->locations()); // a new run
+    QCOMPARE(recorder_->WaitingTestCount(), 1);
+    QVERIFY(recorder_->RecordWaitingTests());
     QCOMPARE(rowCount(file, QStringLiteral("tests")), 5);
     // A waiting file left behind after its tests went in adds nothing.
-    QFile again(WaitingFilePath());
+    QFile again(recorder_->WaitingFilePath());
     QVERIFY(again.open(QIODevice::WriteOnly) && again.write(kept) == kept.size());
     again.close();
-    ForgetWaitingTestsForTesting();
-    QVERIFY(RecordWaitingTests());
+    recorder_ = std::make_unique<Recorder>(sandbox_->locations());
+    QVERIFY(recorder_->RecordWaitingTests());
     QCOMPARE(rowCount(file, QStringLiteral("tests")), 5);
 }
 

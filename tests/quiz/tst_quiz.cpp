@@ -244,7 +244,7 @@ private Q_SLOTS:
                 ++shortTests;
             QSet<int> asked;
             while (!session.Finished()) {
-                const Quiz::Question &q = session.Current();
+                const Quiz::Question &q = session.CurrentQuestion();
                 ++questions;
                 if (asked.contains(q.item))
                     ++repeats;
@@ -398,7 +398,7 @@ private Q_SLOTS:
                               QStringLiteral("wrong"), QStringLiteral("wrong"), QString()};
         Quiz::Session session(source, {}, 10, seeded(1));
         QCOMPARE(session.Count(), 3); // each item once
-        const Quiz::Question &q = session.Current();
+        const Quiz::Question &q = session.CurrentQuestion();
         QCOMPARE(q.choices.size(), 2); // "right" once, "wrong" once, no empty choice
         QCOMPARE(q.ToChoose(), 1);
         QCOMPARE(q.choices[q.correct.front()], QStringLiteral("right"));
@@ -408,7 +408,7 @@ private Q_SLOTS:
         const int wrong = 1 - q.correct.front();
         QVERIFY(!session.Answer(std::vector<int>{wrong, q.correct.front(), 7}));
         QVERIFY(!session.Answer(std::vector<int>{-1, 5}));
-        QVERIFY(session.Answer(session.Current().correct.front()));
+        QVERIFY(session.Answer(session.CurrentQuestion().correct.front()));
         QVERIFY(session.Finished());
         QVERIFY(session.Answer(0)); // a finished test takes no more
         const Quiz::Result &result = session.Outcome();
@@ -423,8 +423,8 @@ private Q_SLOTS:
         source->offered.clear();
         source->wrongTexts.clear();
         Quiz::Session empty(source, {}, 1, seeded(2));
-        QCOMPARE(empty.Current().choices.size(), 0);
-        QCOMPARE(empty.Current().ToChoose(), 0);
+        QCOMPARE(empty.CurrentQuestion().choices.size(), 0);
+        QCOMPARE(empty.CurrentQuestion().ToChoose(), 0);
         QVERIFY(empty.Answer(std::vector<int>{}));
         QVERIFY(empty.Outcome().questions[0].Right());
 
@@ -436,7 +436,7 @@ private Q_SLOTS:
         for (Quiz::Session *s : {&refused, &none}) {
             QCOMPARE(s->Count(), 0);
             QVERIFY(s->Finished());
-            QCOMPARE(s->Current().item, -1);
+            QCOMPARE(s->CurrentQuestion().item, -1);
             QCOMPARE(s->Outcome().Record().answers.size(), 0);
         }
 

@@ -11,6 +11,7 @@
 #include "toolkit/modSettings.h"
 #include "support/TestSupport.h"
 #include "zodiac_yoga/modReadingFile.h"
+#include "zodiac_yoga/frmZodiacYogaMain.h"
 #include "zodiac_yoga/modSunSignYoga.h"
 
 #include <QDir>
@@ -22,10 +23,17 @@
 using namespace Qt::StringLiterals;
 using CommandLine::Action;
 
+namespace {
+// The program's modules, as the parser and the help text see them.
+ModuleTable suiteModules()
+{
+    return DescribeSuite(DataLocations::Below(QDir::tempPath() + u"/unused"_s), {}).modules;
+}
+} // namespace
+
 class TestCommandLine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { RegisterSuiteModules(); }
     void parse_data();
     void parse();
     void helpNamesEveryModuleArgument();
@@ -80,7 +88,7 @@ void TestCommandLine::parse()
     QFETCH(int, action);
     QFETCH(QStringList, files);
     QFETCH(QStringList, unused);
-    const CommandLine::Parsed parsed = CommandLine::Parse(arguments);
+    const CommandLine::Parsed parsed = CommandLine::Parse(suiteModules(), arguments);
     QCOMPARE(int(parsed.action), action);
     QCOMPARE(parsed.files, files);
     QCOMPARE(parsed.unused, unused);
@@ -95,7 +103,7 @@ void TestCommandLine::parse()
 
 void TestCommandLine::helpNamesEveryModuleArgument()
 {
-    const QString help = CommandLine::HelpText();
+    const QString help = CommandLine::HelpText(suiteModules());
     QVERIFY2(help.startsWith(u"Usage: "_s), qPrintable(help));
     for (const QString &expected : {u"--help"_s, u"--version"_s, u"--data-paths"_s,
                                     u"--card-picture-entry"_s, u"/STARTUP"_s, u"file.zoy"_s,
@@ -109,7 +117,7 @@ void TestCommandLine::versionAndDataPaths()
 
     TestSupport::Sandbox sandbox;
     bool allFound = true;
-    QString text = CommandLine::DataPathsText(&allFound);
+    QString text = CommandLine::DataPathsText(sandbox.locations(), &allFound);
     QVERIFY(!allFound);
     QVERIFY2(text.contains(u"learn.dll: not found"_s), qPrintable(text));
     QVERIFY(text.contains(QDir::toNativeSeparators(sandbox.userFolder())));
@@ -118,7 +126,7 @@ void TestCommandLine::versionAndDataPaths()
         QFile file(sandbox.programFolder() + u'/' + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    text = CommandLine::DataPathsText(&allFound);
+    text = CommandLine::DataPathsText(sandbox.locations(), &allFound);
     QVERIFY2(allFound, qPrintable(text));
     QVERIFY(text.contains(u"keywords.dll: "_s + QDir::toNativeSeparators(sandbox.programFolder())));
 }
@@ -126,12 +134,12 @@ void TestCommandLine::versionAndDataPaths()
 void TestCommandLine::missingDataFileReportedOnceWithItsPath()
 {
     TestSupport::Sandbox sandbox;
-    DataLocations::ForgetReportedFilesForTesting();
+    const DataLocations &locations = sandbox.locations();
     const QString expected = sandbox.programFolder() + u"/keywords.dll"_s;
     {
         TestSupport::MessageRecorder recorder;
-        QCOMPARE(DataLocations::RequiredProgramFile(u"keywords.dll"_s), expected);
-        QCOMPARE(DataLocations::RequiredProgramFile(u"keywords.dll"_s), expected);
+        QCOMPARE(locations.RequiredProgramFile(u"keywords.dll"_s), expected);
+        QCOMPARE(locations.RequiredProgramFile(u"keywords.dll"_s), expected);
         QCOMPARE(recorder.messages.size(), 1);
         QCOMPARE(recorder.messages[0].icon, QMessageBox::Warning);
         QVERIFY2(recorder.messages[0].text.contains(QDir::toNativeSeparators(expected)),
@@ -143,9 +151,9 @@ void TestCommandLine::missingDataFileReportedOnceWithItsPath()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     TestSupport::MessageRecorder recorder;
-    QCOMPARE(DataLocations::RequiredProgramFile(u"learn.dll"_s), file.fileName());
+    QCOMPARE(locations.RequiredProgramFile(u"learn.dll"_s), file.fileName());
     QCOMPARE(recorder.messages.size(), 0);
-    QCOMPARE(DataLocations::ProgramFolder(), sandbox.programFolder());
+    QCOMPARE(locations.ProgramFolder(), sandbox.programFolder());
 }
 
 void TestCommandLine::userFilesGoToTheUserDataFolder()
@@ -155,15 +163,16 @@ void TestCommandLine::userFilesGoToTheUserDataFolder()
     QCoreApplication::setApplicationName(u"learning-suite"_s);
     const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QVERIFY(expected.endsWith(u"/learning-suite"_s));
-    QCOMPARE(DataLocations::UserDataFolder(), expected);
+    const DataLocations locations = DataLocations::OfProgram();
+    QCOMPARE(locations.UserDataFolder(), expected);
     QDir(expected).removeRecursively();
     // The folder is made when a file in it is first needed.
-    QCOMPARE(DataLocations::UserFile(u"goal.txt"_s), expected + u"/goal.txt"_s);
+    QCOMPARE(locations.UserFile(u"goal.txt"_s), expected + u"/goal.txt"_s);
     QVERIFY(QFileInfo(expected).isDir());
     QDir(expected).removeRecursively();
     QCoreApplication::setApplicationName(savedName);
     // Nothing the user writes goes beside the program.
-    QVERIFY(!DataLocations::UserDataFolder().startsWith(QCoreApplication::applicationDirPath() + u'/'));
+    QVERIFY(!DataLocations::OfProgram().UserDataFolder().startsWith(QCoreApplication::applicationDirPath() + u'/'));
 }
 
 void TestCommandLine::readingOnTheCommandLineOpensInZodiacYoga_data()
@@ -193,8 +202,7 @@ void TestCommandLine::readingOnTheCommandLineOpensInZodiacYoga()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    CurrentReading() = ZodiacReading{};
-    frmMDI mdi;
+    frmMDI mdi(DescribeSuite(sandbox.locations(), {u"learning-suite"_s}));
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.show();
     QVERIFY(QTest::qWaitForWindowExposed(&mdi));
@@ -208,17 +216,18 @@ void TestCommandLine::readingOnTheCommandLineOpensInZodiacYoga()
     files << fileName;
     mdi.OpenFiles(files);
     QDir::setCurrent(saved);
-    QVERIFY(mdi.findChild<QWidget *>(u"frmZodiacYogaMain"_s));
+    auto *entry = mdi.findChild<frmZodiacYogaMain *>(u"frmZodiacYogaMain"_s);
+    QVERIFY(entry);
     if (message.isEmpty()) {
         QCOMPARE(recorder.messages.size(), 0);
-        QCOMPARE(CurrentReading().name, u"ANNA"_s);
-        QCOMPARE(CurrentReading().sign, u"Aries"_s);
+        QCOMPARE(entry->Reading().name, u"ANNA"_s);
+        QCOMPARE(entry->Reading().sign, u"Aries"_s);
         auto *display = mdi.findChild<QWidget *>(u"frmZodiacYogaDisplay"_s);
         QVERIFY(display && display->isVisible());
     } else {
         QCOMPARE(recorder.messages.size(), 1);
         QCOMPARE(recorder.messages[0].text, message);
-        QVERIFY(CurrentReading().sign.isEmpty());
+        QVERIFY(entry->Reading().sign.isEmpty());
     }
 }
 

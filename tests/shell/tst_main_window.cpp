@@ -26,7 +26,6 @@
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { RegisterSuiteModules(); }
     void init();
     void cleanup();
     void stripsStackInOrder();
@@ -72,7 +71,7 @@ private:
 void TestMainWindow::init()
 {
     sandbox = std::make_unique<TestSupport::Sandbox>();
-    mdi = std::make_unique<frmMDI>();
+    mdi = std::make_unique<frmMDI>(DescribeSuite(sandbox->locations(), {QStringLiteral("learning-suite")}));
     mdi->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi->show();
     QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
@@ -149,7 +148,7 @@ void TestMainWindow::startPanelTexts()
     QVERIFY(!child<QLabel>(QStringLiteral("lblQuilloryBanner"))->text().isEmpty());
     QVERIFY(!mdi->windowIcon().isNull());
     // Every module's picture is compiled in with the module and drawn above its button.
-    for (const ModuleEntry &entry : ModuleTable()) {
+    for (const ModuleEntry &entry : DescribeSuite(sandbox->locations(), {}).modules.Entries()) {
         auto *picture = child<QLabel>(QStringLiteral("Picture%1").arg(8 + entry.buttonIndex));
         QVERIFY2(picture && !picture->pixmap().isNull(), qPrintable(entry.name));
     }
@@ -314,7 +313,10 @@ namespace {
 // A module window that notes when it closes.
 class NotingWindow : public ModuleWindow {
 public:
-    NotingWindow(const QString &name, QStringList *closed) : ModuleWindow(name), closed_(closed) {}
+    NotingWindow(const QString &name, ModuleHost &host, QStringList *closed)
+        : ModuleWindow(name, host), closed_(closed)
+    {
+    }
 
 protected:
     void OnClosing() override { closed_->append(objectName()); }
@@ -331,11 +333,11 @@ void TestMainWindow::switchingClosesEveryModuleWindowInOrder()
 {
     TestSupport::MessageRecorder answerAll;
     QStringList closed;
-    QPointer<QWidget> unknown = new NotingWindow(QStringLiteral("frmNotYetListed"), &closed);
+    QPointer<QWidget> unknown = new NotingWindow(QStringLiteral("frmNotYetListed"), *mdi, &closed);
     mdi->ShowModuleWindow(unknown);
-    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmLearnPalmistryMain"), &closed));
-    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmLearnCartomancyMain"), &closed));
-    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmZodiacYogaDisplay"), &closed));
+    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmLearnPalmistryMain"), *mdi, &closed));
+    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmLearnCartomancyMain"), *mdi, &closed));
+    mdi->ShowModuleWindow(new NotingWindow(QStringLiteral("frmZodiacYogaDisplay"), *mdi, &closed));
     QPointer<QDialog> dialog = new QDialog(mdi.get());
     mdi->TrackModuleWindow(dialog);
     dialog->show();
@@ -451,6 +453,9 @@ void TestMainWindow::moduleKeysAndEnter()
         QVERIFY(child<QAbstractButton>(QStringLiteral("cmdSelectOption(%1)").arg(n - 1))
                     ->toolTip()
                     .endsWith(QStringLiteral("(Ctrl+%1)").arg(n)));
+        // A module may have told of a missing database; the main window is active again after it.
+        mdi->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(mdi.get()));
         QTest::keyClick(mdi.get(), Qt::Key(Qt::Key_0 + n), Qt::ControlModifier);
         QTRY_VERIFY2(child(windows[n - 2]) && child(windows[n - 2])->isVisible(),
                      qPrintable(windows[n - 2]));

@@ -261,7 +261,8 @@ private Q_SLOTS:
     // the review opens over the window and goes when it is closed.
     void openReview()
     {
-        QWidget owner;
+        TestSupport::Sandbox sandbox;
+        ModuleWindow owner(QStringLiteral("frmOwner"), sandbox.host());
         owner.show();
         auto seen = TestSupport::AnswerNextMessage();
         QVERIFY(OpenReviewMissed(&owner, {}) == nullptr);

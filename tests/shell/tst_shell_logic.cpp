@@ -71,15 +71,16 @@ void TestShellLogic::encodedTextHasNoLineBreaks()
 void TestShellLogic::settingsStoreReadsDefaultsAndKeepsValues()
 {
     TestSupport::Sandbox sandbox;
-    QCOMPARE(Settings::ReadSetting(QStringLiteral("Difficulty"), QStringLiteral("0")), QStringLiteral("0"));
-    Settings::WriteSetting(QStringLiteral("Difficulty"), QStringLiteral("2"));
-    Settings::WriteSetting(QStringLiteral("Difficulty"), QStringLiteral("1"));
+    const Settings::Store store(sandbox.locations().SettingsFile());
+    QCOMPARE(store.Read(QStringLiteral("Difficulty"), QStringLiteral("0")), QStringLiteral("0"));
+    store.Write(QStringLiteral("Difficulty"), QStringLiteral("2"));
+    store.Write(QStringLiteral("Difficulty"), QStringLiteral("1"));
     const QString encodedKey = Settings::EncodeText(QStringLiteral("Duration"));
-    Settings::WriteSetting(encodedKey, Settings::EncodeText(QStringLiteral("1/2/2026")));
-    QCOMPARE(Settings::ReadSetting(QStringLiteral("Difficulty"), QString()), QStringLiteral("1"));
-    QCOMPARE(Settings::DecodeText(Settings::ReadSetting(encodedKey, QString())), QStringLiteral("1/2/2026"));
+    store.Write(encodedKey, Settings::EncodeText(QStringLiteral("1/2/2026")));
+    QCOMPARE(store.Read(QStringLiteral("Difficulty"), QString()), QStringLiteral("1"));
+    QCOMPARE(Settings::DecodeText(store.Read(encodedKey, QString())), QStringLiteral("1/2/2026"));
     // Entries live in the section "Settings" of the store's file.
-    QSettings raw(Settings::SettingsFilePath(), QSettings::IniFormat);
+    QSettings raw(store.FilePath(), QSettings::IniFormat);
     QCOMPARE(raw.value(QStringLiteral("Settings/Difficulty")).toString(), QStringLiteral("1"));
 }
 

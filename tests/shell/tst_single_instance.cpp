@@ -21,7 +21,6 @@ using namespace Qt::Literals::StringLiterals;
 class TestSingleInstance : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { RegisterSuiteModules(); }
     void lockOutcomes();
     void secondLaunchHandsOverItsReading();
     void handOverWithNobodyListening();
@@ -67,7 +66,7 @@ void TestSingleInstance::secondLaunchHandsOverItsReading()
 
     SingleInstance running(runtime.filePath(u"learning-suite.lock"_s));
     QCOMPARE(running.Acquire(), SingleInstance::Outcome::First);
-    frmMDI mdi;
+    frmMDI mdi(DescribeSuite(sandbox.locations(), {u"learning-suite"_s}));
     mdi.show();
     mdi.showMinimized();
     QStringList handed;

@@ -20,11 +20,11 @@ private Q_SLOTS:
     void unreadableEntryCountsAsFirstRun();
 
 private:
-    static QString storedText() { return Settings::ReadSetting(StoredKey(), QString()); }
-    static void storeDaysFromToday(int days)
+    static QString storedText(const Settings::Store &store) { return store.Read(StoredKey(), QString()); }
+    static void storeDaysFromToday(const Settings::Store &store, int days)
     {
         const QDateTime moment = QDateTime::currentDateTime().addDays(days);
-        Settings::WriteSetting(StoredKey(), Settings::EncodeText(DateTimeText(moment, QLocale::system())));
+        store.Write(StoredKey(), Settings::EncodeText(DateTimeText(moment, QLocale::system())));
     }
 };
 
@@ -58,14 +58,15 @@ void TestUpdateReminder::dateTextReadsBackToTheSameDay()
 void TestUpdateReminder::firstRunStoresTheDateSilently()
 {
     TestSupport::Sandbox sandbox;
+    const Settings::Store store(sandbox.locations().SettingsFile());
     auto seen = TestSupport::AnswerNextMessage(QMessageBox::Yes);
-    RunUpdateReminder();
+    RunUpdateReminder(store);
     QTest::qWait(30);
     QVERIFY(!seen->shown);
     QVERIFY(sandbox.openedPages.isEmpty());
     // The key itself is stored encoded, not as the plain word.
-    QCOMPARE(Settings::ReadSetting(QStringLiteral("Duration"), QStringLiteral("absent")), QStringLiteral("absent"));
-    const auto date = ReadDateText(Settings::DecodeText(storedText()), QLocale::system());
+    QCOMPARE(store.Read(QStringLiteral("Duration"), QStringLiteral("absent")), QStringLiteral("absent"));
+    const auto date = ReadDateText(Settings::DecodeText(storedText(store)), QLocale::system());
     QVERIFY(date.has_value());
     QCOMPARE(*date, QDate::currentDate());
 }
@@ -91,14 +92,15 @@ void TestUpdateReminder::reminder()
     QFETCH(bool, shown);
     QFETCH(bool, opened);
     TestSupport::Sandbox sandbox;
-    storeDaysFromToday(days);
-    const QString before = storedText();
+    const Settings::Store store(sandbox.locations().SettingsFile());
+    storeDaysFromToday(store, days);
+    const QString before = storedText(store);
     auto seen = TestSupport::AnswerNextMessage(QMessageBox::StandardButton(answer));
-    RunUpdateReminder();
+    RunUpdateReminder(store);
     QTest::qWait(30);
     QCOMPARE(seen->shown, shown);
     if (!shown) {
-        QCOMPARE(storedText(), before);
+        QCOMPARE(storedText(store), before);
         QVERIFY(sandbox.openedPages.isEmpty());
         return;
     }
@@ -107,7 +109,7 @@ void TestUpdateReminder::reminder()
     QCOMPARE(seen->icon, QMessageBox::Information);
     QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(seen->title, QStringLiteral("Vessa Orrenic Learning Suite II v1.20"));
-    QCOMPARE(*ReadDateText(Settings::DecodeText(storedText()), QLocale::system()), QDate::currentDate());
+    QCOMPARE(*ReadDateText(Settings::DecodeText(storedText(store)), QLocale::system()), QDate::currentDate());
     QCOMPARE(sandbox.openedPages.size(), opened ? 1 : 0);
     if (opened)
         QCOMPARE(sandbox.openedPages.constFirst(), QUrl(PublisherPages::DownloadPage()));
@@ -120,21 +122,22 @@ void TestUpdateReminder::reminder()
 void TestUpdateReminder::unreadableEntryCountsAsFirstRun()
 {
     TestSupport::Sandbox sandbox;
+    const Settings::Store store(sandbox.locations().SettingsFile());
     const QString damaged = Settings::EncodeText(QStringLiteral("31/31/31 99:99"));
-    Settings::WriteSetting(StoredKey(), damaged);
+    store.Write(StoredKey(), damaged);
     auto seen = TestSupport::AnswerNextMessage(QMessageBox::Yes);
-    QVERIFY(RunUpdateReminder().stored);
+    QVERIFY(RunUpdateReminder(store).stored);
     QTest::qWait(30);
     QVERIFY(!seen->shown);
-    QCOMPARE(*ReadDateText(Settings::DecodeText(storedText()), QLocale::system()), QDate::currentDate());
+    QCOMPARE(*ReadDateText(Settings::DecodeText(storedText(store)), QLocale::system()), QDate::currentDate());
 
     // A settings file in a folder that cannot be created.
     QFile blocker(sandbox.folder() + QStringLiteral("/blocker"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Settings::SetSettingsFileForTesting(blocker.fileName() + QStringLiteral("/settings.ini"));
-    QVERIFY(!Settings::WriteSetting(QStringLiteral("TestType"), QStringLiteral("1")));
-    const UpdateReminderRun run = RunUpdateReminder();
+    const Settings::Store blocked(blocker.fileName() + QStringLiteral("/settings.ini"));
+    QVERIFY(!blocked.Write(QStringLiteral("TestType"), QStringLiteral("1")));
+    const UpdateReminderRun run = RunUpdateReminder(blocked);
     QVERIFY(!run.stored);
     QVERIFY(!run.asked);
 }

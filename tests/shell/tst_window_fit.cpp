@@ -39,7 +39,6 @@ Q_DECLARE_METATYPE(ModuleButtonRow::Step)
 class TestWindowFit : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { RegisterSuiteModules(); }
     void init();
     void cleanup();
     void moduleButtonsFitTheWindow_data();
@@ -62,7 +61,7 @@ private:
 void TestWindowFit::init()
 {
     sandbox = std::make_unique<TestSupport::Sandbox>();
-    mdi = std::make_unique<frmMDI>();
+    mdi = std::make_unique<frmMDI>(DescribeSuite(sandbox->locations(), {QStringLiteral("learning-suite")}));
     mdi->show();
     QVERIFY(QTest::qWaitForWindowExposed(mdi.get()));
 }
@@ -123,7 +122,7 @@ void TestWindowFit::moduleButtonsFitTheWindow()
     for (int i = 0; i < all.size(); ++i) {
         CaptionButton *button = all.at(i);
         QVERIFY(button && button->isVisible());
-        const QString name = ModuleByButton(i)->name;
+        const QString name = mdi->Modules().ByButton(i)->name;
         const QRect rect(button->mapTo(mdi.get(), QPoint(0, 0)), button->size());
         QVERIFY2(window.contains(rect), qPrintable(name));
         // The caption as shown fits the button: the button got at least what it asked for.
@@ -236,7 +235,7 @@ void TestWindowFit::moduleWindowsFitTheScreen_data()
     for (const QSize &size : {QSize(1024, 768), QSize(1024, 600), QSize(1920, 1080)}) {
         const QString screen = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
         for (int button = 0; button < 6; ++button)
-            QTest::addRow("%s %s", qPrintable(ModuleByButton(button)->name), qPrintable(screen))
+            QTest::addRow("%s %s", qPrintable(DescribeSuite(DataLocations::Below(QString()), {}).modules.ByButton(button)->name), qPrintable(screen))
                 << button << size;
     }
 }
@@ -364,7 +363,7 @@ void TestWindowFit::contentsScrollOnlyBelowTheirMinimum()
     QFETCH(QSize, size);
     QFETCH(bool, vertical);
     QFETCH(bool, horizontal);
-    ModuleWindow window(QStringLiteral("frmSample"));
+    ModuleWindow window(QStringLiteral("frmSample"), sandbox->host());
     window.menuBar()->addMenu(QStringLiteral("&File"));
     auto *contents = new QWidget;
     auto *layout = new QVBoxLayout(contents);

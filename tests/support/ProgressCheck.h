@@ -31,9 +31,9 @@ struct RecordedTest {
 };
 
 // The tests recorded for `module`, oldest first; none when the file does not exist.
-inline QList<RecordedTest> RecordedTests(const QString &module) {
+inline QList<RecordedTest> RecordedTests(const DataLocations &locations, const QString &module) {
     QList<RecordedTest> tests;
-    const QString path = DataLocations::UserFile(QStringLiteral("progress.sqlite"));
+    const QString path = locations.UserFile(QStringLiteral("progress.sqlite"));
     if (!QFile::exists(path))
         return tests;
     const QString name = QStringLiteral("progress-check");

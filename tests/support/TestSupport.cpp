@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
-#include "toolkit/DataLocations.h"
-#include "toolkit/modHelp.h"
-#include "toolkit/modSettings.h"
+
+#include "progress/ProgressRecorder.h"
 
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QTextBlock>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -95,23 +95,72 @@ MessageRecorder::MessageRecorder(QMessageBox::StandardButton answer) : answer_(a
 
 MessageRecorder::~MessageRecorder() { timer_.stop(); }
 
-Sandbox::Sandbox()
+Host::Host(DataLocations locations, QStringList arguments)
+    : locations_(std::move(locations)), arguments_(std::move(arguments))
 {
-    QStandardPaths::setTestModeEnabled(true);
-    Settings::SetSettingsFileForTesting(dir_.filePath(QStringLiteral("settings.ini")));
-    QDir(dir_.path()).mkpath(QStringLiteral("program"));
+}
+
+Host::~Host() = default;
+
+void Host::ShowModuleWindow(QWidget *window, Placement)
+{
+    TrackModuleWindow(window);
+    window->show();
+}
+
+QWidget *Host::ModulePanel(Panel side, const QString &)
+{
+    std::unique_ptr<QWidget> &panel = panels_[side == Panel::Left ? 0 : 1];
+    if (!panel)
+        panel = std::make_unique<QWidget>();
+    return panel.get();
+}
+
+namespace {
+// Takes the web pages the program opens through the desktop.
+class PageRecorder : public QObject {
+    Q_OBJECT
+public:
+    explicit PageRecorder(QList<QUrl> &pages) : pages_(pages) {}
+public Q_SLOTS:
+    void open(const QUrl &url) { pages_.append(url); }
+
+private:
+    QList<QUrl> &pages_;
+};
+} // namespace
+
+Sandbox::Sandbox()
+    : locations_((QStandardPaths::setTestModeEnabled(true), DataLocations::Below(dir_.path()))),
+      host_(std::make_unique<Host>(locations_)),
+      pageRecorder_(std::make_unique<PageRecorder>(openedPages))
+{
     QDir(dir_.path()).mkpath(QStringLiteral("user"));
-    DataLocations::SetProgramFolderForTesting(dir_.filePath(QStringLiteral("program")));
-    DataLocations::SetUserDataFolderForTesting(dir_.filePath(QStringLiteral("user")));
-    SetWebOpenerForTesting([this](const QUrl &url) { openedPages.append(url); });
+    for (const QString &scheme : {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto")})
+        QDesktopServices::setUrlHandler(scheme, pageRecorder_.get(), "open");
 }
 
 Sandbox::~Sandbox()
 {
-    SetWebOpenerForTesting({});
-    Settings::SetSettingsFileForTesting(QString());
-    DataLocations::SetProgramFolderForTesting(QString());
-    DataLocations::SetUserDataFolderForTesting(QString());
+    for (const QString &scheme : {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto")})
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+std::shared_ptr<Progress::Recorder> Sandbox::recorder()
+{
+    if (!recorder_)
+        recorder_ = std::make_shared<Progress::Recorder>(locations_);
+    return recorder_;
+}
+
+Suite Sandbox::suiteWith(std::vector<ModuleEntry> modules, QStringList arguments) const
+{
+    Suite suite{locations_, std::move(arguments), {}, {}};
+    for (ModuleEntry &entry : modules)
+        suite.modules.Add(std::move(entry));
+    return suite;
 }
 
 } // namespace TestSupport
+
+#include "TestSupport.moc"

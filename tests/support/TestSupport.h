@@ -4,14 +4,22 @@
 #include <QColor>
 #include <QTextDocument>
 #include <QList>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QtGlobal>
 
+#include "toolkit/DataLocations.h"
+#include "toolkit/ModuleHost.h"
+#include "toolkit/ModuleTable.h"
+
 #include <memory>
+
+namespace Progress { class Recorder; }
 
 // Helpers shared by the widget tests.
 namespace TestSupport {
@@ -71,9 +79,40 @@ private:
     QMessageBox::StandardButton answer_;
 };
 
-// Points the settings store, the program folder (folder()/program) and the
-// per-user data folder (folder()/user) at a fresh temporary folder and records
-// web pages instead of opening them; undone on destruction.
+// A host for module windows that stand on their own, without a main window:
+// it shows them as windows of their own, gives them the sandbox's folders and
+// records what they asked of it.
+class Host : public ModuleHost {
+public:
+    explicit Host(DataLocations locations, QStringList arguments = {QStringLiteral("learning-suite")});
+    ~Host() override;
+
+    void ShowModuleWindow(QWidget *window, Placement placement = Placement::Centred) override;
+    void ShowStartPanel() override { ++startPanelShown; }
+    void HideStartPanel() override { ++startPanelHidden; }
+    void TrackModuleWindow(QWidget *window) override { tracked.append(window); }
+    QMainWindow *MainWindow() override { return nullptr; }
+    const DataLocations &Locations() const override { return locations_; }
+    QStringList Arguments() const override { return arguments_; }
+    QWidget *ModulePanel(Panel side, const QString &owner) override;
+    void SelectModule(const QString &name) override { selected.append(name); }
+
+    QList<QPointer<QWidget>> tracked; // every window that asked to be closed on a switch
+    QStringList selected;             // modules asked for, in order
+    int startPanelShown = 0;
+    int startPanelHidden = 0;
+
+private:
+    DataLocations locations_;
+    QStringList arguments_;
+    std::unique_ptr<QWidget> panels_[2];
+};
+
+// Puts the files of a test below a fresh temporary folder: the program folder
+// folder()/program, the per-user data folder folder()/user, settings, login
+// entries and temporary files; records web pages instead of opening them
+// (undone on destruction). host() is a host for module windows made outside a
+// main window.
 class Sandbox {
 public:
     Sandbox();
@@ -81,10 +120,21 @@ public:
     QString folder() const { return dir_.path(); }
     QString programFolder() const { return dir_.filePath(QStringLiteral("program")); }
     QString userFolder() const { return dir_.filePath(QStringLiteral("user")); }
+    const DataLocations &locations() const { return locations_; }
+    Host &host() { return *host_; }
+    // A progress recorder over the sandbox's user folder, made when first asked for.
+    std::shared_ptr<Progress::Recorder> recorder();
+    // A suite of the given modules over the sandbox's folders, for a main window.
+    Suite suiteWith(std::vector<ModuleEntry> modules,
+                    QStringList arguments = {QStringLiteral("learning-suite")}) const;
     QList<QUrl> openedPages;
 
 private:
     QTemporaryDir dir_;
+    DataLocations locations_;
+    std::unique_ptr<Host> host_;
+    std::unique_ptr<QObject> pageRecorder_;
+    std::shared_ptr<Progress::Recorder> recorder_;
 };
 
 } // namespace TestSupport

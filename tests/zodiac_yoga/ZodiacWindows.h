@@ -71,19 +71,20 @@ inline frmZodiacYogaDisplay *Read(frmZodiacYogaMain *entry, const QString &name,
     return unexpected.messages.isEmpty() ? VisibleDisplay() : nullptr;
 }
 
-inline frmZodiacYogaMain *NewEntry()
+inline frmZodiacYogaMain *NewEntry(ModuleHost &host)
 {
-    auto *entry = new frmZodiacYogaMain;
+    auto *entry = new frmZodiacYogaMain(host);
     entry->show();
     return entry;
 }
 
 // A reading of the sign, born in 1980, in a new entry window.
-inline frmZodiacYogaDisplay *ReadSign(const QString &sign, const QString &name = u"ANNA MARIA"_s)
+inline frmZodiacYogaDisplay *ReadSign(ModuleHost &host, const QString &sign,
+                                      const QString &name = u"ANNA MARIA"_s)
 {
     for (const auto &date : kDates)
         if (sign == QLatin1String(date[0]))
-            return Read(NewEntry(), name, date[1], date[2]);
+            return Read(NewEntry(host), name, date[1], date[2]);
     return nullptr;
 }
 
@@ -96,7 +97,7 @@ inline void CloseAll()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Each test runs with its own settings, a temporary folder and no reading yet,
+// Each test runs with its own settings and a temporary folder,
 // and leaves no window or link handling behind.
 struct Fixture {
     std::unique_ptr<TestSupport::Sandbox> sandbox;
@@ -105,7 +106,6 @@ struct Fixture {
     {
         sandbox = std::make_unique<TestSupport::Sandbox>();
         dir = std::make_unique<QTemporaryDir>();
-        CurrentReading() = ZodiacReading{};
     }
     void Finish()
     {
@@ -115,6 +115,7 @@ struct Fixture {
         sandbox.reset();
     }
     QString Path(const QString &name) const { return dir->filePath(name); }
+    TestSupport::Host &Host() { return sandbox->host(); }
 };
 
 } // namespace ZodiacWindows

@@ -136,7 +136,7 @@ private Q_SLOTS:
 // they are plain text again.
 void TestZodiacReport::reportTextFormatsAndLinks()
 {
-    frmZodiacYogaDisplay *display = ReadSign(u"Aries"_s);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), u"Aries"_s);
     QVERIFY(display);
     auto report = std::make_unique<frmZodiacYogaSave>(display);
     report->show();
@@ -200,7 +200,7 @@ void TestZodiacReport::asanaHeadings()
 {
     QFETCH(QString, sign);
     QFETCH(QString, asanas);
-    frmZodiacYogaDisplay *display = ReadSign(sign);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), sign);
     QVERIFY(display);
     frmZodiacYogaSave report(display);
     const QString text = report.Report()->toPlainText();
@@ -225,7 +225,7 @@ void TestZodiacReport::printsToPdf()
     const QString tool = QStandardPaths::findExecutable(u"pdftotext"_s);
     if (tool.isEmpty())
         QSKIP("pdftotext is not installed");
-    frmZodiacYogaDisplay *display = ReadSign(u"Aries"_s);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), u"Aries"_s);
     QVERIFY(display);
     frmZodiacYogaSave report(display);
     const auto printed = [&](const QString &name) {

@@ -174,7 +174,7 @@ void TestZodiacWindows::nameFilter()
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QFETCH(int, refusals);
-    QLineEdit *box = NameBox(NewEntry());
+    QLineEdit *box = NameBox(NewEntry(fixture_.Host()));
     MessageRecorder recorder;
     QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
     QInputMethodEvent composed;
@@ -222,9 +222,8 @@ void TestZodiacWindows::birthDataChecks()
     QFETCH(QString, day);
     QFETCH(QString, month);
     QFETCH(QString, outcome);
-    frmZodiacYogaMain *entry = NewEntry();
-    const ZodiacReading previous{u"EARLIER"_s, 5, u"May"_s, 1950, u"Taurus"_s};
-    CurrentReading() = previous;
+    frmZodiacYogaMain *entry = NewEntry(fixture_.Host());
+    const ZodiacReading previous = entry->Reading();
     const bool accepted = outcome.contains(u'|');
     MessageRecorder recorder;
     for (const QString year : {"1900", "2050"}) {
@@ -234,7 +233,7 @@ void TestZodiacWindows::birthDataChecks()
             break;
         QVERIFY(VisibleDisplay());
         const QStringList stored = outcome.split(u'|');
-        QCOMPARE(readingAsList(CurrentReading()),
+        QCOMPARE(readingAsList(entry->Reading()),
                  QStringList({stored[0], day, month, year, stored[1]}));
         VisibleDisplay()->cmdBack_Click();
     }
@@ -246,7 +245,7 @@ void TestZodiacWindows::birthDataChecks()
     QCOMPARE(recorder.messages[0].title, AppInfo::ApplicationTitle());
     QVERIFY(entry->isVisible() && !VisibleDisplay());
     QCOMPARE(Inputs(entry), QStringList({name, day, month, "1900"}));
-    QCOMPARE(readingAsList(CurrentReading()), readingAsList(previous));
+    QCOMPARE(readingAsList(entry->Reading()), readingAsList(previous));
 }
 
 // Saved from the report window over an older file, the file holds exactly four encoded
@@ -254,7 +253,7 @@ void TestZodiacWindows::birthDataChecks()
 void TestZodiacWindows::saveAndReopenRoundTrip()
 {
     MessageRecorder recorder;
-    frmZodiacYogaMain *entry = NewEntry();
+    frmZodiacYogaMain *entry = NewEntry(fixture_.Host());
     QTest::keyClicks(NameBox(entry), "anna maria");
     frmZodiacYogaDisplay *display = Read(entry, NameBox(entry)->text(), "21", "March", "1980");
     QVERIFY(display);
@@ -263,14 +262,13 @@ void TestZodiacWindows::saveAndReopenRoundTrip()
     QVERIFY(frmZodiacYogaSave(display).SaveReadingTo(path));
     QCOMPARE(readAll(path), readingBytes({"ANNA MARIA", "21", "March", "1980"}));
     CloseAll();
-    CurrentReading() = ZodiacReading{};
 
-    frmZodiacYogaMain *again = NewEntry();
+    frmZodiacYogaMain *again = NewEntry(fixture_.Host());
     again->OpenReadingFile(path);
     QCOMPARE(recorder.messages.size(), 0);
     QCOMPARE(Inputs(again), QStringList({"ANNA MARIA", "21", "March", "1980"}));
     QVERIFY(again->isHidden() && VisibleDisplay() && VisibleDisplay()->Entry() == again);
-    QCOMPARE(readingAsList(CurrentReading()),
+    QCOMPARE(readingAsList(again->Reading()),
              QStringList({"ANNA MARIA", "21", "March", "1980", "Aries"}));
 }
 
@@ -339,7 +337,7 @@ void TestZodiacWindows::openFile()
     const ReadingFile::Lines lines = ReadingFile::Load(path).value_or(ReadingFile::Lines{});
     const qsizetype read = (lines.name + lines.day + lines.month + lines.year).size();
     QVERIFY(read <= ReadingFile::MaxBytesRead);
-    frmZodiacYogaMain *entry = NewEntry();
+    frmZodiacYogaMain *entry = NewEntry(fixture_.Host());
     QVERIFY(SetInputs(entry, u"TYPED"_s, "5", "May", "1950"));
     MessageRecorder recorder;
     entry->OpenReadingFile(path);
@@ -365,7 +363,7 @@ void TestZodiacWindows::failedSave()
 {
     const QDir dir(fixture_.dir->path());
     QVERIFY(dir.mkdir(u"taken.zoy"_s));
-    frmZodiacYogaDisplay *display = ReadSign(u"Aries"_s, u"ANNA"_s);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), u"Aries"_s, u"ANNA"_s);
     QVERIFY(display);
     frmZodiacYogaSave report(display);
     MessageRecorder recorder;
@@ -387,7 +385,7 @@ void TestZodiacWindows::failedSave()
 // offscreen screen, smaller than the window's usual size).
 void TestZodiacWindows::reportFitsTheScreen()
 {
-    frmZodiacYogaDisplay *display = ReadSign(u"Aries"_s, u"ANNA"_s);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), u"Aries"_s, u"ANNA"_s);
     QVERIFY(display);
     frmZodiacYogaSave report(display);
     const QSize room = report.screen()->availableGeometry().size();
@@ -441,7 +439,7 @@ void TestZodiacWindows::signGroups()
     QFETCH(QString, sign);
     QFETCH(QString, keys);
     QFETCH(QString, captions);
-    frmZodiacYogaDisplay *display = ReadSign(sign);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), sign);
     QVERIFY(display);
     checkFields(display, sign);
     QList<QLabel *> labels;
@@ -492,7 +490,7 @@ void TestZodiacWindows::signGroups()
 // Refilled with Pisces, a window that showed Aries keeps nothing of Aries.
 void TestZodiacWindows::piscesAfterAries()
 {
-    frmZodiacYogaDisplay *display = ReadSign(u"Aries"_s);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), u"Aries"_s);
     QVERIFY(display);
     display->FillSignProfile(u"Pisces"_s);
     display->FillConstitutionType();
@@ -503,7 +501,7 @@ void TestZodiacWindows::piscesAfterAries()
 // Moving over an asana underlines it alone; the group's or the page's background clears it.
 void TestZodiacWindows::hoverUnderline()
 {
-    frmZodiacYogaDisplay *display = ReadSign(u"Capricorn"_s);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), u"Capricorn"_s);
     QVERIFY(display);
     QList<QLabel *> labels;
     QGroupBox *group = asanaGroup(display, u"Capricorn"_s, &labels);
@@ -528,7 +526,7 @@ void TestZodiacWindows::hoverUnderline()
 // Moving over a guarded box empties the clipboard; the two trait boxes leave it alone.
 void TestZodiacWindows::clipboardGuard()
 {
-    frmZodiacYogaDisplay *display = ReadSign(u"Aries"_s);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), u"Aries"_s);
     QVERIFY(display);
     const QStringList unguarded = {"txtSunSignPositiveTraits", "txtSunSignNegativeTraits"};
     const QList<QPlainTextEdit *> boxes = display->findChildren<QPlainTextEdit *>();
@@ -546,7 +544,7 @@ void TestZodiacWindows::clipboardGuard()
 // with its inputs again.
 void TestZodiacWindows::coBrandLinkAndBack()
 {
-    frmZodiacYogaDisplay *display = ReadSign(u"Virgo"_s, u"TESTER"_s);
+    frmZodiacYogaDisplay *display = ReadSign(fixture_.Host(), u"Virgo"_s, u"TESTER"_s);
     QVERIFY(display);
     QTest::mouseClick(display->findChild<QLabel *>(u"Label19"_s), Qt::LeftButton);
     QCOMPARE(fixture_.sandbox->openedPages,

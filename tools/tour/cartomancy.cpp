@@ -25,16 +25,6 @@ namespace {
 
 void walk(frmMDI &mdi)
 {
-    // The card database the build generated, when the program folder has none.
-#ifdef CARD_DATABASE
-    const QFileInfo built(QStringLiteral(CARD_DATABASE));
-    if (!QFileInfo::exists(DataLocations::ProgramFile(QStringLiteral("learn.dll"))) && built.exists())
-        DataLocations::SetProgramFolderForTesting(built.absolutePath());
-#endif
-    // The run-at-login entry goes to a folder of the tour's own.
-    static QTemporaryDir autostart;
-    SetAutostartFolderForTesting(autostart.path());
-
     // Answers "Test Complete" and any other message box.
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
@@ -137,7 +127,7 @@ void walk(frmMDI &mdi)
     if (auto *module = qobject_cast<ModuleWindow *>(window))
         module->CloseModule();
     mdi.HideStartPanel();
-    mdi.ShowModuleWindow(new frmLearnCartomancyPicEntry());
+    mdi.ShowModuleWindow(new frmLearnCartomancyPicEntry(mdi));
     Tour::Shot(&mdi, QStringLiteral("cartomancy-picture-entry"));
     answer.stop();
 }

@@ -12,16 +12,12 @@
 namespace {
 void walk(frmMDI &mdi)
 {
-    // The database the build made lies beside the program, not beside the tour.
-    DataLocations::SetProgramFolderForTesting(QFileInfo(QStringLiteral(DREAM_KEYWORDS_DB)).path());
     Random::Seed(4);
     Tour::SelectModule(mdi, 4);
     Tour::Shot(&mdi, QStringLiteral("dream-start"));
     QWidget *dream = Tour::Find<QWidget>(&mdi, QStringLiteral("frmLearnDreamInterpretationMain"));
-    if (!dream) {
-        DataLocations::SetProgramFolderForTesting(QString());
+    if (!dream)
         return;
-    }
     const auto click = [&](const QString &name) {
         if (auto *button = Tour::Find<QAbstractButton>(dream, name))
             button->click();
@@ -75,7 +71,6 @@ void walk(frmMDI &mdi)
     answerAll(QStringLiteral("ForDesc"));
     Tour::Shot(&mdi, QStringLiteral("dream-results-interpretation"));
     Tour::ShotReview(dream, QStringLiteral("dream-review-interpretation"));
-    DataLocations::SetProgramFolderForTesting(QString());
 }
 const Tour::Walk registered(4, walk);
 } // namespace
