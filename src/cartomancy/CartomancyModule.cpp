@@ -16,6 +16,7 @@ ModuleEntry CartomancyModule(std::shared_ptr<Progress::Recorder> recorder)
     entry.labelIndex = 11;
     entry.picture = QStringLiteral(":/cartomancy/module.svg");
     entry.windows = {QStringLiteral("frmLearnCartomancyMain"), QStringLiteral("frmLearnCartomancyPicEntry")};
+    entry.dataFiles = {QStringLiteral("learn.dll")};
     entry.open = [recorder](ModuleHost &host) {
         host.ShowModuleWindow(new frmLearnCartomancyMain(host, recorder));
     };

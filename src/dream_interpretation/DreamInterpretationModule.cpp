@@ -11,6 +11,7 @@ ModuleEntry DreamInterpretationModule(std::shared_ptr<Progress::Recorder> record
     entry.labelIndex = 13;
     entry.picture = QStringLiteral(":/dream_interpretation/module.svg");
     entry.windows = {QStringLiteral("frmLearnDreamInterpretationMain")};
+    entry.dataFiles = {QStringLiteral("keywords.dll")};
     entry.open = [recorder](ModuleHost &host) {
         host.ShowModuleWindow(new frmLearnDreamInterpretationMain(host, recorder));
     };

@@ -126,13 +126,16 @@ QString VersionText()
     return DataLocations::InstallName() + u' ' + AppInfo::Version() + u'\n';
 }
 
-QString DataPathsText(const DataLocations &locations, bool *allFound)
+QString DataPathsText(const ModuleTable &modules, const DataLocations &locations, bool *allFound)
 {
     bool found = true;
     QString text = QStringLiteral("Read-only data, looked for in:\n");
     for (const QString &folder : locations.ProgramFolders())
         text += QStringLiteral("  ") + QDir::toNativeSeparators(folder) + u'\n';
-    for (const QString &name : DataLocations::ShippedFiles()) {
+    QStringList names;
+    for (const ModuleEntry &module : modules.Entries())
+        names += module.dataFiles;
+    for (const QString &name : std::as_const(names)) {
         const QString path = locations.ProgramFile(name);
         const bool exists = QFileInfo(path).isFile();
         found = found && exists;
@@ -159,7 +162,7 @@ int AnswerInText(const Parsed &parsed, const ModuleTable &modules, const DataLoc
         return 0;
     case Action::ShowDataPaths: {
         bool allFound = false;
-        print(stdout, DataPathsText(locations, &allFound));
+        print(stdout, DataPathsText(modules, locations, &allFound));
         return allFound ? 0 : 1;
     }
     case Action::Refuse:

@@ -8,7 +8,7 @@ class ModuleTable;
 
 // The program's command line: --help, --version and --data-paths are answered
 // in text and end the program; the modules add their own options and
-// switches (/STARTUP) and the kind of file they open (a saved reading), so the
+// switches (words such as /SWITCH) and the kind of file they open, so the
 // shell knows none of them by name.
 namespace CommandLine {
 
@@ -36,8 +36,8 @@ bool AsksForText(const QStringList &arguments);
 QString HelpText(const ModuleTable &modules);
 QString VersionText();
 // Where each read-only data file was found (or looked for) and where the user's
-// files go; *allFound tells whether every shipped data file was found.
-QString DataPathsText(const DataLocations &locations, bool *allFound);
+// files go; *allFound tells whether every data file of the modules was found.
+QString DataPathsText(const ModuleTable &modules, const DataLocations &locations, bool *allFound);
 
 // Answers a text request: prints to standard output (errors to standard error)
 // and returns the exit code. Needs an application object.

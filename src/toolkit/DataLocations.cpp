@@ -49,20 +49,6 @@ DataLocations DataLocations::Below(const QString &root)
 
 QString DataLocations::InstallName() { return QStringLiteral("learning-suite"); }
 
-QStringList DataLocations::ShippedFiles()
-{
-    return {QStringLiteral("learn.dll"), QStringLiteral("keywords.dll")};
-}
-
-QString DataLocations::ProgramFolder() const
-{
-    for (const QString &folder : folders_.program)
-        for (const QString &name : ShippedFiles())
-            if (QFileInfo(folder + u'/' + name).isFile())
-                return folder;
-    return folders_.program.first();
-}
-
 QString DataLocations::ProgramFile(const QString &name) const
 {
     for (const QString &folder : folders_.program) {

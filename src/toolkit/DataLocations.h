@@ -37,8 +37,6 @@ public:
 
     // The name of the installed program, and of its data folders.
     static QString InstallName();
-    // The read-only data files the program ships.
-    static QStringList ShippedFiles();
     // The message shown for a missing read-only file.
     static QString MissingFileMessage(const QString &name, const QStringList &folders);
 
@@ -46,8 +44,6 @@ public:
     const Folders &AllFolders() const { return folders_; }
     // The folders read-only data is looked for in, in order.
     QStringList ProgramFolders() const { return folders_.program; }
-    // The first of ProgramFolders() that holds any data file; the first folder when none does.
-    QString ProgramFolder() const;
     // The per-user data folder. It is created when a file in it is asked for; a
     // folder that cannot be created makes the write that follows fail, and that
     // write reports it.

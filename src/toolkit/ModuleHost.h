@@ -15,7 +15,7 @@ public:
 
     enum class Placement {
         Centred,         // Left = (screen width - window width) / 2, Top = 0, with a frame
-        TopLeftBorderless // at the document area's top left, no frame (Learn Yoga's display)
+        TopLeftBorderless // at the document area's top left, no frame (a display beside a panel)
     };
     // Shows a module window inside the main window, without modality.
     virtual void ShowModuleWindow(QWidget *window, Placement placement = Placement::Centred) = 0;

@@ -25,13 +25,16 @@ struct ModuleEntry {
     // Object names of the windows the module may open, in the order module
     // selection closes them. Windows not listed are closed too, after these.
     QStringList windows;
+    // Read-only data files the module reads from the program folders (for
+    // --data-paths, which tells where each was found).
+    QStringList dataFiles;
     // Opens the module fresh; nullptr while the module is not built.
     std::function<void(ModuleHost &)> open;
     // Runs once when the main window has been built.
     std::function<void(ModuleHost &)> attach;
 
     // What the module reads from the command line, for the parser and --help:
-    // options (--name) and switches given as plain words (/STARTUP), each a
+    // options (--name) and switches given as plain words (/SWITCH), each a
     // word and its description.
     QList<QCommandLineOption> options;
     QList<std::pair<QString, QString>> switches;

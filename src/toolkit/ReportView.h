@@ -59,7 +59,7 @@ Outcome PrintResult(QTextEdit *buffer, const QString &resultText, QWidget *paren
 // gets it appended, so every file saved can be opened again.
 struct FileKind {
     QString title;      // the dialog's caption
-    QString filterName; // e.g. "Vessa Free Zodiac Yoga"
+    QString filterName; // the name the file dialog gives the kind of file
     QString suffix;     // e.g. "zoy", without the dot
 };
 // Returns the chosen path, or an empty text when the user cancels.

@@ -9,7 +9,7 @@
 // the correct one. Modules build these from their test logic; the review
 // window only shows them.
 struct ReviewItem {
-    QString title;      // the item asked about: the oil, the card, the symbol, the palm entry
+    QString title;      // the item asked about
     QString body;       // what the learn screen tells about it, as rich text
     QByteArray picture; // the item's picture as image-file bytes (SVG too); empty for none
     QString given;      // the answer the user chose, as shown on the question screen
