@@ -31,6 +31,20 @@ done
 awk -v s="$(median "$suite_out" startup_ms)" -v b="$(median "$bare_out" startup_ms)" \
     'BEGIN{printf "startup ratio suite/bare %.2f (target <= 1.5)\n", s/b}'
 rm -f "$suite_out" "$bare_out"
+# Instructions to the first paint, counted by callgrind: the figure noise does not move.
+if command -v valgrind >/dev/null; then
+    instructions() { # instructions MODE...
+        local out; out=$(mktemp)
+        valgrind --tool=callgrind --callgrind-out-file="$out" "$bench" "$@" >/dev/null 2>&1
+        sed -n 's/^summary: *\([0-9]*\).*/\1/p' "$out"
+        rm -f "$out"
+    }
+    suite_ir=$(instructions suite-start)
+    bare_ir=$(instructions bare-start "$widgets")
+    echo "suite start_instructions $suite_ir"
+    echo "bare  start_instructions $bare_ir"
+    awk -v s="$suite_ir" -v b="$bare_ir" 'BEGIN{printf "start-up instructions ratio suite/bare %.2f\n", s/b}'
+fi
 # Per-module figures (bench/modules/): each program prints its own lines.
 for program in "$build"/bench/bench-*; do
     [ -x "$program" ] && "$program" 2>/dev/null

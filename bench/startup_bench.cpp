@@ -3,6 +3,8 @@
 //                              then switching between modules
 //   suite-bench bare N         a bare main window with a document area and N plain
 //                              widgets, for comparison
+//   suite-bench suite-start    the suite up to its first paint, then it ends (what
+//   suite-bench bare-start N   callgrind counts); the same for the bare window
 // Prints one line of "key=value" figures. bench/run.sh runs both several times.
 #include "BenchSupport.h"
 #include "toolkit/UpdateReminder.h"
@@ -47,7 +49,10 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer clock;
     clock.start();
-    const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("suite");
+    QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("suite");
+    const bool startOnly = mode.endsWith(QLatin1String("-start"));
+    if (startOnly)
+        mode.chop(6);
     QApplication app(argc, argv);
     QTemporaryDir sandbox;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -81,6 +86,10 @@ int main(int argc, char *argv[])
     mdi.show();
     Bench::WaitForPaint(&mdi);
     const double startup = clock.nsecsElapsed() / 1e6;
+    if (startOnly) {
+        printf("mode=suite startup_ms=%.1f\n", startup);
+        return 0;
+    }
     const qlonglong widgets = mdi.findChildren<QWidget *>().size();
     // First opening of each module, then a second round with everything warm.
     const double aromaFirst = switchModule(&mdi, 2);

@@ -83,12 +83,18 @@ QPushButton *ModuleButtonRow::AddModule(int index, const QString &caption,
     layout()->addWidget(entry.picture);
     layout()->addWidget(entry.button);
     entries_.append(entry);
-    apply(step_);
+    // Laid out (and its picture drawn) when the row is first fitted to a width.
+    fittedWidth_ = -1;
     return entry.button;
 }
 
 ModuleButtonRow::Step ModuleButtonRow::FitToWidth(int width)
 {
+    // The row is measured once per width: a resize that keeps the width (a
+    // taller window) changes nothing here.
+    if (width == fittedWidth_)
+        return step_;
+    fittedWidth_ = width;
     Step chosen = Step::ShortenedCaptions;
     for (Step step :
          {Step::FullPictures, Step::SmallPictures, Step::WrappedCaptions, Step::NoPictures}) {

@@ -64,4 +64,5 @@ private:
 
     QList<Entry> entries_;
     Step step_ = Step::FullPictures;
+    int fittedWidth_ = -1; // the width the row was last fitted to
 };

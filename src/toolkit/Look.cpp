@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
 #include <QPalette>
@@ -10,9 +11,20 @@ namespace Look {
 
 QFont Verdana(double points, bool bold)
 {
-    // Resolve the family once: where Verdana is not installed, fontconfig's
-    // substitute is looked up a single time instead of for every caption.
-    static const QString family = QFontInfo(QFont(QStringLiteral("Verdana"))).family();
+    // Resolve the family once. Where Verdana is not installed, the suite's
+    // own dependency DejaVu Sans stands in for it, also for every font that
+    // names Verdana directly, so the font database is not searched for a
+    // substitute per size and weight.
+    static const QString family = [] {
+        const QString verdana = QStringLiteral("Verdana");
+        if (QFontDatabase::hasFamily(verdana))
+            return verdana;
+        const QString stand = QStringLiteral("DejaVu Sans");
+        if (!QFontDatabase::hasFamily(stand))
+            return QFontInfo(QFont(verdana)).family();
+        QFont::insertSubstitution(verdana, stand);
+        return stand;
+    }();
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
