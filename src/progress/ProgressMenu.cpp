@@ -1,26 +1,69 @@
 #include "ProgressMenu.h"
 
 #include "ProgressRecorder.h"
-#include "frmMyProgress.h"
 #include "toolkit/ModuleHost.h"
+#include "toolkit/MsgBox.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLibrary>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 
-frmMyProgress *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder,
-                              const QStringList &modules) {
+namespace {
+
+using CreateWindow = QDialog *(*)(const QStringList &, const QString &, QWidget *);
+
+// The progress window's library: beside the program in a build folder,
+// in <libdir>/learning-suite once installed; loaded once, kept loaded.
+CreateWindow windowFactory(QString *problem)
+{
+    static CreateWindow create = nullptr;
+    if (create)
+        return create;
+    const QString own = QCoreApplication::applicationDirPath();
+    const QStringList folders{own, QDir::cleanPath(own + QStringLiteral("/../") + QStringLiteral(PROGRESS_WINDOW_LIBDIR)),
+                              QStringLiteral(PROGRESS_WINDOW_BUILD_DIR)};
+    for (const QString &folder : folders) {
+        QLibrary library(folder + u'/' + QStringLiteral(PROGRESS_WINDOW_FILE));
+        if (!library.load()) {
+            if (problem && problem->isEmpty())
+                *problem = library.errorString();
+            continue;
+        }
+        create = reinterpret_cast<CreateWindow>(library.resolve("CreateMyProgressWindow"));
+        if (create)
+            return create;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QDialog *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder, const QStringList &modules)
+{
     // A window closed a moment ago is hidden until it is deleted; it does not count.
-    frmMyProgress *open = nullptr;
-    for (frmMyProgress *window : mainWindow->findChildren<frmMyProgress *>(Qt::FindDirectChildrenOnly))
+    QDialog *open = nullptr;
+    for (QDialog *window : mainWindow->findChildren<QDialog *>(QStringLiteral("frmMyProgress"),
+                                                               Qt::FindDirectChildrenOnly))
         if (window->isVisible())
             open = window;
     if (open) {
-        open->Refresh();
+        QMetaObject::invokeMethod(open, "Refresh");
     } else {
-        open = new frmMyProgress(modules, recorder.RecordPath(), mainWindow);
+        QString problem;
+        const CreateWindow create = windowFactory(&problem);
+        if (!create) {
+            ShowMessage(mainWindow,
+                        QStringLiteral("The progress window cannot be opened: a part of the program is "
+                                       "missing or damaged.\r\n") + problem,
+                        QMessageBox::Warning);
+            return nullptr;
+        }
+        open = create(modules, recorder.RecordPath(), mainWindow);
         open->setAttribute(Qt::WA_DeleteOnClose);
     }
     open->show();

@@ -6,8 +6,8 @@
 
 #include <memory>
 
+class QDialog;
 class QWidget;
-class frmMyProgress;
 namespace Progress { class Recorder; }
 
 // The main window's "&Progress" menu with "My Progress", which opens the
@@ -16,6 +16,7 @@ namespace Progress { class Recorder; }
 // not record are written once the main window is up, and what still waits
 // when the program ends.
 MainMenuBuilder ProgressMenu(std::shared_ptr<Progress::Recorder> recorder, QStringList modules);
-// Opens (or raises) the progress window over the recorder's file; returns it.
-frmMyProgress *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder,
-                              const QStringList &modules);
+// Opens (or raises) the progress window over the recorder's file; returns it,
+// or nullptr (after telling the user) when its library cannot be loaded. The
+// window and its charts live in a library loaded on first use.
+QDialog *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder, const QStringList &modules);

@@ -25,7 +25,7 @@ public:
     ~frmMyProgress() override;
 
     // Reads the current module's page again (after a test was recorded).
-    void Refresh();
+    Q_INVOKABLE void Refresh();
     // Asks for confirmation, then clears the current module's history.
     void ClearHistory_Click();
 

@@ -6,6 +6,7 @@
 # Usage: check_install.sh <build folder>
 set -euo pipefail
 build=$1
+libdir=${2:-lib}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -17,6 +18,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected=(
     bin/learning-suite
+    $libdir/learning-suite/liblearning-suite-progress.so
     share/learning-suite/learn.dll
     share/learning-suite/keywords.dll
     share/applications/$app_id.desktop

@@ -3,9 +3,9 @@
 // size and at the size of a 1024 x 768 screen.
 #include "Tour.h"
 
-#include "progress/frmMyProgress.h"
 #include "shell/frmMDI.h"
 
+#include <QDialog>
 #include <QAction>
 #include <QTabWidget>
 
@@ -16,7 +16,7 @@ void walk(frmMDI &mdi) {
         return;
     open->trigger();
     Tour::Settle();
-    auto *window = mdi.findChild<frmMyProgress *>(QStringLiteral("frmMyProgress"));
+    auto *window = mdi.findChild<QDialog *>(QStringLiteral("frmMyProgress"));
     if (!window)
         return;
     auto *pages = Tour::Find<QTabWidget>(window, QStringLiteral("tabModules"));
