@@ -12,12 +12,13 @@ cmake --build "$build" >/dev/null
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 bench="$build/bench/suite-bench"
+bare="$build/bench/suite-bench-bare"
 "$bench" suite >/dev/null 2>&1 # warm the file cache
 suite_out=$(mktemp) bare_out=$(mktemp)
 for _ in $(seq "$runs"); do
     "$bench" suite 2>/dev/null >>"$suite_out"
     widgets=$(tail -n1 "$suite_out" | sed -n 's/.* widgets=\([0-9]*\).*/\1/p')
-    "$bench" bare "$widgets" 2>/dev/null >>"$bare_out"
+    "$bare" "$widgets" 2>/dev/null >>"$bare_out"
 done
 median() { # median FILE KEY
     sed -n "s/.* $2=\([0-9.]*\).*/\1/p" "$1" | sort -g | awk '{a[NR]=$1} END{print (NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2}'
@@ -29,18 +30,20 @@ for key in startup_ms peak_rss_kb; do
     echo "bare  $key $(median "$bare_out" "$key")"
 done
 awk -v s="$(median "$suite_out" startup_ms)" -v b="$(median "$bare_out" startup_ms)" \
-    'BEGIN{printf "startup ratio suite/bare %.2f (target <= 1.5)\n", s/b}'
+    'BEGIN{printf "startup ratio suite/bare %.2f\n", s/b}'
+awk -v s="$(median "$suite_out" peak_rss_kb)" -v b="$(median "$bare_out" peak_rss_kb)" \
+    'BEGIN{printf "peak RSS ratio suite/bare %.2f\n", s/b}'
 rm -f "$suite_out" "$bare_out"
 # Instructions to the first paint, counted by callgrind: the figure noise does not move.
 if command -v valgrind >/dev/null; then
-    instructions() { # instructions MODE...
+    instructions() { # instructions PROGRAM ARGS...
         local out; out=$(mktemp)
-        valgrind --tool=callgrind --callgrind-out-file="$out" "$bench" "$@" >/dev/null 2>&1
+        valgrind --tool=callgrind --callgrind-out-file="$out" "$@" >/dev/null 2>&1
         sed -n 's/^summary: *\([0-9]*\).*/\1/p' "$out"
         rm -f "$out"
     }
-    suite_ir=$(instructions suite-start)
-    bare_ir=$(instructions bare-start "$widgets")
+    suite_ir=$(instructions "$bench" suite-start)
+    bare_ir=$(instructions "$bare" "$widgets" --start)
     echo "suite start_instructions $suite_ir"
     echo "bare  start_instructions $bare_ir"
     awk -v s="$suite_ir" -v b="$bare_ir" 'BEGIN{printf "start-up instructions ratio suite/bare %.2f\n", s/b}'

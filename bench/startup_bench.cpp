@@ -1,10 +1,9 @@
 // Start-up and module-switch timing, measured inside the process.
 //   suite-bench suite          the suite: start-up sequence, main window shown and painted,
 //                              then switching between modules
-//   suite-bench bare N         a bare main window with a document area and N plain
-//                              widgets, for comparison
 //   suite-bench suite-start    the suite up to its first paint, then it ends (what
-//   suite-bench bare-start N   callgrind counts); the same for the bare window
+//                              callgrind counts)
+// The bare main window it is compared with is suite-bench-bare (bare_window.cpp).
 // Prints one line of "key=value" figures. bench/run.sh runs both several times.
 #include "BenchSupport.h"
 #include "toolkit/UpdateReminder.h"
@@ -16,12 +15,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QVBoxLayout>
 
 #include <sys/resource.h>
 
@@ -49,33 +44,10 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer clock;
     clock.start();
-    QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("suite");
-    const bool startOnly = mode.endsWith(QLatin1String("-start"));
-    if (startOnly)
-        mode.chop(6);
+    const bool startOnly = argc > 1 && qstrcmp(argv[1], "suite-start") == 0;
     QApplication app(argc, argv);
     QTemporaryDir sandbox;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-
-    if (mode == QLatin1String("bare")) {
-        const int widgets = argc > 2 ? atoi(argv[2]) : 100;
-        QMainWindow window;
-        auto *central = new QWidget;
-        auto *layout = new QVBoxLayout(central);
-        auto *area = new QMdiArea;
-        layout->addWidget(area);
-        for (int i = 0; i < widgets; ++i) {
-            auto *label = new QLabel(QStringLiteral("Label %1").arg(i), central);
-            label->move(i % 20 * 40, i / 20 * 20);
-        }
-        window.setCentralWidget(central);
-        window.setGeometry(screen);
-        window.show();
-        Bench::WaitForPaint(&window);
-        printf("mode=bare startup_ms=%.1f widgets=%lld peak_rss_kb=%ld\n", clock.nsecsElapsed() / 1e6,
-               qlonglong(window.findChildren<QWidget *>().size()), peakRssKb());
-        return 0;
-    }
 
     Random::SeedFromClock();
     // As the program starts: the reminder, then the main window of the suite.

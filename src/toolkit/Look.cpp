@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
@@ -16,11 +17,14 @@ QFont Verdana(double points, bool bold)
     // names Verdana directly, so the font database is not searched for a
     // substitute per size and weight.
     static const QString family = [] {
+        // The installed families are listed without asking fontconfig for
+        // aliases, which costs more than the rest of start-up's font work.
+        const QStringList installed = QFontDatabase::families();
         const QString verdana = QStringLiteral("Verdana");
-        if (QFontDatabase::hasFamily(verdana))
+        if (installed.contains(verdana, Qt::CaseInsensitive))
             return verdana;
         const QString stand = QStringLiteral("DejaVu Sans");
-        if (!QFontDatabase::hasFamily(stand))
+        if (!installed.contains(stand, Qt::CaseInsensitive))
             return QFontInfo(QFont(verdana)).family();
         QFont::insertSubstitution(verdana, stand);
         return stand;
@@ -37,6 +41,22 @@ QPixmap Picture(const QString &path, const QSize &size)
         const QPixmap bitmap(path);
         return bitmap.isNull() ? bitmap : bitmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
+    // A picture drawn beforehand at this size (<name>-<size>.png beside the
+    // SVG, see tools/pictures) is taken as it is: drawing SVG at every start
+    // costs more than the rest of the start panel.
+    if (size.width() == size.height()) {
+        const QString drawn = path.chopped(4) + QStringLiteral("-%1.png").arg(size.width());
+        if (QFile::exists(drawn)) {
+            const QPixmap bitmap(drawn);
+            if (!bitmap.isNull())
+                return bitmap;
+        }
+    }
+    return DrawSvg(path, size);
+}
+
+QPixmap DrawSvg(const QString &path, const QSize &size)
+{
     // Drawn directly rather than through an icon, which would load the icon engine plugin.
     QSvgRenderer renderer(path);
     if (!renderer.isValid())

@@ -14,6 +14,8 @@ namespace Look {
 QFont Verdana(double points, bool bold = false);
 // A picture from the resources (SVG or bitmap) drawn at the given size, keeping its proportions.
 QPixmap Picture(const QString &path, const QSize &size);
+// An SVG file drawn at the size given (its proportions kept), always afresh.
+QPixmap DrawSvg(const QString &path, const QSize &size);
 // The suite's window icon.
 QIcon AppIcon();
 void SetTextColour(QWidget *widget, const QColor &colour);
