@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -27,7 +28,8 @@ namespace {
 // The program's modules, as the parser and the help text see them.
 ModuleTable suiteModules()
 {
-    return DescribeSuite(DataLocations::Below(QDir::tempPath() + u"/unused"_s), {}).modules;
+    const QTemporaryDir folder;
+    return DescribeSuite(DataLocations::Below(folder.path()), {}).modules;
 }
 } // namespace
 

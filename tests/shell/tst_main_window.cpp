@@ -148,7 +148,7 @@ void TestMainWindow::startPanelTexts()
     QVERIFY(!child<QLabel>(QStringLiteral("lblQuilloryBanner"))->text().isEmpty());
     QVERIFY(!mdi->windowIcon().isNull());
     // Every module's picture is compiled in with the module and drawn above its button.
-    for (const ModuleEntry &entry : DescribeSuite(sandbox->locations(), {}).modules.Entries()) {
+    for (const ModuleEntry &entry : mdi->Modules().Entries()) {
         auto *picture = child<QLabel>(QStringLiteral("Picture%1").arg(8 + entry.buttonIndex));
         QVERIFY2(picture && !picture->pixmap().isNull(), qPrintable(entry.name));
     }

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -232,10 +233,12 @@ void TestWindowFit::moduleWindowsFitTheScreen_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<QSize>("size");
+    const QTemporaryDir folder;
+    const Suite suite = DescribeSuite(DataLocations::Below(folder.path()), {});
     for (const QSize &size : {QSize(1024, 768), QSize(1024, 600), QSize(1920, 1080)}) {
         const QString screen = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
         for (int button = 0; button < 6; ++button)
-            QTest::addRow("%s %s", qPrintable(DescribeSuite(DataLocations::Below(QString()), {}).modules.ByButton(button)->name), qPrintable(screen))
+            QTest::addRow("%s %s", qPrintable(suite.modules.ByButton(button)->name), qPrintable(screen))
                 << button << size;
     }
 }
