@@ -107,9 +107,9 @@ Figures measure(const QString &root, const QString &folder, int cards, int steps
     QAbstractButton *previous = button(window, QStringLiteral("cmdPrevious"));
     bool forward = true;
     for (int i = 0; i < steps; ++i) {
-        if (window->MemorizePosition >= cards)
+        if (window->MemorizePosition() >= cards)
             forward = false;
-        else if (window->MemorizePosition <= 1)
+        else if (window->MemorizePosition() <= 1)
             forward = true;
         memorise.push_back(timed([&] { (forward ? next : previous)->click(); }));
     }

@@ -26,7 +26,7 @@ QPushButton *makeButton(const QString &name, const QString &caption, QWidget *pa
 } // namespace
 
 frmLearnCartomancyPicEntry::frmLearnCartomancyPicEntry(ModuleHost &host, QWidget *parent)
-    : ModuleWindow(QStringLiteral("frmLearnCartomancyPicEntry"), host, parent), globals_(CartomancyGlobals::Shared())
+    : ModuleWindow(QStringLiteral("frmLearnCartomancyPicEntry"), host, parent)
 {
     setWindowTitle(QStringLiteral("Vessa Learn Cartomancy"));
     setWindowIcon(Look::AppIcon());
@@ -68,14 +68,14 @@ frmLearnCartomancyPicEntry::frmLearnCartomancyPicEntry(ModuleHost &host, QWidget
     resize(minimumSizeHint());
 
     // The one writable connection to the card database.
-    OpenCardDatabase(*globals_, CardDatabasePath(Locations()), false);
-    globals_->CardSet = OpenCardRecordset(*globals_, AllCardsQuery());
-    globals_->CardSet.MoveFirst();
+    OpenCardDatabase(database_, CardDatabasePath(Locations()), false);
+    database_.CardSet = OpenCardRecordset(database_, AllCardsQuery());
+    database_.CardSet.MoveFirst();
 }
 
 void frmLearnCartomancyPicEntry::showCard()
 {
-    const Db::RecordSet &cards = globals_->CardSet;
+    const Db::RecordSet &cards = database_.CardSet;
     if (cards.IsBOF() || cards.IsEOF())
         return;
     Label1->setText(cards.Text(QStringLiteral("Name")));
@@ -84,15 +84,15 @@ void frmLearnCartomancyPicEntry::showCard()
 
 void frmLearnCartomancyPicEntry::Command2_Click()
 {
-    if (!globals_->CardSet.IsEOF())
-        globals_->CardSet.MoveNext();
+    if (!database_.CardSet.IsEOF())
+        database_.CardSet.MoveNext();
     showCard();
 }
 
 void frmLearnCartomancyPicEntry::Command3_Click()
 {
-    if (!globals_->CardSet.IsBOF())
-        globals_->CardSet.MovePrevious();
+    if (!database_.CardSet.IsBOF())
+        database_.CardSet.MovePrevious();
     showCard();
 }
 
@@ -113,7 +113,7 @@ bool frmLearnCartomancyPicEntry::StorePictureFile(const QString &path)
 {
     // A picture the loader cannot decode is stored all the same.
     QString error;
-    if (!SavePictureData(globals_->CardSet, path, &error)) {
+    if (!SavePictureData(database_.CardSet, path, &error)) {
         // The card keeps the picture it had, which the window still shows.
         ShowMessage(this, error, QMessageBox::Warning);
         return false;
@@ -129,12 +129,12 @@ bool frmLearnCartomancyPicEntry::StorePictureFile(const QString &path)
 
 void frmLearnCartomancyPicEntry::Command4_Click()
 {
-    Db::RecordSet &cards = globals_->CardSet;
+    Db::RecordSet &cards = database_.CardSet;
     cards.MoveFirst();
-    Db::RecordSet keywords = OpenCardRecordset(*globals_, AllKeywordsQuery());
+    Db::RecordSet keywords = OpenCardRecordset(database_, AllKeywordsQuery());
     // One transaction for the 364 rows instead of one each.
-    const bool batch = globals_->CardConnection && globals_->CardConnection->IsOpen() &&
-                       globals_->CardConnection->Handle().transaction();
+    const bool batch = database_.CardConnection && database_.CardConnection->IsOpen() &&
+                       database_.CardConnection->Handle().transaction();
     int n = 1;
     int added = 0;
     for (int card = 1; card <= 52; ++card) {
@@ -150,7 +150,7 @@ void frmLearnCartomancyPicEntry::Command4_Click()
             ++n;
         }
     }
-    const bool committed = batch && globals_->CardConnection->Handle().commit();
+    const bool committed = batch && database_.CardConnection->Handle().commit();
     if (batch && !committed)
         added = 0; // nothing of the batch was kept
     // Rows whose numbers the table holds already are refused; the user hears how many.

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "modLearnCartomancyDB.h"
 #include "toolkit/ModuleHost.h"
-
-#include <memory>
 
 class QLabel;
 class QPushButton;
-struct CartomancyGlobals;
 
 // The card picture maintenance window: steps through all cards of learn.dll,
 // shows each card's name and picture, stores a picture file in the current
@@ -32,7 +30,7 @@ private:
     void Command4_Click();
     void showCard();
 
-    std::shared_ptr<CartomancyGlobals> globals_;
+    CardDatabase database_; // all cards, on the window's own writable connection
     QLabel *Label1 = nullptr;
     QLabel *Picture1 = nullptr;
 };

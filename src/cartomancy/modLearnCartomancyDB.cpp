@@ -6,31 +6,19 @@
 
 #include <algorithm>
 
-std::shared_ptr<CartomancyGlobals> CartomancyGlobals::Shared()
-{
-    // Only a weak reference is kept here: the windows own the object.
-    static std::weak_ptr<CartomancyGlobals> held;
-    std::shared_ptr<CartomancyGlobals> globals = held.lock();
-    if (!globals) {
-        globals = std::make_shared<CartomancyGlobals>();
-        held = globals;
-    }
-    return globals;
-}
-
 QString CardDatabasePath(const DataLocations &locations)
 {
     return locations.RequiredProgramFile(QStringLiteral("learn.dll"));
 }
 
-void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool readOnly)
+void OpenCardDatabase(CardDatabase &database, const QString &path, bool readOnly)
 {
-    globals.CardConnection = Db::Database::Open(path, readOnly);
+    database.CardConnection = Db::Database::Open(path, readOnly);
 }
 
-QString CardDatabaseProblem(const CartomancyGlobals &globals)
+QString CardDatabaseProblem(const CardDatabase &database)
 {
-    return Db::CheckTables(globals.CardConnection,
+    return Db::CheckTables(database.CardConnection,
                            {{QStringLiteral("tblCards"),
                              {QStringLiteral("Id"), QStringLiteral("Name"), QStringLiteral("Group"),
                               QStringLiteral("NormalMeaning"), QStringLiteral("PictureData")}},
@@ -38,9 +26,9 @@ QString CardDatabaseProblem(const CartomancyGlobals &globals)
                              {QStringLiteral("Id"), QStringLiteral("CardID"), QStringLiteral("keyword")}}});
 }
 
-Db::RecordSet OpenCardRecordset(const CartomancyGlobals &globals, const QString &query)
+Db::RecordSet OpenCardRecordset(const CardDatabase &database, const QString &query)
 {
-    return Db::RecordSet::Open(globals.CardConnection, query);
+    return Db::RecordSet::Open(database.CardConnection, query);
 }
 
 QString BuildCardQuery(const std::vector<int> &groups)

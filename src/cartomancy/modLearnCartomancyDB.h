@@ -9,32 +9,31 @@
 #include <vector>
 
 // The card database learn.dll (program folder): the queries the cartomancy
-// windows send and the connection and card selection they share.
+// windows send, and the connection and card selection each reader holds.
 
-// The open connection and the currently selected cards. The cartomancy windows
-// that are open hold one of these together (Shared); it goes when the last of
-// them closes, so nothing of it outlives the module.
-struct CartomancyGlobals {
+// An open connection and a selection of cards on it. Every window or tab
+// that reads cards holds its own, so moving or filtering one selection never
+// shows in another, and it goes with its holder.
+struct CardDatabase {
     std::shared_ptr<Db::Database> CardConnection;
     Db::RecordSet CardSet;
-
-    // The object the open cartomancy windows share; a new one when none is held.
-    static std::shared_ptr<CartomancyGlobals> Shared();
 };
+// The earlier name of CardDatabase, which the fuzz target still uses.
+using CartomancyGlobals = CardDatabase;
 
 class DataLocations;
 
 // learn.dll in the program folder.
 QString CardDatabasePath(const DataLocations &locations);
 
-// Opens the database file; the connection replaces the previous one. Only the
-// picture-entry window opens it for writing.
-void OpenCardDatabase(CartomancyGlobals &globals, const QString &path, bool readOnly = true);
-// Why the shared connection cannot give the cards (missing file, not a
+// Opens the database file; the connection replaces the holder's previous one.
+// Only the picture-entry window opens it for writing.
+void OpenCardDatabase(CardDatabase &database, const QString &path, bool readOnly = true);
+// Why the holder's connection cannot give the cards (missing file, not a
 // database, a table or column the windows read is missing); empty when it can.
-QString CardDatabaseProblem(const CartomancyGlobals &globals);
-// A record set on the shared connection (empty when the query fails).
-Db::RecordSet OpenCardRecordset(const CartomancyGlobals &globals, const QString &query);
+QString CardDatabaseProblem(const CardDatabase &database);
+// A record set on the holder's connection (empty when the query fails).
+Db::RecordSet OpenCardRecordset(const CardDatabase &database, const QString &query);
 
 // The card-selection query for the chosen group numbers (0 to 7), e.g. for 0 and 5:
 // SELECT * FROM tblCards WHERE (Group=0) OR (Group=5) ORDER BY ID

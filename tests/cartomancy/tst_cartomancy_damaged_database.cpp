@@ -236,7 +236,7 @@ void TestCartomancyDamagedDatabase::damagedDatabase()
         click(w, QStringLiteral("cmdNext"));
     click(w, QStringLiteral("cmdPrevious"));
     if (shows != Shows::Nothing)
-        QCOMPARE(w->MemorizePosition, 3);
+        QCOMPARE(w->MemorizePosition(), 3);
     if (shows == Shows::HugeFields)
         QVERIFY(name->text().size() < 100); // a card of normal size again
 

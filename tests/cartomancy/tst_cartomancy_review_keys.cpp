@@ -34,12 +34,12 @@ struct CardRow {
     QStringList keywords;
 };
 
-CardRow readCard(const CartomancyGlobals &globals, int id)
+CardRow readCard(const CardDatabase &database, int id)
 {
     Db::RecordSet card =
-        OpenCardRecordset(globals, QStringLiteral("SELECT * FROM tblCards WHERE ID=%1").arg(id));
+        OpenCardRecordset(database, QStringLiteral("SELECT * FROM tblCards WHERE ID=%1").arg(id));
     CardRow row{card.Text(QStringLiteral("Name")), card.Text(QStringLiteral("NormalMeaning")), {}};
-    for (Db::RecordSet k = OpenCardRecordset(globals, CardKeywordsQuery(id)); !k.IsEOF();
+    for (Db::RecordSet k = OpenCardRecordset(database, CardKeywordsQuery(id)); !k.IsEOF();
          k.MoveNext())
         row.keywords << k.Text(QStringLiteral("keyword"));
     return row;
@@ -89,14 +89,14 @@ private Q_SLOTS:
         QFETCH(int, type);
         QFETCH(QList<int>, ids);
         QFETCH(QList<bool>, short_);
-        CartomancyGlobals globals;
-        OpenCardDatabase(globals, BuiltDatabase());
+        CardDatabase database;
+        OpenCardDatabase(database, BuiltDatabase());
         std::vector<CardFace> selection;
         for (int id : ids) {
-            const CardRow card = readCard(globals, id);
+            const CardRow card = readCard(database, id);
             selection.push_back({id, card.name, card.meaning});
         }
-        Quiz::Session test = StartCardTest(globals.CardConnection, selection, CardTestType(type),
+        Quiz::Session test = StartCardTest(database.CardConnection, selection, CardTestType(type),
                                            CardTestLevel::Intermediate);
         QStringList missed, given, correct;
         while (!test.Finished()) {
@@ -129,7 +129,7 @@ private Q_SLOTS:
             const int id = ids[int(std::find_if(selection.begin(), selection.end(), [&](const CardFace &f) {
                                        return f.name == missed[m];
                                    }) - selection.begin())];
-            const CardRow card = readCard(globals, id);
+            const CardRow card = readCard(database, id);
             QVERIFY(items[m].body.contains(card.meaning.left(40).toHtmlEscaped()));
             // The keywords the Memorize tab lists: the card's first five.
             QVERIFY(items[m].body.contains(card.keywords.mid(0, 5).join(QStringLiteral(", ")).toHtmlEscaped()));
@@ -140,10 +140,10 @@ private Q_SLOTS:
     // A card the database no longer has is still listed, with its answers.
     void unreadableCardKeepsAnswers()
     {
-        CartomancyGlobals globals;
-        OpenCardDatabase(globals, BuiltDatabase());
+        CardDatabase database;
+        OpenCardDatabase(database, BuiltDatabase());
         Quiz::Session test = StartCardTest(
-            globals.CardConnection,
+            database.CardConnection,
             {{9999, QStringLiteral("Gone"), QStringLiteral("Gone meaning")},
              {1, QStringLiteral("Ace of Clubs"), QStringLiteral("Ace meaning")}},
             CardTestType::Description, CardTestLevel::Beginner);

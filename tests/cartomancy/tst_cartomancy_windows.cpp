@@ -169,6 +169,7 @@ private Q_SLOTS:
     void objectiveBoxRules();
     void storedSettingsLoadAndSave();
     void memoriseWalksTheSelection();
+    void windowsKeepTheirOwnCards();
     void descriptionTest_data();
     void descriptionTest();
     void keywordTest_data();
@@ -354,7 +355,7 @@ void TestCartomancyWindows::memoriseWalksTheSelection()
         if (id > 1)
             next->click();
         QCOMPARE(name->text(), deck_.names.value(id));
-        QCOMPARE(w->MemorizePosition, id);
+        QCOMPARE(w->MemorizePosition(), id);
         QCOMPARE(previous->isEnabled(), id > 1);
         QCOMPARE(next->isEnabled(), id < 52);
         QVERIFY(!picture->pixmap().isNull());
@@ -370,7 +371,7 @@ void TestCartomancyWindows::memoriseWalksTheSelection()
         QCOMPARE(name->text(), deck_.names.value(id));
     }
     QVERIFY(next->isEnabled() && !previous->isEnabled());
-    QCOMPARE(w->MemorizePosition, 1);
+    QCOMPARE(w->MemorizePosition(), 1);
 
     // From the last card, "Memorize" again starts on the first with "Next >>" on.
     while (next->isEnabled())
@@ -396,6 +397,32 @@ void TestCartomancyWindows::memoriseWalksTheSelection()
     QCOMPARE(seen.first(), QStringLiteral("Jack of Clubs"));
     QCOMPARE(seen.last(), deck_.names.value(23));
     QCOMPARE(FileHash(sandbox_->DatabasePath()), before); // read, never written
+}
+
+// The picture window and the Memorize tab step through cards of their own,
+// and a test asks about the selection the Memorize tab was opened on.
+void TestCartomancyWindows::windowsKeepTheirOwnCards()
+{
+    Window w(*sandbox_);
+    auto *name = get<QLabel>(w, QStringLiteral("lblCardNameMemorize"));
+    for (int i : {1, 2, 3, 4, 6, 7})
+        click(w, QStringLiteral("chkGroup(%1)").arg(i));
+    click(w, QStringLiteral("cmdSetOption"));
+    click(w, QStringLiteral("cmdNext"));
+    const QString second = name->text();
+    click(w, QStringLiteral("cmdPrevious"));
+    QCOMPARE(name->text(), QStringLiteral("Jack of Clubs"));
+
+    QPointer<frmLearnCartomancyPicEntry> entry = new frmLearnCartomancyPicEntry(sandbox_->host());
+    click(w, QStringLiteral("cmdNext"));
+    QCOMPARE(name->text(), second);
+    QCOMPARE(w->MemorizePosition(), 2);
+    click(entry, QStringLiteral("Command2"));
+    QCOMPARE(get<QLabel>(entry, QStringLiteral("Label1"))->text(), deck_.names.value(2));
+    MessageRecorder messages;
+    click(w, QStringLiteral("cmdStartTest"));
+    QCOMPARE(get<QLabel>(w, QStringLiteral("lblQCount"))->text(), QStringLiteral("1 of 13"));
+    delete entry.data();
 }
 
 void TestCartomancyWindows::descriptionTest_data()
