@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = Fuzz::WriteScratchFile(QStringLiteral("learn.dll"), data, size);
     const QDateTime written = QFileInfo(path).lastModified();
     {
-        CartomancyGlobals globals;
+        CardDatabase globals;
         OpenCardDatabase(globals, path);
         (void)CardDatabaseProblem(globals);
         globals.CardSet = OpenCardRecordset(globals, BuildCardQuery({0, 1, 2, 3, 4, 5, 6, 7}));

@@ -18,8 +18,6 @@ struct CardDatabase {
     std::shared_ptr<Db::Database> CardConnection;
     Db::RecordSet CardSet;
 };
-// The earlier name of CardDatabase, which the fuzz target still uses.
-using CartomancyGlobals = CardDatabase;
 
 class DataLocations;
 
