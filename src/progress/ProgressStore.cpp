@@ -1,5 +1,7 @@
 #include "ProgressStore.h"
 
+#include "Fsrs.h"
+
 
 #include <QAtomicInt>
 #include <QSqlError>
@@ -47,7 +49,24 @@ const char *const kSchema[] = {
     " asked INTEGER NOT NULL,"
     " PRIMARY KEY (module, item))",
     "CREATE INDEX IF NOT EXISTS missed_by_count ON missed(module, missed)",
+    // Per item and kind of question of a module: the memory model's state,
+    // updated by every answer recorded, so what is due is read without
+    // replaying the answers.
+    "CREATE TABLE IF NOT EXISTS memory ("
+    " module TEXT NOT NULL,"
+    " kind TEXT NOT NULL,"
+    " item TEXT NOT NULL,"
+    " difficulty REAL NOT NULL,"
+    " stability REAL NOT NULL,"
+    " last_ms INTEGER NOT NULL,"
+    " due_ms INTEGER NOT NULL,"
+    " reviews INTEGER NOT NULL,"
+    " lapses INTEGER NOT NULL,"
+    " PRIMARY KEY (module, kind, item))",
+    "CREATE INDEX IF NOT EXISTS memory_by_due ON memory(module, due_ms)",
 };
+
+constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
 
 // A null text binds as SQL NULL; an answer left empty is stored as empty text.
 QString text(const QString &value) {
@@ -94,6 +113,40 @@ bool ProgressStore::fail(const QString &what, const QString &detail) {
     return false;
 }
 
+// The prepared statements of one write.
+struct ProgressStore::Statements {
+    explicit Statements(const QSqlDatabase &db)
+        : known(db), insertTest(db), insertAnswer(db), countItem(db), readMemory(db), writeMemory(db) {}
+    bool Prepare() {
+        return known.prepare(QStringLiteral("SELECT 1 FROM tests WHERE uid = ?")) &&
+               insertTest.prepare(QStringLiteral(
+                   "INSERT INTO tests (module, kind, level, taken_ms, score, question_count, max_score,"
+                   " uid) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")) &&
+               insertAnswer.prepare(QStringLiteral(
+                   "INSERT INTO answers (test_id, question_index, item, given, correct, is_right)"
+                   " VALUES (?, ?, ?, ?, ?, ?)")) &&
+               countItem.prepare(QStringLiteral(
+                   "INSERT INTO missed (module, item, missed, asked) VALUES (?, ?, ?, 1)"
+                   " ON CONFLICT (module, item) DO UPDATE SET missed = missed + excluded.missed,"
+                   " asked = asked + 1")) &&
+               readMemory.prepare(QStringLiteral(
+                   "SELECT difficulty, stability, last_ms, reviews, lapses FROM memory"
+                   " WHERE module = ? AND kind = ? AND item = ?")) &&
+               writeMemory.prepare(QStringLiteral(
+                   "INSERT OR REPLACE INTO memory (module, kind, item, difficulty, stability, last_ms,"
+                   " due_ms, reviews, lapses) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    }
+    // Why the last statement that failed did.
+    QString LastError() const {
+        QString detail;
+        for (const QSqlQuery *query : {&known, &insertTest, &insertAnswer, &countItem, &readMemory, &writeMemory})
+            if (query->lastError().isValid())
+                detail = query->lastError().text();
+        return detail;
+    }
+    QSqlQuery known, insertTest, insertAnswer, countItem, readMemory, writeMemory;
+};
+
 bool ProgressStore::prepareSchema() {
     QSqlQuery query(db_);
     for (const char *statement : kSchema)
@@ -125,6 +178,25 @@ bool ProgressStore::migrate() {
             return fail(QStringLiteral("prepare"), detail);
         }
     }
+    // 2: the memory model learns from every answer recorded so far, oldest first.
+    if (version < 2) {
+        Statements statements(db_);
+        QSqlQuery history(db_);
+        bool replayed = statements.Prepare() &&
+                        history.exec(QStringLiteral(
+                            "SELECT t.module, t.kind, a.item, a.is_right, t.taken_ms FROM answers a"
+                            " JOIN tests t ON t.id = a.test_id ORDER BY t.taken_ms, t.id, a.question_index"));
+        while (replayed && history.next())
+            replayed = rememberAnswer(statements, history.value(0).toString(), history.value(1).toString(),
+                                      history.value(2).toString(), history.value(3).toBool(),
+                                      history.value(4).toLongLong());
+        if (!replayed) {
+            const QString detail = history.lastError().isValid() ? history.lastError().text()
+                                                                 : statements.LastError();
+            db_.rollback();
+            return fail(QStringLiteral("prepare"), detail);
+        }
+    }
     if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion)) || !db_.commit()) {
         const QString detail = query.lastError().isValid() ? query.lastError().text()
                                                            : db_.lastError().text();
@@ -143,38 +215,20 @@ bool ProgressStore::RecordMany(const QList<TestRecord> &tests) {
         return false;
     if (!db_.transaction())
         return fail(QStringLiteral("begin"), db_.lastError().text());
-    QSqlQuery insertTest(db_);
-    QSqlQuery insertAnswer(db_);
-    QSqlQuery countItem(db_);
-    QSqlQuery known(db_);
-    const bool prepared =
-        known.prepare(QStringLiteral("SELECT 1 FROM tests WHERE uid = ?")) &&
-        insertTest.prepare(QStringLiteral(
-            "INSERT INTO tests (module, kind, level, taken_ms, score, question_count, max_score,"
-            " uid) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")) &&
-        insertAnswer.prepare(QStringLiteral(
-            "INSERT INTO answers (test_id, question_index, item, given, correct, is_right)"
-            " VALUES (?, ?, ?, ?, ?, ?)")) &&
-        countItem.prepare(QStringLiteral(
-            "INSERT INTO missed (module, item, missed, asked) VALUES (?, ?, ?, 1)"
-            " ON CONFLICT (module, item) DO UPDATE SET missed = missed + excluded.missed,"
-            " asked = asked + 1"));
-    bool written = prepared;
+    Statements statements(db_);
+    bool written = statements.Prepare();
     for (qsizetype i = 0; written && i < tests.size(); ++i) {
         if (!tests[i].uid.isEmpty()) {
-            known.addBindValue(tests[i].uid);
-            written = known.exec();
-            if (written && known.next())
+            statements.known.addBindValue(tests[i].uid);
+            written = statements.known.exec();
+            if (written && statements.known.next())
                 continue; // recorded already
         }
-        written = written && writeOne(tests[i], insertTest, insertAnswer, countItem);
+        written = written && writeOne(tests[i], statements);
     }
     if (!written) {
-        // The first failing statement says why; nothing of the batch stays.
-        QString detail;
-        for (const QSqlQuery *query : {&known, &insertTest, &insertAnswer, &countItem})
-            if (query->lastError().isValid())
-                detail = query->lastError().text();
+        // The failing statement says why; nothing of the batch stays.
+        const QString detail = statements.LastError();
         db_.rollback();
         return fail(QStringLiteral("write"), detail);
     }
@@ -186,8 +240,10 @@ bool ProgressStore::RecordMany(const QList<TestRecord> &tests) {
     return true;
 }
 
-bool ProgressStore::writeOne(const TestRecord &test, QSqlQuery &insertTest, QSqlQuery &insertAnswer,
-                             QSqlQuery &countItem) {
+bool ProgressStore::writeOne(const TestRecord &test, Statements &statements) {
+    QSqlQuery &insertTest = statements.insertTest;
+    QSqlQuery &insertAnswer = statements.insertAnswer;
+    QSqlQuery &countItem = statements.countItem;
     const QDateTime when = test.takenAt.isValid() ? test.takenAt : QDateTime::currentDateTime();
     insertTest.addBindValue(text(test.module));
     insertTest.addBindValue(text(test.kind));
@@ -215,7 +271,61 @@ bool ProgressStore::writeOne(const TestRecord &test, QSqlQuery &insertTest, QSql
         countItem.addBindValue(answer.right ? 0 : 1);
         if (!countItem.exec())
             return false;
+        if (!rememberAnswer(statements, text(test.module), text(test.kind), text(answer.item), answer.right,
+                            when.toMSecsSinceEpoch()))
+            return false;
     }
+    return true;
+}
+
+// A right answer counts as "Good", a wrong one as "Again".
+bool ProgressStore::rememberAnswer(Statements &statements, const QString &module, const QString &kind,
+                                   const QString &item, bool right, qint64 whenMs) {
+    static const Fsrs::Scheduler scheduler;
+    const Fsrs::Grade grade = right ? Fsrs::Grade::Good : Fsrs::Grade::Again;
+    QSqlQuery &read = statements.readMemory;
+    read.addBindValue(module);
+    read.addBindValue(kind);
+    read.addBindValue(item);
+    if (!read.exec())
+        return false;
+    Fsrs::State state;
+    int reviews = 1;
+    int lapses = right ? 0 : 1;
+    if (read.next()) {
+        const Fsrs::State before{read.value(0).toDouble(), read.value(1).toDouble()};
+        const double days = double(whenMs - read.value(2).toLongLong()) / double(kDayMs);
+        state = scheduler.Next(before, days, grade);
+        reviews += read.value(3).toInt();
+        lapses += read.value(4).toInt();
+    } else {
+        state = scheduler.First(grade);
+    }
+    read.finish();
+    QSqlQuery &write = statements.writeMemory;
+    for (const QVariant &value :
+         {QVariant(module), QVariant(kind), QVariant(item), QVariant(state.difficulty), QVariant(state.stability),
+          QVariant(whenMs), QVariant(whenMs + scheduler.IntervalDays(state.stability) * kDayMs), QVariant(reviews),
+          QVariant(lapses)})
+        write.addBindValue(value);
+    return write.exec();
+}
+
+bool ProgressStore::Memory(const QString &module, QList<MemoryItem> &items) {
+    items.clear();
+    if (!ready_)
+        return false;
+    QSqlQuery query(db_);
+    query.prepare(QStringLiteral("SELECT kind, item, difficulty, stability, last_ms, due_ms, reviews, lapses"
+                                 " FROM memory WHERE module = ? ORDER BY due_ms, kind, item"));
+    query.addBindValue(module);
+    if (!query.exec())
+        return fail(QStringLiteral("read"), query.lastError().text());
+    while (query.next())
+        items.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toDouble(),
+                      query.value(3).toDouble(), QDateTime::fromMSecsSinceEpoch(query.value(4).toLongLong()),
+                      QDateTime::fromMSecsSinceEpoch(query.value(5).toLongLong()), query.value(6).toInt(),
+                      query.value(7).toInt()});
     return true;
 }
 
@@ -279,12 +389,13 @@ bool ProgressStore::Clear(const QString &module) {
         return fail(QStringLiteral("begin"), db_.lastError().text());
     const bool all = module.isEmpty();
     const QStringList statements =
-        all ? QStringList{QStringLiteral("DELETE FROM answers"),
-                          QStringLiteral("DELETE FROM tests"), QStringLiteral("DELETE FROM missed")}
+        all ? QStringList{QStringLiteral("DELETE FROM answers"), QStringLiteral("DELETE FROM tests"),
+                          QStringLiteral("DELETE FROM missed"), QStringLiteral("DELETE FROM memory")}
             : QStringList{QStringLiteral("DELETE FROM answers WHERE test_id IN"
                                          " (SELECT id FROM tests WHERE module = ?)"),
                           QStringLiteral("DELETE FROM tests WHERE module = ?"),
-                          QStringLiteral("DELETE FROM missed WHERE module = ?")};
+                          QStringLiteral("DELETE FROM missed WHERE module = ?"),
+                          QStringLiteral("DELETE FROM memory WHERE module = ?")};
     QSqlQuery query(db_);
     for (const QString &statement : statements) {
         query.prepare(statement);

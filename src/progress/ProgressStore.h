@@ -57,6 +57,19 @@ struct MissedItem {
     int asked = 0;
 };
 
+// What the memory model knows of one item and kind of question: its
+// difficulty and stability, when it was last answered and when it is due.
+struct MemoryItem {
+    QString kind;
+    QString item;
+    double difficulty = 0;
+    double stability = 0;
+    QDateTime lastReview;
+    QDateTime due;
+    int reviews = 0;
+    int lapses = 0;
+};
+
 // Everything the "My Progress" window shows for one module.
 struct ModuleSummary {
     int testCount = 0;            // all tests recorded for the module
@@ -95,18 +108,23 @@ public:
     bool RecordMany(const QList<TestRecord> &tests);
     // Reads what the window shows for a module.
     bool Summarise(const QString &module, ModuleSummary &summary);
-    // Removes every test of the module (all modules when empty), in one transaction.
+    // Removes every test of the module (all modules when empty) and what the
+    // memory model knows of its items, in one transaction.
     bool Clear(const QString &module);
+    // The memory states of a module's items, soonest due first.
+    bool Memory(const QString &module, QList<MemoryItem> &items);
 
     // The schema version the file is at (PRAGMA user_version).
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
 private:
     bool prepareSchema();
     bool migrate();
     bool fail(const QString &what, const QString &detail);
-    bool writeOne(const TestRecord &test, QSqlQuery &insertTest, QSqlQuery &insertAnswer,
-                  QSqlQuery &countItem);
+    struct Statements;
+    bool writeOne(const TestRecord &test, Statements &statements);
+    bool rememberAnswer(Statements &statements, const QString &module, const QString &kind,
+                        const QString &item, bool right, qint64 whenMs);
 
     QString path_;
     QString connection_;

@@ -1,4 +1,5 @@
 #include "progress/ProgressRecorder.h"
+#include "progress/Fsrs.h"
 #include "progress/ProgressStore.h"
 #include "toolkit/DataLocations.h"
 #include "support/DamagedFiles.h"
@@ -76,6 +77,7 @@ private Q_SLOTS:
     void damagedFile();
     void lockedFileKeepsTestsUntilItIsFree();
     void earlierFileIsMigratedInPlace();
+    void memoryFollowsEveryAnswer();
 
 private:
     std::unique_ptr<TestSupport::Sandbox> sandbox_;
@@ -357,6 +359,64 @@ void tst_progress_store::earlierFileIsMigratedInPlace() {
     QVERIFY(store.Record(test));
     QVERIFY(store.Record(test)); // the same test again: left out
     QCOMPARE(rowCount(path(), QStringLiteral("tests")), 2);
+}
+
+// Every recorded answer updates the memory model's state of its item (right
+// as "Good", wrong as "Again"); a file from before the model learns the same
+// states from its history; clearing a module forgets them.
+void tst_progress_store::memoryFollowsEveryAnswer() {
+    const QString cards = QStringLiteral("Learn Cartomancy");
+    const Fsrs::Scheduler fsrs;
+    QList<MemoryItem> before;
+    {
+        ProgressStore store(path());
+        QVERIFY(store.Record(makeTest(cards, 0, 1, 2, {answer("Ace", true), answer("King", false)})));
+        // Three days later the Ace is missed and the King answered.
+        QVERIFY(store.Record(makeTest(cards, 3 * 24 * 60, 1, 2, {answer("Ace", false), answer("King", true)})));
+        QVERIFY(store.Record(makeTest(QStringLiteral("Learn Palmistry"), 5, 1, 1, {answer("Head Line", true)})));
+        QVERIFY(store.Memory(cards, before));
+    }
+    QCOMPARE(before.size(), 2);
+    const Fsrs::State ace = fsrs.Next(fsrs.First(Fsrs::Grade::Good), 3, Fsrs::Grade::Again);
+    const Fsrs::State king = fsrs.Next(fsrs.First(Fsrs::Grade::Again), 3, Fsrs::Grade::Good);
+    for (const MemoryItem &item : std::as_const(before)) {
+        const Fsrs::State &expected = item.item == QLatin1String("Ace") ? ace : king;
+        QCOMPARE(item.kind, QStringLiteral("Test By Keyword"));
+        QCOMPARE(item.stability, expected.stability);
+        QCOMPARE(item.difficulty, expected.difficulty);
+        QCOMPARE(item.reviews, 2);
+        QCOMPARE(item.lapses, 1);
+        QCOMPARE(item.lastReview, kStart.addDays(3));
+        QCOMPARE(item.due, kStart.addDays(3 + fsrs.IntervalDays(expected.stability)));
+    }
+
+    // The same file as it was before the model: its history teaches the same states.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("older"));
+        db.setDatabaseName(path());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec(QStringLiteral("DROP TABLE memory")));
+        QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 1")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("older"));
+    ProgressStore store(path());
+    QVERIFY2(store.IsReady(), qPrintable(store.LastError()));
+    QList<MemoryItem> after;
+    QVERIFY(store.Memory(cards, after));
+    QCOMPARE(after.size(), before.size());
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        QCOMPARE(after[i].item, before[i].item);
+        QCOMPARE(after[i].stability, before[i].stability);
+        QCOMPARE(after[i].due, before[i].due);
+    }
+    QCOMPARE(rowCount(path(), QStringLiteral("tests")), 3);
+
+    QVERIFY(store.Clear(cards));
+    QVERIFY(store.Memory(cards, after));
+    QVERIFY(after.isEmpty());
+    QVERIFY(store.Memory(QStringLiteral("Learn Palmistry"), after));
+    QCOMPARE(after.size(), 1);
 }
 
 QTEST_MAIN(tst_progress_store)
