@@ -91,6 +91,21 @@ State Scheduler::Next(const State &state, double days, Grade grade) const
     return next;
 }
 
+std::vector<int> Scheduler::DueFirst(const std::vector<Review> &items) const
+{
+    std::vector<std::pair<double, int>> due;
+    for (int i = 0; i < int(items.size()); ++i)
+        if (items[size_t(i)].daysSinceLast >= IntervalDays(items[size_t(i)].stability))
+            due.emplace_back(Retrievability(items[size_t(i)].daysSinceLast, items[size_t(i)].stability), i);
+    std::stable_sort(due.begin(), due.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<int> order;
+    order.reserve(due.size());
+    for (const auto &[recall, index] : due)
+        order.push_back(index);
+    return order;
+}
+
 int Scheduler::IntervalDays(double stability) const
 {
     const double days = clampStability(stability) / factor_ * (std::pow(retention_, 1.0 / decay_) - 1.0);

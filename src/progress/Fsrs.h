@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 // The memory model that schedules practice: the free spaced-repetition
 // scheduler (FSRS, version 6) with its published default parameters. An item
@@ -25,6 +26,12 @@ struct State {
     double stability = 0;  // days
 };
 
+// An item as practice sees it: how stable its memory is and how long ago it was last answered.
+struct Review {
+    double stability = 0;
+    double daysSinceLast = 0;
+};
+
 class Scheduler {
 public:
     explicit Scheduler(const Parameters &w = DefaultParameters(), double retention = RequestedRetention);
@@ -38,6 +45,9 @@ public:
     State Next(const State &state, double days, Grade grade) const;
     // Whole days until the chance of recall falls to the requested retention (1 at least).
     int IntervalDays(double stability) const;
+    // The positions of the items that are due (their interval has passed),
+    // the least likely to be recalled first.
+    std::vector<int> DueFirst(const std::vector<Review> &items) const;
 
     double InitialDifficulty(Grade grade) const;
     double NextDifficulty(double difficulty, Grade grade) const;

@@ -72,6 +72,10 @@ void TestFsrs::properties()
     QVERIFY(fsrs.SameDayStability(3.0, Grade::Good) >= 3.0);
     QCOMPARE(fsrs.IntervalDays(0.0001), 1);
     QCOMPARE(fsrs.IntervalDays(1e12), Fsrs::MaximumIntervalDays);
+
+    // Due items come least likely to be recalled first; items not yet due are left out.
+    const std::vector<Fsrs::Review> items{{10.0, 12.0}, {2.0, 1.0}, {3.0, 30.0}, {50.0, 50.0}, {10.0, 9.0}};
+    QCOMPARE(fsrs.DueFirst(items), (std::vector<int>{2, 0, 3}));
 }
 
 QTEST_APPLESS_MAIN(TestFsrs)
