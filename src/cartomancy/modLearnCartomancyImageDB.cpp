@@ -1,6 +1,7 @@
 #include "modLearnCartomancyImageDB.h"
 
 #include "toolkit/FileReader.h"
+#include "toolkit/FileWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,14 +35,12 @@ bool LoadPictureBytes(QLabel *box, const QByteArray &bytes, const QString &tempF
     const QString path = NewTempFileName(tempFolder, QStringLiteral("TMP"));
     QImage image;
     if (!path.isEmpty()) {
-        QFile file(path);
-        if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-            file.flush()) {
-            file.close();
+        // Written through the checked writer: a picture cut short by a full
+        // disk is never shown half.
+        if (!bytes.isEmpty() && FileWriter::WriteWholeFile(path, bytes)) {
             QImageReader reader(path);
             image = reader.read();
         }
-        file.close();
         QFile::remove(path);
     }
     if (image.isNull()) {
