@@ -17,8 +17,25 @@ static bool intact(const DreamDatabase &dreams)
     if (!dreams.DreamConnection || !dreams.DreamConnection->IsOpen())
         return false;
     QSqlQuery check(dreams.DreamConnection->Handle());
-    return check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next() &&
-           check.value(0).toString() == QLatin1String("ok");
+    if (!check.exec(QStringLiteral("PRAGMA integrity_check")) || !check.next() ||
+        check.value(0).toString() != QLatin1String("ok"))
+        return false;
+    // The check compares the keyword index with its table without regard to
+    // case, as the index sorts: an index whose copy of a keyword differs from
+    // the table's in case passes it, and lookups then read the index's copy.
+    const auto keywords = [&](const QString &query) {
+        QStringList found;
+        QSqlQuery q(dreams.DreamConnection->Handle());
+        if (q.exec(query))
+            while (q.next())
+                found << q.value(0).toString();
+        return found;
+    };
+    const QStringList indexed = keywords(QStringLiteral(
+        "SELECT keyword FROM tblkeywords INDEXED BY tblkeywords_keyword WHERE keyword > '' ORDER BY rowid"));
+    return indexed.isEmpty() ||
+           indexed == keywords(QStringLiteral(
+               "SELECT keyword FROM tblkeywords NOT INDEXED WHERE keyword > '' ORDER BY rowid"));
 }
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
