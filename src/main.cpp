@@ -3,5 +3,7 @@
 
 int main(int argc, char *argv[])
 {
-    return RunSuite(argc, argv, DescribeSuite);
+    return RunSuite(argc, argv, [](const DataLocations &locations, const QStringList &arguments) {
+        return DescribeSuite(locations, arguments);
+    });
 }

@@ -28,9 +28,9 @@ int main()
         std::vector<Fsrs::Review> reviews;
         reviews.reserve(items);
         for (int i = 0; i < items; ++i)
-            reviews.push_back({states[size_t(i)].stability, double(i % 60)});
+            reviews.push_back({states[size_t(i)].stability, double(i % 60), double(30 - i % 60)});
         timer.restart();
-        const std::vector<int> due = fsrs.DueFirst(reviews);
+        const std::vector<int> due = fsrs.DueFirst(reviews, 0.5);
         dueLists.push_back(timer.nsecsElapsed() / 1e6);
         sink += double(due.size()) + states.front().stability;
     }

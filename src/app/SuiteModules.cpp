@@ -5,11 +5,17 @@
 #include "dream_interpretation/DreamInterpretationModule.h"
 #include "learn_yoga/LearnYogaModule.h"
 #include "palmistry/PalmistryModule.h"
+#include "practice/PracticeWindow.h"
 #include "progress/ProgressMenu.h"
 #include "progress/ProgressRecorder.h"
 #include "zodiac_yoga/ZodiacYogaModule.h"
 
 Suite DescribeSuite(const DataLocations &locations, const QStringList &arguments)
+{
+    return DescribeSuite(locations, arguments, Progress::SystemClock());
+}
+
+Suite DescribeSuite(const DataLocations &locations, const QStringList &arguments, Progress::Clock clock)
 {
     Suite suite{locations, arguments, {}, {}};
     // One recorder for every test module, so tests waiting to be recorded are
@@ -23,7 +29,10 @@ Suite DescribeSuite(const DataLocations &locations, const QStringList &arguments
         recorded.append(entry.name);
         suite.modules.Add(std::move(entry));
     }
-    // The modules with tests each have a page in "My Progress".
-    suite.menus.push_back(ProgressMenu(recorder, recorded));
+    // The modules with tests each have a page in "My Progress" and their items in "Practice".
+    std::vector<Quiz::PracticeSubject> practice{AromatherapyPractice(), CartomancyPractice(locations),
+                                                DreamInterpretationPractice(locations), PalmistryPractice()};
+    suite.menus.push_back(
+        ProgressMenu(recorder, recorded, MakePracticeOpener(std::move(practice), recorder, clock), clock));
     return suite;
 }

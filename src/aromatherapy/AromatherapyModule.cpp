@@ -1,6 +1,7 @@
 #include "AromatherapyModule.h"
 
 #include "frmLearnAromatherapyMain.h"
+#include "modAromaTest.h"
 #include "toolkit/ModuleHost.h"
 
 ModuleEntry AromatherapyModule(std::shared_ptr<Progress::Recorder> recorder)
@@ -13,4 +14,13 @@ ModuleEntry AromatherapyModule(std::shared_ptr<Progress::Recorder> recorder)
     entry.windows = {QStringLiteral("frmLearnAromatherapyMain")};
     entry.open = [recorder](ModuleHost &host) { host.ShowModuleWindow(new frmLearnAromatherapyMain(host, recorder)); };
     return entry;
+}
+
+Quiz::PracticeSubject AromatherapyPractice()
+{
+    Quiz::PracticeSubject subject{QStringLiteral("Learn Aromatherapy"), {}};
+    for (int kind = 0; kind < AromaTestKindCount; ++kind)
+        subject.kinds.push_back(
+            {AromaTestKindCaption(kind), [kind] { return std::make_shared<AromaQuizSource>(kind); }});
+    return subject;
 }

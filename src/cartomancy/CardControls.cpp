@@ -1,6 +1,6 @@
 #include "CardControls.h"
 
-#include "WrappingWidgets.h"
+#include "toolkit/WrappingWidgets.h"
 #include "toolkit/Controls.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "CardTestTab.h"
 
 #include "CardControls.h"
-#include "WrappingWidgets.h"
+#include "toolkit/WrappingWidgets.h"
 #include "modLearnCartomancyDB.h"
 #include "modLearnCartomancyImageDB.h"
 #include "toolkit/AnswerKeys.h"

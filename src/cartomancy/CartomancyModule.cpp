@@ -2,6 +2,8 @@
 
 #include "frmLearnCartomancyMain.h"
 #include "frmLearnCartomancyPicEntry.h"
+#include "modCardTest.h"
+#include "modLearnCartomancyDB.h"
 #include "modLearnCartomancyStartup.h"
 #include "toolkit/ModuleHost.h"
 
@@ -47,4 +49,20 @@ ModuleEntry CartomancyModule(std::shared_ptr<Progress::Recorder> recorder)
         }
     };
     return entry;
+}
+
+Quiz::PracticeSubject CartomancyPractice(const DataLocations &locations)
+{
+    Quiz::PracticeSubject subject{QStringLiteral("Learn Cartomancy"), {}};
+    // The deck is looked for when a practice first needs it, as when the module opens.
+    for (CardTestType type : {CardTestType::Description, CardTestType::Keywords})
+        subject.kinds.push_back({CardTestTypeCaption(type), [locations, type] {
+                                     CardDatabase deck;
+                                     OpenCardDatabase(deck, CardDatabasePath(locations));
+                                     deck.CardSet = OpenCardRecordset(deck, BuildCardQuery({0, 1, 2, 3, 4, 5, 6, 7}));
+                                     return std::make_shared<CardQuizSource>(deck.CardConnection,
+                                                                             ReadCardFaces(deck.CardSet), type,
+                                                                             CardTestLevel::Intermediate);
+                                 }});
+    return subject;
 }

@@ -1,6 +1,7 @@
 #include "DreamInterpretationModule.h"
 
 #include "frmLearnDreamInterpretationMain.h"
+#include "modDreamInterpretation.h"
 #include "toolkit/ModuleHost.h"
 
 ModuleEntry DreamInterpretationModule(std::shared_ptr<Progress::Recorder> recorder)
@@ -16,4 +17,18 @@ ModuleEntry DreamInterpretationModule(std::shared_ptr<Progress::Recorder> record
         host.ShowModuleWindow(new frmLearnDreamInterpretationMain(host, recorder));
     };
     return entry;
+}
+
+Quiz::PracticeSubject DreamInterpretationPractice(const DataLocations &locations)
+{
+    Quiz::PracticeSubject subject{QStringLiteral("Learn Dream Interpretation"), {}};
+    QStringList letters;
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter)
+        letters << QString(QChar(letter));
+    for (bool byKeyword : {true, false})
+        subject.kinds.push_back({DreamTestKindCaption(byKeyword), [locations, letters, byKeyword] {
+                                     return std::make_shared<DreamQuizSource>(
+                                         DreamDatabase::ProgramDatabasePath(locations), letters, byKeyword);
+                                 }});
+    return subject;
 }

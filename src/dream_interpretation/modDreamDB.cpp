@@ -91,6 +91,15 @@ std::optional<DreamSymbol> DreamDatabase::FindSymbol(const QString &keyword)
     return DreamSymbol{q.value(0).toString(), q.value(1).toString()};
 }
 
+QStringList DreamDatabase::KeywordsInOrder()
+{
+    QStringList keywords;
+    Db::RecordSet &set = OpenDreamRecordset(QStringLiteral("select keyword from tblkeywords order by keyword"));
+    for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
+        keywords << set.Text(QStringLiteral("keyword"));
+    return keywords;
+}
+
 QStringList DreamDatabase::KeywordsStartingWith(QChar letter)
 {
     QStringList keywords;

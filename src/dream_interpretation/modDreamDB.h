@@ -59,6 +59,8 @@ public:
     std::optional<DreamSymbol> SymbolAt(int position);
     // The first symbol whose keyword equals the text exactly.
     std::optional<DreamSymbol> FindSymbol(const QString &keyword);
+    // Every keyword in keyword order (position 0 first).
+    QStringList KeywordsInOrder();
     // The keywords whose first character is the letter (exactly, case-sensitive),
     // in keyword order.
     QStringList KeywordsStartingWith(QChar letter);

@@ -30,6 +30,22 @@ DreamQuizSource::DreamQuizSource(const QString &databasePath, QStringList letter
     questionCount_ = std::min(DreamSession::NominalQuestionCount(letters), drawable);
 }
 
+QString DreamTestKindCaption(bool byKeyword) {
+    return byKeyword ? QStringLiteral("Test By Keyword") : QStringLiteral("Test By Interpretation");
+}
+
+std::vector<Quiz::NamedItem> DreamQuizSource::NamedItems() {
+    // One read of every keyword in keyword order, not one query per symbol.
+    const QStringList keywords = data_.KeywordsInOrder();
+    std::vector<Quiz::NamedItem> named;
+    for (size_t item = 0; item < positions_.size(); ++item) {
+        const int position = positions_[item];
+        if (position < keywords.size() && keywords[position].startsWith(ranges_[size_t(letterOf_[item])].letter))
+            named.push_back({int(item), keywords[position]});
+    }
+    return named;
+}
+
 Quiz::Pool DreamQuizSource::Items() {
     // Only positions inside a chosen letter's range can start with one of the
     // letters; each keeps the chance the draw over the whole table gives it.
@@ -152,8 +168,7 @@ int DreamSession::DrawDreamQuestions(Quiz::Uniform uniform) {
     const int count = source->QuestionCount();
     Test.emplace(source,
                  Quiz::TestInfo{QStringLiteral("Learn Dream Interpretation"),
-                                DreamTestByKeyword ? QStringLiteral("Test By Keyword")
-                                                   : QStringLiteral("Test By Interpretation"),
+                                DreamTestKindCaption(DreamTestByKeyword),
                                 DreamLetters.join(QStringLiteral(", "))},
                  count, std::move(uniform));
     DreamQuestionCount = Test->Count();

@@ -20,6 +20,9 @@ struct DreamReport {
 
 enum class DreamLearnStep { Moved, AtFirst, AtLast };
 
+// "Test By Keyword" or "Test By Interpretation", as the test is recorded.
+QString DreamTestKindCaption(bool byKeyword);
+
 // The symbols of the chosen letters as the test engine asks about them
 // (DrawDreamQuestions, AskByKeyword, AskByInterpretation):
 // - a question's symbol is drawn from the table read in keyword order, each
@@ -51,6 +54,7 @@ public:
     QString ItemName(int item) override;
     // The symbol as the learn screen shows it: its keyword and interpretation.
     ReviewItem ReviewOf(int item) override;
+    std::vector<Quiz::NamedItem> NamedItems() override;
 
 private:
     DreamSymbol symbolAt(int position);

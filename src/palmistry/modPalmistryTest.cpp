@@ -57,6 +57,11 @@ QString PalmQuizSource::Subject(int entry) {
     return LoadPalmistryContent().PalmTitle[size_t(entry)];
 }
 
+QByteArray PalmQuizSource::Picture(int entry) {
+    QFile picture(PalmEntryTexts(entry).picture);
+    return picture.fileName().isEmpty() || !picture.open(QIODevice::ReadOnly) ? QByteArray() : picture.readAll();
+}
+
 Quiz::Key PalmQuizSource::KeyOf(int entry) {
     return {{PalmAnswerText(kind_, entry)}, {}, {}};
 }
@@ -77,9 +82,7 @@ ReviewItem PalmQuizSource::ReviewOf(int entry) {
     const PalmEntryView view = PalmEntryTexts(entry);
     ReviewItem item;
     item.title = view.title;
-    QFile picture(view.picture);
-    if (!view.picture.isEmpty() && picture.open(QIODevice::ReadOnly))
-        item.picture = picture.readAll();
+    item.picture = Picture(entry);
     // The memorize screen's headings, in its order.
     item.body = ReviewBody({{QStringLiteral("Shape / Location"), view.shapeLocation},
                             {QStringLiteral("Significance"), view.significance}});

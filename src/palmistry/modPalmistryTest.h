@@ -46,6 +46,8 @@ public:
     Quiz::Pool Items() override;
     bool MayAsk(int entry, const std::vector<int> &asked) override;
     QString Subject(int entry) override; // the title (the name test hides it)
+    QByteArray Picture(int entry) override; // the entry's drawing
+    bool SubjectShown() const override { return kind_ != PalmTestKind::Name; }
     Quiz::Key KeyOf(int entry) override;
     Quiz::Pool WrongChoices(int entry) override;
     QString WrongChoiceText(int entry, int candidate) override;

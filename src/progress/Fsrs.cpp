@@ -91,12 +91,12 @@ State Scheduler::Next(const State &state, double days, Grade grade) const
     return next;
 }
 
-std::vector<int> Scheduler::DueFirst(const std::vector<Review> &items) const
+std::vector<int> Scheduler::DueFirst(const std::vector<Review> &items, double withinDays) const
 {
     std::vector<std::pair<double, int>> due;
     for (int i = 0; i < int(items.size()); ++i)
-        if (items[size_t(i)].daysSinceLast >= IntervalDays(items[size_t(i)].stability))
-            due.emplace_back(Retrievability(items[size_t(i)].daysSinceLast, items[size_t(i)].stability), i);
+        if (const Review &item = items[size_t(i)]; item.dueInDays < withinDays)
+            due.emplace_back(Retrievability(item.daysSinceLast, item.stability), i);
     std::stable_sort(due.begin(), due.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<int> order;

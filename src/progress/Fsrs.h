@@ -26,10 +26,12 @@ struct State {
     double stability = 0;  // days
 };
 
-// An item as practice sees it: how stable its memory is and how long ago it was last answered.
+// An item as practice sees it: how stable its memory is, how long ago it was
+// last answered and in how many days it falls due (below 0 when overdue).
 struct Review {
     double stability = 0;
     double daysSinceLast = 0;
+    double dueInDays = 0;
 };
 
 class Scheduler {
@@ -45,9 +47,9 @@ public:
     State Next(const State &state, double days, Grade grade) const;
     // Whole days until the chance of recall falls to the requested retention (1 at least).
     int IntervalDays(double stability) const;
-    // The positions of the items that are due (their interval has passed),
-    // the least likely to be recalled first.
-    std::vector<int> DueFirst(const std::vector<Review> &items) const;
+    // The positions of the items that fall due within `withinDays` (what is
+    // left of today, say), the least likely to be recalled now first.
+    std::vector<int> DueFirst(const std::vector<Review> &items, double withinDays) const;
 
     double InitialDifficulty(Grade grade) const;
     double NextDifficulty(double difficulty, Grade grade) const;

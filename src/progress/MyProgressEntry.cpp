@@ -3,7 +3,7 @@
 #include "frmMyProgress.h"
 
 extern "C" Q_DECL_EXPORT QDialog *CreateMyProgressWindow(const QStringList &modules, const QString &path,
-                                                         QWidget *parent)
+                                                         QWidget *parent, const MyProgressOptions &options)
 {
-    return new frmMyProgress(modules, path, parent);
+    return new frmMyProgress(modules, path, parent, options);
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-using CreateWindow = QDialog *(*)(const QStringList &, const QString &, QWidget *);
+using CreateWindow = QDialog *(*)(const QStringList &, const QString &, QWidget *, const MyProgressOptions &);
 
 // The progress window's library: beside the program in a build folder,
 // in <libdir>/learning-suite once installed; loaded once, kept loaded.
@@ -43,7 +43,8 @@ CreateWindow windowFactory(QString *problem)
 
 } // namespace
 
-QDialog *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder, const QStringList &modules)
+QDialog *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder, const QStringList &modules,
+                        const MyProgressOptions &options)
 {
     // A window closed a moment ago is hidden until it is deleted; it does not count.
     QDialog *open = nullptr;
@@ -63,7 +64,7 @@ QDialog *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder,
                         QMessageBox::Warning);
             return nullptr;
         }
-        open = create(modules, recorder.RecordPath(), mainWindow);
+        open = create(modules, recorder.RecordPath(), mainWindow, options);
         open->setAttribute(Qt::WA_DeleteOnClose);
     }
     open->show();
@@ -72,17 +73,26 @@ QDialog *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder,
     return open;
 }
 
-MainMenuBuilder ProgressMenu(std::shared_ptr<Progress::Recorder> recorder, QStringList modules) {
-    return [recorder, modules](QMenuBar *bar, ModuleHost &host) {
+MainMenuBuilder ProgressMenu(std::shared_ptr<Progress::Recorder> recorder, QStringList modules,
+                             PracticeOpener practice, Progress::Clock clock) {
+    return [recorder, modules, practice, clock](QMenuBar *bar, ModuleHost &host) {
         QWidget *mainWindow = host.MainWindow();
         QMenu *menu = bar->addMenu(QStringLiteral("&Progress"));
         menu->setObjectName(QStringLiteral("mnuProgress"));
         QAction *open = menu->addAction(QStringLiteral("&My Progress"));
         open->setObjectName(QStringLiteral("mnuMyProgress"));
-        // Ctrl+P prints in the module windows; this one is free everywhere.
         open->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-        QObject::connect(open, &QAction::triggered, bar, [mainWindow, recorder, modules] {
-            ShowMyProgress(mainWindow, *recorder, modules);
+        MyProgressOptions options{{}, clock};
+        if (practice) {
+            options.practise = [mainWindow, practice](const QString &module) { practice(mainWindow, module); };
+            QAction *practise = menu->addAction(QStringLiteral("&Practice Due Items..."));
+            practise->setObjectName(QStringLiteral("mnuPractice"));
+            practise->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+            QObject::connect(practise, &QAction::triggered, bar,
+                             [mainWindow, practice] { practice(mainWindow, QString()); });
+        }
+        QObject::connect(open, &QAction::triggered, bar, [mainWindow, recorder, modules, options] {
+            ShowMyProgress(mainWindow, *recorder, modules, options);
         });
         QTimer::singleShot(0, bar, [recorder] { recorder->RecordWaitingTests(); });
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, bar,

@@ -137,11 +137,16 @@ QString NotYetRecordedMessage(const QString &detail) {
 }
 
 bool Recorder::RecordFinishedTest(const TestRecord &test, QWidget *parent) {
+    return RecordFinishedTests({test}, parent);
+}
+
+bool Recorder::RecordFinishedTests(const QList<TestRecord> &tests, QWidget *parent) {
     readWaitingFile();
-    TestRecord kept = test;
-    if (kept.uid.isEmpty())
-        kept.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    waiting_.append(kept);
+    for (TestRecord kept : tests) {
+        if (kept.uid.isEmpty())
+            kept.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        waiting_.append(kept);
+    }
     QString problem;
     if (writeWaiting(&problem))
         return true;

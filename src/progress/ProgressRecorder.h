@@ -25,6 +25,8 @@ public:
     // Records a finished test, with any kept before it. False (after telling the
     // learner) when it could not be written and is kept.
     bool RecordFinishedTest(const TestRecord &test, QWidget *parent);
+    // Records several at once (a practice of several kinds), telling the learner once.
+    bool RecordFinishedTests(const QList<TestRecord> &tests, QWidget *parent);
     // Writes the kept tests, if any, without a word. True when none is waiting.
     bool RecordWaitingTests();
     // How many tests are waiting to be written.

@@ -329,7 +329,7 @@ bool ProgressStore::Memory(const QString &module, QList<MemoryItem> &items) {
     return true;
 }
 
-bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary) {
+bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary, const QDateTime &now) {
     summary = ModuleSummary();
     if (!ready_)
         return false;
@@ -361,7 +361,7 @@ bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary) {
         row.maxScore = query.value(5).toInt();
         row.percent = SharePercent(row.score, row.maxScore);
         if (newestFirst.size() < ChartLimit)
-            newestFirst.append(SharePoint{row.takenAt, row.percent});
+            newestFirst.append(SharePoint{row.takenAt, row.percent, row.kind});
         if (summary.recent.size() < TableLimit)
             summary.recent.append(row);
     }
@@ -379,6 +379,15 @@ bool ProgressStore::Summarise(const QString &module, ModuleSummary &summary) {
     while (query.next())
         summary.mostMissed.append(
             MissedItem{query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt()});
+
+    query.prepare(QStringLiteral("SELECT stability, last_ms, due_ms FROM memory WHERE module = ?"));
+    query.addBindValue(module);
+    if (!query.exec())
+        return fail(QStringLiteral("read"), query.lastError().text());
+    std::vector<MemoryPoint> memory;
+    while (query.next())
+        memory.push_back({query.value(0).toDouble(), query.value(1).toLongLong(), query.value(2).toLongLong()});
+    summary.memory = Outlook(memory, now);
     return true;
 }
 

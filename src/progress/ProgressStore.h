@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MemoryOutlook.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
@@ -33,10 +35,11 @@ struct TestRecord {
     QList<AnswerRecord> answers;
 };
 
-// A point of the score-share chart: when a test was taken and its share in percent.
+// A point of the score-share chart: when a test of a kind was taken and its share in percent.
 struct SharePoint {
     QDateTime takenAt;
     double percent = 0.0;
+    QString kind;
 };
 
 // A row of the past-tests table.
@@ -76,6 +79,7 @@ struct ModuleSummary {
     QList<SharePoint> chart;      // the latest ChartLimit tests, oldest first
     QList<PastTest> recent;       // the latest TableLimit tests, newest first
     QList<MissedItem> mostMissed; // the MissedLimit items missed most often
+    MemoryOutlook memory;         // what is due and remembered, as of the summary's "now"
 };
 
 inline constexpr int ChartLimit = 500;
@@ -106,8 +110,9 @@ public:
     bool Record(const TestRecord &test);
     // Stores several tests in one transaction (kept tests, imports, benchmarks).
     bool RecordMany(const QList<TestRecord> &tests);
-    // Reads what the window shows for a module.
-    bool Summarise(const QString &module, ModuleSummary &summary);
+    // Reads what the window shows for a module; what is due counts from `now`.
+    bool Summarise(const QString &module, ModuleSummary &summary,
+                   const QDateTime &now = QDateTime::currentDateTime());
     // Removes every test of the module (all modules when empty) and what the
     // memory model knows of its items, in one transaction.
     bool Clear(const QString &module);

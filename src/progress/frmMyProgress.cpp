@@ -2,6 +2,8 @@
 
 #include "toolkit/MsgBox.h"
 
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
@@ -10,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
@@ -64,10 +67,34 @@ QString summaryText(const QString &module, const Progress::ModuleSummary &summar
     return text;
 }
 
+QString memoryText(const Progress::MemoryOutlook &outlook) {
+    if (outlook.items == 0)
+        return QStringLiteral("No item has been asked yet, so none is due for practice.");
+    return QStringLiteral("Due for practice today: ") + QString::number(outlook.dueToday) +
+           (outlook.dueToday == 1 ? QStringLiteral(" item. ") : QStringLiteral(" items. ")) +
+           QStringLiteral("Remembered: ") + QString::number(outlook.RememberedPercent()) +
+           QStringLiteral("% of ") + QString::number(outlook.items) +
+           (outlook.items == 1 ? QStringLiteral(" item") : QStringLiteral(" items")) +
+           QStringLiteral(" asked (a chance of recall of 90% or more now).");
+}
+
+QChart *plainChart() {
+    auto *chart = new QChart;
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    return chart;
+}
+
+void clearChart(QChart *chart) {
+    chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes())
+        chart->removeAxis(axis);
+}
+
 } // namespace
 
-frmMyProgress::frmMyProgress(const QStringList &modules, const QString &path, QWidget *parent)
-    : QDialog(parent), store_(path) {
+frmMyProgress::frmMyProgress(const QStringList &modules, const QString &path, QWidget *parent,
+                             MyProgressOptions options)
+    : QDialog(parent), store_(path), options_(std::move(options)) {
     setObjectName(QStringLiteral("frmMyProgress"));
     setWindowTitle(QStringLiteral("My Progress"));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
@@ -117,14 +144,28 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index) {
     page.summary->setObjectName(QStringLiteral("lblSummary"));
     page.summary->setWordWrap(true);
     layout->addWidget(page.summary);
+    page.memory = new QLabel(page.widget);
+    page.memory->setObjectName(QStringLiteral("lblMemory"));
+    page.memory->setWordWrap(true);
+    layout->addWidget(page.memory);
 
-    auto *chart = new QChart;
-    chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    page.chart = new QChartView(chart, page.widget);
+    page.chart = new QChartView(plainChart(), page.widget);
     page.chart->setObjectName(QStringLiteral("chartScoreShare"));
     page.chart->setRenderHint(QPainter::Antialiasing);
     page.chart->setMinimumHeight(200);
+    page.chart->chart()->legend()->setAlignment(Qt::AlignBottom);
+    page.forecast = new QChartView(plainChart(), page.widget);
+    page.forecast->setObjectName(QStringLiteral("chartForecast"));
+    page.forecast->chart()->legend()->hide();
+    page.forecast->chart()->setTitle(QStringLiteral("Reviews due over the next 30 days"));
+    page.forecast->setMinimumHeight(200);
+    auto *charts = new QSplitter(Qt::Horizontal, page.widget);
+    charts->addWidget(page.chart);
+    charts->addWidget(page.forecast);
+    charts->setStretchFactor(0, 3);
+    charts->setStretchFactor(1, 2);
+    charts->setSizes({560, 380});
+    charts->setChildrenCollapsible(false);
 
     auto *testsBox = new QGroupBox(QStringLiteral("Past Tests"), page.widget);
     auto *testsLayout = new QVBoxLayout(testsBox);
@@ -149,7 +190,7 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index) {
     lower->setStretchFactor(1, 2);
     lower->setSizes({640, 360});
     auto *split = new QSplitter(Qt::Vertical, page.widget);
-    split->addWidget(page.chart);
+    split->addWidget(charts);
     split->addWidget(lower);
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
@@ -162,6 +203,14 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index) {
     page.clear->setObjectName(QStringLiteral("cmdClearHistory"));
     connect(page.clear, &QPushButton::clicked, this, &frmMyProgress::ClearHistory_Click);
     row->addWidget(page.clear);
+    if (options_.practise) {
+        page.practise = new QPushButton(QStringLiteral("&Practice"), page.widget);
+        page.practise->setObjectName(QStringLiteral("cmdPractice"));
+        page.practise->setToolTip(QStringLiteral("Practise the items of ") + module +
+                                  QStringLiteral(" that are due, and new ones"));
+        connect(page.practise, &QPushButton::clicked, this, [this, module] { options_.practise(module); });
+        row->addWidget(page.practise);
+    }
     row->addStretch(1);
     layout->addLayout(row);
     return page;
@@ -170,7 +219,7 @@ frmMyProgress::Page frmMyProgress::buildPage(const QString &module, int index) {
 void frmMyProgress::loadPage(Page &page) {
     page.loaded = true;
     Progress::ModuleSummary summary;
-    if (!store_.Summarise(page.module, summary)) {
+    if (!store_.Summarise(page.module, summary, options_.clock())) {
         showSummary(page, Progress::ModuleSummary());
         page.summary->setText(QStringLiteral("Your progress record could not be read.\n") +
                               store_.Path() + u'\n' + store_.LastError());
@@ -184,42 +233,9 @@ void frmMyProgress::showSummary(Page &page, const Progress::ModuleSummary &summa
     page.summary->setText(summaryText(page.module, summary));
     page.clear->setEnabled(summary.testCount > 0);
 
-    QChart *chart = page.chart->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis *axis : chart->axes())
-        chart->removeAxis(axis);
-    auto *series = new QLineSeries;
-    series->setPointsVisible(true);
-    QList<QPointF> points;
-    points.reserve(summary.chart.size());
-    for (const Progress::SharePoint &point : summary.chart)
-        points.append(QPointF(qreal(point.takenAt.toMSecsSinceEpoch()), point.percent));
-    series->replace(points);
-    chart->addSeries(series);
-    auto *time = new QDateTimeAxis;
-    time->setFormat(QStringLiteral("d MMM yyyy"));
-    time->setTickCount(6);
-    QDateTime first = QDateTime::currentDateTime().addDays(-1);
-    QDateTime last = QDateTime::currentDateTime();
-    if (!summary.chart.isEmpty()) {
-        first = summary.chart.front().takenAt;
-        last = summary.chart.back().takenAt;
-    }
-    // A single test (or tests within a minute) still gets a readable span.
-    if (first.secsTo(last) < 3600) {
-        first = first.addSecs(-1800);
-        last = last.addSecs(1800);
-        time->setFormat(QStringLiteral("d MMM hh:mm"));
-    }
-    time->setRange(first, last);
-    auto *share = new QValueAxis;
-    share->setRange(0, 100);
-    share->setLabelFormat(QStringLiteral("%d"));
-    share->setTitleText(QStringLiteral("Score share (%)"));
-    chart->addAxis(time, Qt::AlignBottom);
-    chart->addAxis(share, Qt::AlignLeft);
-    series->attachAxis(time);
-    series->attachAxis(share);
+    page.memory->setText(memoryText(summary.memory));
+    showScores(page, summary);
+    showForecast(page, summary.memory);
 
     const QLocale locale;
     page.tests->setRowCount(int(summary.recent.size()));
@@ -248,6 +264,88 @@ void frmMyProgress::showSummary(Page &page, const Progress::ModuleSummary &summa
     page.missed->resizeColumnsToContents();
 }
 
+void frmMyProgress::showScores(Page &page, const Progress::ModuleSummary &summary) {
+    QChart *chart = page.chart->chart();
+    clearChart(chart);
+    auto *time = new QDateTimeAxis;
+    time->setFormat(QStringLiteral("d MMM yyyy"));
+    time->setTickCount(6);
+    time->setTitleText(QStringLiteral("Date taken"));
+    QDateTime first = options_.clock().addDays(-1);
+    QDateTime last = options_.clock();
+    if (!summary.chart.isEmpty()) {
+        first = summary.chart.front().takenAt;
+        last = summary.chart.back().takenAt;
+    }
+    // A single test (or tests within a minute) still gets a readable span.
+    if (first.secsTo(last) < 3600) {
+        first = first.addSecs(-1800);
+        last = last.addSecs(1800);
+        time->setFormat(QStringLiteral("d MMM hh:mm"));
+    }
+    time->setRange(first, last);
+    auto *share = new QValueAxis;
+    share->setRange(0, 100);
+    share->setLabelFormat(QStringLiteral("%d"));
+    share->setTitleText(QStringLiteral("Score share (%)"));
+    chart->addAxis(time, Qt::AlignBottom);
+    chart->addAxis(share, Qt::AlignLeft);
+    // One line per kind of test, in the order the kinds were first taken.
+    QStringList kinds;
+    QList<QList<QPointF>> points;
+    for (const Progress::SharePoint &point : summary.chart) {
+        qsizetype at = kinds.indexOf(point.kind);
+        if (at < 0) {
+            at = kinds.size();
+            kinds << point.kind;
+            points.append(QList<QPointF>());
+        }
+        points[at].append(QPointF(qreal(point.takenAt.toMSecsSinceEpoch()), point.percent));
+    }
+    for (qsizetype k = 0; k < kinds.size(); ++k) {
+        auto *series = new QLineSeries;
+        series->setName(kinds[k]);
+        series->setPointsVisible(true);
+        series->replace(points[k]);
+        chart->addSeries(series);
+        series->attachAxis(time);
+        series->attachAxis(share);
+    }
+    chart->legend()->setVisible(!kinds.isEmpty());
+}
+
+void frmMyProgress::showForecast(Page &page, const Progress::MemoryOutlook &outlook) {
+    QChart *chart = page.forecast->chart();
+    clearChart(chart);
+    auto *due = new QBarSet(QStringLiteral("Reviews due"));
+    int most = 0;
+    for (int count : outlook.forecast) {
+        due->append(count);
+        most = std::max(most, count);
+    }
+    auto *series = new QBarSeries;
+    series->setBarWidth(0.8);
+    series->append(due);
+    chart->addSeries(series);
+    // Days as numbers, a label every fifth day: 30 dates would not fit.
+    auto *days = new QValueAxis;
+    days->setRange(-0.5, Progress::ForecastDays - 0.5);
+    days->setTickType(QValueAxis::TicksDynamic);
+    days->setTickAnchor(0);
+    days->setTickInterval(5);
+    days->setLabelFormat(QStringLiteral("%d"));
+    days->setTitleText(QStringLiteral("Days from today"));
+    auto *count = new QValueAxis;
+    count->setRange(0, std::max(4, most + (most + 9) / 10));
+    count->setLabelFormat(QStringLiteral("%d"));
+    count->setTickCount(5);
+    count->setTitleText(QStringLiteral("Items"));
+    chart->addAxis(days, Qt::AlignBottom);
+    chart->addAxis(count, Qt::AlignLeft);
+    series->attachAxis(days);
+    series->attachAxis(count);
+}
+
 void frmMyProgress::Refresh() {
     for (Page &page : pages_)
         page.loaded = false;
@@ -261,7 +359,8 @@ void frmMyProgress::ClearHistory_Click() {
     if (module.isEmpty())
         return;
     const QString question = QStringLiteral("Clear the recorded history of ") + module +
-                             QStringLiteral("? Its tests and missed items are removed for good.");
+                             QStringLiteral("? Its tests, its missed items and what practice knows of "
+                                            "each item are removed for good.");
     if (ShowMessage(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                     QMessageBox::No) != QMessageBox::Yes)
         return;

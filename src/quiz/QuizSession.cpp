@@ -16,6 +16,19 @@ QByteArray Source::Picture(int) {
     return {};
 }
 
+bool Source::SubjectShown() const {
+    return true;
+}
+
+std::vector<NamedItem> Source::NamedItems() {
+    std::vector<NamedItem> named;
+    const Pool pool = Items();
+    for (int item = 0; item < pool.Count(); ++item)
+        if (pool.Weight(item) > 0 && MayAsk(item, {}))
+            named.push_back({item, ItemName(item)});
+    return named;
+}
+
 QString Source::Shown(const QString &text) const {
     return text;
 }
@@ -116,6 +129,14 @@ Session::Session(std::shared_ptr<Source> source, TestInfo info, int questionCoun
         taken[size_t(item)] = true;
         items_.push_back(item);
     }
+    if (items_.empty())
+        result_.finishedAt = QDateTime::currentDateTime();
+}
+
+Session::Session(std::shared_ptr<Source> source, TestInfo info, std::vector<int> items, Uniform uniform)
+    : source_(std::move(source)), uniform_(std::move(uniform)), items_(std::move(items)) {
+    result_.info = std::move(info);
+    result_.source_ = source_;
     if (items_.empty())
         result_.finishedAt = QDateTime::currentDateTime();
 }

@@ -77,6 +77,9 @@ class Session {
 public:
     Session(std::shared_ptr<Source> source, TestInfo info, int questionCount,
             Uniform uniform = ProgramUniform());
+    // A session that asks the given items in this order (a practice of what is due).
+    Session(std::shared_ptr<Source> source, TestInfo info, std::vector<int> items,
+            Uniform uniform = ProgramUniform());
 
     // Questions of this test: fewer than asked for when the items run out.
     int Count() const { return int(items_.size()); }

@@ -34,6 +34,13 @@ struct Key {
 // in the record and shown in the review. Items and wrong-choice candidates are
 // numbers the source gives meaning to. A source holds no state of a running
 // test, so one source can serve many sessions; it may cache what it reads.
+// An item as a practice finds it: the number the source gives it and its
+// name in the progress record.
+struct NamedItem {
+    int item = -1;
+    QString name;
+};
+
 class Source {
 public:
     virtual ~Source() = default;
@@ -50,6 +57,9 @@ public:
     // bytes), read only when a screen shows it.
     virtual QString Subject(int item) = 0;
     virtual QByteArray Picture(int item);
+    // Whether the question shows its subject text; a question that asks the
+    // learner to name what a picture shows hides it.
+    virtual bool SubjectShown() const;
 
     virtual Key KeyOf(int item) = 0;
 
@@ -69,6 +79,10 @@ public:
     virtual QString CorrectText(int item, const QStringList &correctChoices);
     // The item as its learn screen shows it: title, body and picture.
     virtual ReviewItem ReviewOf(int item) = 0;
+
+    // Every item a test may ask, named as the record names it: by default
+    // each item the draw can give (a chance above 0) that may be asked first.
+    virtual std::vector<NamedItem> NamedItems();
 };
 
 } // namespace Quiz

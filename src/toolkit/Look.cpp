@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QSvgRenderer>
@@ -33,6 +34,29 @@ QFont Verdana(double points, bool bold)
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+QPixmap PictureFromBytes(const QByteArray &bytes, const QSize &box)
+{
+    if (bytes.isEmpty())
+        return {};
+    QImage image;
+    if (bytes.left(1024).contains("<svg")) {
+        QSvgRenderer svg(bytes);
+        if (!svg.isValid())
+            return {};
+        QSize size = svg.defaultSize();
+        size.scale(box, Qt::KeepAspectRatio);
+        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        svg.render(&painter);
+    } else if (!image.loadFromData(bytes)) {
+        return {};
+    }
+    if (image.width() > box.width() || image.height() > box.height())
+        image = image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QPixmap::fromImage(image);
 }
 
 QPixmap Picture(const QString &path, const QSize &size)

@@ -16,6 +16,10 @@ QFont Verdana(double points, bool bold = false);
 QPixmap Picture(const QString &path, const QSize &size);
 // An SVG file drawn at the size given (its proportions kept), always afresh.
 QPixmap DrawSvg(const QString &path, const QSize &size);
+// Image-file bytes as a picture that fits the box: SVG drawn at the largest
+// size that fits, bitmaps at their own size unless they are larger. A null
+// picture when the bytes are no picture.
+QPixmap PictureFromBytes(const QByteArray &bytes, const QSize &box);
 // The suite's window icon.
 QIcon AppIcon();
 void SetTextColour(QWidget *widget, const QColor &colour);

@@ -7,11 +7,8 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -20,31 +17,6 @@
 namespace {
 
 constexpr QSize kPictureBox(210, 270);
-
-// Image-file bytes as a picture that fits the box: SVG drawn at the largest
-// size that fits, bitmaps at their own size unless they are larger.
-QPixmap pictureFromBytes(const QByteArray &bytes)
-{
-    if (bytes.isEmpty())
-        return {};
-    QImage image;
-    if (bytes.left(1024).contains("<svg")) {
-        QSvgRenderer svg(bytes);
-        if (!svg.isValid())
-            return {};
-        QSize size = svg.defaultSize();
-        size.scale(kPictureBox, Qt::KeepAspectRatio);
-        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        svg.render(&painter);
-    } else if (!image.loadFromData(bytes)) {
-        return {};
-    }
-    if (image.width() > kPictureBox.width() || image.height() > kPictureBox.height())
-        image = image.scaled(kPictureBox, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return QPixmap::fromImage(image);
-}
 
 QLabel *answerLabel(const QString &name, QWidget *parent, const QColor &colour)
 {
@@ -151,7 +123,7 @@ void frmReviewMissed::ShowItem(int index)
     const ReviewItem &item = items_[position_];
     lblPosition_->setText(ReviewPositionText(position_, int(items_.size())));
     lblTitle_->setText(item.title);
-    const QPixmap picture = pictureFromBytes(item.picture);
+    const QPixmap picture = Look::PictureFromBytes(item.picture, kPictureBox);
     picItem_->setPixmap(picture);
     picItem_->setVisible(!picture.isNull());
     txtBody_->setHtml(item.body);

@@ -74,8 +74,10 @@ void TestFsrs::properties()
     QCOMPARE(fsrs.IntervalDays(1e12), Fsrs::MaximumIntervalDays);
 
     // Due items come least likely to be recalled first; items not yet due are left out.
-    const std::vector<Fsrs::Review> items{{10.0, 12.0}, {2.0, 1.0}, {3.0, 30.0}, {50.0, 50.0}, {10.0, 9.0}};
-    QCOMPARE(fsrs.DueFirst(items), (std::vector<int>{2, 0, 3}));
+    const std::vector<Fsrs::Review> items{
+        {10.0, 12.0, -2.0}, {2.0, 1.0, 1.0}, {3.0, 30.0, -27.0}, {50.0, 50.0, 0.0}, {10.0, 9.0, 1.5}};
+    QCOMPARE(fsrs.DueFirst(items, 0.5), (std::vector<int>{2, 0, 3}));
+    QCOMPARE(fsrs.DueFirst(items, 2.0), (std::vector<int>{2, 0, 3, 4, 1}));
 }
 
 QTEST_APPLESS_MAIN(TestFsrs)
