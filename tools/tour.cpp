@@ -251,7 +251,10 @@ int runTour(int argc, char *argv[], const QString &folder)
     folders.program = QStringList{QFileInfo(QStringLiteral(CARD_DATABASE)).path(),
                                   QFileInfo(QStringLiteral(DREAM_KEYWORDS_DB)).path()} +
                       DataLocations::OfProgram().ProgramFolders();
-    frmMDI mdi(DescribeSuite(DataLocations(folders), QApplication::arguments()));
+    // "Today" is three days on, so the items of the tests the walks take are
+    // due when the tour comes to practice them.
+    frmMDI mdi(DescribeSuite(DataLocations(folders), QApplication::arguments(),
+                             [] { return QDateTime::currentDateTime().addDays(3); }));
     mdi.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mdi.showMaximized();
     if (!QTest::qWaitForWindowExposed(&mdi))

@@ -56,6 +56,7 @@ frmPractice::frmPractice(std::vector<Quiz::PracticeSubject> subjects,
     setFont(Look::Verdana(9));
     auto *layout = new QVBoxLayout(this);
     pages_ = new QStackedWidget(this);
+    pages_->setObjectName(QStringLiteral("stkPages"));
     pages_->addWidget(buildListPage());
     pages_->addWidget(buildQuestionPage());
     pages_->addWidget(buildDonePage());
@@ -109,7 +110,6 @@ QWidget *frmPractice::buildListPage() {
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     cmdStart = Controls::Button(QStringLiteral("cmdStart"), QStringLiteral("&Start Practice"), page);
-    cmdStart->setDefault(true);
     connect(cmdStart, &QPushButton::clicked, this, &frmPractice::Start);
     QPushButton *close = Controls::Button(QStringLiteral("cmdClose"), QStringLiteral("&Close"), page);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -139,37 +139,43 @@ QWidget *frmPractice::buildQuestionPage() {
     middle->addWidget(picSubject, 0, Qt::AlignTop);
     auto *right = new QVBoxLayout;
     lblSubject = Controls::Label(QStringLiteral("lblSubject"), QString(), page);
-    lblSubject->setFont(Look::Verdana(12, true));
+    lblSubject->setFont(Look::Verdana(13, true));
     Look::SetTextColour(lblSubject, Look::ValuePurple);
     right->addWidget(lblSubject);
     lblInstruction = Controls::Label(QStringLiteral("lblInstruction"), QString(), page);
     right->addWidget(lblInstruction);
+    // The answers sit in a box of their own, so each gets its number beside it.
+    auto *choices = new QWidget(page);
+    choices->setObjectName(QStringLiteral("fraChoices"));
+    auto *list = new QVBoxLayout(choices);
+    list->setContentsMargins(0, 4, 0, 4);
     auto *group = new QButtonGroup(page);
     QList<QAbstractButton *> answers;
     for (int i = 0; i < kMostChoices; ++i) {
-        auto *option = new WrappingRadioButton(page);
+        auto *option = new WrappingRadioButton(choices);
         option->setObjectName(Controls::Indexed("optChoice", i));
         group->addButton(option, i);
         connect(option, &QAbstractButton::toggled, this, [this, option] { choiceChanged(option); });
-        right->addWidget(option);
+        list->addWidget(option);
         optChoice.push_back(option);
         answers << option;
     }
     for (int i = 0; i < kMostChoices; ++i) {
-        auto *box = new QCheckBox(page);
+        auto *box = new QCheckBox(choices);
         box->setObjectName(Controls::Indexed("chkChoice", i));
         connect(box, &QAbstractButton::toggled, this, [this, box] { choiceChanged(box); });
-        right->addWidget(box);
+        list->addWidget(box);
         chkChoice.push_back(box);
         answers << box;
     }
+    right->addWidget(choices);
+    lblFeedback = Controls::Label(QStringLiteral("lblFeedback"), QString(), page);
+    lblFeedback->setFont(Look::Verdana(10, true));
+    right->addWidget(lblFeedback);
     right->addStretch(1);
     middle->addLayout(right, 1);
     v->addLayout(middle, 1);
 
-    lblFeedback = Controls::Label(QStringLiteral("lblFeedback"), QString(), page);
-    lblFeedback->setFont(Look::Verdana(10, true));
-    v->addWidget(lblFeedback);
     auto *buttons = new QHBoxLayout;
     lblScore = Controls::Label(QStringLiteral("lblScore"), QString(), page, false);
     lblScore->setFont(Look::Verdana(9, true));
@@ -196,7 +202,6 @@ QWidget *frmPractice::buildDonePage() {
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     cmdBack = Controls::Button(QStringLiteral("cmdBack"), QStringLiteral("&Back to the List"), page, 150);
-    cmdBack->setDefault(true);
     connect(cmdBack, &QPushButton::clicked, this, [this] { ShowModule(practised_); });
     QPushButton *close = Controls::Button(QStringLiteral("cmdDoneClose"), QStringLiteral("&Close"), page);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -255,6 +260,8 @@ void frmPractice::ShowModule(const QString &module) {
     tblModules->setCurrentCell(std::max(chosen, 0), 0);
     updateStart();
     pages_->setCurrentIndex(ListPage);
+    // Enter starts; a dialog has one default button, so each page sets its own.
+    cmdStart->setDefault(true);
     tblModules->setFocus();
 }
 
@@ -312,9 +319,10 @@ void frmPractice::showQuestion() {
     lblSubject->setText(source.SubjectShown() ? question.subject : QString());
     lblSubject->setVisible(source.SubjectShown());
     const bool several = question.ToChoose() > 1;
-    lblInstruction->setText(several ? QStringLiteral("Choose ") + QString::number(question.ToChoose()) +
-                                          QStringLiteral(" answers.")
-                                    : QStringLiteral("Choose the right answer."));
+    lblInstruction->setText((several ? QStringLiteral("Choose ") + QString::number(question.ToChoose()) +
+                                           QStringLiteral(" answers")
+                                     : QStringLiteral("Choose the right answer")) +
+                            QStringLiteral(" (click, or press the number beside it), then press Enter."));
     // One kind of button is on show: option buttons for one answer, boxes for several.
     auto *group = optChoice.front()->group();
     group->setExclusive(false);
@@ -406,6 +414,8 @@ void frmPractice::check() {
     }
     lblScore->setText(QStringLiteral("Score: ") + QString::number(run_->Right()) + QStringLiteral(" of ") +
                       QString::number(run_->Number()));
+    lblInstruction->setText(run_->Finished() ? QStringLiteral("Press Enter to finish.")
+                                             : QStringLiteral("Press Enter for the next question."));
     cmdNext->setText(run_->Finished() ? QStringLiteral("&Finish") : QStringLiteral("&Next Question"));
     cmdNext->setEnabled(true);
     cmdNext->setFocus();
@@ -425,6 +435,7 @@ void frmPractice::finish() {
                   QStringLiteral(" right. Your answers are recorded: each item comes back for practice when "
                                  "it is due, sooner when you missed it."));
     pages_->setCurrentIndex(DonePage);
+    cmdBack->setDefault(true);
     cmdBack->setFocus();
 }
 

@@ -122,7 +122,7 @@ frmMyProgress::frmMyProgress(const QStringList &modules, const QString &path, QW
     });
     if (!pages_.empty())
         loadPage(pages_.front());
-    setMinimumSize(640, 480);
+    setMinimumSize(720, 540);
     resize(960, 680);
 }
 
@@ -268,8 +268,7 @@ void frmMyProgress::showScores(Page &page, const Progress::ModuleSummary &summar
     QChart *chart = page.chart->chart();
     clearChart(chart);
     auto *time = new QDateTimeAxis;
-    time->setFormat(QStringLiteral("d MMM yyyy"));
-    time->setTickCount(6);
+    time->setTickCount(5);
     time->setTitleText(QStringLiteral("Date taken"));
     QDateTime first = options_.clock().addDays(-1);
     QDateTime last = options_.clock();
@@ -277,17 +276,20 @@ void frmMyProgress::showScores(Page &page, const Progress::ModuleSummary &summar
         first = summary.chart.front().takenAt;
         last = summary.chart.back().takenAt;
     }
-    // A single test (or tests within a minute) still gets a readable span.
+    // A single test (or tests within a minute) still gets a readable span;
+    // the labels name the year only where the span needs it.
     if (first.secsTo(last) < 3600) {
         first = first.addSecs(-1800);
         last = last.addSecs(1800);
         time->setFormat(QStringLiteral("d MMM hh:mm"));
+    } else {
+        time->setFormat(first.daysTo(last) > 300 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM"));
     }
     time->setRange(first, last);
     auto *share = new QValueAxis;
     share->setRange(0, 100);
     share->setLabelFormat(QStringLiteral("%d"));
-    share->setTitleText(QStringLiteral("Score share (%)"));
+    share->setTitleText(QStringLiteral("Score (%)"));
     chart->addAxis(time, Qt::AlignBottom);
     chart->addAxis(share, Qt::AlignLeft);
     // One line per kind of test, in the order the kinds were first taken.
@@ -336,7 +338,8 @@ void frmMyProgress::showForecast(Page &page, const Progress::MemoryOutlook &outl
     days->setLabelFormat(QStringLiteral("%d"));
     days->setTitleText(QStringLiteral("Days from today"));
     auto *count = new QValueAxis;
-    count->setRange(0, std::max(4, most + (most + 9) / 10));
+    // Four steps of whole items, a little above the highest bar.
+    count->setRange(0, std::max(4, (most + most / 10 + 4) / 4 * 4));
     count->setLabelFormat(QStringLiteral("%d"));
     count->setTickCount(5);
     count->setTitleText(QStringLiteral("Items"));
