@@ -118,6 +118,19 @@ void tst_dream_session::onlyExactLettersAreAsked()
                                  "Bee", "bell", "Bone", "Box", "Bud", "bug", "7 Seas", "Cab", "cot",
                                  "Cow", "Cup", "Cut", "cyan", "Zed", "zip", "Zoo"});
     DreamSession session(mixed);
+    // Practice finds the same symbols, named in one read of the table, as a
+    // test may ask.
+    DreamQuizSource source(mixed, letters, true);
+    QStringList named;
+    for (const Quiz::NamedItem &item : source.NamedItems()) {
+        QCOMPARE(item.name, source.ItemName(item.item));
+        named << item.name;
+    }
+    QStringList askable;
+    for (const Quiz::NamedItem &item : source.Quiz::Source::NamedItems())
+        askable << item.name;
+    QCOMPARE(named, askable);
+    QCOMPARE(named, exact);
     for (int seed = 1; seed <= 20; ++seed) {
         Random::Seed(seed);
         session.DreamLetters = letters;

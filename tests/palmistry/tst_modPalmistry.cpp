@@ -133,6 +133,10 @@ void tst_modPalmistry::pictures()
     QCOMPARE(fileBytes(PalmPicturePath(10)), fileBytes(PalmPicturePath(13)));
     for (int n = 0; n < PalmEntryCount; ++n)
         QVERIFY(PalmPictureNumber(n) != 15);
+    // A question shows the entry's drawing; the name test hides the title it asks for.
+    QCOMPARE(PalmQuizSource(PalmTestKind::Name).Picture(3), fileBytes(PalmPicturePath(3)));
+    QVERIFY(!PalmQuizSource(PalmTestKind::Name).SubjectShown());
+    QVERIFY(PalmQuizSource(PalmTestKind::Significance).SubjectShown());
 }
 
 void tst_modPalmistry::pictureRule_data()

@@ -9,6 +9,9 @@
 #include <QChartView>
 #include <QFile>
 #include <QLabel>
+#include <QAction>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QPushButton>
@@ -24,15 +27,18 @@ namespace {
 const QStringList kModules{QStringLiteral("Learn Aromatherapy"),
                            QStringLiteral("Learn Cartomancy")};
 
-void fill(const QString &path, const QString &module, int tests, int missedEvery) {
+const QDateTime kFirstDay(QDate(2026, 1, 1), QTime(8, 0));
+
+void fill(const QString &path, const QString &module, int tests, int missedEvery,
+          const QString &kind = QStringLiteral("Planet"), const QDateTime &first = kFirstDay) {
     ProgressStore store(path);
     QVERIFY2(store.IsReady(), qPrintable(store.LastError()));
     for (int i = 0; i < tests; ++i) {
         TestRecord test;
         test.module = module;
-        test.kind = QStringLiteral("Planet");
+        test.kind = kind;
         test.level = QStringLiteral("Basic");
-        test.takenAt = QDateTime(QDate(2026, 1, 1), QTime(8, 0)).addDays(i);
+        test.takenAt = first.addDays(i);
         test.questionCount = 4;
         for (int q = 0; q < 4; ++q) {
             const bool right = (q + i) % missedEvery != 0;
@@ -61,6 +67,7 @@ private Q_SLOTS:
     void showsEachModule();
     void emptyRecord();
     void damagedRecordIsShownNotFatal();
+    void memoryAndKinds();
     void clearHistoryAsksFirst_data();
     void clearHistoryAsksFirst();
     void enterNeverClears();
@@ -140,6 +147,46 @@ void tst_frmMyProgress::damagedRecordIsShownNotFatal() {
     QCOMPARE(file.readAll(), QByteArray(4096, 'x'));
 }
 
+// What the memory model says, one score line per kind of test, and Practice.
+void tst_frmMyProgress::memoryAndKinds() {
+    // Four oils asked in a planet test on 1 January and in a sign test on the
+    // 2nd, the second and fourth answered rightly in each.
+    fill(path(), kModules[0], 1, 2, QStringLiteral("Planet"), kFirstDay);
+    fill(path(), kModules[0], 1, 2, QStringLiteral("Sign"), kFirstDay.addDays(1));
+    QStringList practised;
+    MyProgressOptions options{[&](const QString &module) { practised << module; },
+                              [] { return kFirstDay.addDays(2).addSecs(3600); }};
+    frmMyProgress window(kModules, path(), nullptr, options);
+    window.show();
+    QWidget *page = window.findChild<QTabWidget *>(QStringLiteral("tabModules"))->widget(0);
+    // On the 3rd, 09:00: the missed ones (due a day after) and the planet
+    // oils answered rightly (due two days after) are due; the sign oils
+    // answered rightly fall due on the 4th. Those answered rightly are still
+    // recalled with a chance above 90 %.
+    const QString memory = page->findChild<QLabel *>(QStringLiteral("lblMemory"))->text();
+    QVERIFY2(memory.startsWith(QStringLiteral("Due for practice today: 6 items. Remembered: 50% of 8 items")),
+             qPrintable(memory));
+    auto *forecast = page->findChild<QChartView *>(QStringLiteral("chartForecast"));
+    auto *bars = qobject_cast<QBarSeries *>(forecast->chart()->series().value(0));
+    QVERIFY(bars);
+    QBarSet *due = bars->barSets().value(0);
+    QCOMPARE(due->count(), ForecastDays);
+    QCOMPARE(due->at(0), 6.0);
+    QCOMPARE(due->at(1), 2.0);
+    QCOMPARE(due->sum(), 8.0);
+
+    auto *scores = page->findChild<QChartView *>(QStringLiteral("chartScoreShare"))->chart();
+    QCOMPARE(scores->series().size(), 2);
+    QCOMPARE(scores->series()[0]->name(), QStringLiteral("Planet"));
+    QCOMPARE(scores->series()[1]->name(), QStringLiteral("Sign"));
+    for (QChart *chart : {scores, forecast->chart()})
+        for (QAbstractAxis *axis : chart->axes())
+            QVERIFY(!axis->titleText().isEmpty());
+
+    page->findChild<QPushButton *>(QStringLiteral("cmdPractice"))->click();
+    QCOMPARE(practised, QStringList{kModules[0]});
+}
+
 void tst_frmMyProgress::clearHistoryAsksFirst_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("testsLeft");
@@ -162,11 +209,14 @@ void tst_frmMyProgress::clearHistoryAsksFirst() {
     QCOMPARE(seen->icon, QMessageBox::Question);
     QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(seen->text.contains(kModules[0]));
+    QVERIFY(seen->text.contains(QStringLiteral("what practice knows")));
     QCOMPARE(page->findChild<QTableWidget *>(QStringLiteral("tblTests"))->rowCount(), testsLeft);
     ProgressStore store(path());
     ModuleSummary summary;
     QVERIFY(store.Summarise(kModules[0], summary));
     QCOMPARE(summary.testCount, testsLeft);
+    // What practice knows of the items goes with the history.
+    QCOMPARE(summary.memory.items, testsLeft == 0 ? 0 : 4);
     // The other module's history is never touched.
     QVERIFY(store.Summarise(kModules[1], summary));
     QCOMPARE(summary.testCount, 2);
@@ -203,7 +253,12 @@ void tst_frmMyProgress::enterNeverClears() {
 void tst_frmMyProgress::menuAtEndOfMainWindow() {
     fill(path(), kModules[1], 1, 2);
     Suite suite = sandbox_->suiteWith({});
-    suite.menus.push_back(ProgressMenu(std::make_shared<Recorder>(sandbox_->locations()), kModules));
+    QStringList practised;
+    suite.menus.push_back(ProgressMenu(std::make_shared<Recorder>(sandbox_->locations()), kModules,
+                                       [&](QWidget *, const QString &module) -> QDialog * {
+                                           practised << module;
+                                           return nullptr;
+                                       }));
     frmMDI mdi(std::move(suite));
     const QList<QAction *> bar = mdi.menuBar()->actions();
     QVERIFY(!bar.isEmpty());
@@ -211,10 +266,17 @@ void tst_frmMyProgress::menuAtEndOfMainWindow() {
     auto *item = mdi.findChild<QAction *>(QStringLiteral("mnuMyProgress"));
     QVERIFY(item);
     QCOMPARE(item->text(), QStringLiteral("&My Progress"));
-    // The shortcut clashes with no other item of the main window.
+    auto *practice = mdi.findChild<QAction *>(QStringLiteral("mnuPractice"));
+    QVERIFY(practice);
+    QCOMPARE(practice->text(), QStringLiteral("&Practice Due Items..."));
+    QCOMPARE(practice->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    // The shortcuts clash with no other item of the main window.
     for (QAction *other : mdi.findChildren<QAction *>())
-        if (other != item)
-            QVERIFY(other->shortcut() != item->shortcut());
+        for (QAction *mine : {item, practice})
+            if (other != mine)
+                QVERIFY(other->shortcut().isEmpty() || other->shortcut() != mine->shortcut());
+    practice->trigger();
+    QCOMPARE(practised, QStringList{QString()});
     item->trigger();
     auto *window = mdi.findChild<frmMyProgress *>(QStringLiteral("frmMyProgress"));
     QVERIFY(window);
