@@ -66,7 +66,9 @@ frmPractice::frmPractice(std::vector<Quiz::PracticeSubject> subjects,
 }
 
 frmPractice::~frmPractice() {
-    // Closed with its main window: what was answered is still recorded.
+    // Closed with its main window: what was answered is still recorded, but
+    // no other window of the closing main window is told.
+    blockSignals(true);
     record(nullptr);
 }
 

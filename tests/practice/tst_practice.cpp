@@ -9,6 +9,7 @@
 #include "practice/frmPractice.h"
 #include "progress/ProgressRecorder.h"
 #include "progress/ProgressStore.h"
+#include "support/AccessKeys.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -179,6 +180,7 @@ void tst_practice::learnerPractisesWhatTheTestMissed() {
     window.ShowModule(aroma);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(AccessKeyProblems(&window), QStringList());
     QCOMPARE(tableCount(&window, aroma, 1), missed);
     QCOMPARE(tableCount(&window, aroma, 2), 52 * AromaTestKindCount - result.Count());
     Progress::ProgressStore store(recorder->RecordPath());
@@ -196,6 +198,7 @@ void tst_practice::learnerPractisesWhatTheTestMissed() {
     // Enter on the list starts.
     key(Qt::Key_Return);
     QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("fraQuestion"));
+    QCOMPARE(AccessKeyProblems(&window), QStringList());
     auto *feedback = Named<QLabel>(&window, QStringLiteral("lblFeedback"));
     auto *score = Named<QLabel>(&window, QStringLiteral("lblScore"));
     int right = 0;
@@ -224,6 +227,7 @@ void tst_practice::learnerPractisesWhatTheTestMissed() {
         key(Qt::Key_Return);
     }
     QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("fraDone"));
+    QCOMPARE(AccessKeyProblems(&window), QStringList());
     QVERIFY(Named<QLabel>(&window, QStringLiteral("lblDone"))
                 ->text()
                 .startsWith(QStringLiteral("You answered %1 of %2").arg(right).arg(missed)));
