@@ -316,16 +316,20 @@ bool ProgressStore::Memory(const QString &module, QList<MemoryItem> &items) {
     if (!ready_)
         return false;
     QSqlQuery query(db_);
+    query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT kind, item, difficulty, stability, last_ms, due_ms, reviews, lapses"
                                  " FROM memory WHERE module = ? ORDER BY due_ms, kind, item"));
     query.addBindValue(module);
     if (!query.exec())
         return fail(QStringLiteral("read"), query.lastError().text());
+    // In UTC: a practice compares thousands of these with "now", and local
+    // times would each be converted on every comparison.
     while (query.next())
         items.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toDouble(),
-                      query.value(3).toDouble(), QDateTime::fromMSecsSinceEpoch(query.value(4).toLongLong()),
-                      QDateTime::fromMSecsSinceEpoch(query.value(5).toLongLong()), query.value(6).toInt(),
-                      query.value(7).toInt()});
+                      query.value(3).toDouble(),
+                      QDateTime::fromMSecsSinceEpoch(query.value(4).toLongLong(), Qt::UTC),
+                      QDateTime::fromMSecsSinceEpoch(query.value(5).toLongLong(), Qt::UTC),
+                      query.value(6).toInt(), query.value(7).toInt()});
     return true;
 }
 
