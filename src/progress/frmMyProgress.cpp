@@ -283,7 +283,9 @@ void frmMyProgress::showScores(Page &page, const Progress::ModuleSummary &summar
         last = last.addSecs(1800);
         time->setFormat(QStringLiteral("d MMM hh:mm"));
     } else {
-        time->setFormat(first.daysTo(last) > 300 ? QStringLiteral("MMM yyyy") : QStringLiteral("d MMM"));
+        const qint64 days = first.daysTo(last);
+        time->setFormat(days > 300 ? QStringLiteral("MMM yyyy")
+                                   : days > 4 ? QStringLiteral("d MMM") : QStringLiteral("d MMM hh:mm"));
     }
     time->setRange(first, last);
     auto *share = new QValueAxis;
@@ -338,10 +340,11 @@ void frmMyProgress::showForecast(Page &page, const Progress::MemoryOutlook &outl
     days->setLabelFormat(QStringLiteral("%d"));
     days->setTitleText(QStringLiteral("Days from today"));
     auto *count = new QValueAxis;
-    // Four steps of whole items, a little above the highest bar.
-    count->setRange(0, std::max(4, (most + most / 10 + 4) / 4 * 4));
-    count->setLabelFormat(QStringLiteral("%d"));
+    // Round steps of whole items up to the highest bar or above.
+    count->setRange(0, std::max(4, most));
     count->setTickCount(5);
+    count->applyNiceNumbers();
+    count->setLabelFormat(QStringLiteral("%d"));
     count->setTitleText(QStringLiteral("Items"));
     chart->addAxis(days, Qt::AlignBottom);
     chart->addAxis(count, Qt::AlignLeft);
