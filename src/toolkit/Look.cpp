@@ -1,6 +1,7 @@
 #include "Look.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
@@ -40,23 +41,30 @@ QPixmap PictureFromBytes(const QByteArray &bytes, const QSize &box)
 {
     if (bytes.isEmpty())
         return {};
+    // Drawn with as many pixels as the screen shows, so it is sharp at any scale.
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    const QSize pixels = box * ratio;
     QImage image;
     if (bytes.left(1024).contains("<svg")) {
         QSvgRenderer svg(bytes);
         if (!svg.isValid())
             return {};
         QSize size = svg.defaultSize();
-        size.scale(box, Qt::KeepAspectRatio);
+        size.scale(pixels, Qt::KeepAspectRatio);
         image = QImage(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         svg.render(&painter);
     } else if (!image.loadFromData(bytes)) {
         return {};
+    } else if (image.width() <= box.width() && image.height() <= box.height()) {
+        return QPixmap::fromImage(image); // a small bitmap keeps its own size
+    } else {
+        image = image.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
-    if (image.width() > box.width() || image.height() > box.height())
-        image = image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return QPixmap::fromImage(image);
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
 QPixmap Picture(const QString &path, const QSize &size)
