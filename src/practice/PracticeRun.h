@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 
+#include <optional>
 #include <vector>
 
 // One practice under way, free of windows: asks the steps in their order,

@@ -289,6 +289,8 @@ void frmPractice::Start() {
         const std::vector<Practice::Step> fresh = plan.NewItems(Practice::NewItemLimit, Quiz::ProgramUniform());
         steps.insert(steps.end(), fresh.begin(), fresh.end());
     }
+    if (steps.empty())
+        return;
     practised_ = plan.Module();
     run_.emplace(plan, std::move(steps));
     recorded_ = false;
@@ -428,27 +430,29 @@ void frmPractice::finish() {
         return;
     const int answered = run_->Number();
     const int right = run_->Right();
-    record(this);
+    const bool written = record(this);
     lblDone->setText(
         answered == 0
             ? QStringLiteral("No question was answered, so nothing is recorded.")
             : QStringLiteral("You answered ") + QString::number(right) + QStringLiteral(" of ") +
-                  plural(answered, "question", "questions") +
-                  QStringLiteral(" right. Your answers are recorded: each item comes back for practice when "
-                                 "it is due, sooner when you missed it."));
+                  plural(answered, "question", "questions") + QStringLiteral(" right. ") +
+                  (written ? QStringLiteral("Your answers are recorded: each item comes back for practice "
+                                            "when it is due, sooner when you missed it.")
+                           : QStringLiteral("Your answers could not be recorded yet; they are kept and "
+                                            "recorded as soon as your progress record can be written.")));
     pages_->setCurrentIndex(DonePage);
     cmdBack->setDefault(true);
     cmdBack->setFocus();
 }
 
-void frmPractice::record(QWidget *messageParent) {
+bool frmPractice::record(QWidget *messageParent) {
     if (recorded_ || !run_)
-        return;
+        return true;
     recorded_ = true;
     const QList<Progress::TestRecord> records = run_->Records(clock_());
-    if (!records.isEmpty())
-        recorder_->RecordFinishedTests(records, messageParent);
+    const bool written = records.isEmpty() || recorder_->RecordFinishedTests(records, messageParent);
     Q_EMIT Recorded();
+    return written;
 }
 
 void frmPractice::reject() {

@@ -60,7 +60,8 @@ private:
     void next();
     void check();
     void finish();
-    void record(QWidget *messageParent);
+    // Hands what was answered to the progress record, once; false when it is kept instead.
+    bool record(QWidget *messageParent);
     QList<QAbstractButton *> shownChoices() const;
 
     std::vector<Quiz::PracticeSubject> subjects_;

@@ -275,6 +275,7 @@ void tst_practice::damagedRecordStillPractises() {
     Named<QAbstractButton>(&window, QStringLiteral("cmdEnd"))->click();
     QTRY_VERIFY(told->shown);
     QCOMPARE(recorder->WaitingTestCount(), 1);
+    QVERIFY(Named<QLabel>(&window, QStringLiteral("lblDone"))->text().contains(QStringLiteral("could not be recorded yet")));
 }
 
 QTEST_MAIN(tst_practice)
