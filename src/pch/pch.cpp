@@ -1,0 +1,1 @@
+// Compiles the shared precompiled headers (pch.h); it holds no code of its own.
