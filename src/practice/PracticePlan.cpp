@@ -4,6 +4,7 @@
 #include "quiz/QuizDraw.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace Practice {
 
