@@ -141,7 +141,6 @@ QWidget *frmPractice::buildQuestionPage() {
     middle->addWidget(picSubject, 0, Qt::AlignTop);
     auto *right = new QVBoxLayout;
     lblSubject = Controls::Label(QStringLiteral("lblSubject"), QString(), page);
-    lblSubject->setFont(Look::Verdana(13, true));
     Look::SetTextColour(lblSubject, Look::ValuePurple);
     right->addWidget(lblSubject);
     lblInstruction = Controls::Label(QStringLiteral("lblInstruction"), QString(), page);
@@ -322,6 +321,11 @@ void frmPractice::showQuestion() {
     picSubject->setVisible(!picture.isNull());
     lblSubject->setText(source.SubjectShown() ? question.subject : QString());
     lblSubject->setVisible(source.SubjectShown());
+    // A name stands out large; a whole interpretation reads as text, in a frame.
+    const bool passage = question.subject.size() > 60;
+    lblSubject->setFont(passage ? Look::Verdana(10.5) : Look::Verdana(13, true));
+    lblSubject->setFrameShape(passage ? QFrame::StyledPanel : QFrame::NoFrame);
+    lblSubject->setMargin(passage ? 6 : 0);
     const bool several = question.ToChoose() > 1;
     lblInstruction->setText((several ? QStringLiteral("Choose ") + QString::number(question.ToChoose()) +
                                            QStringLiteral(" answers")

@@ -75,8 +75,8 @@ void walk(frmMDI &mdi) {
     Tour::Find<QAbstractButton>(window, QStringLiteral("cmdBack"))->click();
     Tour::Settle();
     Tour::SaveWindow(window, QStringLiteral("practice-list-after"));
-    // A card question with several answers, and a palm question that shows a picture only.
-    for (const int row : {1, 3}) {
+    // A card question, a dream question and a palm question that shows a picture only.
+    for (const int row : {1, 2, 3}) {
         Tour::Find<QTableWidget>(window, QStringLiteral("tblModules"))->setCurrentCell(row, 0);
         Tour::Find<QAbstractButton>(window, QStringLiteral("cmdStart"))->click();
         Tour::Settle();
