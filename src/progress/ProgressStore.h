@@ -61,7 +61,8 @@ struct MissedItem {
 };
 
 // What the memory model knows of one item and kind of question: its
-// difficulty and stability, when it was last answered and when it is due.
+// difficulty and stability, when it was last answered and when it is due
+// (both in UTC, which compares without a time-zone conversion).
 struct MemoryItem {
     QString kind;
     QString item;
