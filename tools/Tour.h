@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 
+class QDialog;
 class frmMDI;
 
 namespace Tour {
@@ -22,6 +23,9 @@ void SaveWindow(QWidget *window, const QString &name);
 // Presses "Review Missed Answers" on a module window and saves pictures of the
 // review's first and second item as NN-name.png and NN-name-next.png.
 void ShotReview(QWidget *moduleWindow, const QString &name);
+// Chooses the main window's menu item of that name and returns the window of
+// that name it opened, or nullptr.
+QDialog *OpenFromMenu(frmMDI &mdi, const QString &action, const QString &window);
 // Clicks the main window's module button with that index.
 void SelectModule(frmMDI &mdi, int button);
 

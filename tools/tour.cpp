@@ -15,6 +15,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -101,6 +102,16 @@ void ShotReview(QWidget *moduleWindow, const QString &name)
     }
     review->close();
     Settle();
+}
+
+QDialog *OpenFromMenu(frmMDI &mdi, const QString &action, const QString &window)
+{
+    auto *item = mdi.findChild<QAction *>(action);
+    if (!item)
+        return nullptr;
+    item->trigger();
+    Settle();
+    return mdi.findChild<QDialog *>(window);
 }
 
 void SelectModule(frmMDI &mdi, int button)

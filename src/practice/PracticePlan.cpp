@@ -12,9 +12,9 @@ Plan::Plan(const Quiz::PracticeSubject &subject, const QList<Progress::MemoryIte
            const QDateTime &now)
     : module_(subject.module) {
     static const Fsrs::Scheduler scheduler;
-    constexpr double dayMs = 24.0 * 60 * 60 * 1000;
     const qint64 nowMs = now.toMSecsSinceEpoch();
-    const double restOfToday = double(Progress::StartOfTomorrow(now).toMSecsSinceEpoch() - nowMs) / dayMs;
+    const auto days = [](qint64 ms) { return double(ms) / double(Progress::DayMs); };
+    const double restOfToday = days(Progress::StartOfTomorrow(now).toMSecsSinceEpoch() - nowMs);
 
     // Each kind's items by name; an item the record knows is no longer new.
     std::vector<QHash<QString, int>> byName;
@@ -46,9 +46,10 @@ Plan::Plan(const Quiz::PracticeSubject &subject, const QList<Progress::MemoryIte
         if (item == byName[size_t(*kind)].constEnd())
             continue;
         asked.insert(qint64(*kind) << 32 | qint64(*item));
-        const double since = std::max(0.0, double(nowMs - state.lastReview.toMSecsSinceEpoch()) / dayMs);
-        known.push_back({*kind, *item, scheduler.Retrievability(since, state.stability)});
-        reviews.push_back({state.stability, since, double(state.due.toMSecsSinceEpoch() - nowMs) / dayMs});
+        const qint64 lastMs = state.lastReview.toMSecsSinceEpoch();
+        known.push_back({*kind, *item, Progress::RecallAt(state.stability, lastMs, nowMs)});
+        reviews.push_back({state.stability, std::max(0.0, days(nowMs - lastMs)),
+                           days(state.due.toMSecsSinceEpoch() - nowMs)});
     }
     for (int position : scheduler.DueFirst(reviews, restOfToday))
         due_.push_back(known[size_t(position)]);

@@ -3,7 +3,7 @@
 namespace Practice {
 
 Run::Run(const Plan &plan, std::vector<Step> steps, Quiz::Uniform uniform)
-    : module_(plan.Module()), steps_(std::move(steps)) {
+    : steps_(std::move(steps)) {
     sessions_.resize(size_t(plan.KindCount()));
     for (int kind = 0; kind < plan.KindCount(); ++kind) {
         kindNames_.push_back(plan.KindName(kind));
@@ -13,7 +13,7 @@ Run::Run(const Plan &plan, std::vector<Step> steps, Quiz::Uniform uniform)
                 items.push_back(step.item);
         if (!items.empty())
             sessions_[size_t(kind)].emplace(plan.SourceOf(kind),
-                                            Quiz::TestInfo{module_, plan.KindName(kind),
+                                            Quiz::TestInfo{plan.Module(), plan.KindName(kind),
                                                            QString::fromLatin1(PracticeLevel)},
                                             std::move(items), uniform);
     }

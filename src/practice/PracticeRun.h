@@ -45,7 +45,6 @@ public:
 private:
     Quiz::Session &sessionOf(int step);
 
-    QString module_;
     std::vector<Step> steps_;
     std::vector<QString> kindNames_;
     // One session per kind asked, holding that kind's steps in practice order.

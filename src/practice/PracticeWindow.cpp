@@ -16,10 +16,8 @@ PracticeOpener MakePracticeOpener(std::vector<Quiz::PracticeSubject> subjects,
             open->setAttribute(Qt::WA_DeleteOnClose);
             // An open progress window shows the practice at once.
             QObject::connect(open, &frmPractice::Recorded, mainWindow, [mainWindow] {
-                for (QDialog *window : mainWindow->findChildren<QDialog *>(QStringLiteral("frmMyProgress"),
-                                                                           Qt::FindDirectChildrenOnly))
-                    if (window->isVisible())
-                        QMetaObject::invokeMethod(window, "Refresh");
+                if (QDialog *progress = OpenMyProgressWindow(mainWindow))
+                    QMetaObject::invokeMethod(progress, "Refresh");
             });
         }
         open->ShowModule(module);

@@ -25,8 +25,15 @@ const QString kWrongMark = QStringLiteral("\u2717 ");
 
 enum Page { ListPage, QuestionPage, DonePage };
 
-QString plural(int count, const char *one, const char *many) {
-    return QString::number(count) + u' ' + QString::fromLatin1(count == 1 ? one : many);
+// A page's closing row: its own button, then "Close", at the right.
+QHBoxLayout *buttonRow(QPushButton *own, const QString &closeName, QDialog *dialog, QWidget *page) {
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(own);
+    QPushButton *close = Controls::Button(closeName, QStringLiteral("&Close"), page);
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);
+    row->addWidget(close);
+    return row;
 }
 
 QTableWidgetItem *cell(const QString &text, bool number) {
@@ -109,15 +116,9 @@ QWidget *frmPractice::buildListPage() {
     Look::SetTextColour(lblProblem, Look::WarningRed);
     lblProblem->hide();
     v->addWidget(lblProblem);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
     cmdStart = Controls::Button(QStringLiteral("cmdStart"), QStringLiteral("&Start Practice"), page);
     connect(cmdStart, &QPushButton::clicked, this, &frmPractice::Start);
-    QPushButton *close = Controls::Button(QStringLiteral("cmdClose"), QStringLiteral("&Close"), page);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(cmdStart);
-    buttons->addWidget(close);
-    v->addLayout(buttons);
+    v->addLayout(buttonRow(cmdStart, QStringLiteral("cmdClose"), this, page));
     return page;
 }
 
@@ -200,15 +201,9 @@ QWidget *frmPractice::buildDonePage() {
     lblDone = Controls::Label(QStringLiteral("lblDone"), QString(), page);
     v->addWidget(lblDone);
     v->addStretch(1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
     cmdBack = Controls::Button(QStringLiteral("cmdBack"), QStringLiteral("&Back to the List"), page, 150);
     connect(cmdBack, &QPushButton::clicked, this, [this] { ShowModule(practised_); });
-    QPushButton *close = Controls::Button(QStringLiteral("cmdDoneClose"), QStringLiteral("&Close"), page);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(cmdBack);
-    buttons->addWidget(close);
-    v->addLayout(buttons);
+    v->addLayout(buttonRow(cmdBack, QStringLiteral("cmdDoneClose"), this, page));
     return page;
 }
 
@@ -231,13 +226,6 @@ void frmPractice::readPlans() {
                                                            "nothing is shown as due.\n") +
                                                 store.Path() + u'\n' + problem);
     lblProblem->setVisible(!problem.isEmpty());
-}
-
-const Practice::Plan *frmPractice::PlanOf(const QString &module) const {
-    for (const Practice::Plan &plan : plans_)
-        if (plan.Module() == module)
-            return &plan;
-    return nullptr;
 }
 
 void frmPractice::ShowModule(const QString &module) {
@@ -314,8 +302,7 @@ void frmPractice::showQuestion() {
     checked_ = false;
     lblHeading->setText(practised_ + QStringLiteral(": ") + run_->CurrentKind());
     lblProgress->setText(run_->Progress());
-    lblScore->setText(QStringLiteral("Score: ") + QString::number(run_->Right()) + QStringLiteral(" of ") +
-                      QString::number(run_->Number()));
+    showScore();
     const QPixmap picture = Look::PictureFromBytes(source.Picture(question.item), kPictureBox);
     picSubject->setPixmap(picture);
     picSubject->setVisible(!picture.isNull());
@@ -357,6 +344,11 @@ void frmPractice::showQuestion() {
     cmdEnd->setEnabled(true);
     if (QList<QAbstractButton *> shown = shownChoices(); !shown.isEmpty())
         shown.front()->setFocus();
+}
+
+void frmPractice::showScore() {
+    lblScore->setText(QStringLiteral("Score: ") + QString::number(run_->Right()) + QStringLiteral(" of ") +
+                      QString::number(run_->Number()));
 }
 
 void frmPractice::choiceChanged(QAbstractButton *changed) {
@@ -420,8 +412,7 @@ void frmPractice::check() {
                                  : QStringLiteral("Not quite: the right answer is marked \u2713."));
         Look::SetTextColour(lblFeedback, Look::WarningRed);
     }
-    lblScore->setText(QStringLiteral("Score: ") + QString::number(run_->Right()) + QStringLiteral(" of ") +
-                      QString::number(run_->Number()));
+    showScore();
     lblInstruction->setText(run_->Finished() ? QStringLiteral("Press Enter to finish.")
                                              : QStringLiteral("Press Enter for the next question."));
     cmdNext->setText(run_->Finished() ? QStringLiteral("&Finish") : QStringLiteral("&Next Question"));
@@ -439,7 +430,8 @@ void frmPractice::finish() {
         answered == 0
             ? QStringLiteral("No question was answered, so nothing is recorded.")
             : QStringLiteral("You answered ") + QString::number(right) + QStringLiteral(" of ") +
-                  plural(answered, "question", "questions") + QStringLiteral(" right. ") +
+                  QString::number(answered) +
+                  (answered == 1 ? QStringLiteral(" question right. ") : QStringLiteral(" questions right. ")) +
                   (written ? QStringLiteral("Your answers are recorded: each item comes back for practice "
                                             "when it is due, sooner when you missed it.")
                            : QStringLiteral("Your answers could not be recorded yet; they are kept and "

@@ -38,8 +38,6 @@ public:
     Q_INVOKABLE void ShowModule(const QString &module);
     // Starts practising the chosen module, as "Start Practice" does.
     void Start();
-    // The plan of a module as the list shows it (null before the list is read).
-    const Practice::Plan *PlanOf(const QString &module) const;
 
 Q_SIGNALS:
     // Answers of a practice were handed to the progress record.
@@ -56,6 +54,7 @@ private:
     void updateStart();
     int chosenRow() const;
     void showQuestion();
+    void showScore();
     void choiceChanged(QAbstractButton *changed);
     void next();
     void check();

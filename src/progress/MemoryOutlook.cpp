@@ -15,13 +15,16 @@ QDateTime StartOfTomorrow(const QDateTime &now) {
     return now.date().addDays(1).startOfDay();
 }
 
+double RecallAt(double stability, qint64 lastMs, qint64 nowMs) {
+    static const Fsrs::Scheduler scheduler;
+    return scheduler.Retrievability(std::max(0.0, double(nowMs - lastMs) / double(DayMs)), stability);
+}
+
 int MemoryOutlook::RememberedPercent() const {
     return items > 0 ? int(std::lround(100.0 * remembered / items)) : 0;
 }
 
 MemoryOutlook Outlook(const std::vector<MemoryPoint> &items, const QDateTime &now) {
-    static const Fsrs::Scheduler scheduler;
-    constexpr double dayMs = 24.0 * 60 * 60 * 1000;
     MemoryOutlook outlook;
     outlook.items = int(items.size());
     const qint64 nowMs = now.toMSecsSinceEpoch();
@@ -31,8 +34,7 @@ MemoryOutlook Outlook(const std::vector<MemoryPoint> &items, const QDateTime &no
     for (int day = 0; day < ForecastDays; ++day)
         dayEnds[size_t(day)] = today.addDays(day + 1).startOfDay().toMSecsSinceEpoch();
     for (const MemoryPoint &item : items) {
-        const double days = std::max(0.0, double(nowMs - item.lastMs) / dayMs);
-        if (scheduler.Retrievability(days, item.stability) >= Fsrs::RequestedRetention)
+        if (RecallAt(item.stability, item.lastMs, nowMs) >= Fsrs::RequestedRetention)
             ++outlook.remembered;
         // The first day that ends after the item falls due.
         const auto day = std::upper_bound(dayEnds.begin(), dayEnds.end(), item.dueMs);

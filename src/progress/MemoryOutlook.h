@@ -20,6 +20,11 @@ Clock SystemClock();
 QDateTime StartOfTomorrow(const QDateTime &now);
 
 inline constexpr int ForecastDays = 30;
+inline constexpr qint64 DayMs = 24LL * 60 * 60 * 1000;
+
+// The chance of recalling an item of that stability, last answered at
+// `lastMs`, at `nowMs` (an answer dated after "now" counts as just given).
+double RecallAt(double stability, qint64 lastMs, qint64 nowMs);
 
 // One item's memory as the outlook reads it.
 struct MemoryPoint {

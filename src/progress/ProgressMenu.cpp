@@ -43,15 +43,20 @@ CreateWindow windowFactory(QString *problem)
 
 } // namespace
 
-QDialog *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder, const QStringList &modules,
-                        const MyProgressOptions &options)
+QDialog *OpenMyProgressWindow(QWidget *mainWindow)
 {
     // A window closed a moment ago is hidden until it is deleted; it does not count.
-    QDialog *open = nullptr;
     for (QDialog *window : mainWindow->findChildren<QDialog *>(QStringLiteral("frmMyProgress"),
                                                                Qt::FindDirectChildrenOnly))
         if (window->isVisible())
-            open = window;
+            return window;
+    return nullptr;
+}
+
+QDialog *ShowMyProgress(QWidget *mainWindow, const Progress::Recorder &recorder, const QStringList &modules,
+                        const MyProgressOptions &options)
+{
+    QDialog *open = OpenMyProgressWindow(mainWindow);
     if (open) {
         QMetaObject::invokeMethod(open, "Refresh");
     } else {

@@ -31,6 +31,8 @@ struct MyProgressOptions {
 // once the main window is up, and what still waits when the program ends.
 MainMenuBuilder ProgressMenu(std::shared_ptr<Progress::Recorder> recorder, QStringList modules,
                              PracticeOpener practice = {}, Progress::Clock clock = Progress::SystemClock());
+// The progress window open over the main window, or nullptr.
+QDialog *OpenMyProgressWindow(QWidget *mainWindow);
 // Opens (or raises) the progress window over the recorder's file; returns it,
 // or nullptr (after telling the user) when its library cannot be loaded. The
 // window and its charts live in a library loaded on first use.

@@ -66,8 +66,6 @@ const char *const kSchema[] = {
     "CREATE INDEX IF NOT EXISTS memory_by_due ON memory(module, due_ms)",
 };
 
-constexpr qint64 kDayMs = 24LL * 60 * 60 * 1000;
-
 // A null text binds as SQL NULL; an answer left empty is stored as empty text.
 QString text(const QString &value) {
     return value.isNull() ? QStringLiteral("") : value;
@@ -294,7 +292,7 @@ bool ProgressStore::rememberAnswer(Statements &statements, const QString &module
     int lapses = right ? 0 : 1;
     if (read.next()) {
         const Fsrs::State before{read.value(0).toDouble(), read.value(1).toDouble()};
-        const double days = double(whenMs - read.value(2).toLongLong()) / double(kDayMs);
+        const double days = double(whenMs - read.value(2).toLongLong()) / double(DayMs);
         state = scheduler.Next(before, days, grade);
         reviews += read.value(3).toInt();
         lapses += read.value(4).toInt();
@@ -305,7 +303,7 @@ bool ProgressStore::rememberAnswer(Statements &statements, const QString &module
     QSqlQuery &write = statements.writeMemory;
     for (const QVariant &value :
          {QVariant(module), QVariant(kind), QVariant(item), QVariant(state.difficulty), QVariant(state.stability),
-          QVariant(whenMs), QVariant(whenMs + scheduler.IntervalDays(state.stability) * kDayMs), QVariant(reviews),
+          QVariant(whenMs), QVariant(whenMs + scheduler.IntervalDays(state.stability) * DayMs), QVariant(reviews),
           QVariant(lapses)})
         write.addBindValue(value);
     return write.exec();

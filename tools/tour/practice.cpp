@@ -7,7 +7,6 @@
 #include "shell/frmMDI.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QDialog>
 #include <QLabel>
 #include <QTableWidget>
@@ -30,12 +29,7 @@ bool answerFirst(QDialog *window) {
 }
 
 void walk(frmMDI &mdi) {
-    auto *open = mdi.findChild<QAction *>(QStringLiteral("mnuPractice"));
-    if (!open)
-        return;
-    open->trigger();
-    Tour::Settle();
-    auto *window = mdi.findChild<QDialog *>(QStringLiteral("frmPractice"));
+    QDialog *window = Tour::OpenFromMenu(mdi, QStringLiteral("mnuPractice"), QStringLiteral("frmPractice"));
     if (!window)
         return;
     Tour::SaveWindow(window, QStringLiteral("practice-list"));
@@ -89,9 +83,8 @@ void walk(frmMDI &mdi) {
     }
     window->close();
     // My Progress with the practice in it.
-    mdi.findChild<QAction *>(QStringLiteral("mnuMyProgress"))->trigger();
-    Tour::Settle();
-    if (auto *progress = mdi.findChild<QDialog *>(QStringLiteral("frmMyProgress"))) {
+    if (QDialog *progress =
+            Tour::OpenFromMenu(mdi, QStringLiteral("mnuMyProgress"), QStringLiteral("frmMyProgress"))) {
         Tour::SaveWindow(progress, QStringLiteral("progress-after-practice"));
         progress->close();
     }

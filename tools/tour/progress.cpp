@@ -6,17 +6,11 @@
 #include "shell/frmMDI.h"
 
 #include <QDialog>
-#include <QAction>
 #include <QTabWidget>
 
 namespace {
 void walk(frmMDI &mdi) {
-    auto *open = mdi.findChild<QAction *>(QStringLiteral("mnuMyProgress"));
-    if (!open)
-        return;
-    open->trigger();
-    Tour::Settle();
-    auto *window = mdi.findChild<QDialog *>(QStringLiteral("frmMyProgress"));
+    QDialog *window = Tour::OpenFromMenu(mdi, QStringLiteral("mnuMyProgress"), QStringLiteral("frmMyProgress"));
     if (!window)
         return;
     auto *pages = Tour::Find<QTabWidget>(window, QStringLiteral("tabModules"));
